@@ -47,3 +47,8 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
     }
     return best;
 }
+
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, std::string_view name) {
+    if (!IsPlainFileName(name)) return {};
+    return FindFileNoCase(folder, name).value_or(folder / std::string(name));
+}

@@ -17,3 +17,8 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
 // The name with its Latin letters in lower case; two names that differ only in letter case
 // fold to the same text.
 std::string FoldFileNameCase(std::string_view name);
+
+// The path a data file is opened under: the file found by FindFileNoCase, else the path as
+// asked for (so that opening it fails in the usual way), or an empty path when `name` is not
+// a plain file name (a separator could reach anywhere on the disk).
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, std::string_view name);

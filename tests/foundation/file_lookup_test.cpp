@@ -34,4 +34,13 @@ TEST(FileLookupTest, FindsNoFoldersNoPathsAndNothingInAMissingFolder) {
     EXPECT_FALSE(FindFileNoCase(folder.Path() / "missing", "x"));
 }
 
+TEST(FileLookupTest, DataFilePathFallsBackToTheAskedNameAndRefusesPaths) {
+    TempFolder folder;
+    folder.WriteText("BELL.WAV", "");
+    EXPECT_EQ(DataFilePath(folder.Path(), "bell.wav"), folder.Path() / "BELL.WAV");
+    EXPECT_EQ(DataFilePath(folder.Path(), "gone.wav"), folder.Path() / "gone.wav");
+    EXPECT_EQ(DataFilePath(folder.Path(), "../bell.wav"), std::filesystem::path());
+    EXPECT_EQ(DataFilePath(folder.Path(), ""), std::filesystem::path());
+}
+
 }  // namespace

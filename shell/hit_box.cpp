@@ -286,6 +286,6 @@ void THitBoxList::LoadFromStream(TStream& s) {
 
 TIDNode& FindNodeOrFail(const TIDList& list, std::string_view name) {
     TIDNode* node = list.FindByID(name);
-    if (node == nullptr) RaiseGameError(kNilPointerString);
+    if (node == nullptr) RaiseGameError(GameStringNilPointer);
     return *node;
 }

@@ -227,6 +227,6 @@ TIDNode& FindNodeOrFail(const TIDList& list, std::string_view name);
 template <class T>
 T& FindNodeOrFail(const TIDList& list, std::string_view name) {
     T* node = dynamic_cast<T*>(&FindNodeOrFail(list, name));
-    if (node == nullptr) RaiseGameError(kNilPointerString);
+    if (node == nullptr) RaiseGameError(GameStringNilPointer);
     return *node;
 }

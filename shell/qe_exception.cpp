@@ -1,23 +1,18 @@
 #include "qe_exception.h"
 
-#include "foundation/messages.h"
-#include "foundation/text.h"
+#include <vector>
 
-std::string FormatGameMessage(std::uint16_t id, std::initializer_list<std::string_view> args) {
-    const std::string pattern = Utf16ToUtf8(LoadTableString(id));
-    std::string result;
-    auto next = args.begin();
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's') {
-            if (next != args.end()) result += *next++;
-            ++i;
-        } else {
-            result += pattern[i];
-        }
-    }
-    return result;
-}
+#include "foundation/text.h"
+#include "shell/strings/game_string.h"
 
 void RaiseGameError(std::uint16_t id, std::initializer_list<std::string_view> args) {
-    throw QEException(FormatGameMessage(id, args));
+    std::vector<std::u16string> wide;
+    for (std::string_view arg : args) wide.push_back(Utf8ToUtf16(arg));
+    std::u16string text;
+    switch (wide.size()) {
+        case 0: text = GameString(id); break;
+        case 1: text = FormatGameString(id, {wide[0]}); break;
+        default: text = FormatGameString(id, {wide[0], wide[1]}); break;
+    }
+    throw QEException(Utf16ToUtf8(text));
 }

@@ -7,21 +7,13 @@
 #include <string_view>
 
 #include "foundation/vek_exception.h"
+#include "shell/strings/game_string.h"
 
 class QEException : public VekException {
 public:
     explicit QEException(const std::string& message) : VekException(message) {}
 };
 
-// The game string `id`, with each "%s" replaced in turn by the next argument (missing
-// arguments leave nothing in place of their "%s").
-std::string FormatGameMessage(std::uint16_t id, std::initializer_list<std::string_view> args = {});
-
-// Throws QEException carrying the formatted game string.
+// Throws QEException carrying the game string `id`, each "%s" replaced in turn by the next
+// argument (UTF-8 words: script words, senders, names).
 [[noreturn]] void RaiseGameError(std::uint16_t id, std::initializer_list<std::string_view> args = {});
-
-// Game string ids the room framework raises.
-inline constexpr std::uint16_t kInvalidImageDataString = 1345;
-inline constexpr std::uint16_t kUnknownScriptString = 1346;
-inline constexpr std::uint16_t kQuitQuestionString = 1348;
-inline constexpr std::uint16_t kNilPointerString = 1350;

@@ -15,7 +15,7 @@ TRoom::TRoom(std::string_view name) : TIDNode(name), Width(static_cast<std::uint
 TRoom::~TRoom() { ReleaseRoomGraphics(); }
 
 TRoomWorld& TRoom::World() const {
-    if (FWorld == nullptr) RaiseGameError(kNilPointerString);
+    if (FWorld == nullptr) RaiseGameError(GameStringNilPointer);
     return *FWorld;
 }
 
@@ -54,7 +54,7 @@ void TRoom::RunScript(const std::string& script, const std::string& sender) {
         return;
     }
     if (script == "NIL") return;
-    RaiseGameError(kUnknownScriptString, {script, sender});
+    RaiseGameError(GameStringUnknownScript, {script, sender});
 }
 
 bool TRoom::ControlEvent(TControlBox&, TControlEventKind) { return false; }

@@ -16,7 +16,7 @@ void TFrameSet::DrawAt(TAC8ImageData*, TPoint) {}
 TRect TFrameSet::GetBounds() const { return {}; }
 
 void TRoom::Draw(TAC8ImageData* view) {
-    if (view == nullptr) RaiseGameError(kInvalidImageDataString);
+    if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
     if (!IsBlanked()) {
         Flags |= kRoomDrawn;
         DrawOverlays(view);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "foundation/messages.h"
+#include "shell/strings/game_string.h"
 #include "foundation/text.h"
 #include "qe_exception.h"
 #include "room.h"
@@ -47,7 +48,7 @@ void RunGlobalScript(TRoomWorld& world, std::uint16_t scriptId) {
     if (scriptId == 1) {
         world.SetQuit();
     } else if (scriptId == 2) {
-        if (AskYesNo(kApplicationTitle, LoadTableString(kQuitQuestionString))) world.SetQuit();
+        if (AskYesNo(kApplicationTitle, GameString(GameStringReallyQuit))) world.SetQuit();
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "foundation/node_factory.h"
 #include "foundation/stream.h"
-#include "game_strings_fixture.h"
+#include "shell_test_fixture.h"
 #include "shell/frame_set.h"
 #include "shell/qe_exception.h"
 

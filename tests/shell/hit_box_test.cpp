@@ -2,7 +2,7 @@
 
 #include "foundation/stream.h"
 #include "foundation/stream_values.h"
-#include "game_strings_fixture.h"
+#include "shell_test_fixture.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "shell/hit_box.h"
 #include "shell/qe_exception.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game_strings_fixture.h"
+#include "shell_test_fixture.h"
 #include "shell/qe_exception.h"
 #include "shell/script_message.h"
 #include "test_world.h"

@@ -3,6 +3,7 @@
 #include "foundation/stream_values.h"
 #include "hit_box.h"
 #include "qe_exception.h"
+#include "typed_node_stream.h"
 
 TFrameSet::TFrameSet() { ClassId = kFrameSetClassId; }
 
@@ -53,6 +54,10 @@ void TFrameSet::SaveToStream(TStream& s) const {
     WriteByte(s, Visible);
     WriteInteger(s, X);
     WriteInteger(s, Y);
+}
+
+void TFrameSetList::LoadFromStream(TStream& s) {
+    LoadNodesOf<TFrameSet>(*this, s, [this](std::unique_ptr<TFrameSet> frameSet) { Append(std::move(frameSet)); });
 }
 
 TFrameSet* TFrameSetList::FindFrameSet(std::string_view name) const {

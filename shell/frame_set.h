@@ -67,6 +67,8 @@ private:
 class TFrameSetList : public TIDList {
 public:
     TFrameSet* FindFrameSet(std::string_view name) const;
+    // Reading refuses a record that is not a frame set.
+    void LoadFromStream(TStream& s) override;
 };
 
 // The frame set of that name; none raises QEException with game string 1350.

@@ -3,6 +3,7 @@
 #include "foundation/node_factory.h"
 #include "foundation/stream_values.h"
 #include "foundation/text.h"
+#include "typed_node_stream.h"
 #include "room.h"
 #include "room_world.h"
 #include "script_message.h"
@@ -273,15 +274,7 @@ THitBox* THitBoxList::HitTest(std::int32_t x, std::int32_t y) const {
 THitBox* THitBoxList::FindBox(std::string_view name) const { return static_cast<THitBox*>(FindByID(name)); }
 
 void THitBoxList::LoadFromStream(TStream& s) {
-    Clear();
-    const std::uint16_t count = ReadU16(s);
-    for (std::uint16_t i = 0; i < count; ++i) {
-        std::unique_ptr<TVekNode> node = RecreateNode(s);
-        auto* box = dynamic_cast<THitBox*>(node.get());
-        if (box == nullptr) throw VekException("Input file is corrupt - a hit box list holds another kind of node.");
-        node.release();
-        AddLast(std::unique_ptr<THitBox>(box));
-    }
+    LoadNodesOf<THitBox>(*this, s, [this](std::unique_ptr<THitBox> box) { AddLast(std::move(box)); });
 }
 
 TIDNode& FindNodeOrFail(const TIDList& list, std::string_view name) {

@@ -4,3 +4,6 @@ void StopLoopedSounds();
 void UnloadAllSounds();
 void PlaySound(int soundId);
 bool LoopingSoundPlaying();
+void StopSongPlayer();
+void PlayMusic(int song);
+void ProcessPendingMessages();

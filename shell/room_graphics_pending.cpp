@@ -29,3 +29,6 @@ void TRoom::SaveUnder(TAC8ImageData*, const TRect&) {}
 void TRoom::RestoreUnder(TAC8ImageData*) {}
 void TRoom::FreeSaveUnder() {}
 void TRoom::ReleaseRoomGraphics() {}
+void StopSongPlayer() {}
+void PlayMusic(int) {}
+void ProcessPendingMessages() {}

@@ -3,6 +3,7 @@
 // that drop timers, leave, enter and draw; mouse events turned into hit-box calls with one
 // captured box; ticks that give the captured box its tick and fire the room's timers.
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>

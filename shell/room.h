@@ -120,12 +120,15 @@ public:
 protected:
     // The world, or a QEException ("NIL pointer detected") for a room no world holds yet.
     TRoomWorld& World() const;
+    // The world's image library; the room keeps it registered while it holds pictures.
+    TAC8Library& Library();
 
 private:
     void AnchorNumberedBoxes();
     void ReleaseRoomGraphics();
 
     TRoomWorld* FWorld = nullptr;
+    TAC8Library* FLibrary = nullptr;
     std::string FBackgroundName;
     std::u16string FCaption;
     std::u16string FInformOnEntry;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 class TAC8ImageData;
+class TAC8Library;
 class TRoom;
 
 // World flag read by the end-of-song handling: a song started by the living room plays.
@@ -29,6 +30,8 @@ public:
 
     // The offscreen view picture every room draws into; nullptr while there is none.
     virtual TAC8ImageData* GetViewImage() const = 0;
+    // The image library the view picture and the rooms' pictures come from.
+    virtual TAC8Library* GetImageLibrary() const = 0;
 
     // Cursor shown where no hit box lies under the mouse.
     virtual std::int16_t GetDefaultCursor() const = 0;

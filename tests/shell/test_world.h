@@ -57,6 +57,7 @@ public:
     }
 
     TAC8ImageData* GetViewImage() const override { return View; }
+    TAC8Library* GetImageLibrary() const override { return Library; }
     std::int16_t GetDefaultCursor() const override { return DefaultCursor; }
     void SetDefaultCursor(std::int16_t cursor) override { DefaultCursor = cursor; }
     std::uint16_t GetFlags() const override { return Flags; }
@@ -99,6 +100,7 @@ public:
     THitBox* Captured = nullptr;
     std::int32_t CaptureTick = 0;
     TAC8ImageData* View = nullptr;
+    TAC8Library* Library = nullptr;
     std::int16_t DefaultCursor = 0;
     std::uint16_t Flags = 0;
     bool Quit = false;

@@ -151,37 +151,6 @@ TEST_F(RoomTest, AnEventThatClearsTheTimersEndsThePass) {
     EXPECT_TRUE(room->Timers().IsEmpty());
 }
 
-TEST_F(RoomTest, TheCameraFlashBlanksForTenTicksAndHoldsOtherTimers) {
-    room->Handled = {"DELAY"};
-    world.TickTotal = 50;
-    room->AddTimer(5, 3);
-    room->RunScript("", "SNAPFLASH");
-    EXPECT_TRUE(room->IsBlanked());
-    ASSERT_NE(room->FindTimer(kSnapFlashTimer), nullptr);
-    EXPECT_EQ(room->FindTimer(kSnapFlashTimer)->DueTick, 60);
-
-    room->Messages.clear();
-    for (world.TickTotal = 50; world.TickTotal < 60; ++world.TickTotal) room->ProcessTimers(world.TickTotal);
-    EXPECT_TRUE(room->IsBlanked());
-    EXPECT_TRUE(room->Messages.empty());  // the due DELAY waits for the flash
-
-    room->ProcessTimers(60);
-    EXPECT_FALSE(room->IsBlanked());
-    EXPECT_EQ(room->Messages, (std::vector<std::string>{"|SNAPFLASH"}));
-    room->ProcessTimers(61);
-    EXPECT_EQ(room->Messages, (std::vector<std::string>{"|SNAPFLASH", "|DELAY"}));
-}
-
-TEST_F(RoomTest, LeavingDuringTheFlashDoesNotComeBackWhite) {
-    room->RunScript("", "SNAPFLASH");
-    world.DefaultCursor = 5;
-    world.GoRoom("ATTIC");
-    world.GoRoom("TOYS");
-    EXPECT_FALSE(room->IsBlanked());
-    EXPECT_EQ(room->FindTimer(kSnapFlashTimer), nullptr);
-    EXPECT_EQ(world.DefaultCursor, 0);
-}
-
 TEST_F(RoomTest, ScrollingMovesFrameSetsAndNumberedBoxes) {
     room->Width = 1200;
     TFrameSet* frames = AddFrames(room, "door", 100, 2);

@@ -7,6 +7,7 @@
 #include "room.h"
 #include "room_world.h"
 #include "script_message.h"
+#include "sound_effects.h"
 
 namespace {
 
@@ -110,7 +111,10 @@ TSayBox::TSayBox(std::string_view name, const TRect& rect) : THitBox(name, rect)
     Cursor = 2;
 }
 
-void TSayBox::Click() {}
+// Sound 11 is the say sound; it would cut a looping sound short, so a loop keeps it quiet.
+void TSayBox::Click() {
+    if (!LoopingSoundPlaying()) PlaySound(kSaySound);
+}
 
 void TSayBox::LoadFromStream(TStream& s) {
     THitBox::LoadFromStream(s);

@@ -110,6 +110,8 @@ public:
     using TGoBox::TGoBox;
 };
 
+inline constexpr std::int32_t kSaySound = 11;
+
 // Plays the "say" sound unless a looping sound is playing; its text is kept, not shown.
 class TSayBox : public THitBox {
 public:

@@ -1,6 +1,5 @@
 #include "music_ended.h"
 
-#include "pending_sound.h"
 #include "room.h"
 #include "room_world.h"
 
@@ -21,10 +20,10 @@ void MusicEnded(TRoomWorld& world, std::int32_t songNumber) {
     if ((world.GetFlags() & kWorldLivingMusic) != 0) Tell(world.FindRoom("LIVING"), "ENDMUSIC");
     if (auto* jukebox = dynamic_cast<TSongIdleRoom*>(world.FindRoom("JUKEBOX"))) jukebox->SetIdle(true);
     Tell(world.FindRoom("WORKSHOP"), "ENDMUSIC");
-    StopSongPlayer();
-    ProcessPendingMessages();
+    world.StopMusic();
+    world.ProcessPendingMessages();
     if (songNumber == 1)
-        PlayMusic(1);  // the title song repeats until something stops it
+        world.PlayMusic(1);  // the title song repeats until something stops it
     else if (songNumber == 2)
         TellIfCurrent(world, "PUZZLE", "ENDSCRAMBLE");
     else if (songNumber == 13)

@@ -5,7 +5,7 @@
 #include "foundation/stream_values.h"
 #include "foundation/vek_exception.h"
 #include "qe_exception.h"
-#include "pending_sound.h"
+#include "sound_effects.h"
 #include "room_world.h"
 #include "script_message.h"
 #include "view_size.h"

@@ -37,6 +37,12 @@ public:
     virtual std::int16_t GetDefaultCursor() const = 0;
     virtual void SetDefaultCursor(std::int16_t cursor) = 0;
 
+    // Songs: start one (18 any carol) and schedule its end; stop the song player.
+    virtual void PlayMusic(std::int32_t song) = 0;
+    virtual void StopMusic() = 0;
+    // Lets pending window messages (and the platform's queued events) run.
+    virtual void ProcessPendingMessages() = 0;
+
     // The world's flag set (kWorldLivingMusic and the others of the world).
     virtual std::uint16_t GetFlags() const = 0;
     // Asks the main window to close at its next tick without asking.

@@ -59,9 +59,17 @@ TEST_F(MusicEndedTest, SongsWithAWordOfTheirOwnReachOnlyTheCurrentRoom) {
     EXPECT_EQ(Heard("PUZZLE"), std::vector<std::string>{"|ENDSCRAMBLE"});
 
     world.GoRoom("GIFT");
+    world.Music.clear();
     MusicEnded(world, 0);
+    EXPECT_EQ(world.Music, (std::vector<std::string>{"stop", "messages"}));
     MusicEnded(world, 13);
     EXPECT_EQ(Heard("GIFT"), (std::vector<std::string>{"|MUSIC", "|MUSIC"}));
+}
+
+TEST_F(MusicEndedTest, TheTitleSongStartsAgain) {
+    world.GoRoom("KITCHEN");
+    MusicEnded(world, 1);
+    EXPECT_EQ(world.Music, (std::vector<std::string>{"stop", "messages", "play 1"}));
 }
 
 TEST(MusicEndedWithoutRooms, MissingRoomsAreSkipped) {

@@ -62,6 +62,9 @@ public:
     void SetDefaultCursor(std::int16_t cursor) override { DefaultCursor = cursor; }
     std::uint16_t GetFlags() const override { return Flags; }
     void SetQuit() override { Quit = true; }
+    void PlayMusic(std::int32_t song) override { Music.push_back("play " + std::to_string(song)); }
+    void StopMusic() override { Music.push_back("stop"); }
+    void ProcessPendingMessages() override { Music.push_back("messages"); }
 
     // The play area's mouse events, as the world hands them to the boxes.
     void MouseDown(std::int32_t x, std::int32_t y, TMouseButton button = TMouseButton::Left,
@@ -105,6 +108,7 @@ public:
     std::uint16_t Flags = 0;
     bool Quit = false;
     std::vector<std::string> GoRoomCalls;
+    std::vector<std::string> Music;  // song calls, in order
     int GoBackCalls = 0;
     std::vector<TRoom*> Stack;
 

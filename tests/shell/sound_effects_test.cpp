@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../engine/wave_builder.h"
+#include "engine/sound/wave_man.h"
+#include "platform/event_queue.h"
+#include "platform/headless/fake_clock.h"
+#include "platform/headless/headless_wave_output.h"
+#include "shell/sound_effects.h"
+#include "shell/sound_ids.h"
+#include "shell/sound_list.h"
+
+using namespace wavetest;
+
+namespace {
+
+// A sound list of 80 waves named w0 .. w79, each file a different length (wave n lasts
+// n + 1 hundredths of a second), so a test can tell from the bytes written which file plays.
+class SoundEffectsTest : public ::testing::Test {
+protected:
+    SoundEffectsTest() {
+        for (int n = 0; n < 80; ++n) {
+            const std::string name = "w" + std::to_string(n);
+            list.AddSoundInfo(name, n);
+            WriteFile(folder / (name + ".wav"), SimpleWave(80 * static_cast<std::size_t>(n + 1)));
+        }
+        waves.SetFolder(folder.string());
+        waves.SetOnSoundEnded([this](std::uint16_t id) {
+            ended.push_back(id);
+            playingWhenEnded.push_back(waves.PlayingID());
+        });
+        InstallSoundObjects(&waves, &list);
+    }
+    ~SoundEffectsTest() override { InstallSoundObjects(nullptr, nullptr); }
+
+    // The wave number of the file written last.
+    int LastFile() const { return static_cast<int>(output.Writes().back().Bytes / 80) - 1; }
+    void Finish() {
+        output.CompleteOldest();
+        queue.Drain();
+    }
+
+    wavetest::TempFolder tempFolder{"sound-effects"};
+    std::filesystem::path folder = tempFolder.Path();
+    TSoundList list;
+    platform::EventQueue queue;
+    platform::FakeClock clock;
+    platform::HeadlessWaveOutput output{queue, clock};
+    TWaveMan waves{output, true};
+    std::vector<std::uint16_t> ended;
+    std::vector<std::uint16_t> playingWhenEnded;
+};
+
+}  // namespace
+
+TEST(SoundList, FindsTheFirstNameForAWaveNumber) {
+    TSoundList list;
+    list.AddSoundInfo("boing", 0);
+    list.AddSoundInfo("Twang", 1);
+    list.AddSoundInfo("other", 1);
+    EXPECT_EQ("BOING", list.SoundFileName(0));
+    EXPECT_EQ("TWANG", list.SoundFileName(1));
+    EXPECT_EQ("", list.SoundFileName(2));
+}
+
+TEST_F(SoundEffectsTest, SoundIdsReachTheirFilesThroughTheTable) {
+    const std::pair<int, int> cases[] = {{14, 0}, {84, 0}, {200, 0}, {57, 58}, {58, 57},
+                                         {30, 31}, {56, 31}, {83, 79}};
+    for (auto [soundId, file] : cases) {
+        PlaySound(soundId);
+        EXPECT_EQ(file, LastFile()) << "sound id " << soundId;
+        Finish();
+    }
+    // The room hears the wave id, not the sound id it asked for.
+    EXPECT_EQ((std::vector<std::uint16_t>{0, 0, 0, 58, 57, 31, 31, 79}), ended);
+}
+
+TEST_F(SoundEffectsTest, NextQueuedSoundStartsBeforeTheRoomHearsThePreviousEnded) {
+    PlaySound(3);
+    PlaySound(4);
+    Finish();
+    EXPECT_EQ(std::vector<std::uint16_t>{3}, ended);
+    EXPECT_EQ(std::vector<std::uint16_t>{4}, playingWhenEnded);
+}
+
+TEST_F(SoundEffectsTest, PlayIfIdleDoesNotRestartThePlayingLoop) {
+    PlaySoundIfIdle(26);
+    ASSERT_EQ(27, waves.PlayingID());
+    EXPECT_TRUE(waves.IsLooping());
+    PlaySoundIfIdle(26);
+    EXPECT_EQ(1u, output.Writes().size());
+    // An ordinary sound interrupts the ambient loop, which comes back afterwards.
+    PlaySound(5);
+    Finish();
+    EXPECT_EQ(5, waves.PlayingID());
+    Finish();
+    EXPECT_EQ(27, waves.PlayingID());
+    EXPECT_EQ(3u, output.Writes().size());
+}
+
+TEST_F(SoundEffectsTest, LeavingARoomStopsItsLoopsAndFocusUnloadsEverything) {
+    PlaySoundIfIdle(26);
+    StopLoopedSounds();
+    queue.Drain();
+    EXPECT_TRUE(waves.Sounds.IsEmpty());
+    PlaySoundEx(3, 0, kModeOrdinary, false);  // stays loaded
+    PlaySound(4);
+    UnloadAllSounds();
+    queue.Drain();
+    EXPECT_TRUE(waves.Sounds.IsEmpty());
+    PlaySound(4);
+    StopCurrentSound();
+    queue.Drain();
+    EXPECT_EQ(0, waves.PlayingID());
+}
+
+TEST_F(SoundEffectsTest, MissingNamesAndDisabledSoundPlayNothing) {
+    TSoundList shortList;
+    shortList.AddSoundInfo("w1", 1);
+    InstallSoundObjects(&waves, &shortList);
+    PlaySound(5);  // wave 5 has no name
+    EXPECT_TRUE(output.Writes().empty());
+    InstallSoundObjects(&waves, &list);
+    waves.SetEnabled(false);
+    PlaySound(5);
+    PlaySoundIfIdle(26);
+    EXPECT_TRUE(output.Writes().empty());
+    InstallSoundObjects(nullptr, nullptr);
+    PlaySound(5);
+    StopLoopedSounds();
+    EXPECT_TRUE(output.Writes().empty());
+}

@@ -142,6 +142,12 @@ THitBox* TRoom::FindHitBox(std::string_view name) const { return FHitBoxes.FindB
 
 // --- Saved game ---
 
+bool TRoom::ReadSavedRecord(TStream& s, std::uint16_t fileVersion) {
+    if (fileVersion < FirstSaveVersion) return false;
+    ReadData(s);
+    return true;
+}
+
 void TRoom::SaveFrameStates(TStream& s) const {
     for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets))
         WriteWord(s, static_cast<std::uint16_t>(frameSet->CurrentFrame));

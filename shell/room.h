@@ -100,6 +100,10 @@ public:
     void FreeSaveUnder();
 
     // --- Saved game ---
+    // The saved game's reading of this room's record: ReadData only when the file's
+    // version is at least the first save version (older files lack the record). Returns
+    // whether the record was read.
+    bool ReadSavedRecord(TStream& s, std::uint16_t fileVersion);
     // One unsigned 16-bit current frame per frame set, in list order.
     void LoadFrameStates(TStream& s);
     void SaveFrameStates(TStream& s) const;

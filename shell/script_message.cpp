@@ -5,7 +5,6 @@
 
 #include "foundation/messages.h"
 #include "shell/strings/game_string.h"
-#include "foundation/text.h"
 #include "qe_exception.h"
 #include "room.h"
 #include "room_world.h"
@@ -43,6 +42,16 @@ std::string KeyStateSender(bool shiftDown, bool ctrlDown) {
 }
 
 std::string FocusSender(bool active) { return active ? "T" : "F"; }
+
+void ReportModifierChange(TRoom& room, bool shiftDown, bool ctrlDown) {
+    if ((room.Flags & kRoomWantsShift) != 0) room.RunScript("SHIFT", KeyStateSender(shiftDown, ctrlDown));
+}
+
+void ReportDeleteDown(TRoom& room, bool shiftDown, bool ctrlDown) {
+    if ((room.Flags & kRoomWantsDelete) != 0) room.RunScript("DELETE", KeyStateSender(shiftDown, ctrlDown));
+}
+
+void ReportFocusChange(TRoom& room, bool active) { room.RunScript("FOCUS", FocusSender(active)); }
 
 void RunGlobalScript(TRoomWorld& world, std::uint16_t scriptId) {
     if (scriptId == 1) {

@@ -27,6 +27,13 @@ std::string KeyStateSender(bool shiftDown, bool ctrlDown);
 // The sender of a FOCUS report: "T" gained, "F" lost.
 std::string FocusSender(bool active);
 
+// Key and focus reports to the current room: a Shift or Ctrl change to a room that asked
+// for SHIFT messages (room flag 0x0040), Delete going down to one that asked for DELETE
+// messages (0x8000), and every focus change.
+void ReportModifierChange(TRoom& room, bool shiftDown, bool ctrlDown);
+void ReportDeleteDown(TRoom& room, bool shiftDown, bool ctrlDown);
+void ReportFocusChange(TRoom& room, bool active);
+
 // The click of a script box: 1 quits, 2 asks first, any other id does nothing.
 void RunGlobalScript(TRoomWorld& world, std::uint16_t scriptId);
 

@@ -212,6 +212,35 @@ TEST_F(RoomTest, FrameStatesRoundTripAndRefuseImpossibleFrames) {
     EXPECT_THROW(room->LoadFrameStates(cut), VekException);
 }
 
+// A room that keeps one byte, saved from version 8 on.
+class TByteRoom : public TRoom {
+public:
+    explicit TByteRoom(std::string_view name) : TRoom(name) { FirstSaveVersion = 8; }
+    void ReadData(TStream& s) override { Value = ReadU8(s); }
+    void WriteData(TStream& s) override { WriteByte(s, Value); }
+    std::uint8_t Value = 0;
+};
+
+TEST_F(RoomTest, FirstSaveVersionsAreRespectedOnRead) {
+    TRoom plain("plain");
+    TByteRoom keeper("keeper");
+    keeper.Value = 42;
+    TMemoryStream stream;
+    plain.WriteData(stream);
+    keeper.WriteData(stream);
+    EXPECT_EQ(stream.Size(), 1);  // the base room writes nothing
+
+    TByteRoom reader("keeper");
+    stream.Seek(0);
+    EXPECT_FALSE(reader.ReadSavedRecord(stream, 7));  // an older file lacks the record
+    EXPECT_EQ(reader.Value, 0);
+    EXPECT_EQ(stream.Position(), 0);
+    EXPECT_TRUE(plain.ReadSavedRecord(stream, 2));
+    EXPECT_FALSE(plain.ReadSavedRecord(stream, 1));
+    EXPECT_TRUE(reader.ReadSavedRecord(stream, 9));
+    EXPECT_EQ(reader.Value, 42);
+}
+
 TEST_F(RoomTest, DrawingWithoutAViewIsAGameError) {
     try {
         room->Draw(nullptr);

@@ -53,6 +53,24 @@ TEST_F(MessageRoutingTest, TimerCodesBelowThreeAreSilentAndHighCodesAreRejected)
     }
 }
 
+TEST_F(MessageRoutingTest, KeysReachOnlyRoomsThatAskedForThem) {
+    auto* room = world.AddRoom(std::make_unique<TRecordingRoom>("slate"));
+    room->Handled = {"Sc", "sC", "SC", "sc"};
+    ReportModifierChange(*room, true, false);
+    ReportDeleteDown(*room, true, false);
+    EXPECT_TRUE(room->Messages.empty());
+
+    room->Flags |= kRoomWantsShift;
+    ReportModifierChange(*room, true, false);
+    ReportDeleteDown(*room, false, true);
+    room->Flags = kRoomWantsDelete;
+    ReportModifierChange(*room, false, false);
+    ReportDeleteDown(*room, false, true);
+    ReportFocusChange(*room, false);
+    ReportFocusChange(*room, true);
+    EXPECT_EQ(room->Messages, (std::vector<std::string>{"SHIFT|Sc", "DELETE|sC", "FOCUS|F", "FOCUS|T"}));
+}
+
 TEST_F(MessageRoutingTest, WaveEndsGoToTheCurrentRoomOrToTheLivingRoom) {
     SoundEnded(world, 23);  // no current room: nothing
     auto* kitchen = world.AddRoom(std::make_unique<TRecordingRoom>("kitchen"));

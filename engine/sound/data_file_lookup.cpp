@@ -5,6 +5,8 @@
 #include "foundation/text.h"
 
 std::filesystem::path FindDataFile(const std::filesystem::path& folder, std::string_view name) {
+    // A name is one file of the folder: a separator could reach anywhere on the disk.
+    if (name.find('/') != std::string_view::npos) return {};
     const std::filesystem::path asked = folder / std::filesystem::path(std::string(name));
     std::error_code error;
     if (name.empty() || std::filesystem::exists(asked, error)) return asked;

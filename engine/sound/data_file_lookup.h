@@ -7,5 +7,5 @@
 
 // The file `name` in `folder`, found regardless of letter case; when no file matches, the
 // path as asked for, so that opening it fails in the usual way. An empty folder means the
-// current one.
+// current one. A name holding a '/' names no file of the folder: the result is empty.
 std::filesystem::path FindDataFile(const std::filesystem::path& folder, std::string_view name);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"

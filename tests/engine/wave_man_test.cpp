@@ -69,9 +69,14 @@ TEST_F(WaveManTest, LoadsOncePerIdAndRecordsLoadErrors) {
     EXPECT_EQ(2, waves.Sounds.Count());
 }
 
-TEST_F(WaveManTest, NamesMatchFilesRegardlessOfCase) {
+TEST_F(WaveManTest, NamesMatchFilesOfTheFolderRegardlessOfCase) {
     EXPECT_TRUE(waves.Load("CLICK", kClick, kSoundOneShot));
     EXPECT_TRUE(waves.Play(kClick, kModeOrdinary, false));
+    // A name from the sound list never reaches outside the wave folder.
+    std::filesystem::create_directory(folder / "sub");
+    WriteFile(folder / "sub" / "inner.wav", SimpleWave(10));
+    EXPECT_FALSE(waves.Load("sub/inner", 9, kSoundOneShot));
+    EXPECT_EQ(kWaveCannotOpen, waves.LastLoadError());
 }
 
 TEST_F(WaveManTest, EnablingFollowsTheDevice) {

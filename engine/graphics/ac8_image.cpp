@@ -41,6 +41,30 @@ void WriteHeader(TStream& s, const TAC8ImageHeader& h) {
 
 }  // namespace
 
+TAC8RecordLayout ReadRecordLayout(TStream& s) {
+    const std::int64_t recordStart = s.Position();
+    TAC8RecordLayout layout;
+    layout.Header = ReadHeader(s);
+    const TAC8ImageHeader& h = layout.Header;
+    if (h.Version != AC8ImageVersion || (h.StoredState != AC8StateEncoded && h.StoredState != AC8StatePlain))
+        InvalidHeader();
+    const auto geometry = ComputeStripGeometry(h.Width, h.Height);
+    if (!geometry || geometry->SegmentCount != h.SegmentCount) InvalidHeader();
+    layout.Geometry = *geometry;
+
+    // Increasing ends that leave room for each strip's header and stay inside the stream:
+    // no size taken from here can make a reader loop, allocate blindly or read past the end.
+    layout.SegmentEnds.resize(h.SegmentCount);
+    std::uint64_t previous = AC8RecordHeaderSize + 4u * h.SegmentCount;
+    for (auto& end : layout.SegmentEnds) {
+        end = ReadU32(s);
+        if (end < previous + AC8SegmentHeaderSize) InvalidHeader();
+        previous = end;
+    }
+    if (recordStart + std::int64_t(previous) > s.Size()) InvalidHeader();
+    return layout;
+}
+
 TAC8Image::~TAC8Image() = default;
 
 void TAC8Image::SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& geometry) {
@@ -77,33 +101,16 @@ void TAC8Image::Init(const AC8ImageName& name, std::uint32_t width, std::uint32_
 void TAC8Image::LoadFromStream(TStream& s) {
     FreeSegments();
     try {
-        const std::int64_t recordStart = s.Position();
-        const TAC8ImageHeader h = ReadHeader(s);
-        if (h.Version != AC8ImageVersion || (h.StoredState != AC8StateEncoded && h.StoredState != AC8StatePlain))
-            InvalidHeader();
-        const auto geometry = ComputeStripGeometry(h.Width, h.Height);
-        if (!geometry || geometry->SegmentCount != h.SegmentCount) InvalidHeader();
-
-        // The end offsets: each strip holds at least its 3 header bytes, and the last one
-        // must lie inside the stream, so no size read here can make us allocate blindly.
-        std::vector<std::uint32_t> ends(h.SegmentCount);
-        std::uint64_t previous = AC8RecordHeaderSize + 4u * h.SegmentCount;
-        for (auto& end : ends) {
-            end = ReadU32(s);
-            if (end < previous + AC8SegmentHeaderSize) InvalidHeader();
-            previous = end;
-        }
-        if (recordStart + std::int64_t(previous) > s.Size()) InvalidHeader();
-
-        SetUp(h, *geometry);
-        previous = AC8RecordHeaderSize + 4u * h.SegmentCount;
-        for (std::uint32_t k = 0; k < h.SegmentCount; ++k) {
+        const TAC8RecordLayout layout = ReadRecordLayout(s);
+        SetUp(layout.Header, layout.Geometry);
+        std::uint32_t previous = AC8RecordHeaderSize + 4u * layout.Header.SegmentCount;
+        for (std::uint32_t k = 0; k < layout.Header.SegmentCount; ++k) {
             TAC8ImageSegment& segment = *FSegments[k];
             segment.EscapeA = ReadU8(s);
             segment.EscapeB = ReadU8(s);
             segment.Flags = static_cast<std::uint8_t>(ReadU8(s) & ~AC8FlagInUse);
-            const std::uint32_t size = static_cast<std::uint32_t>(ends[k] - previous - AC8SegmentHeaderSize);
-            previous = ends[k];
+            const std::uint32_t size = layout.SegmentEnds[k] - previous - AC8SegmentHeaderSize;
+            previous = layout.SegmentEnds[k];
             if (segment.IsEncoded()) {
                 std::vector<std::uint8_t> stored(size);
                 s.ReadExact(stored.data(), size);

@@ -19,6 +19,7 @@
 class TStream;
 class TAC8Image;
 class TAC8ImageData;
+struct TAC8BitmapHeader;
 
 inline constexpr std::uint32_t AC8MaxSegmentBytes = 65280;
 inline constexpr std::uint32_t AC8MaxWidth = 65280;
@@ -70,6 +71,17 @@ struct TAC8ImageHeader {
 
 // One strip: its stored header bytes and, while encoded, its stored bytes. Once plain, its
 // pixels are the slice of the owner's buffer given by Pixels().
+// A record's header with its strip end offsets, read and checked: the header is valid, the
+// strip count is the one the geometry gives, every strip holds at least its 3 header bytes
+// and the record ends inside the stream. Anything else raises "Invalid AC8 image header".
+struct TAC8RecordLayout {
+    TAC8ImageHeader Header;
+    TAC8StripGeometry Geometry;
+    std::vector<std::uint32_t> SegmentEnds;  // from the record's first byte
+    std::uint32_t RecordSize() const { return SegmentEnds.empty() ? 0 : SegmentEnds.back(); }
+};
+TAC8RecordLayout ReadRecordLayout(TStream& s);
+
 class TAC8ImageSegment {
 public:
     TAC8ImageSegment(TAC8Image& owner, std::uint16_t index);
@@ -123,8 +135,9 @@ public:
     void DecodeAll();
     // Writes the record, plain (still-encoded strips are decoded first).
     void SaveToStream(TStream& s);
-    // A drawing surface over the pixels (after DecodeAll); nullptr when it cannot be made.
-    std::unique_ptr<TAC8ImageData> CreateImageData();
+    // A drawing surface over the pixels (after DecodeAll), shown with the given bitmap
+    // header; nullptr when it cannot be made.
+    std::unique_ptr<TAC8ImageData> CreateImageData(TAC8BitmapHeader* bitmapHeader = nullptr);
     // Frees every strip and the pixels; StoredState 0.
     void FreeSegments();
 

@@ -36,6 +36,11 @@ public:
     // The part of the parent the layer covers: the save-under's bounds at X, Y.
     TRect Area() const;
     TAC8LayerDesc Desc() const;
+    // A rectangle of the layer (coordinates from its top-left, unscaled) mirrored by the
+    // source's flips, as the redraw maps it into SourceRect.
+    TRect MirrorInSource(TRect r) const;
+    // The part of the parent that a change of rectangle r of the source shows in.
+    TRect AreaOfSourceChange(const TRect& r) const;
 
     std::int32_t X = 0;
     std::int32_t Y = 0;

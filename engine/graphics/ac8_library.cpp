@@ -74,6 +74,12 @@ std::int64_t TAC8Library::ImageOffset(const AC8ImageName& name) const {
     return found == FIndex.end() ? 0 : found->second;
 }
 
+std::vector<std::string> TAC8Library::ImageNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : FIndex) names.push_back(entry.first);
+    return names;
+}
+
 void TAC8Library::CheckImageName(std::string_view name, bool mustExist) const {
     if (ImageExists(AC8ImageName(name)) == mustExist) return;
     if (mustExist) throw AC8Exception("Image \"" + std::string(name) + "\" does not exist");

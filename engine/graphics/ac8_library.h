@@ -98,6 +98,8 @@ public:
     const std::array<std::uint8_t, AC8PaletteSize>* Palette() const { return FPalette.get(); }
     std::int64_t LogicalSize() const { return FLogicalSize; }
     std::size_t IndexCount() const { return FIndex.size(); }
+    // The indexed names, lower case, sorted.
+    std::vector<std::string> ImageNames() const;
     const TVekList& Cache() const { return FCache; }
     // The first cached node of that name (case-blind), or nullptr.
     TImageNode* FindCached(const AC8ImageName& name) const;

@@ -51,3 +51,5 @@ void StopLoopedSounds() {
 void UnloadAllSounds() {
     if (gWaveMan != nullptr) gWaveMan->UnloadAll();
 }
+
+bool LoopingSoundPlaying() { return gWaveMan != nullptr && gWaveMan->IsLooping(); }

@@ -23,3 +23,5 @@ void StopCurrentSound();
 void StopLoopedSounds();
 // Unloads every sound; a playing one is freed when its completion arrives.
 void UnloadAllSounds();
+// Whether the wave sound playing is a looping one (a say box keeps quiet then).
+bool LoopingSoundPlaying();

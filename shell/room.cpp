@@ -1,0 +1,178 @@
+#include "room.h"
+
+#include <cctype>
+
+#include "foundation/stream_values.h"
+#include "foundation/vek_exception.h"
+#include "qe_exception.h"
+#include "sound_effects.h"
+#include "room_world.h"
+#include "script_message.h"
+#include "view_size.h"
+
+TRoom::TRoom(std::string_view name) : TIDNode(name), Width(static_cast<std::uint16_t>(ViewWidth())) {}
+
+TRoom::~TRoom() { ReleaseRoomGraphics(); }
+
+TRoomWorld& TRoom::World() const {
+    if (FWorld == nullptr) RaiseGameError(GameStringNilPointer);
+    return *FWorld;
+}
+
+void TRoom::ReadData(TStream&) {}
+void TRoom::WriteData(TStream&) {}
+
+void TRoom::Enter(const std::string&) { AnchorNumberedBoxes(); }
+
+void TRoom::Leave() {
+    if (FWorld != nullptr) FWorld->SetDefaultCursor(0);
+    // A room left during the camera flash must not come back white: the flash's end timer
+    // is dropped with the other timers when the room changes.
+    Flags &= static_cast<std::uint16_t>(~(kRoomDrawn | kRoomBlanked));
+    StopLoopedSounds();
+    ReleaseGraphics(false);
+}
+
+void TRoom::RunScript(const std::string& script, const std::string& sender) {
+    if (script == "ENDOFSOUND") return;
+    if (sender == "EXIT") {
+        World().GoRoom(script);
+        return;
+    }
+    if (sender == "DELAYEDEXIT") {
+        World().GoRoom(DelayedExitRoom);
+        return;
+    }
+    if (script == "FOCUS") {
+        if (sender == "F") UnloadAllSounds();
+        return;
+    }
+    if (sender == "SNAPFLASH") {
+        Flags ^= kRoomBlanked;
+        if (IsBlanked()) AddTimer(kSnapFlashTimer, kSnapFlashTicks);
+        Draw(World().GetViewImage());
+        return;
+    }
+    if (script == "NIL") return;
+    RaiseGameError(GameStringUnknownScript, {script, sender});
+}
+
+bool TRoom::ControlEvent(TControlBox&, TControlEventKind) { return false; }
+
+std::u16string TRoom::GetCaption() const { return FCaption; }
+std::string TRoom::GetBackgroundName() const { return FBackgroundName; }
+std::u16string TRoom::GetInformOnEntry() const { return FInformOnEntry; }
+
+void TRoom::SetBackgroundName(std::string_view name) { FBackgroundName = std::string(name.substr(0, 8)); }
+
+std::int16_t TRoom::GetBoxCursor(const std::string&, std::int32_t, std::int32_t) { return 0; }
+
+void TRoom::ScrollTo(std::int32_t x) {
+    if (x < 0) x = 0;
+    if (Width < x + ViewWidth()) x = Width - ViewWidth();
+    for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets)) frameSet->X += ScrollOffset - x;
+    ScrollOffset = x;
+    AnchorNumberedBoxes();
+}
+
+// Boxes named "#" and a number are fixed to a spot of the background (the number is its x
+// there, from up to three digits) and follow it when the room scrolls; all other boxes stay
+// fixed to the view.
+void TRoom::AnchorNumberedBoxes() {
+    for (auto* box : NodesOf<THitBox>(FHitBoxes)) {
+        const std::string& name = box->GetID();
+        if (name.size() < 2 || name[0] != '#') continue;
+        bool digits = true;
+        for (std::size_t i = 1; i < name.size(); ++i)
+            if (!std::isdigit(static_cast<unsigned char>(name[i]))) digits = false;
+        if (!digits) continue;
+        const std::int32_t spot = std::stoi(name.substr(1, 3));
+        const std::int32_t width = box->Rect.Right - box->Rect.Left;
+        box->Rect.Left = spot - ScrollOffset;
+        box->Rect.Right = box->Rect.Left + width;
+    }
+}
+
+// --- Timers ---
+
+TTimerScriptInfo* TRoom::AddTimer(std::uint8_t code, std::int32_t delay) {
+    auto timer = std::make_unique<TTimerScriptInfo>(code, World().GetTickTotal() + delay);
+    return static_cast<TTimerScriptInfo*>(FTimers.Append(std::move(timer)));
+}
+
+TTimerScriptInfo* TRoom::FindTimer(std::uint8_t code) const {
+    for (auto* timer : NodesOf<TTimerScriptInfo>(FTimers))
+        if (timer->Code == code) return timer;
+    return nullptr;
+}
+
+void TRoom::RemoveTimer(std::uint8_t code) {
+    if (TTimerScriptInfo* timer = FindTimer(code)) FTimers.Remove(timer);
+}
+
+void TRoom::ClearTimers() { FTimers.Clear(); }
+
+// A fired event may add, remove or clear timers, or change the room. The walk goes on with
+// the noted successor only while it is still in the list; otherwise the remaining timers
+// wait for the next tick. While the view is blanked by the camera flash only the flash's
+// own end fires; the others stay pending and fire after it.
+void TRoom::ProcessTimers(std::int32_t now) {
+    TVekNode* node = FTimers.First();
+    while (node != nullptr) {
+        TVekNode* successor = node->Next;
+        auto* timer = static_cast<TTimerScriptInfo*>(node);
+        if (now >= timer->DueTick && (!IsBlanked() || timer->Code == kSnapFlashTimer)) {
+            const std::uint8_t code = timer->Code;
+            FTimers.Remove(timer);
+            FireTimerEvent(*this, code);
+        }
+        if (successor == nullptr || !FTimers.Contains(successor)) break;
+        node = successor;
+    }
+}
+
+// --- Boxes and frame sets ---
+
+TFrameSet* TRoom::AddFrameSet(std::unique_ptr<TFrameSet> frameSet) {
+    frameSet->X -= ScrollOffset;
+    return static_cast<TFrameSet*>(FFrameSets.Append(std::move(frameSet)));
+}
+
+THitBox* TRoom::FindHitBox(std::string_view name) const { return FHitBoxes.FindBox(name); }
+
+// --- Saved game ---
+
+bool TRoom::ReadSavedRecord(TStream& s, std::uint16_t fileVersion) {
+    if (fileVersion < FirstSaveVersion) return false;
+    ReadData(s);
+    return true;
+}
+
+void TRoom::SaveFrameStates(TStream& s) const {
+    for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets))
+        WriteWord(s, static_cast<std::uint16_t>(frameSet->CurrentFrame));
+}
+
+void TRoom::LoadFrameStates(TStream& s) {
+    for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets)) {
+        const std::uint16_t frame = ReadU16(s);
+        if (frame >= frameSet->GetFrameCount()) throw VekException("Saved game is corrupt.");
+        frameSet->CurrentFrame = static_cast<std::int16_t>(frame);
+    }
+}
+
+// --- Drawing ---
+
+void TRoom::DrawOverlays(TAC8ImageData* view) { DrawFrameSets(view); }
+
+void TRoom::DrawFrameSets(TAC8ImageData* view) {
+    for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets)) frameSet->Draw(view);
+}
+
+void TRoom::ReleaseGraphics(bool) {
+    FreeSaveUnder();
+    for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets)) frameSet->ReleaseImage();
+    SetBackground(nullptr);
+}
+
+TImageNode* TRoom::GetBackground() const { return FBackground; }

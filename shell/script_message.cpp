@@ -1,0 +1,69 @@
+#include "script_message.h"
+
+#include <array>
+#include <string_view>
+
+#include "foundation/messages.h"
+#include "shell/strings/game_string.h"
+#include "qe_exception.h"
+#include "room.h"
+#include "room_world.h"
+
+namespace {
+
+// The sender words of timer codes 18 to 45, in code order.
+constexpr std::array<std::string_view, 28> kTimerWords{
+    "RED1",    "RED2",      "EXIT",        "MUSIC",     "FLASH",    "GO_L_END", "GO_R_END",
+    "RELEASE", "MATCH",     "COOK",        "EAT",       "MACHINE",  "CARTRIDGE", "DEAL",
+    "DELAYEDEXIT", "RAISE", "LOWER",       "CUCKOO",    "SLATE",    "SNAPFLASH", "PLACING",
+    "RADIO",   "RADIOFLASH", "WHISTLE1",   "WHISTLE2",  "HANGBUGWAIT", "PRINTBUGWAIT", "CARDBUGWAIT"};
+
+constexpr std::array<std::string_view, 4> kFirstTimerWords{"TICK", "TIMER", "DELAY", "ANIMATE"};
+
+const char16_t kApplicationTitle[] = u"Quorvel!";
+
+}  // namespace
+
+std::optional<TScriptMessage> TimerMessage(std::uint8_t code) {
+    if (code < 3) return std::nullopt;
+    if (code <= 6) return TScriptMessage{"", std::string(kFirstTimerWords[code - 3])};
+    if (code <= 17) return TScriptMessage{"ANIMATE", std::to_string(code - 6)};
+    if (code <= 45) return TScriptMessage{"", std::string(kTimerWords[code - 18])};
+    return TScriptMessage{};
+}
+
+void FireTimerEvent(TRoom& room, std::uint8_t code) {
+    if (const std::optional<TScriptMessage> message = TimerMessage(code))
+        room.RunScript(message->Script, message->Sender);
+}
+
+std::string KeyStateSender(bool shiftDown, bool ctrlDown) {
+    return std::string(shiftDown ? "S" : "s") + (ctrlDown ? "C" : "c");
+}
+
+std::string FocusSender(bool active) { return active ? "T" : "F"; }
+
+void ReportModifierChange(TRoom& room, bool shiftDown, bool ctrlDown) {
+    if ((room.Flags & kRoomWantsShift) != 0) room.RunScript("SHIFT", KeyStateSender(shiftDown, ctrlDown));
+}
+
+void ReportDeleteDown(TRoom& room, bool shiftDown, bool ctrlDown) {
+    if ((room.Flags & kRoomWantsDelete) != 0) room.RunScript("DELETE", KeyStateSender(shiftDown, ctrlDown));
+}
+
+void ReportFocusChange(TRoom& room, bool active) { room.RunScript("FOCUS", FocusSender(active)); }
+
+void RunGlobalScript(TRoomWorld& world, std::uint16_t scriptId) {
+    if (scriptId == 1) {
+        world.SetQuit();
+    } else if (scriptId == 2) {
+        if (AskYesNo(kApplicationTitle, GameString(GameStringReallyQuit))) world.SetQuit();
+    }
+}
+
+void SoundEnded(TRoomWorld& world, std::int32_t waveId) {
+    TRoom* receiver = world.GetCurrentRoom();
+    if (receiver == nullptr) return;
+    if (waveId >= 22 && waveId <= 24) receiver = world.FindRoom("LIVING");
+    if (receiver != nullptr) receiver->RunScript("ENDOFSOUND", std::to_string(waveId));
+}

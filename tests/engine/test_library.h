@@ -1,0 +1,50 @@
+#pragma once
+// An image library written by the test into the temporary folder and opened. Palette entry i
+// is (i, 255 - i, 0), so a shown colour tells which index it came from.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/graphics/ac8_library.h"
+#include "tools/ac8/ac8_writer.h"
+
+inline TAC8Palette IndexRevealingPalette() {
+    TAC8Palette palette;
+    for (int i = 0; i < 256; ++i)
+        palette[static_cast<std::size_t>(i)] = TAC8PaletteEntry{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 0};
+    return palette;
+}
+
+// 0x00RRGGBB of index i as the canvas shows it (entries 0 and 255 are black and white).
+inline std::uint32_t ShownColour(std::uint8_t index) {
+    if (index == 0) return 0x000000;
+    if (index == 255) return 0xFFFFFF;
+    return (std::uint32_t(index) << 16) | (std::uint32_t(255 - index) << 8);
+}
+
+inline TAC8Picture SolidPicture(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
+    return TAC8Picture{name, w, h, std::vector<std::uint8_t>(std::size_t(w) * h, colour), 0, false};
+}
+
+class TTestLibrary {
+public:
+    explicit TTestLibrary(const std::vector<TAC8Picture>& pictures) {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        FPath = std::filesystem::temp_directory_path() /
+                (std::string("zorvik_") + info->test_suite_name() + "_" + info->name() + ".ac8");
+        SaveAC8Library(FPath, IndexRevealingPalette(), pictures);
+        Library.Open(FPath);
+    }
+    ~TTestLibrary() {
+        Library.Close();
+        std::error_code ignored;
+        std::filesystem::remove(FPath, ignored);
+    }
+
+    TAC8Library Library;
+
+private:
+    std::filesystem::path FPath;
+};

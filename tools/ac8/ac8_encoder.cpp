@@ -1,0 +1,205 @@
+#include "tools/ac8/ac8_encoder.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "engine/graphics/ac8_image.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t MaxCount = 255;
+constexpr std::uint8_t CodeLiteral = 0;
+constexpr std::uint8_t CodeEscaped = 1;
+constexpr std::uint8_t CodeXorEscaped = 2;
+constexpr std::uint8_t CodeFill = 6;
+constexpr std::uint8_t CodeSameAsPrevious = 7;
+constexpr std::uint32_t MinPrefixCopy = 8;
+
+struct TEscapes {
+    std::uint8_t A;
+    std::uint8_t B;
+    bool BAbsent;  // B does not occur in the strip's pixels
+};
+
+// The two least frequent byte values of the strip, so that escaping costs least.
+TEscapes ChooseEscapes(const std::uint8_t* rows, const TAC8StripLayout& layout) {
+    std::array<std::uint32_t, 256> counts{};
+    for (std::uint32_t i = 0; i < layout.Rows; ++i) {
+        const std::uint8_t* row = rows + std::size_t(i) * layout.RowStride;
+        for (std::uint32_t x = 0; x < layout.Width; ++x) ++counts[row[x]];
+    }
+    std::array<std::uint8_t, 256> order{};
+    for (int v = 0; v < 256; ++v) order[v] = static_cast<std::uint8_t>(v);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint8_t l, std::uint8_t r) { return counts[l] < counts[r]; });
+    // Prefer an absent B: a run stream needs one.
+    return {order[1], order[0], counts[order[0]] == 0};
+}
+
+std::uint32_t RunLength(const std::uint8_t* p, std::uint32_t from, std::uint32_t end) {
+    std::uint32_t n = 1;
+    while (from + n < end && p[from + n] == p[from]) ++n;
+    return n;
+}
+
+std::uint32_t MatchLength(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t from, std::uint32_t end) {
+    std::uint32_t n = 0;
+    while (from + n < end && row[from + n] == prev[from + n]) ++n;
+    return n;
+}
+
+// Escape-coded bytes for row[from, width). With `prev` given, spans equal to the row
+// beneath are copied from it.
+void EncodeEscaped(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t from, std::uint32_t width,
+                   const TEscapes& e, Bytes& out) {
+    const std::uint8_t a = e.A;
+    const std::uint8_t b = e.B;
+    std::uint32_t j = from;
+    while (j < width) {
+        const std::uint8_t v = row[j];
+        const std::uint32_t run = std::min(RunLength(row, j, width), MaxCount);
+        const std::uint32_t match = prev != nullptr ? MatchLength(row, prev, j, width) : 0;
+        if (match >= 4 && match >= run) {
+            const bool toEnd = j + match == width;
+            const std::uint32_t m = toEnd ? 0 : std::min(match, MaxCount);
+            out.insert(out.end(), {a, 2, static_cast<std::uint8_t>(m)});
+            j = toEnd ? width : j + m;
+            continue;
+        }
+        const bool escape = v == a || v == b;
+        if (run >= 4 || (run == 3 && escape)) {
+            out.insert(out.end(), {a, static_cast<std::uint8_t>(run), v});
+            j += run;
+        } else if (run == 3) {
+            out.insert(out.end(), {b, v});
+            j += 3;
+        } else if (v == a) {
+            out.insert(out.end(), {a, static_cast<std::uint8_t>(run == 2 ? 1 : 0)});
+            j += run;
+        } else if (v == b) {
+            out.insert(out.end(), {b, run == 2 ? b : a});
+            j += run;
+        } else {
+            out.push_back(v);
+            ++j;
+        }
+    }
+}
+
+bool AllEqual(const std::uint8_t* p, std::uint32_t from, std::uint32_t end) { return RunLength(p, from, end) == end - from; }
+
+// The rest of a row from `from`, after a prefix copy or from the start: literal, fill or
+// escape-coded, whichever is shortest. Code 7 and code 2 are never chosen here.
+Bytes EncodeRest(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t from, std::uint32_t width,
+                 const TEscapes& e) {
+    if (AllEqual(row, from, width)) return {CodeFill, row[from]};
+    Bytes escaped{CodeEscaped};
+    EncodeEscaped(row, prev, from, width, e, escaped);
+    if (escaped.size() < 1 + (width - from)) return escaped;
+    Bytes literal{CodeLiteral};
+    literal.insert(literal.end(), row + from, row + width);
+    return literal;
+}
+
+void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t width, const TEscapes& e, Bytes& out) {
+    if (prev != nullptr && std::memcmp(row, prev, width) == 0) {
+        out.push_back(CodeSameAsPrevious);
+        return;
+    }
+    Bytes best = EncodeRest(row, prev, 0, width, e);
+    if (prev != nullptr) {
+        Bytes diff(width);
+        for (std::uint32_t x = 0; x < width; ++x) diff[x] = row[x] ^ prev[x];
+        Bytes xored{CodeXorEscaped};
+        EncodeEscaped(diff.data(), nullptr, 0, width, e, xored);
+        if (xored.size() < best.size()) best = std::move(xored);
+
+        // The row differs from the one beneath, so a matching prefix ends before the row does.
+        const std::uint32_t prefix = std::min(MatchLength(row, prev, 0, width), MaxCount);
+        if (prefix >= MinPrefixCopy) {
+            Bytes copied{static_cast<std::uint8_t>(prefix)};
+            const Bytes rest = EncodeRest(row, prev, prefix, width, e);
+            copied.insert(copied.end(), rest.begin(), rest.end());
+            if (copied.size() < best.size()) best = std::move(copied);
+        }
+    }
+    out.insert(out.end(), best.begin(), best.end());
+}
+
+Bytes EncodeLineCoded(const std::uint8_t* rows, const TAC8StripLayout& layout, const TEscapes& e) {
+    Bytes out;
+    for (std::uint32_t i = 0; i < layout.Rows; ++i) {
+        const std::uint8_t* row = rows + std::size_t(i) * layout.RowStride;
+        EncodeRow(row, i == 0 ? nullptr : row - layout.RowStride, layout.Width, e, out);
+    }
+    return out;
+}
+
+Bytes EncodeRawRows(const std::uint8_t* rows, const TAC8StripLayout& layout) {
+    Bytes out;
+    for (std::uint32_t i = 0; i < layout.Rows; ++i) {
+        const std::uint8_t* row = rows + std::size_t(i) * layout.RowStride;
+        out.insert(out.end(), row, row + layout.Width);
+    }
+    return out;
+}
+
+// Runs may cross row ends; B never occurs, so only A escapes.
+Bytes EncodeRunStream(const std::uint8_t* rows, const TAC8StripLayout& layout, std::uint8_t a) {
+    const Bytes pixels = EncodeRawRows(rows, layout);
+    const std::uint32_t total = static_cast<std::uint32_t>(pixels.size());
+    Bytes out;
+    std::uint32_t j = 0;
+    while (j < total) {
+        const std::uint8_t v = pixels[j];
+        const std::uint32_t run = std::min(RunLength(pixels.data(), j, total), MaxCount);
+        if (run >= 3 || (run == 2 && v != a)) {
+            if (run == 2) {
+                out.insert(out.end(), {v, v});
+            } else {
+                out.insert(out.end(), {a, static_cast<std::uint8_t>(run), v});
+            }
+            j += run;
+        } else if (v == a) {
+            out.insert(out.end(), {a, static_cast<std::uint8_t>(run == 2 ? 1 : 0)});
+            j += run;
+        } else {
+            out.push_back(v);
+            ++j;
+        }
+    }
+    return out;
+}
+
+TAC8EncodedStrip PlainStrip(const std::uint8_t* rows, const TAC8StripLayout& layout) {
+    TAC8EncodedStrip strip;
+    strip.Bytes.assign(rows, rows + std::size_t(layout.Rows) * layout.RowStride);
+    return strip;
+}
+
+}  // namespace
+
+TAC8EncodedStrip EncodeStrip(const std::uint8_t* rows, const TAC8StripLayout& layout, TAC8StripCoding coding) {
+    if (coding == TAC8StripCoding::Plain) return PlainStrip(rows, layout);
+    const TEscapes e = ChooseEscapes(rows, layout);
+    TAC8EncodedStrip strip;
+    strip.EscapeA = e.A;
+    strip.EscapeB = e.B;
+    strip.Flags = AC8FlagEncoded;
+    if (coding == TAC8StripCoding::RawRows) {
+        strip.Flags |= AC8FlagRawRows;
+        strip.Bytes = EncodeRawRows(rows, layout);
+        return strip;
+    }
+    if (coding == TAC8StripCoding::RunStream && e.BAbsent) {
+        strip.Flags |= AC8FlagRunStream;
+        strip.Bytes = EncodeRunStream(rows, layout, e.A);
+        return strip;
+    }
+    strip.Bytes = EncodeLineCoded(rows, layout, e);
+    if (coding == TAC8StripCoding::Auto && strip.Bytes.size() >= std::size_t(layout.Rows) * layout.RowStride)
+        return PlainStrip(rows, layout);
+    return strip;
+}

@@ -42,7 +42,7 @@ int main() {
     platform::InstallPrinters(&printers);
 
     platform::RandomizeFromClock();
-    InitialiseFolders();
+    InitialiseFolders(configutil::kApplicationTitle);
     if (StartupFailed()) return 1;
 
     platform::posix::PosixSingleInstance instance("qel");

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts qel on a virtual X display with private folders, checks that its window shows and
+# that a second copy ends at once without a window of its own, saves a screenshot, and
+# closes the window.
+# Usage: qel_smoke.sh <qel program> <screenshot file>
+set -euo pipefail
+qel=$(realpath "$1")
+shot=$2
+title="Quorvel! Configuration Utility - Default"
+
+# Runs on the virtual display.
+check_window() {
+    "$qel" &
+    local pid=$! shown=no
+    for _ in $(seq 1 100); do
+        if xwininfo -root -tree | grep -qF "\"$title\""; then shown=yes; break; fi
+        if ! kill -0 "$pid" 2>/dev/null; then echo "qel ended before showing its window" >&2; return 1; fi
+        sleep 0.1
+    done
+    if [ "$shown" != yes ]; then echo "no window \"$title\"" >&2; kill "$pid"; return 1; fi
+    sleep 0.5
+    xwd -root -silent > "$shot"
+
+    if ! timeout 10 "$qel"; then echo "the second copy did not end cleanly" >&2; kill "$pid"; return 1; fi
+    local windows
+    windows=$(xwininfo -root -tree | grep -cF "\"$title\"" || true)
+    if [ "$windows" -ne 1 ]; then echo "expected one window, found $windows" >&2; kill "$pid"; return 1; fi
+    if ! kill -0 "$pid" 2>/dev/null; then echo "the first copy ended" >&2; return 1; fi
+
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+if [ "${3:-}" = --on-display ]; then
+    check_window
+    exit
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/data/Kettlebrook/Zorvik" "$work/desktop" "$work/runtime"
+chmod 700 "$work/runtime"
+export ZORVIK_DATA_DIR="$work/data" ZORVIK_DESKTOP_DIR="$work/desktop" XDG_RUNTIME_DIR="$work/runtime"
+export HOME="$work" XDG_CONFIG_HOME="$work/config"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$qel" "$shot" --on-display
+
+# A screenshot of a 1024x768 screen in 24-bit colour is well over a megabyte.
+size=$(stat -c %s "$shot")
+if [ "$size" -lt 1000000 ]; then echo "screenshot too small: $size bytes" >&2; exit 1; fi
+echo "qel showed its window; screenshot in $shot"

@@ -17,24 +17,25 @@ namespace platform::fltk {
 namespace {
 
 constexpr int kFontSize = 12;
+constexpr int kButtonFontSize = 11;
 
 
 struct FileManagerWindow {
     configutil::TFileManagerDialog& Logic;
     Fl_Window Window{391, 296, "Brindle's House - Configuration File Manager"};
-    Fl_Box pmtConfigFileStems{8, 6, 180, 18, "&Configurations on file:"};
-    Fl_Hold_Browser lbxConfigFileStems{8, 26, 180, 186};
-    Fl_Box pmtConfigName{8, 218, 180, 18, "&New configuration name:"};
-    Fl_Input txtStemName{8, 238, 180, 24};
-    Fl_Button cmdOpenSelected{200, 26, 183, 25, "&Open selected configuration"};
-    Fl_Button cmdSaveToSelected{200, 56, 183, 25, "&Save to selected configuration"};
-    Fl_Button cmdDeleteSelected{200, 86, 183, 25, "&Delete selected configuration"};
-    Fl_Button cmdRenameSelected{200, 116, 183, 25, "&Rename selected configuration"};
-    Fl_Button cmdSaveAsNew{200, 146, 183, 25, "S&ave current configuration as new"};
-    Fl_Box pmtCurrentName{200, 180, 110, 18, "Most recently loaded:"};
-    Fl_Box lblCurrentName{310, 180, 73, 18};
-    Fl_Box pmtChanged{200, 200, 110, 18, "Changed:"};
-    Fl_Box lblChanged{310, 200, 73, 18};
+    Fl_Box pmtConfigFileStems{8, 6, 150, 18, "Configurations on file:"};
+    Fl_Hold_Browser lbxConfigFileStems{8, 26, 150, 186};
+    Fl_Box pmtConfigName{8, 218, 180, 18, "New configuration name:"};
+    Fl_Input txtStemName{8, 238, 150, 24};
+    Fl_Button cmdOpenSelected{166, 26, 217, 25, "&Open selected configuration"};
+    Fl_Button cmdSaveToSelected{166, 56, 217, 25, "&Save to selected configuration"};
+    Fl_Button cmdDeleteSelected{166, 86, 217, 25, "&Delete selected configuration"};
+    Fl_Button cmdRenameSelected{166, 116, 217, 25, "&Rename selected configuration"};
+    Fl_Button cmdSaveAsNew{166, 146, 217, 25, "S&ave current configuration as new"};
+    Fl_Box pmtCurrentName{166, 182, 136, 18, "Most recently loaded:"};
+    Fl_Box lblCurrentName{302, 182, 81, 18};
+    Fl_Box pmtChanged{166, 202, 136, 18, "Changed:"};
+    Fl_Box lblChanged{302, 202, 81, 18};
     Fl_Button cmdClose{308, 264, 75, 25, "Close"};
     const configutil::TFileManagerHints Hints;
     std::string HintTexts[8];
@@ -49,7 +50,7 @@ struct FileManagerWindow {
         }
         for (Fl_Button* button : {&cmdOpenSelected, &cmdSaveToSelected, &cmdDeleteSelected, &cmdRenameSelected,
                                   &cmdSaveAsNew, &cmdClose})
-            button->labelsize(kFontSize);
+            button->labelsize(kButtonFontSize);
         lbxConfigFileStems.textsize(kFontSize);
         lbxConfigFileStems.format_char(0);
         txtStemName.textsize(kFontSize);

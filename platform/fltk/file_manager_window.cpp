@@ -7,6 +7,9 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 
+#include <string>
+#include <vector>
+
 #include "configutil/file_manager_dialog.h"
 #include "configutil/utility_texts.h"
 #include "platform/fltk/fltk_text.h"
@@ -37,10 +40,11 @@ struct FileManagerWindow {
     Fl_Box pmtChanged{166, 202, 136, 18, "Changed:"};
     Fl_Box lblChanged{302, 202, 81, 18};
     Fl_Button cmdClose{308, 264, 75, 25, "Close"};
-    const configutil::TFileManagerHints Hints;
+    const configutil::TFileManagerHints& Hints = configutil::kFileManagerHints;
     std::string HintTexts[8];
+    std::vector<std::u16string> ShownItems;
 
-    explicit FileManagerWindow(configutil::TFileManagerDialog& logic) : Logic(logic), Hints(configutil::kFileManagerHints) {
+    explicit FileManagerWindow(configutil::TFileManagerDialog& logic) : Logic(logic) {
         Window.end();
         for (Fl_Widget* widget : {static_cast<Fl_Widget*>(&pmtConfigFileStems), static_cast<Fl_Widget*>(&pmtConfigName),
                                   static_cast<Fl_Widget*>(&pmtCurrentName), static_cast<Fl_Widget*>(&lblCurrentName),
@@ -94,8 +98,11 @@ struct FileManagerWindow {
 
     void Refresh() {
         const configutil::TFileManagerView& view = Logic.View();
-        lbxConfigFileStems.clear();
-        for (const std::u16string& item : view.Items) lbxConfigFileStems.add(Utf16ToUtf8(item).c_str());
+        if (ShownItems != view.Items) {
+            ShownItems = view.Items;
+            lbxConfigFileStems.clear();
+            for (const std::u16string& item : view.Items) lbxConfigFileStems.add(Utf16ToUtf8(item).c_str());
+        }
         lbxConfigFileStems.value(view.Selection + 1);
         lblCurrentName.copy_label(LabelText(view.CurrentName).c_str());
         lblChanged.copy_label(LabelText(view.Changed).c_str());

@@ -63,8 +63,12 @@ public:
         if (Utf8ToUtf16(txtGiftLabel->value()) != view.GiftLabel) txtGiftLabel->value(Utf16ToUtf8(view.GiftLabel).c_str());
         for (std::size_t i = 0; i < chkTags.size(); ++i) chkTags[i]->value(view.Tags[i]);
 
-        lbxNames->clear();
-        for (const std::u16string& name : view.Names) lbxNames->add(Utf16ToUtf8(name).c_str());
+        // Rebuilt only when the names changed, so the list keeps its scroll position.
+        if (FShownNames != view.Names) {
+            FShownNames = view.Names;
+            lbxNames->clear();
+            for (const std::u16string& name : view.Names) lbxNames->add(Utf16ToUtf8(name).c_str());
+        }
         lbxNames->value(view.NameSelection + 1);
         Enable(*cmdEditName, view.NameButtonsEnabled);
         Enable(*cmdDelName, view.NameButtonsEnabled);
@@ -225,6 +229,7 @@ private:
     configutil::TSettingsWizard& FWizard;
     std::vector<Binding> FHandlers;
     std::string FCaption;
+    std::vector<std::u16string> FShownNames;
     // Declared in creation order; the groups own nothing here, so destruction of these
     // members (children first, each leaving its group) is safe.
     std::unique_ptr<Fl_Window> FWindow;

@@ -142,3 +142,13 @@ TEST_F(FileManagerDialogTest, ClosingGivesAnUnchangedRecordTheLastLoadedName) {
     }
     EXPECT_EQ(Config.Name, u"Kid");
 }
+
+TEST_F(FileManagerDialogTest, OpeningADamagedFileSaysSo) {
+    Touch(Game() / "Kid.qel", "not a configuration");
+    TFileManagerDialog dialog(Config, false);
+    Select(dialog, u"Kid");
+    dialog.OpenSelectedClick();
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Caption, u"Open Configuration");
+    EXPECT_EQ(dialog.View().CurrentName, u"Kid");
+}

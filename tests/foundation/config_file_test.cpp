@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -60,11 +61,9 @@ protected:
 
     std::filesystem::path GameFolder() const { return Common.Path() / "Kettlebrook" / "Zorvik"; }
     std::filesystem::path Write(const std::string& fileName, const Bytes& bytes) const {
-        const auto path = GameFolder() / fileName;
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return path;
+        std::ofstream(GameFolder() / fileName, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return GameFolder() / fileName;
     }
     std::vector<std::string> GameFiles() const {
         std::vector<std::string> files;

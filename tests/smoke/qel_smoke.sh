@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Starts qel on a virtual X display with private folders, checks that its window shows and
-# that a second copy ends at once without a window of its own, saves a screenshot, and
-# closes the window.
+# Starts qel on a virtual X display with private folders, checks that its window shows,
+# saves a screenshot, checks that a second copy raises the first and ends without a window
+# of its own, and closes the window.
 # Usage: qel_smoke.sh <qel program> <screenshot file>
 set -euo pipefail
 qel=$(realpath "$1")
@@ -21,7 +21,23 @@ check_window() {
     sleep 0.5
     xwd -root -silent > "$shot"
 
-    if ! timeout 10 "$qel"; then echo "the second copy did not end cleanly" >&2; kill "$pid"; return 1; fi
+    # Another window covers qel; a second copy must bring the first to the top and end.
+    # xwininfo lists the top-most window first.
+    xmessage -geometry 640x480+0+0 "cover" &
+    local cover=$!
+    for _ in $(seq 1 50); do
+        xwininfo -root -children | grep -qF '"xmessage"' && break
+        sleep 0.1
+    done
+    if ! timeout 10 "$qel"; then echo "the second copy did not end cleanly" >&2; kill "$pid" "$cover"; return 1; fi
+    local top=""
+    for _ in $(seq 1 50); do
+        top=$(xwininfo -root -children | grep -E '"(xmessage|Quorvel! Configuration Utility - Default)"' | head -n 1)
+        case "$top" in *Quorvel*) break ;; esac
+        sleep 0.1
+    done
+    kill "$cover"
+    case "$top" in *Quorvel*) ;; *) echo "the second copy did not raise the first" >&2; kill "$pid"; return 1 ;; esac
     local windows
     windows=$(xwininfo -root -tree | grep -cF "\"$title\"" || true)
     if [ "$windows" -ne 1 ]; then echo "expected one window, found $windows" >&2; kill "$pid"; return 1; fi

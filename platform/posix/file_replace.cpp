@@ -29,11 +29,12 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-// A name no other writer in this or another process uses at the same moment.
+// A name no other writer in this or another process uses at the same moment. It does not
+// grow with the target's name, which may already be as long as a file name can be.
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& path, int attempt) {
     static std::atomic<unsigned> counter{0};
-    const std::string name = "." + path.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                             std::to_string(counter++) + "-" + std::to_string(attempt);
+    const std::string name = ".zorvik-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+                             std::to_string(attempt) + ".tmp";
     return path.parent_path() / name;
 }
 

@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "foundation/config.h"
-#include "foundation/folders.h"
 #include "foundation/stream.h"
-#include "platform/headless/fake_folders.h"
 #include "platform/headless/fake_printers.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/temp_game_folder.h"
 
 namespace {
 
@@ -51,30 +50,13 @@ struct FileImage {
 
 class ConfigFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Known.CommonData = Common.Path().string();
-        std::filesystem::create_directories(GameFolder());
-        ClearPaths();
-        EnsurePaths(true, "");
-    }
-    void TearDown() override { ClearPaths(); }
-
-    std::filesystem::path GameFolder() const { return Common.Path() / "Kettlebrook" / "Zorvik"; }
+    std::filesystem::path GameFolder() const { return Game.Path(); }
     std::filesystem::path Write(const std::string& fileName, const Bytes& bytes) const {
-        std::ofstream(GameFolder() / fileName, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return GameFolder() / fileName;
+        return Game.Write(fileName, bytes);
     }
-    std::vector<std::string> GameFiles() const {
-        std::vector<std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(GameFolder()))
-            files.push_back(entry.path().filename());
-        std::sort(files.begin(), files.end());
-        return files;
-    }
+    std::vector<std::string> GameFiles() const { return Game.Files(); }
 
-    TempFolder Common;
-    platform::headless::FakeKnownFolders Known;
+    testing_support::TempGameFolder Game;
     platform::headless::ScopedMessageBoxes Boxes;
 };
 
@@ -270,20 +252,38 @@ TEST_F(ConfigFileTest, FailedSaveKeepsTheOldFileReportsAndTakesNoSnapshot) {
     EXPECT_EQ(Boxes.Boxes.Shown()[0].Text,
               u"An error was encountered while writing the \"Blocked\" configuration file. The file is probably invalid.");
     EXPECT_TRUE(config.IsModified());
+    EXPECT_TRUE(std::filesystem::is_directory(GameFolder() / "Blocked.qel" / "inside"));
+    EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+    EXPECT_EQ(GameFiles(), (std::vector<std::string>{"Blocked.qel", "Kid.qel"})) << "no temporary file is left";
+}
 
-    // A folder that cannot be written: the old file stays as it was.
+TEST_F(ConfigFileTest, SaveIntoAnUnwritableFolderKeepsTheOldFile) {
+    TConfig config;
+    ASSERT_TRUE(config.SaveToFile(u"Kid"));
+    const Bytes before = TempFolder::Read(GameFolder() / "Kid.qel");
     std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    // Root writes anyway; the check then has nothing to show.
     if (std::FILE* probe = std::fopen((GameFolder() / "probe").c_str(), "wb")) {
         std::fclose(probe);
         std::filesystem::remove(GameFolder() / "probe");
-    } else {
-        EXPECT_FALSE(config.SaveToFile(u"Kid"));
-        EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+        std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_all);
+        GTEST_SKIP() << "folder permissions do not bind this user (root)";
     }
+    config.GiftLabel = u"Changed";
+    EXPECT_FALSE(config.SaveToFile(u"Kid"));
     std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+    EXPECT_EQ(GameFiles(), std::vector<std::string>{"Kid.qel"});
+    EXPECT_EQ(Boxes.Boxes.Shown().size(), 1u);
+}
 
-    EXPECT_EQ(GameFiles(), (std::vector<std::string>{"Blocked.qel", "Kid.qel"})) << "no temporary file is left";
+TEST_F(ConfigFileTest, TheLongestValidNameSavesAndLoads) {
+    const std::u16string name(236, u'k');
+    TConfig config;
+    config.BeginWithGiftScreen = true;
+    ASSERT_TRUE(config.SaveToFile(name));
+    TConfig read;
+    ASSERT_TRUE(read.LoadFromFile(name));
+    EXPECT_TRUE(read.BeginWithGiftScreen);
 }
 
 }  // namespace

@@ -265,6 +265,7 @@ void RunSettingsWindow(configutil::TSettingsWizard& wizard, SingleInstance& inst
     window.Window().show();
     while (window.Window().shown()) Fl::wait();
     if (watched >= 0) Fl::remove_fd(watched);
+    instance.SetRaiseHandler(nullptr);  // the window is about to go
 }
 
 }  // namespace platform::fltk

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "configutil/utility_start.h"
 #include "platform/headless/in_process_single_instance.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "platform/posix/posix_single_instance.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 using platform::InstanceClaim;
@@ -15,12 +15,8 @@ using platform::posix::PosixSingleInstance;
 
 class PosixSingleInstanceTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Dir = fs::temp_directory_path() / ("qel-instance-" + std::to_string(std::random_device{}()));
-        fs::create_directories(Dir);
-    }
-    void TearDown() override { fs::remove_all(Dir); }
-    fs::path Dir;
+    testing_support::TempFolder FTemp;
+    const fs::path Dir = FTemp.Path();
 };
 
 TEST_F(PosixSingleInstanceTest, LaterCopyRaisesTheFirstAndTheNameIsFreeAfterItEnds) {

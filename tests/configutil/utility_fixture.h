@@ -7,20 +7,20 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "foundation/folders.h"
 #include "platform/headless/fake_folders.h"
 #include "platform/headless/fake_printers.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "tests/support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
 class UtilityFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        Root = fs::temp_directory_path() / ("qel-test-" + std::to_string(std::random_device{}()));
+        Root = FTemp.Path();
         fs::create_directories(Root / "program");
         fs::create_directories(Root / "desktop");
         fs::create_directories(Root / "data" / "Kettlebrook" / "Zorvik");
@@ -29,11 +29,7 @@ protected:
         Folders.CommonData = (Root / "data").string();
         Resolve();
     }
-    void TearDown() override {
-        ClearPaths();
-        std::error_code ignored;
-        fs::remove_all(Root, ignored);
-    }
+    void TearDown() override { ClearPaths(); }
 
     // Resolves the folder set again after a test changed the fake folders.
     void Resolve() {
@@ -55,6 +51,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
+    testing_support::TempFolder FTemp;
     fs::path Root;
     platform::headless::FakeKnownFolders Folders;
     platform::headless::FakePrinters Printers{2};

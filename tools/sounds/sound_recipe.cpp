@@ -109,9 +109,11 @@ TSoundRecipe ParseSoundRecipe(const TSourceText& text, const std::string& name) 
         if (keyword == "length" || keyword == "peak") {
             double v = 0;
             double hi = keyword == "length" ? kMaxSeconds : 1.0;
-            if (words.size() != 1 || !ParseReal(words[0], v) || v <= 0 || v > hi)
-                ThrowContentError(text.name, line.number, keyword + " needs one number above 0, at most " +
-                                                              (keyword == "length" ? std::string("10") : "1"));
+            // A length below 10 ms would hold no whole period of anything audible.
+            double lo = keyword == "length" ? 0.01 : 0.0;
+            if (words.size() != 1 || !ParseReal(words[0], v) || v <= lo || v > hi)
+                ThrowContentError(text.name, line.number, keyword + (keyword == "length" ? " needs seconds above 0.01, at most 10"
+                                                                                         : " needs a number above 0, at most 1"));
             (keyword == "length" ? recipe.length : recipe.peak) = v;
         } else if (keyword == "loop") {
             if (!words.empty()) ThrowContentError(text.name, line.number, "loop takes no words");

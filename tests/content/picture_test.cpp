@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -148,6 +149,31 @@ TEST(PictureSources, APngMustHaveTheSizeTheManifestGives) {
     EXPECT_EQ(back.pixels, picture.pixels);
     std::string message = ErrorOf([&] { LoadPictureSource(entries[1], folder.Path()); });
     EXPECT_NE(message.find("is 2 x 3, the manifest says 4 x 3"), std::string::npos) << message;
+}
+
+TEST(PictureManifest, HoldsTheMainWindowPicturesInTheirLayout) {
+    struct TWanted {
+        const char* name;
+        int width, height, columns, rows;
+    };
+    // Sizes the main window draws with: garland quarters of 100, columns 100 x 300 and rows
+    // 500 x 100; buttons of 56 x 34 and 119 x 34 in two frames; room-button frames of 60 and
+    // faces of 43 (four rooms, then the same greyed); action cells of 60 (3 states x 5 commands).
+    const TWanted wanted[] = {{"glnd_cnr", 200, 200, 2, 2}, {"glnd_ew", 100, 300, 1, 1}, {"glnd_ns", 500, 100, 1, 1},
+                              {"abt_btn", 56, 68, 1, 2},    {"tutr_btn", 119, 68, 1, 2}, {"rb_edge", 60, 180, 1, 3},
+                              {"rb_face", 43, 344, 1, 8},   {"actbtns", 180, 300, 3, 5}, {"tile", 0, 0, 1, 1}};
+    std::vector<TPictureEntry> entries = LoadPictureManifest(ZORVIK_PICTURE_MANIFEST);
+    for (const TWanted& w : wanted) {
+        SCOPED_TRACE(w.name);
+        auto e = std::find_if(entries.begin(), entries.end(), [&](const TPictureEntry& p) { return p.name == w.name; });
+        ASSERT_NE(e, entries.end());
+        if (w.width > 0) {
+            EXPECT_EQ(e->width, w.width);
+            EXPECT_EQ(e->height, w.height);
+        }
+        EXPECT_EQ(e->frameColumns, w.columns);
+        EXPECT_EQ(e->frameRows, w.rows);
+    }
 }
 
 TEST(PictureManifest, RefusesEntriesTheLibraryCouldNotHold) {

@@ -29,8 +29,8 @@ std::string PaletteText(int entries) {
 }
 
 TEST(AC8Tools, PaletteFileNeedsExactly256Colours) {
-    const TAC8Palette palette = ParsePalette(PaletteText(256), "pal.txt");
-    EXPECT_EQ(palette[3], (TAC8PaletteEntry{3, 252, 7}));
+    const TAC8SourcePalette palette = ParsePalette(PaletteText(256), "pal.txt");
+    EXPECT_EQ(palette[3], (TAC8SourceColour{3, 252, 7}));
     EXPECT_EQ(ErrorOf([] { ParsePalette(PaletteText(255), "pal.txt"); }), "pal.txt: 255 colours, expected 256");
     EXPECT_EQ(ErrorOf([] { ParsePalette(PaletteText(257), "pal.txt"); }), "pal.txt:258: more than 256 colours");
     EXPECT_EQ(ErrorOf([] { ParsePalette("1 2 300\n", "p"); }), "p:1: expected three values from 0 to 255");
@@ -55,7 +55,7 @@ TEST(AC8Tools, ManifestNamesPicturesOnce) {
 }
 
 TEST(AC8Tools, PngPicturesMapToExactPaletteColours) {
-    const TAC8Palette palette = MakeSamplePalette();
+    const TAC8SourcePalette palette = MakeSamplePalette();
     const TAC8Picture picture = MakeSamplePicture(4, 40, 30, "toy");
     const auto folder = std::filesystem::temp_directory_path() / "ac8_tools_test";
     std::filesystem::create_directories(folder);

@@ -48,7 +48,7 @@ BENCHMARK(BM_MeasureHelpPage);
 void BM_DrawHelpPage(benchmark::State& state) {
     RegisterGameFontMetrics();
     const auto path = std::filesystem::temp_directory_path() / "zorvik_bench_text_block.ac8";
-    SaveAC8Library(path, TAC8Palette{},
+    SaveAC8Library(path, TAC8SourcePalette{},
                    {SheetFor(GameFontMetrics0, "00f12mc"), SheetFor(GameFontMetrics0, "00f12mcb")});
     {
         TAC8Library library;

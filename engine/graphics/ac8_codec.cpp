@@ -1,10 +1,18 @@
 #include "engine/graphics/ac8_codec.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image.h"
+
+// Pictures load on the GUI thread while a room is entered, so decoding is a hot path. The
+// decoder keeps its cursors in locals (stores through byte pointers would otherwise force
+// them back to memory after every write) and moves short spans as whole 16-byte blocks when
+// the strip has room after them: the extra bytes land on bytes that are decoded later (the
+// rest of the row, its padding or the rows above within the same strip) and are
+// overwritten there. Every read and write stays inside the stored bytes and the strip.
 
 namespace {
 
@@ -14,160 +22,199 @@ namespace {
 // A strip's first row has nothing beneath it to copy from.
 [[noreturn]] void NoPreviousRow() { throw AC8Exception("Decode: copy from the previous row in a strip's first row"); }
 
-// Stored bytes still to be read; every read is checked against the end.
-struct TSource {
-    const std::uint8_t* P;
-    const std::uint8_t* End;
+constexpr std::size_t Block = 16;
+constexpr std::size_t ShortSpan = 256;  // longer spans go to the library's memcpy and memset
+constexpr std::uint64_t OnesPerByte = 0x0101010101010101ull;
+constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 
-    std::uint8_t Next() {
-        if (P == End) SourceOverflow();
-        return *P++;
-    }
-    std::size_t Left() const { return static_cast<std::size_t>(End - P); }
+// The strip being written and the stored bytes being read.
+struct TBounds {
+    const std::uint8_t* SourceEnd;
+    const std::uint8_t* StripEnd;
 };
 
-// One row being filled; nothing is written past Width.
-struct TRowOut {
-    std::uint8_t* Row;
-    const std::uint8_t* Prev;  // the row beneath, or nullptr in a strip's first row
-    std::uint32_t Col;
-    std::uint32_t Width;
+// Copies n bytes; src never overlaps [dst, dst + n) (the row beneath lies a whole stride
+// lower). Short spans go as 16-byte blocks when both ends have a block of room after them.
+inline void CopyBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, const std::uint8_t* srcEnd,
+                      const std::uint8_t* stripEnd) {
+    if (n <= ShortSpan && std::size_t(stripEnd - dst) >= n + Block && std::size_t(srcEnd - src) >= n + Block) {
+        // Through a local block: with a stride below 16 the blocks of a copy from the row
+        // beneath overlap, though the bytes that count never do.
+        for (std::size_t i = 0; i < n; i += Block) {
+            std::uint8_t block[Block];
+            std::memcpy(block, src + i, Block);
+            std::memcpy(dst + i, block, Block);
+        }
+    } else {
+        std::memcpy(dst, src, n);
+    }
+}
 
-    void Fill(std::uint8_t value, std::uint32_t count) {
-        if (count > Width - Col) OutputOverflow();
-        std::memset(Row + Col, value, count);
-        Col += count;
+inline void FillBytes(std::uint8_t* dst, std::uint8_t value, std::size_t n, const std::uint8_t* stripEnd) {
+    if (n <= ShortSpan && std::size_t(stripEnd - dst) >= n + Block) {
+        const std::uint64_t pattern = value * OnesPerByte;
+        for (std::size_t i = 0; i < n; i += Block) {
+            std::memcpy(dst + i, &pattern, 8);
+            std::memcpy(dst + i + 8, &pattern, 8);
+        }
+    } else {
+        std::memset(dst, value, n);
     }
-    void CopyFromPrevious(std::uint32_t count) {
-        if (Prev == nullptr) NoPreviousRow();
-        if (count > Width - Col) OutputOverflow();
-        std::memcpy(Row + Col, Prev + Col, count);
-        Col += count;
-    }
-};
+}
+
+// Bit 7 of the lowest byte that is zero is exact; higher bits may be false alarms.
+inline std::uint64_t ZeroBytes(std::uint64_t x) { return (x - OnesPerByte) & ~x & HighBits; }
 
 // Length of the leading bytes that are neither a nor b, at most `limit`.
-std::size_t LiteralSpan(const std::uint8_t* p, std::size_t limit, std::uint8_t a, std::uint8_t b) {
+inline std::size_t LiteralSpan(const std::uint8_t* p, std::size_t limit, std::uint8_t a, std::uint8_t b) {
     std::size_t n = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t aBytes = a * OnesPerByte;
+        const std::uint64_t bBytes = b * OnesPerByte;
+        while (n + 8 <= limit) {
+            std::uint64_t x;
+            std::memcpy(&x, p + n, 8);
+            const std::uint64_t hits = ZeroBytes(x ^ aBytes) | ZeroBytes(x ^ bBytes);
+            if (hits != 0) return n + std::countr_zero(hits) / 8;
+            n += 8;
+        }
+    }
     while (n < limit && p[n] != a && p[n] != b) ++n;
     return n;
 }
 
-// Escape-coded bytes until the row is full. When both escapes are the same byte the B
-// meanings apply (writers never choose equal escapes).
-void DecodeEscapedBytes(TSource& src, std::uint8_t a, std::uint8_t b, TRowOut& out) {
-    while (out.Col < out.Width) {
-        const std::size_t n = LiteralSpan(src.P, std::min<std::size_t>(out.Width - out.Col, src.Left()), a, b);
-        if (n > 0) {
-            std::memcpy(out.Row + out.Col, src.P, n);
-            src.P += n;
-            out.Col += static_cast<std::uint32_t>(n);
+// Escape-coded bytes from dst to the row end; returns the stored position after them.
+// `prev` is the row beneath at the same column as dst, or nullptr in a strip's first row.
+// When both escapes are the same byte the B meanings apply (writers never choose equal ones).
+const std::uint8_t* DecodeEscapedBytes(const std::uint8_t* p, std::uint8_t a, std::uint8_t b, std::uint8_t* dst,
+                                       std::uint8_t* const rowEnd, const std::uint8_t* prev, const TBounds& bounds) {
+    const std::uint8_t* const end = bounds.SourceEnd;
+    // The row beneath at dst's column is always dst - below, when there is such a row.
+    const std::ptrdiff_t below = prev != nullptr ? dst - prev : 0;
+    while (dst < rowEnd) {
+        if (p == end) SourceOverflow();
+        const std::size_t room = std::size_t(rowEnd - dst);
+        const std::uint8_t d = *p;
+        if (d != a && d != b) {
+            const std::size_t n = 1 + LiteralSpan(p + 1, std::min(room, std::size_t(end - p)) - 1, a, b);
+            CopyBytes(dst, p, n, end, bounds.StripEnd);
+            p += n;
+            dst += n;
             continue;
         }
-        const std::uint8_t d = src.Next();
-        const std::uint8_t x = src.Next();
+        if (end - p < 2) SourceOverflow();
+        const std::uint8_t x = p[1];
+        p += 2;
+        std::size_t count;
+        std::uint8_t value;
         if (d == b) {
-            if (x == a)
-                out.Fill(b, 1);
-            else if (x == b)
-                out.Fill(b, 2);
-            else
-                out.Fill(x, 3);
-        } else if (x == 0) {
-            out.Fill(a, 1);
-        } else if (x == 1) {
-            out.Fill(a, 2);
+            value = x == a ? b : x;
+            count = x == a ? 1 : x == b ? 2 : 3;
+        } else if (x >= 3) {
+            if (p == end) SourceOverflow();
+            value = *p++;
+            count = x;
         } else if (x == 2) {
-            const std::uint8_t m = src.Next();
-            out.CopyFromPrevious(m == 0 ? out.Width - out.Col : m);
+            if (p == end) SourceOverflow();
+            const std::uint8_t m = *p++;
+            if (below == 0) NoPreviousRow();
+            count = m == 0 ? room : m;
+            if (count > room) OutputOverflow();
+            CopyBytes(dst, dst - below, count, rowEnd, bounds.StripEnd);
+            dst += count;
+            continue;
         } else {
-            const std::uint8_t value = src.Next();
-            out.Fill(value, x);
+            value = a;
+            count = x + 1u;
         }
+        if (count > room) OutputOverflow();
+        FillBytes(dst, value, count, bounds.StripEnd);
+        dst += count;
     }
+    return p;
 }
 
-void DecodeLineCodedRow(TSource& src, std::uint8_t a, std::uint8_t b, bool raw, TRowOut& out) {
+const std::uint8_t* DecodeLineCodedRow(const std::uint8_t* p, std::uint8_t a, std::uint8_t b, bool raw,
+                                       std::uint8_t* const row, std::uint8_t* const rowEnd, const std::uint8_t* prevRow,
+                                       const TBounds& bounds) {
+    const std::uint8_t* const end = bounds.SourceEnd;
+    std::uint8_t* dst = row;
     for (;;) {
-        if (src.P == src.End) SourceOverflow();
-        const std::uint8_t code = raw ? 0 : *src.P++;
-        if (out.Prev == nullptr && (code == 2 || code >= 7)) InvalidLineCode();
+        if (p == end) SourceOverflow();
+        const std::uint8_t code = raw ? 0 : *p++;
+        if (prevRow == nullptr && (code == 2 || code >= 7)) InvalidLineCode();
+        const std::size_t col = std::size_t(dst - row);
+        const std::size_t rest = std::size_t(rowEnd - dst);
+        const std::uint8_t* prev = prevRow != nullptr ? prevRow + col : nullptr;
         switch (code) {
-            case 0: {
-                const std::uint32_t rest = out.Width - out.Col;
-                if (src.Left() < rest) SourceOverflow();
-                std::memcpy(out.Row + out.Col, src.P, rest);
-                src.P += rest;
-                out.Col = out.Width;
-                return;
-            }
+            case 0:
+                if (std::size_t(end - p) < rest) SourceOverflow();
+                std::memcpy(dst, p, rest);
+                return p + rest;
             case 1:
             case 3:
             case 4:
             case 5:
-                DecodeEscapedBytes(src, a, b, out);
-                return;
-            case 2:
-                DecodeEscapedBytes(src, a, b, out);
-                for (std::uint32_t i = 0; i < out.Width; ++i) out.Row[i] ^= out.Prev[i];
-                return;
+                return DecodeEscapedBytes(p, a, b, dst, rowEnd, prev, bounds);
+            case 2: {
+                p = DecodeEscapedBytes(p, a, b, dst, rowEnd, prev, bounds);
+                const std::size_t width = std::size_t(rowEnd - row);
+                for (std::size_t i = 0; i < width; ++i) row[i] ^= prevRow[i];
+                return p;
+            }
             case 6:
-                out.Fill(src.Next(), out.Width - out.Col);
-                return;
+                if (p == end) SourceOverflow();
+                std::memset(dst, *p, rest);
+                return p + 1;
             case 7:
-                out.CopyFromPrevious(out.Width - out.Col);
-                return;
+                std::memcpy(dst, prev, rest);
+                return p;
             default:
                 // A prefix copied from the row beneath; another line code follows for the rest.
-                out.CopyFromPrevious(code);
+                if (code > rest) OutputOverflow();
+                std::memcpy(dst, prev, code);
+                dst += code;
                 break;
         }
     }
 }
 
-void DecodeLineCodedRows(TSource& src, std::uint8_t a, std::uint8_t b, bool raw, const TAC8StripLayout& layout,
-                         std::uint8_t* out) {
-    for (std::uint32_t i = 0; i < layout.Rows; ++i) {
-        std::uint8_t* row = out + std::size_t(i) * layout.RowStride;
-        TRowOut rowOut{row, i == 0 ? nullptr : row - layout.RowStride, 0, layout.Width};
-        DecodeLineCodedRow(src, a, b, raw, rowOut);
-    }
-}
-
 // One run stream across the whole strip; a run may continue into the next row. A byte
 // equal to B is a literal here: only A escapes in run streams.
-void DecodeRunStream(TSource& src, std::uint8_t a, const TAC8StripLayout& layout, std::uint8_t* out) {
-    std::uint32_t pending = 0;
+void DecodeRunStream(const std::uint8_t* p, std::uint8_t a, const TAC8StripLayout& layout, std::uint8_t* out,
+                     const TBounds& bounds) {
+    const std::uint8_t* const end = bounds.SourceEnd;
+    std::size_t pending = 0;
     std::uint8_t value = 0;
     for (std::uint32_t i = 0; i < layout.Rows; ++i) {
-        std::uint8_t* row = out + std::size_t(i) * layout.RowStride;
-        std::uint32_t col = 0;
-        while (col < layout.Width) {
+        std::uint8_t* dst = out + std::size_t(i) * layout.RowStride;
+        std::uint8_t* const rowEnd = dst + layout.Width;
+        while (dst < rowEnd) {
+            const std::size_t room = std::size_t(rowEnd - dst);
             if (pending > 0) {
-                const std::uint32_t n = std::min(pending, layout.Width - col);
-                std::memset(row + col, value, n);
+                const std::size_t n = std::min(pending, room);
+                FillBytes(dst, value, n, bounds.StripEnd);
                 pending -= n;
-                col += n;
+                dst += n;
                 continue;
             }
-            const std::size_t n = LiteralSpan(src.P, std::min<std::size_t>(layout.Width - col, src.Left()), a, a);
+            const std::size_t n = LiteralSpan(p, std::min(room, std::size_t(end - p)), a, a);
             if (n > 0) {
-                std::memcpy(row + col, src.P, n);
-                src.P += n;
-                col += static_cast<std::uint32_t>(n);
+                CopyBytes(dst, p, n, end, bounds.StripEnd);
+                p += n;
+                dst += n;
                 continue;
             }
-            src.Next();  // the escape A
-            const std::uint8_t count = src.Next();
-            if (count == 0) {
-                pending = 1;
-                value = a;
-            } else if (count == 1) {
-                pending = 2;
+            if (end - p < 2) SourceOverflow();
+            const std::uint8_t count = p[1];
+            p += 2;
+            if (count <= 1) {
+                pending = count + 1u;
                 value = a;
             } else {
+                if (p == end) SourceOverflow();
                 pending = count;
-                value = src.Next();
+                value = *p++;
             }
         }
     }
@@ -184,10 +231,17 @@ void ClearPadding(const TAC8StripLayout& layout, std::uint8_t* out) {
 
 void DecodeSegment(std::span<const std::uint8_t> stored, std::uint8_t escapeA, std::uint8_t escapeB,
                    std::uint8_t flags, const TAC8StripLayout& layout, std::uint8_t* out) {
-    TSource src{stored.data(), stored.data() + stored.size()};
-    if ((flags & AC8FlagRunStream) != 0)
-        DecodeRunStream(src, escapeA, layout, out);
-    else
-        DecodeLineCodedRows(src, escapeA, escapeB, (flags & AC8FlagRawRows) != 0, layout, out);
+    const TBounds bounds{stored.data() + stored.size(), out + std::size_t(layout.Rows) * layout.RowStride};
+    if ((flags & AC8FlagRunStream) != 0) {
+        DecodeRunStream(stored.data(), escapeA, layout, out, bounds);
+    } else {
+        const bool raw = (flags & AC8FlagRawRows) != 0;
+        const std::uint8_t* p = stored.data();
+        for (std::uint32_t i = 0; i < layout.Rows; ++i) {
+            std::uint8_t* row = out + std::size_t(i) * layout.RowStride;
+            p = DecodeLineCodedRow(p, escapeA, escapeB, raw, row, row + layout.Width,
+                                   i == 0 ? nullptr : row - layout.RowStride, bounds);
+        }
+    }
     ClearPadding(layout, out);
 }

@@ -67,11 +67,12 @@ TAC8RecordLayout ReadRecordLayout(TStream& s) {
 
 TAC8Image::~TAC8Image() = default;
 
-void TAC8Image::SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& geometry) {
+void TAC8Image::SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& geometry, bool zeroFill) {
     FHeader = header;
     FGeometry = geometry;
     FHeader.SegmentCount = static_cast<std::uint8_t>(geometry.SegmentCount);
-    FPixels.assign(std::size_t(geometry.Height) * geometry.RowStride, 0);
+    FPixelBytes = std::size_t(geometry.Height) * geometry.RowStride;
+    FPixels.reset(zeroFill ? new std::uint8_t[FPixelBytes]() : new std::uint8_t[FPixelBytes]);
     FSegments.clear();
     for (std::uint32_t k = 0; k < geometry.SegmentCount; ++k)
         FSegments.push_back(std::make_unique<TAC8ImageSegment>(*this, static_cast<std::uint16_t>(k)));
@@ -79,7 +80,8 @@ void TAC8Image::SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& ge
 
 void TAC8Image::FreeSegments() {
     FSegments.clear();
-    FPixels = {};
+    FPixels.reset();
+    FPixelBytes = 0;
     FGeometry = {};
     FHeader.SegmentCount = 0;
     FHeader.StoredState = AC8StateEmpty;
@@ -94,7 +96,7 @@ void TAC8Image::Init(const AC8ImageName& name, std::uint32_t width, std::uint32_
     h.Width = static_cast<std::uint16_t>(width);
     h.Height = static_cast<std::uint16_t>(height);
     h.Version = AC8ImageVersion;
-    SetUp(h, *geometry);
+    SetUp(h, *geometry, true);
     FHeader.StoredState = AC8StatePlain;
 }
 
@@ -102,7 +104,7 @@ void TAC8Image::LoadFromStream(TStream& s) {
     FreeSegments();
     try {
         const TAC8RecordLayout layout = ReadRecordLayout(s);
-        SetUp(layout.Header, layout.Geometry);
+        SetUp(layout.Header, layout.Geometry, false);
         std::uint32_t previous = AC8RecordHeaderSize + 4u * layout.Header.SegmentCount;
         for (std::uint32_t k = 0; k < layout.Header.SegmentCount; ++k) {
             TAC8ImageSegment& segment = *FSegments[k];

@@ -157,20 +157,24 @@ public:
     const TAC8ImageSegment& Segment(std::uint32_t index) const { return *FSegments.at(index); }
 
     // The contiguous bottom-up pixel buffer (Height x RowStride bytes); nullptr when empty.
-    std::uint8_t* Pixels() { return FPixels.empty() ? nullptr : FPixels.data(); }
-    const std::uint8_t* Pixels() const { return FPixels.empty() ? nullptr : FPixels.data(); }
-    std::size_t PixelBytes() const { return FPixels.size(); }
+    // The rows of a strip still encoded hold no defined values until it is decoded.
+    std::uint8_t* Pixels() { return FPixels.get(); }
+    const std::uint8_t* Pixels() const { return FPixels.get(); }
+    std::size_t PixelBytes() const { return FPixelBytes; }
     // Row y counted from the top (no range check: callers clip).
-    std::uint8_t* Row(std::uint32_t y) { return FPixels.data() + std::size_t(Height() - 1 - y) * RowStride(); }
+    std::uint8_t* Row(std::uint32_t y) { return FPixels.get() + std::size_t(Height() - 1 - y) * RowStride(); }
     const std::uint8_t* Row(std::uint32_t y) const {
-        return FPixels.data() + std::size_t(Height() - 1 - y) * RowStride();
+        return FPixels.get() + std::size_t(Height() - 1 - y) * RowStride();
     }
 
 private:
-    void SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& geometry);
+    // Takes the header and geometry and allocates the buffer: zero-filled for blank pictures,
+    // left unfilled for records, whose strips are all written when read or decoded.
+    void SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& geometry, bool zeroFill);
 
     TAC8ImageHeader FHeader;
     TAC8StripGeometry FGeometry;
     std::vector<std::unique_ptr<TAC8ImageSegment>> FSegments;
-    std::vector<std::uint8_t> FPixels;
+    std::unique_ptr<std::uint8_t[]> FPixels;
+    std::size_t FPixelBytes = 0;
 };

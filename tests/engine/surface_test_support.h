@@ -3,6 +3,7 @@
 // pixels, and a plain top-down copy of the pixels to compare against references.
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -21,6 +22,15 @@ struct Picture {
     std::uint8_t At(std::int32_t x, std::int32_t y) const { return Pixels[std::size_t(y) * Width + x]; }
     friend bool operator==(const Picture&, const Picture&) = default;
 };
+
+// Failures show the pixels row by row.
+inline void PrintTo(const Picture& p, std::ostream* os) {
+    *os << p.Width << " x " << p.Height << "\n";
+    for (std::int32_t y = 0; y < p.Height; ++y) {
+        for (std::int32_t x = 0; x < p.Width; ++x) *os << ' ' << int(p.At(x, y));
+        *os << "\n";
+    }
+}
 
 class TestSurface {
 public:

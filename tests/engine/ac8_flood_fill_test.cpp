@@ -1,0 +1,95 @@
+// Flood fill against a breadth-first reference on random pictures and clips.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <random>
+
+#include "engine/graphics/ac8_exception.h"
+#include "surface_test_support.h"
+
+namespace {
+
+using surface_test::Picture;
+using surface_test::Read;
+using surface_test::TestSurface;
+
+TRect ReferenceFill(Picture& pic, const TRect& clip, TPoint start, std::uint8_t colour) {
+    TRect changed{pic.Width, pic.Height, 0, 0};
+    const std::uint8_t target = pic.At(start.X, start.Y);
+    if (target == colour || !PtInRect(clip, start)) return changed;
+    std::deque<TPoint> queue{start};
+    pic.At(start.X, start.Y) = colour;
+    while (!queue.empty()) {
+        const TPoint p = queue.front();
+        queue.pop_front();
+        changed = TRect{std::min(changed.Left, p.X), std::min(changed.Top, p.Y), std::max(changed.Right, p.X + 1),
+                        std::max(changed.Bottom, p.Y + 1)};
+        for (const TPoint n : {TPoint{p.X - 1, p.Y}, TPoint{p.X + 1, p.Y}, TPoint{p.X, p.Y - 1}, TPoint{p.X, p.Y + 1}}) {
+            if (!PtInRect(clip, n) || pic.At(n.X, n.Y) != target) continue;
+            pic.At(n.X, n.Y) = colour;
+            queue.push_back(n);
+        }
+    }
+    return changed;
+}
+
+int RandomIn(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+TEST(AC8FloodFill, MatchesTheReferenceOnRandomPictures) {
+    std::mt19937 rng(2024);
+    for (int round = 0; round < 300; ++round) {
+        TestSurface s(RandomIn(rng, 1, 70), RandomIn(rng, 1, 50));
+        // Two colours make large winding regions; three make many small ones.
+        surface_test::FillRandom(rng, *s, round % 2 == 0 ? 2 : 3);
+        if (round % 3 == 0) s->SetClipRect({RandomIn(rng, 0, 10), RandomIn(rng, 0, 10), RandomIn(rng, 5, 70), RandomIn(rng, 5, 50)});
+        const TPoint p{RandomIn(rng, 0, s->Width() - 1), RandomIn(rng, 0, s->Height() - 1)};
+        const auto colour = static_cast<std::uint8_t>(RandomIn(rng, 0, 3));
+
+        Picture expected = Read(*s);
+        const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, colour);
+        const TRect changed = s->FloodFill(p, colour);
+        ASSERT_EQ(Read(*s), expected) << "round " << round;
+        ASSERT_EQ(changed, expectedRect) << "round " << round;
+    }
+}
+
+TEST(AC8FloodFill, FillsAroundHolesAndStopsAtOutlines) {
+    TestSurface s(40, 30);
+    s->FrameRect({5, 5, 35, 25}, 1);  // an outline
+    s->FillRect({15, 10, 20, 15}, 2);  // a hole inside it
+    s->FillRect({8, 8, 30, 9}, 1);     // a wall that the fill must go around
+    const TRect changed = s->FloodFill({10, 12}, 3);
+    EXPECT_EQ(changed, (TRect{6, 6, 34, 24}));
+    const Picture p = Read(*s);
+    EXPECT_EQ(p.At(6, 6), 3);    // reached round the wall's open end
+    EXPECT_EQ(p.At(17, 12), 2);  // the hole stays
+    EXPECT_EQ(p.At(2, 2), 0);    // outside the outline stays
+    EXPECT_EQ(p.At(5, 12), 1);
+}
+
+TEST(AC8FloodFill, SameColourChangesNothing) {
+    TestSurface s(10, 10);
+    s->FillRect(s->GetBounds(), 4);
+    s->ClearDamage();
+    EXPECT_EQ(s->FloodFill({3, 3}, 4), (TRect{10, 10, 0, 0}));
+    EXPECT_EQ(Read(*s), (Picture{10, 10, std::vector<std::uint8_t>(100, 4)}));
+    EXPECT_FALSE(s->HasDamage());
+}
+
+TEST(AC8FloodFill, StopsAtTheClipAndReportsIt) {
+    TestSurface s(20, 20);
+    s->SetClipRect({5, 5, 15, 15});
+    EXPECT_EQ(s->FloodFill({7, 7}, 9), (TRect{5, 5, 15, 15}));
+    const Picture p = Read(*s);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(p.At(x, y), (x >= 5 && x < 15 && y >= 5 && y < 15) ? 9 : 0);
+    ASSERT_TRUE(s->HasDamage());
+    EXPECT_EQ(static_cast<TDamageNode*>(s->Damage().First())->Rect, (TRect{5, 5, 15, 15}));
+
+    // A point outside the clip fills nothing; one off the surface is an error.
+    EXPECT_EQ(s->FloodFill({1, 1}, 9), (TRect{20, 20, 0, 0}));
+    EXPECT_THROW(s->FloodFill({20, 0}, 9), AC8Exception);
+}
+
+}  // namespace

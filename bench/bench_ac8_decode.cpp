@@ -26,7 +26,7 @@ struct TCorpus {
 const TCorpus& Corpus() {
     static const TCorpus corpus = [] {
         TCorpus c;
-        const TAC8Palette palette = MakeSamplePalette();
+        const TAC8SourcePalette palette = MakeSamplePalette();
         for (std::uint32_t i = 0; i < 100; ++i) {
             const bool room = i % 5 == 0;
             const std::uint32_t w = room ? 512 : 24 + (i * 37) % 200;

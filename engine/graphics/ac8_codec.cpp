@@ -38,7 +38,13 @@ struct TBounds {
 inline void CopyBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, const std::uint8_t* srcEnd,
                       const std::uint8_t* stripEnd) {
     if (n <= ShortSpan && std::size_t(stripEnd - dst) >= n + Block && std::size_t(srcEnd - src) >= n + Block) {
-        for (std::size_t i = 0; i < n; i += Block) std::memcpy(dst + i, src + i, Block);
+        // Through a local block: with a stride below 16 the blocks of a copy from the row
+        // beneath overlap, though the bytes that count never do.
+        for (std::size_t i = 0; i < n; i += Block) {
+            std::uint8_t block[Block];
+            std::memcpy(block, src + i, Block);
+            std::memcpy(dst + i, block, Block);
+        }
     } else {
         std::memcpy(dst, src, n);
     }

@@ -142,8 +142,10 @@ private:
     void BlitRows(const TRect& d, const TAC8ImageData& source, const TRect& q);
 
     // Layer upkeep: put back what lies under the layers above `below` (all when nullptr)
-    // within r; redraw layers from `first` (nullptr: none) over r, refreshing their
+    // within r; redraw layers from `first` (nullptr: none) over r, refreshing each one's
     // save-under first, and add r to the damage; pass a change of r up to the parents.
+    // A redraw from `first` must follow putting back `first` and every layer above it
+    // within r, or a save-under would take in the layer's own pixels.
     void PutBackLayers(const TAC8LayerNode* below, const TRect& r);
     void RedrawLayersFrom(TAC8LayerNode* first, const TRect& r);
     void PropagateToParents(const TRect& r);

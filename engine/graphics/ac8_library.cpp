@@ -5,6 +5,7 @@
 #include "engine/graphics/ac8_bitmap_header.h"
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/ac8_palette.h"
 #include "foundation/stream.h"
 
 TImageNode::TImageNode() = default;
@@ -36,6 +37,7 @@ void TAC8Library::Open(const std::filesystem::path& path) {
         auto palette = std::make_unique<std::array<std::uint8_t, AC8PaletteSize>>();
         FStream->ReadExact(palette->data(), palette->size());
         FPalette = std::move(palette);
+        GetHPal();  // also gives the palette block the screen's reserved colours
         FLogicalSize = FStream->Size();
         BuildIndex();
     } catch (...) {
@@ -64,6 +66,7 @@ void TAC8Library::Close() {
     FStream.reset();
     FCache.Clear();
     FIndex.clear();
+    FPaletteHandle.reset();
     FPalette.reset();
     FLogicalSize = 0;
 }

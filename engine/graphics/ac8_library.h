@@ -20,10 +20,16 @@
 
 #include "engine/graphics/ac8_image.h"
 #include "engine/graphics/ac8_image_name.h"
+#include "foundation/geometry.h"
 #include "foundation/node_list.h"
 
 class TStream;
 class TFileStream;
+struct TAC8LogicalPalette;
+
+namespace platform {
+class Canvas;
+}
 
 inline constexpr std::uint32_t AC8FileHeaderSize = 6;
 inline constexpr std::uint32_t AC8PaletteSize = 1024;
@@ -88,6 +94,13 @@ public:
     // Writes the node's image record (always plain).
     void SaveImage(TImageNode* node, TStream& stream);
 
+    // Draws the node's whole image with its top-left at the point, when it is decoded
+    // (ac8_library_display.cpp).
+    void DrawImageAt(platform::Canvas& canvas, TPoint destination, TImageNode* node);
+    // The logical palette the library's pictures are shown through, built once per open
+    // file (Open builds it at once); "GetHPal: global palette unavailable" while closed.
+    const TAC8LogicalPalette* GetHPal();
+
     // Registers a variable that holds this library; the destructor sets it to nullptr.
     void AddReference(TAC8Library** variable);
     void RemoveReference(TAC8Library** variable);
@@ -111,6 +124,7 @@ private:
     std::filesystem::path FFileName;
     TVekList FCache;
     std::unique_ptr<std::array<std::uint8_t, AC8PaletteSize>> FPalette;
+    std::unique_ptr<TAC8LogicalPalette> FPaletteHandle;
     std::map<std::string, std::int64_t> FIndex;  // lower-case name -> record offset
     std::unique_ptr<TFileStream> FStream;
     std::int64_t FLogicalSize = 0;

@@ -2,10 +2,9 @@
 
 #include <cstdlib>
 
-#include "engine/graphics/ac8_display.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
-#include "engine/graphics/library_palette.h"
+#include "engine/graphics/ac8_palette.h"
 
 namespace {
 
@@ -123,12 +122,12 @@ void TTileBG::Paint(platform::ControlCanvas& canvas) {
         return;
     }
     const platform::CanvasPalette previous = canvas.Palette();
-    canvas.SelectPalette(LibraryCanvasPalette(*library));
+    canvas.SelectPalette(library->GetHPal()->Colours());
     const std::int32_t w = FTile->Width();
     const std::int32_t h = FTile->Height();
     for (std::int32_t y = c.Top - FloorMod(c.Top, h); y < c.Bottom; y += h)
         for (std::int32_t x = c.Left - FloorMod(c.Left, w); x < c.Right; x += w)
-            DrawImageAt(canvas, TPoint{x, y}, *FTileNode->Image);
+            library->DrawImageAt(canvas, TPoint{x, y}, FTileNode);
     if (OnPaint) OnPaint(*this, canvas, TRect{c.Left, c.Top, c.Right, c.Bottom});
     canvas.SelectPalette(previous);
 }

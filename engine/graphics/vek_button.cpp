@@ -2,7 +2,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
-#include "engine/graphics/library_palette.h"
+#include "engine/graphics/ac8_palette.h"
 #include "engine/graphics/tile_bg.h"
 
 namespace {
@@ -144,7 +144,7 @@ void TVekButton::Paint(platform::ControlCanvas& canvas) {
         return;
     }
     const platform::CanvasPalette previous = canvas.Palette();
-    canvas.SelectPalette(LibraryCanvasPalette(*FLibrary));
+    canvas.SelectPalette(FLibrary->GetHPal()->Colours());
     try {
         buffer->Display(canvas, TPoint{0, 0}, buffer->GetBounds());
     } catch (...) {

@@ -73,6 +73,9 @@ TEST(AC8Decode, EscapesProduceRunsAndCopies) {
     EXPECT_EQ(Decode({1, A, 3, A, 1}, 4, 1), (Bytes{A, A, A, 1}));     // the run's byte is taken as it is
     // A, 2, m copies m bytes of the row beneath at the same columns.
     EXPECT_EQ(Decode({0, 1, 2, 3, 4, 5, 1, 9, A, 2, 3, 8}, 5, 2), (Bytes{1, 2, 3, 4, 5, 9, 2, 3, 4, 8}));
+    // Also in narrow pictures, where the row beneath is closer than a copy block.
+    EXPECT_EQ(Decode({0, 1, 2, 3, 4, 5, 6, 1, A, 2, 6, 1, A, 2, 0, 6, 7}, 6, 4),
+              (Bytes{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 7}));
 }
 
 TEST(AC8Decode, CopyOfTheRestAfterFilledColumns) {

@@ -10,10 +10,10 @@
 #include "engine/graphics/ac8_library.h"
 #include "tools/ac8/ac8_writer.h"
 
-inline TAC8Palette IndexRevealingPalette() {
-    TAC8Palette palette;
+inline TAC8SourcePalette IndexRevealingPalette() {
+    TAC8SourcePalette palette;
     for (int i = 0; i < 256; ++i)
-        palette[static_cast<std::size_t>(i)] = TAC8PaletteEntry{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 0};
+        palette[static_cast<std::size_t>(i)] = TAC8SourceColour{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 0};
     return palette;
 }
 

@@ -115,6 +115,15 @@ TEST_F(TextBlockDrawingTest, FontsSwitchMidLineAndTabsMoveThePen) {
     EXPECT_EQ(result.Height, 10);
 }
 
+TEST_F(TextBlockDrawingTest, HangingIndentStartsContinuedLinesOnly) {
+    Block->HangingIndent = 5;
+    // "ab cd" fills the first line; "ef" continues the paragraph, "gh" starts a new one.
+    Block->Draw(Target, TRect{0, 0, 30, 60}, true, u"ab cd ef\\ngh");
+    EXPECT_EQ(GlyphsOnRow(*Target, 0).front(), (TDrawnGlyph{0, 'a', 4}));
+    EXPECT_EQ(GlyphsOnRow(*Target, 13).front(), (TDrawnGlyph{5, 'e', 4}));
+    EXPECT_EQ(GlyphsOnRow(*Target, 26).front(), (TDrawnGlyph{0, 'g', 4}));
+}
+
 TEST_F(TextBlockDrawingTest, Backgrounds) {
     TBGArea& bg = Block->Background;
     Block->SetMargins(2, 3, 4, 5);

@@ -2,6 +2,7 @@
 // the background composed behind the frame, and what paints without a picture.
 #include <gtest/gtest.h>
 
+#include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/tile_bg.h"
 #include "engine/graphics/vek_button.h"
@@ -28,7 +29,8 @@ TAC8Picture Strip(const std::string& name, std::uint32_t width, std::uint32_t fr
 class VekButtonTest : public testing::Test {
 protected:
     VekButtonTest()
-        : Pictures({Strip("three", 10, 6, 3), Strip("two", 56, 34, 2), SolidPicture("tile", 4, 4, 70)}), Host(200, 100) {
+        : Pictures({Strip("three", 10, 6, 3), Strip("two", 56, 34, 2), SolidPicture("tile", 4, 4, 70),
+                    SolidPicture("tiny", 5, 2, 20)}), Host(200, 100) {
         Button.SetLibrary(&Pictures.Library);
         Host.Add(Button);
     }
@@ -63,6 +65,13 @@ TEST_F(VekButtonTest, SizedToOneFrameOfTheStrip) {
     Button.SetFrameCount(0);
     Button.SetFrameCount(4);
     EXPECT_EQ(Button.FrameCount(), 2);
+}
+
+TEST_F(VekButtonTest, AStripTooShortForItsFramesLeavesNoPictures) {
+    Button.SetFrameCount(3);
+    EXPECT_THROW(Button.SetImageName("tiny"), AC8Exception);
+    EXPECT_EQ(Button.Buffer(), nullptr);
+    EXPECT_EQ(Pictures.Library.Cache().First(), nullptr);
 }
 
 TEST_F(VekButtonTest, PushButtonThroughDownDragOutDragBackAndUp) {

@@ -40,7 +40,7 @@ std::vector<TAC8ManifestEntry> ParseManifest(const std::string& text, const std:
     return entries;
 }
 
-TAC8Picture PictureFromRgba(const TRgbaPicture& rgba, const TAC8ManifestEntry& entry, const TAC8Palette& palette) {
+TAC8Picture PictureFromRgba(const TRgbaPicture& rgba, const TAC8ManifestEntry& entry, const TAC8SourcePalette& palette) {
     std::map<std::uint32_t, std::uint8_t> indexOf;
     for (int i = 255; i >= 0; --i) {  // the first entry of a colour wins
         const auto& e = palette[i];

@@ -24,4 +24,4 @@ std::vector<TAC8ManifestEntry> ParseManifest(const std::string& text, const std:
 // Maps every pixel to the palette entry of exactly its colour; fully transparent pixels
 // become the entry's transparent index. Throws std::runtime_error for a colour the palette
 // lacks, partial transparency, or transparency without a transparent index.
-TAC8Picture PictureFromRgba(const TRgbaPicture& rgba, const TAC8ManifestEntry& entry, const TAC8Palette& palette);
+TAC8Picture PictureFromRgba(const TRgbaPicture& rgba, const TAC8ManifestEntry& entry, const TAC8SourcePalette& palette);

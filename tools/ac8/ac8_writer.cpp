@@ -61,7 +61,7 @@ void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding 
     }
 }
 
-void WriteAC8Library(TStream& out, const TAC8Palette& palette, const std::vector<TAC8Picture>& pictures,
+void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::vector<TAC8Picture>& pictures,
                      TAC8StripCoding coding) {
     WriteWord(out, std::uint16_t{0x4341});
     WriteByte(out, std::uint8_t{8});
@@ -74,7 +74,7 @@ void WriteAC8Library(TStream& out, const TAC8Palette& palette, const std::vector
     for (const auto& picture : pictures) WriteImageRecord(out, picture, coding);
 }
 
-void SaveAC8Library(const std::filesystem::path& path, const TAC8Palette& palette,
+void SaveAC8Library(const std::filesystem::path& path, const TAC8SourcePalette& palette,
                     const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";

@@ -21,22 +21,23 @@ struct TAC8Picture {
     bool HasTransparency = false;
 };
 
-struct TAC8PaletteEntry {
+// A colour of the content palette as the tools take it; the file stores blue, green, red, 0.
+struct TAC8SourceColour {
     std::uint8_t Red = 0;
     std::uint8_t Green = 0;
     std::uint8_t Blue = 0;
-    friend bool operator==(const TAC8PaletteEntry&, const TAC8PaletteEntry&) = default;
+    friend bool operator==(const TAC8SourceColour&, const TAC8SourceColour&) = default;
 };
-using TAC8Palette = std::array<TAC8PaletteEntry, 256>;
+using TAC8SourcePalette = std::array<TAC8SourceColour, 256>;
 
 // Writes one image record at the stream's position. Sizes no record can hold raise
 // AC8Exception; so does a pixel vector of the wrong length.
 void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding coding = TAC8StripCoding::Auto);
 
 // Header, palette and the records back to back.
-void WriteAC8Library(TStream& out, const TAC8Palette& palette, const std::vector<TAC8Picture>& pictures,
+void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::vector<TAC8Picture>& pictures,
                      TAC8StripCoding coding = TAC8StripCoding::Auto);
 // The same into a file, written beside it first and renamed over it, so a failed build
 // never leaves half a library behind.
-void SaveAC8Library(const std::filesystem::path& path, const TAC8Palette& palette,
+void SaveAC8Library(const std::filesystem::path& path, const TAC8SourcePalette& palette,
                     const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding = TAC8StripCoding::Auto);

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const TAC8Palette palette = ReadPaletteFile(argv[1]);
+        const TAC8SourcePalette palette = ReadPaletteFile(argv[1]);
         const std::filesystem::path manifestPath = argv[2];
         std::ifstream manifestFile(manifestPath, std::ios::binary);
         if (!manifestFile) throw std::runtime_error(manifestPath.string() + ": cannot open");

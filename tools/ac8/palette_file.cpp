@@ -4,8 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
-TAC8Palette ParsePalette(const std::string& text, const std::string& sourceName) {
-    TAC8Palette palette{};
+TAC8SourcePalette ParsePalette(const std::string& text, const std::string& sourceName) {
+    TAC8SourcePalette palette{};
     std::istringstream lines(text);
     std::string line;
     int lineNumber = 0;
@@ -28,7 +28,7 @@ TAC8Palette ParsePalette(const std::string& text, const std::string& sourceName)
     return palette;
 }
 
-TAC8Palette ReadPaletteFile(const std::filesystem::path& path) {
+TAC8SourcePalette ReadPaletteFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw std::runtime_error(path.string() + ": cannot open");
     std::ostringstream text;

@@ -7,5 +7,5 @@
 #include "tools/ac8/ac8_writer.h"
 
 // Throws std::runtime_error naming the file and line of the first fault.
-TAC8Palette ReadPaletteFile(const std::filesystem::path& path);
-TAC8Palette ParsePalette(const std::string& text, const std::string& sourceName);
+TAC8SourcePalette ReadPaletteFile(const std::filesystem::path& path);
+TAC8SourcePalette ParsePalette(const std::string& text, const std::string& sourceName);

@@ -23,7 +23,7 @@ TRgbaPicture ReadPngFile(const std::filesystem::path& path) {
     return picture;
 }
 
-std::vector<std::uint8_t> EncodeIndexedPng(const TAC8Picture& picture, const TAC8Palette& palette) {
+std::vector<std::uint8_t> EncodeIndexedPng(const TAC8Picture& picture, const TAC8SourcePalette& palette) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = picture.Width;

@@ -15,7 +15,7 @@ struct TRgbaPicture {
 // Reads any PNG as 8-bit RGBA; throws std::runtime_error with libpng's message.
 TRgbaPicture ReadPngFile(const std::filesystem::path& path);
 // An 8-bit palette PNG of the picture, in memory.
-std::vector<std::uint8_t> EncodeIndexedPng(const TAC8Picture& picture, const TAC8Palette& palette);
+std::vector<std::uint8_t> EncodeIndexedPng(const TAC8Picture& picture, const TAC8SourcePalette& palette);
 // Decodes an 8-bit palette PNG's indices into `out` (rows top first, `stride` apart).
 // Returns false when the data is not such a PNG of that size.
 bool DecodeIndexedPng(const std::uint8_t* data, std::size_t size, std::uint32_t width, std::uint32_t height,

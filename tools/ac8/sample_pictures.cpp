@@ -42,12 +42,12 @@ void FillEllipse(TAC8Picture& p, std::int64_t cx, std::int64_t cy, std::int64_t 
 
 }  // namespace
 
-TAC8Palette MakeSamplePalette() {
-    TAC8Palette palette{};
+TAC8SourcePalette MakeSamplePalette() {
+    TAC8SourcePalette palette{};
     palette[0] = {0, 0, 0};
     palette[Outline] = {24, 16, 16};
     // Eight ramps of 30 shades from index 16 on.
-    const TAC8PaletteEntry bases[8] = {{200, 30, 30}, {30, 160, 40},  {40, 60, 200},  {230, 200, 40},
+    const TAC8SourceColour bases[8] = {{200, 30, 30}, {30, 160, 40},  {40, 60, 200},  {230, 200, 40},
                                        {150, 90, 40}, {200, 120, 200}, {60, 190, 200}, {200, 200, 200}};
     for (int ramp = 0; ramp < 8; ++ramp)
         for (int shade = 0; shade < 30; ++shade) {

@@ -8,4 +8,4 @@
 
 TAC8Picture MakeSamplePicture(std::uint32_t seed, std::uint32_t width, std::uint32_t height, const std::string& name);
 // A palette of colour ramps that the sample pictures index into.
-TAC8Palette MakeSamplePalette();
+TAC8SourcePalette MakeSamplePalette();

@@ -17,6 +17,10 @@ constexpr std::uint8_t CodeXorEscaped = 2;
 constexpr std::uint8_t CodeFill = 6;
 constexpr std::uint8_t CodeSameAsPrevious = 7;
 constexpr std::uint32_t MinPrefixCopy = 8;
+// Every escape costs the decoder about as much as a dozen literal bytes, so short runs and
+// copies stay literal: a little larger, much faster to load.
+constexpr std::uint32_t MinCopy = 12;
+constexpr std::uint32_t MinRun = 12;
 
 struct TEscapes {
     std::uint8_t A;
@@ -61,7 +65,7 @@ void EncodeEscaped(const std::uint8_t* row, const std::uint8_t* prev, std::uint3
         const std::uint8_t v = row[j];
         const std::uint32_t run = std::min(RunLength(row, j, width), MaxCount);
         const std::uint32_t match = prev != nullptr ? MatchLength(row, prev, j, width) : 0;
-        if (match >= 4 && match >= run) {
+        if (match >= MinCopy && match >= run) {
             const bool toEnd = j + match == width;
             const std::uint32_t m = toEnd ? 0 : std::min(match, MaxCount);
             out.insert(out.end(), {a, 2, static_cast<std::uint8_t>(m)});
@@ -69,12 +73,9 @@ void EncodeEscaped(const std::uint8_t* row, const std::uint8_t* prev, std::uint3
             continue;
         }
         const bool escape = v == a || v == b;
-        if (run >= 4 || (run == 3 && escape)) {
+        if (run >= MinRun || (run >= 3 && escape)) {
             out.insert(out.end(), {a, static_cast<std::uint8_t>(run), v});
             j += run;
-        } else if (run == 3) {
-            out.insert(out.end(), {b, v});
-            j += 3;
         } else if (v == a) {
             out.insert(out.end(), {a, static_cast<std::uint8_t>(run == 2 ? 1 : 0)});
             j += run;

@@ -21,9 +21,9 @@ public:
         std::random_device random;
         FPath = std::filesystem::temp_directory_path() /
                 ("shell_pictures_" + std::to_string(random()) + std::to_string(random()) + ".ac8");
-        TAC8Palette palette{};
+        TAC8SourcePalette palette{};
         for (int i = 0; i < 256; ++i)
-            palette[i] = TAC8PaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
+            palette[i] = TAC8SourceColour{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
         TAC8Picture background{"bg", 1024, 320, {}, 0, false};
         for (std::uint32_t y = 0; y < 320; ++y)
             for (std::uint32_t x = 0; x < 1024; ++x) background.Pixels.push_back(std::uint8_t(1 + x % 200));

@@ -21,6 +21,10 @@ constexpr std::uint32_t MinPrefixCopy = 8;
 // copies stay literal: a little larger, much faster to load.
 constexpr std::uint32_t MinCopy = 12;
 constexpr std::uint32_t MinRun = 12;
+// An XOR row costs a second pass over the row and a prefix copy a second line code, so
+// they are chosen only when they save more than that many bytes.
+constexpr std::size_t XorRowPenalty = 8;
+constexpr std::size_t PrefixCopyPenalty = 2;
 
 struct TEscapes {
     std::uint8_t A;
@@ -115,7 +119,7 @@ void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t 
         for (std::uint32_t x = 0; x < width; ++x) diff[x] = row[x] ^ prev[x];
         Bytes xored{CodeXorEscaped};
         EncodeEscaped(diff.data(), nullptr, 0, width, e, xored);
-        if (xored.size() < best.size()) best = std::move(xored);
+        if (xored.size() + XorRowPenalty < best.size()) best = std::move(xored);
 
         // The row differs from the one beneath, so a matching prefix ends before the row does.
         const std::uint32_t prefix = std::min(MatchLength(row, prev, 0, width), MaxCount);
@@ -123,7 +127,7 @@ void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t 
             Bytes copied{static_cast<std::uint8_t>(prefix)};
             const Bytes rest = EncodeRest(row, prev, prefix, width, e);
             copied.insert(copied.end(), rest.begin(), rest.end());
-            if (copied.size() < best.size()) best = std::move(copied);
+            if (copied.size() + PrefixCopyPenalty < best.size()) best = std::move(copied);
         }
     }
     out.insert(out.end(), best.begin(), best.end());

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "engine/sound/data_file_lookup.h"
+#include "foundation/file_lookup.h"
 
 namespace {
 platform::SongToken gNextSongToken = 1;
@@ -58,7 +58,7 @@ void TMidiPlayer::Play(std::string_view name, std::int32_t tag) {
 
 bool TMidiPlayer::OpenTune() {
     if (!FHasDevice || !FEnabled || FTuneName.empty()) return false;
-    const std::filesystem::path path = FindDataFile(FFolder, FTuneName + ".mid");
+    const std::filesystem::path path = DataFilePath(FFolder, FTuneName + ".mid");
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;
     if (FMode == Mode::Stopped) StopTune();

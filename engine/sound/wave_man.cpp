@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/sound/data_file_lookup.h"
+#include "foundation/file_lookup.h"
 
 namespace {
 constexpr std::uint8_t Without(std::uint8_t flags, std::uint8_t off) {
@@ -62,7 +62,7 @@ bool TWaveMan::Load(std::string_view name, std::uint16_t id, std::uint8_t loadFl
     TWaveData data;
     // A sound id without a name in the sound list asks for no file at all.
     const int code = name.empty() ? kWaveCannotOpen
-                                  : LoadWaveFile(FindDataFile(FFolder, std::string(name) + ".wav"),
+                                  : LoadWaveFile(DataFilePath(FFolder, std::string(name) + ".wav"),
                                                  data);
     if (code != kWaveLoadOk) {
         FLastError = code;

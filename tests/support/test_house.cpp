@@ -70,6 +70,11 @@ void TTestHouseRoom::Leave() {
     TRoom::Leave();
 }
 
+void TTestHouseRoom::Draw(TAC8ImageData* view) {
+    if (OnDraw) OnDraw();
+    TRoom::Draw(view);
+}
+
 void TTestHouseRoom::ReadData(TStream& s) { Counter = ReadU16(s); }
 void TTestHouseRoom::WriteData(TStream& s) { WriteWord(s, Counter); }
 

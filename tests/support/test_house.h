@@ -32,6 +32,7 @@ public:
     bool ControlEvent(TControlBox& box, TControlEventKind kind) override;
     void Enter(const std::string& fromRoom) override;
     void Leave() override;
+    void Draw(TAC8ImageData* view) override;
     void ReadData(TStream& s) override;
     void WriteData(TStream& s) override;
 
@@ -46,6 +47,7 @@ public:
     // Hooks for tests: return true when the message is handled.
     std::function<bool(const std::string& script, const std::string& sender)> OnScript;
     std::function<void(const std::string& fromRoom)> OnEnter;
+    std::function<void()> OnDraw;
     // The control box keeps the mouse after a press and a drag, and lets it go on release.
     bool KeepCapture = true;
 };

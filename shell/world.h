@@ -133,7 +133,6 @@ public:
 
 private:
     friend class TWorldView;
-    class TBusyScope;
 
     void CreateViewImage(std::int32_t width, std::int32_t height);
     void ReleaseViewImage();

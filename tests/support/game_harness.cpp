@@ -157,6 +157,13 @@ TConfig& TGameHarness::Config() {
 void TGameHarness::Settle() {
     if (!Running()) return;
     FSession->Queue.Drain();
+    THarnessWindow& window = FSession->Window;
+    if (window.MoveDue && window.Mouse) {
+        window.MoveDue = false;
+        FSession->Host.MouseMove(window.Mouse->X, window.Mouse->Y);
+        if (!Running()) return;
+        FSession->Queue.Drain();
+    }
     FSession->Host.PaintInvalid();
 }
 

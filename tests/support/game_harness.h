@@ -48,7 +48,12 @@ public:
     void SetBusyCursor(bool busy) override { BusyCursor = busy; }
     TKeyState ReadKeys() const override { return Keys; }
     std::optional<TPoint> MousePosition() const override { return Mouse; }
-    void RefreshMousePosition() override { ++MouseRefreshes; }
+    // As the real pointer does, the play area hears a mouse move at the pointer's place
+    // once the current event is over (the harness delivers it when it settles).
+    void RefreshMousePosition() override {
+        ++MouseRefreshes;
+        MoveDue = true;
+    }
     void ProcessPendingMessages() override;
     void PlayMusic(std::int32_t song) override;
     void StopMusic() override;
@@ -64,6 +69,7 @@ public:
     TKeyState Keys;
     std::optional<TPoint> Mouse;
     int MouseRefreshes = 0;
+    bool MoveDue = false;
 
 private:
     friend class TSession;

@@ -162,6 +162,17 @@ TEST_F(WorldEvents, AForeignErrorInsideEnterShowsTwoBoxesPassesOnAndLeavesTheMou
     EXPECT_FALSE(game.Window().BusyCursor);
 }
 
+TEST_F(WorldEvents, AnErrorWhileLeavingIsShownAndTheChangeGoesOn) {
+    living->OnLeave = [] { throw std::runtime_error("stuck"); };
+    game.Click("TOKITCHEN");
+    ASSERT_EQ(game.Messages().size(), 1u);
+    EXPECT_EQ(game.Messages()[0].Text, u"GoRoom: exception B caught");
+    EXPECT_EQ(game.RoomName(), "KITCHEN");
+    // The room that failed to leave is not on the stack and not named as the one left.
+    EXPECT_EQ(game.Stack(), Names{"TITLE"});
+    EXPECT_EQ(game.RoomAs<TTestHouseRoom>("KITCHEN").EnteredFrom, Names{""});
+}
+
 TEST_F(WorldEvents, AnErrorInsideATickIsShownAndLaterTicksRunOn) {
     living->OnScript = [](const std::string& script, const std::string&) {
         if (script.empty()) RaiseGameError(GameStringNilPointer);

@@ -68,6 +68,7 @@ void TTestHouseRoom::Enter(const std::string& fromRoom) {
 
 void TTestHouseRoom::Leave() {
     ++Leaves;
+    if (OnLeave) OnLeave();
     TRoom::Leave();
 }
 

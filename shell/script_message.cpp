@@ -1,9 +1,9 @@
-#include "application_title.h"
 #include "script_message.h"
 
 #include <array>
 #include <string_view>
 
+#include "application_title.h"
 #include "foundation/messages.h"
 #include "shell/strings/game_string.h"
 #include "qe_exception.h"

@@ -79,6 +79,7 @@ const char kEveryKeyword[] =
     "begin Title\n"
     "\n"
     "FrontRoom title The title screen\n"
+    "ioe Short form\n"
     "room Plain A plain room\n"
     "PIC backgroundlong\n"
     "InformOnEntry Hello there\n"
@@ -125,6 +126,7 @@ void ExpectEveryKeywordApplied(TWorld& world) {
     TRoom& title = *world.FindRoom("TITLE");
     EXPECT_NE(dynamic_cast<TFrontRoom*>(&title), nullptr);
     EXPECT_EQ(title.GetCaption(), u"The title screen");
+    EXPECT_EQ(title.GetInformOnEntry(), u"Short form");
 
     TRoom& plain = *world.FindRoom("PLAIN");
     EXPECT_EQ(typeid(plain), typeid(TRoom));
@@ -194,7 +196,7 @@ TEST_F(InitScript, EveryKeywordInEitherFormFromTheTextAndFromItsRecordFile) {
     const std::vector<std::string> records = Records("init.dat");
     EXPECT_EQ(records[1], "BEGIN Title");
     EXPECT_EQ(records[2], "FRONTROOM title The title screen");
-    EXPECT_EQ(records[5], "IOE Hello there");
+    EXPECT_EQ(records[6], "IOE Hello there");
     EXPECT_EQ(std::count(records.begin(), records.end(), "HBX access acc 0 0 5 5"), 1);
     EXPECT_EQ(std::count(records.begin(), records.end(), "RSB rs 0 0 10 10 count"), 1);
 

@@ -36,15 +36,28 @@ public:
     void StopMusic() override {}
 };
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
+// The files of one fuzzing process, removed when it ends.
+class TScratchFolder {
+public:
+    TScratchFolder() {
         std::random_device random;
-        auto path = std::filesystem::temp_directory_path() /
-                    ("fuzz_init_script_" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+        FPath = std::filesystem::temp_directory_path() /
+                ("fuzz_init_script_" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(FPath);
+    }
+    ~TScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(FPath, ignored);
+    }
+    const std::filesystem::path& Path() const { return FPath; }
+
+private:
+    std::filesystem::path FPath;
+};
+
+const std::filesystem::path& Folder() {
+    static const TScratchFolder folder;
+    return folder.Path();
 }
 
 void Write(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {

@@ -1,0 +1,28 @@
+#pragma once
+// The utility's own texts: titles, help texts of the settings pages, tag language captions
+// and the file manager's hints. Line breaks are "\n".
+#include <array>
+#include <string>
+
+namespace configutil {
+
+inline const std::u16string kApplicationTitle = u"Quorvel! Configuration Utility";
+inline const std::u16string kCaptionPrefix = u"Quorvel! Configuration Utility - ";
+inline const std::u16string kStartupProblem = u" encountered a problem on start-up: ";
+
+// Help texts of the settings pages, H1 to H11 (index 0 is H1).
+extern const std::array<std::u16string, 11> kHelpTexts;
+
+// Caption of the tag language check box with that index (0 to 12).
+extern const std::array<std::u16string, 13> kTagCaptions;
+// The tag indices as the page lists them, top to bottom.
+inline constexpr std::array<int, 13> kTagDisplayOrder{4, 0, 5, 8, 11, 6, 3, 7, 12, 9, 2, 1, 10};
+
+// Hints of the file manager's controls.
+struct TFileManagerHints {
+    std::u16string OpenSelected, SaveToSelected, DeleteSelected, RenameSelected, SaveAsNew, Close,
+        ConfigList, NewName;
+};
+extern const TFileManagerHints kFileManagerHints;
+
+}  // namespace configutil

@@ -2,7 +2,7 @@
 // A frame set: a named animation strip of equal-height frames stacked top to bottom in one
 // library image, drawn one frame at a time at a position of the view. Rooms own them and
 // change the current frame to animate doors, lamps, toys and buttons; a frame set's current
-// frame may also hold a small piece of room state, which is why the saved game keeps it.
+// frame may also hold a small bit of room state, which is why the saved game keeps it.
 #include <cstdint>
 #include <memory>
 #include <string>

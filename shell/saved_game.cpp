@@ -77,8 +77,9 @@ void TWorld::WriteSaved(TStream& s) {
 }
 
 // A file that fails to load is moved aside before anything can be written over it, and the
-// error passes on to the start-up handler. When it cannot be moved, the end of the game
-// leaves it alone instead of saving.
+// error passes on to the start-up handler. The rooms then hold part of the file, possibly a
+// record read halfway, so the end of this run writes nothing; the next start begins afresh
+// with the damaged file kept beside it.
 void TWorld::LoadGame() {
     FSaveOnEnd = true;
     SetBusy(true);
@@ -90,8 +91,8 @@ void TWorld::LoadGame() {
                 TMemoryStream stream(ReadWholeFile(path));
                 ReadSaved(stream);
             } catch (...) {
+                FSaveOnEnd = false;
                 std::filesystem::rename(path, DamagedSavedGamePath(path), ec);
-                if (ec) FKeepSavedFile = true;
                 throw;
             }
         }
@@ -107,7 +108,7 @@ void TWorld::SaveGame() {
     SetBusy(true);
     try {
         const std::string path = SavePath();
-        if (path.empty() || FKeepSavedFile) throw VekException("The saved game cannot be written.");
+        if (path.empty()) throw VekException("The player has no saved game file.");
         TMemoryStream stream;
         WriteSaved(stream);
         WriteFileAtomically(path, stream.Bytes());

@@ -53,7 +53,8 @@ public:
 
     // --- Start ---
     // Makes the view picture, builds the rooms and reads the player's saved game. A saved
-    // game that cannot be read is moved aside and the error passes on (a start-up failure).
+    // game that cannot be read is moved aside ("<name>.qeg.bad") and the error passes on (a
+    // start-up failure); the end of such a world saves nothing.
     void OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms);
     // Takes the room (the world sets itself as its world).
     TRoom* AddRoom(std::unique_ptr<TRoom> room);
@@ -161,11 +162,8 @@ private:
     std::uint8_t FFileVersion = 9;
     std::uint8_t FSavedState = 0;
     bool FInTick = false;
-    // Set once the rooms are built and the saved game is being read: only then does the end
-    // of the world write the game (a world whose rooms failed to build would overwrite the
-    // child's game with fresh rooms).
+    // Set once the rooms are built and the saved game is read: only then does the end of the
+    // world write the game (a world whose rooms failed to build, or whose saved game failed
+    // to load, would overwrite the child's game with fresh or half-read rooms).
     bool FSaveOnEnd = false;
-    // Set when a saved game that failed to load could not be moved aside: it must not be
-    // overwritten at the end.
-    bool FKeepSavedFile = false;
 };

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "foundation/common.h"
+#include "foundation/config.h"
 #include "foundation/config_name.h"
 #include "foundation/file_lookup.h"
 #include "foundation/folders.h"
@@ -43,11 +44,6 @@ bool CreateDesktopShortcut(std::u16string_view name, const fs::path& program) {
     return platform::posix::WriteDesktopLauncher(path, launcher);
 }
 
-fs::path SavedGamePath(std::u16string_view name) {
-    if (!IsValidConfigName(name)) return {};
-    const std::string fileName = Utf16ToUtf8(TrimConfigName(name)) + ".qeg";
-    if (auto found = FindFileNoCase(Folders().GameFolder, fileName)) return *found;
-    return fs::path(Folders().GameFolder) / fileName;
-}
+fs::path SavedGamePath(std::u16string_view name) { return TConfig::SavedGamePath(name); }
 
 }  // namespace configutil

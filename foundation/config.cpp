@@ -44,13 +44,20 @@ TConfig::TConfig() {
 
 TConfig::~TConfig() = default;
 
-std::string TConfig::ConfigPath(std::u16string_view name) {
+namespace {
+// The game-folder file of a configuration name with the given extension.
+std::string GameFilePath(std::u16string_view name, const char* extension) {
     if (!IsValidConfigName(name)) return {};
-    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(name))) + ".qel";
+    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(name))) + extension;
     const std::string& folder = Folders().GameFolder;
     if (auto found = FindFileNoCase(folder, fileName)) return found->string();
     return folder + fileName;
 }
+}  // namespace
+
+std::string TConfig::ConfigPath(std::u16string_view name) { return GameFilePath(name, ".qel"); }
+
+std::string TConfig::SavedGamePath(std::u16string_view name) { return GameFilePath(name, ".qeg"); }
 
 bool TConfig::ConfigExists(std::u16string_view name) {
     const std::string path = ConfigPath(name);

@@ -28,6 +28,9 @@ public:
     // one returned. An invalid name (IsValidConfigName) has no path: empty text.
     static std::string ConfigPath(std::u16string_view name);
     static bool ConfigExists(std::u16string_view name);
+    // Path of the child's saved game: the same stem as ConfigPath with ".qeg", so "Kid" and
+    // "Kid.2" keep separate games and letter case never splits one child's game.
+    static std::string SavedGamePath(std::u16string_view name);
 
     // Reads the file of `name` (or of Name when `name` is empty). False when the file is
     // missing, foreign, too new or damaged; fields read before the damage keep their new

@@ -90,4 +90,5 @@ TEST_F(LauncherTest, SavedGameKeepsTheWholeNameAndIsFoundRegardlessOfCase) {
     EXPECT_EQ(SavedGamePath(u" Kid.2 "), Game() / "Kid.2.qeg");
     Touch(Game() / "kid.qeg");
     EXPECT_EQ(SavedGamePath(u"Kid"), Game() / "kid.qeg");
+    EXPECT_EQ(SavedGamePath(u"anna"), Game() / "Anna.qeg");  // the same stem as the .qel file
 }

@@ -13,6 +13,7 @@
 #include "foundation/vek_exception.h"
 #include "platform/clock.h"
 #include "shell/application_title.h"
+#include "shell/game_services.h"
 #include "shell/music_ended.h"
 #include "shell/songs.h"
 #include "shell/sound_effects.h"
@@ -93,6 +94,7 @@ TFormQE::~TFormQE() {
     // sound list, the button pictures and the configuration.
     FWorld.reset();
     InstallSoundObjects(nullptr, nullptr);
+    InstallGameServices({});
     FSoundList.reset();
     FreeButtonPictures();
     FreeGarland();
@@ -159,6 +161,9 @@ void TFormQE::BuildGame() {
     FWaveMan->SetFolder(Folders().WaveFolder);
     FSongs = std::make_unique<TSongSchedule>(*FMidiPlayer, *FServices.Clock);
     FSongs->SetOnMusicEnded([this](std::int32_t song) { ReportMusicEnded(song); });
+
+    // What rooms read besides the world: the child's settings and whether sound is on.
+    InstallGameServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get()});
 
     FSoundList = std::make_unique<TSoundList>();
     if (FServices.LoadSoundList) FServices.LoadSoundList(*FSoundList);

@@ -1,6 +1,8 @@
 #include "shell/game_loaders.h"
 
-// Without the loaders the game has no sounds and no rooms; the start then reports that the
-// first room cannot be found.
-void LoadGameSoundList(TSoundList&) {}
-void BuildGameRooms(TWorld&) {}
+#include "shell/init_script.h"
+#include "shell/sound_list_loader.h"
+
+void LoadGameSoundList(TSoundList& list) { LoadSoundList(list); }
+
+void BuildGameRooms(TWorld& world) { LoadGameScript(world); }

@@ -31,19 +31,29 @@ MessageBoxes& SdlGamePlatform::Boxes() { return FImpl->Boxes; }
 WaveOutput& SdlGamePlatform::Waves() { return FImpl->Waves; }
 SongOutput& SdlGamePlatform::Songs() { return FImpl->Songs; }
 
+namespace {
+// Video stays up from the first use to the end of the process: SDL would otherwise unload
+// the display libraries between the display check and the window, and again at the end,
+// each time for nothing (and leaving leak checkers unable to name what they allocated).
+bool KeepVideoUp() {
+    static const bool up = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    return up;
+}
+}  // namespace
+
 std::int32_t SdlGamePlatform::DisplayColourBits() const {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return 24;
+    if (!KeepVideoUp()) return 24;
     SDL_DisplayMode mode{};
     std::int32_t bits = 24;
     if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && SDL_BITSPERPIXEL(mode.format) > 0)
         bits = static_cast<std::int32_t>(SDL_BITSPERPIXEL(mode.format));
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return bits;
 }
 
 GameWindow& SdlGamePlatform::OpenWindow(const std::u16string& caption, std::int32_t minWidth,
                                         std::int32_t minHeight) {
     if (!FImpl->Window) {
+        KeepVideoUp();
         FImpl->Window = std::make_unique<SdlGameWindow>(caption, minWidth, minHeight);
         FImpl->Window->SetEventQueue(&FQueue);
         FImpl->Boxes.SetParent(FImpl->Window->Handle());

@@ -22,9 +22,10 @@ constexpr std::uint16_t kMagic[3] = {0x0051, 0x0045, 0x0053};
 }  // namespace
 
 std::string SavedGamePath(std::u16string_view playerName) {
-    if (!IsValidConfigName(playerName)) return {};
-    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(playerName))) + ".qeg";
     const std::string& folder = Folders().GameFolder;
+    // Without a game folder the name would land wherever the program happens to run.
+    if (!IsValidConfigName(playerName) || folder.empty()) return {};
+    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(playerName))) + ".qeg";
     if (auto found = FindFileNoCase(folder, fileName)) return found->string();
     return folder + fileName;
 }

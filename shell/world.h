@@ -85,6 +85,8 @@ public:
     // --- Events ---
     void Tick(std::int32_t elapsed);
     void SoundEnded(std::int32_t waveId);
+    // The song of this number has ended (the main window's song schedule reports it).
+    void MusicEnded(std::int32_t songNumber);
     void SetFocus(bool active);
     // "Quit game?" with the message; Yes ends the game at the next tick.
     void ReportError(const std::string& message);
@@ -131,7 +133,6 @@ public:
 
 private:
     friend class TWorldView;
-    class TBusyScope;
 
     void CreateViewImage(std::int32_t width, std::int32_t height);
     void ReleaseViewImage();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "foundation/folders.h"
 #include "foundation/stream.h"
 #include "foundation/stream_values.h"
 #include "foundation/vek_exception.h"
@@ -176,6 +177,9 @@ TEST(SavedGame, TheFileIsNamedByTheConfigurationsStem) {
     // An existing game in another letter case is the child's game.
     folder.Write("kid.qeg", {1});
     EXPECT_EQ(SavedGamePath(u"Kid"), base + "kid.qeg");
+    // Without a game folder there is no file, rather than one wherever the program runs.
+    ClearPaths();
+    EXPECT_EQ(SavedGamePath(u"Default"), "");
 }
 
 TEST(SavedGame, TwoChildrenKeepTwoGames) {

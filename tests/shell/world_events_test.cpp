@@ -77,14 +77,15 @@ TEST_F(WorldEvents, AControlBoxHoldsTheMouseFromPressToRelease) {
     EXPECT_EQ(living->Events, (Names{"DRAG down 50,50", "DRAG drag 125,125", "DRAG drag 200,200", "DRAG up 200,200"}));
     EXPECT_EQ(game.World().GetCapturedBox(), nullptr);
 
-    // While held, the box has every tick, and moves away from it still reach it.
+    // While held, the box has every tick, and moves away from it still reach it. The tick
+    // after the press puts the pointer back where it is, which the box hears as a drag.
     living->Events.clear();
     game.MouseDown(TPoint{210, 110});
     EXPECT_EQ(game.World().GetCapturedBox(), living->FindHitBox("DRAG"));
     EXPECT_EQ(game.ViewCursor(), 3);
     game.Tick();
     game.MouseMove(TPoint{5, 5});
-    EXPECT_EQ(living->Events, (Names{"DRAG down 10,10", "DRAG tick 10,10", "DRAG drag -195,-95"}));
+    EXPECT_EQ(living->Events, (Names{"DRAG down 10,10", "DRAG tick 10,10", "DRAG drag 10,10", "DRAG drag -195,-95"}));
 
     // A press elsewhere ends the capture.
     game.MouseDown(TPoint{500, 300});
@@ -159,6 +160,17 @@ TEST_F(WorldEvents, AForeignErrorInsideEnterShowsTwoBoxesPassesOnAndLeavesTheMou
     EXPECT_EQ(game.RoomName(), "LIVING");
     EXPECT_FALSE(game.HasFlag(kWorldBusy));
     EXPECT_FALSE(game.Window().BusyCursor);
+}
+
+TEST_F(WorldEvents, AnErrorWhileLeavingIsShownAndTheChangeGoesOn) {
+    living->OnLeave = [] { throw std::runtime_error("stuck"); };
+    game.Click("TOKITCHEN");
+    ASSERT_EQ(game.Messages().size(), 1u);
+    EXPECT_EQ(game.Messages()[0].Text, u"GoRoom: exception B caught");
+    EXPECT_EQ(game.RoomName(), "KITCHEN");
+    // The room that failed to leave is not on the stack and not named as the one left.
+    EXPECT_EQ(game.Stack(), Names{"TITLE"});
+    EXPECT_EQ(game.RoomAs<TTestHouseRoom>("KITCHEN").EnteredFrom, Names{""});
 }
 
 TEST_F(WorldEvents, AnErrorInsideATickIsShownAndLaterTicksRunOn) {

@@ -41,7 +41,7 @@ TConvertedScript ConvertScriptText(const std::filesystem::path& textFile, TObfTe
     int lineNumber = 0;
     while (StreamReadLine(text, true, line)) {
         ++lineNumber;
-        if (!filter(line)) continue;
+        if (filter == nullptr || !filter(line)) continue;
         std::vector<std::uint8_t> pieces;
         TObfText::AppendLineRecords(pieces, Utf16ToAnsi(line));
         for (std::size_t at = 0; at < pieces.size(); at += std::size_t(pieces[at]) + 1)

@@ -45,7 +45,8 @@ private:
 
 // The record file of the text, unscrambled and padded, and the text line of each record
 // (long lines become several records). The same records as TObfText's own conversion; the
-// loaders convert here so that their messages can name the text line.
+// loaders convert here so that their messages can name the text line. The filter is required:
+// it is what keeps or drops each line.
 struct TConvertedScript {
     std::vector<std::uint8_t> Records;
     std::vector<int> TextLines;

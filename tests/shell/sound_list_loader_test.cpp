@@ -1,8 +1,13 @@
 // The sound list file: what counts as a sound and how sounds are numbered.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "shell/sound_effects.h"
+#include "shell/sound_ids.h"
 #include "shell/sound_list.h"
 #include "shell/sound_list_loader.h"
+#include "tests/support/game_harness.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -44,6 +49,24 @@ TEST(SoundListLoader, NoFilesGiveAnEmptyList) {
     TSoundList list;
     LoadSoundList(list, folder.Path());
     EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(SoundListLoader, TheGamePlaysTheWaveTheListNumbers) {
+    // The harness's waves w0..w79 each have a size of their own, which tells the one played.
+    testing_support::THarnessOptions options;
+    options.LoadSoundList = [](TSoundList& list) { LoadSoundList(list); };
+    testing_support::TGameHarness game(options);
+    {
+        std::ofstream sounds(game.Folder().Path() / "dat" / "sounds.txt");
+        sounds << "[All the sounds]\n";
+        for (int id = 0; id < 80; ++id) {
+            if (id % 10 == 0) sounds << "\n# sounds from " << id << "\n";
+            sounds << "w" << id << "  wave number " << id << "\n";
+        }
+    }
+    game.Start();
+    PlaySound(11);
+    EXPECT_EQ(game.SoundLog(), (std::vector<int>{RemapSoundId(11)}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "engine/sound/midi_player.h"
 #include "engine/sound/wave_man.h"
 #include "foundation/text.h"
+#include "foundation/vek_exception.h"
 #include "foundation/config.h"
 #include "shell/songs.h"
 #include "shell/strings/game_string.h"
@@ -161,6 +162,11 @@ TEST_F(MainWindowTest, SongEndsWhenItsTimeHasPassed) {
 TEST_F(MainWindowTest, RoomFailingAtTheEndOfASongIsReportedAndTheGameGoesOn) {
     Touch(Folder.Path() / "dat" / "mid" / (std::string(SongFileName(2)) + ".mid"));
     ASSERT_TRUE(Create());
+    auto& workshop = dynamic_cast<testing_support::TTestHouseRoom&>(*World().FindRoom("WORKSHOP"));
+    workshop.OnScript = [](const std::string&, const std::string& sender) -> bool {
+        if (sender == "ENDMUSIC") throw VekException("The workshop is deaf");
+        return false;
+    };
     TimerAfter(0);
     Form->PlayMusic(2);
     Clock.Advance(Form->Songs()->SongEndTime() - Clock.NowMs() + 1);
@@ -168,6 +174,7 @@ TEST_F(MainWindowTest, RoomFailingAtTheEndOfASongIsReportedAndTheGameGoesOn) {
     EXPECT_NO_THROW(Window.FireTimer());
     ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
     EXPECT_EQ(Boxes.Boxes.Shown()[0].Text.rfind(u"Quit game?", 0), 0u);
+    EXPECT_NE(Boxes.Boxes.Shown()[0].Text.find(u"The workshop is deaf"), std::u16string::npos);
     const std::int32_t ticks = World().GetTickTotal();
     TimerAfter(55);
     EXPECT_EQ(World().GetTickTotal(), ticks + 1);

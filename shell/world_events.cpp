@@ -160,6 +160,9 @@ void TWorld::ViewPaint(platform::ControlCanvas& canvas) {
     const platform::ControlRect& clip = canvas.ClipRect();
     const TRect picture{origin.X, origin.Y, origin.X + FViewImage->Width(), origin.Y + FViewImage->Height()};
     const TRect shown = IntersectRects(picture, TRect{clip.Left, clip.Top, clip.Right, clip.Bottom});
+    // Damage outside the area being painted would be shown clipped away and lost: it is
+    // asked for again, to be shown by the next paint.
+    Repaint();
     if (!IsRectEmpty(shown)) FViewImage->AddDamage(OffsetRectBack(shown, origin));
     canvas.SelectPalette(FLibrary.GetHPal()->Colours());
     FViewImage->DisplayDamage(canvas, origin);

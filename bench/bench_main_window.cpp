@@ -1,0 +1,38 @@
+// The main window on the headless platform: from nothing to the first room on screen, and
+// one tick that redraws the whole room and paints it into the RGB back buffer.
+#include <benchmark/benchmark.h>
+
+#include "shell/room.h"
+#include "tests/support/headless_main_window.h"
+
+namespace {
+
+void StartToFirstRoomDrawn(benchmark::State& state) {
+    testing_support::THeadlessMainWindow game;
+    for (auto _ : state) {
+        game.Form = std::make_unique<TFormQE>(game.Services(), std::vector<std::string>{});
+        if (!game.Form->Create()) state.SkipWithError("the game did not start");
+        game.TimerAfter(55);  // the first tick shows the room
+        benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
+        state.PauseTiming();
+        game.Form.reset();  // ends the world and saves the game: not part of the start
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartToFirstRoomDrawn)->Unit(benchmark::kMillisecond);
+
+void TickWithFullRoomRedraw(benchmark::State& state) {
+    testing_support::THeadlessMainWindow game;
+    if (!game.Create()) state.SkipWithError("the game did not start");
+    game.World().GoRoom("LIVING");
+    game.TimerAfter(55);
+    TWorld& world = game.World();
+    for (auto _ : state) {
+        world.GetCurrentRoom()->Draw(world.GetViewImage());
+        game.TimerAfter(55);
+        benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
+    }
+}
+BENCHMARK(TickWithFullRoomRedraw)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

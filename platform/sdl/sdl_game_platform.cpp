@@ -1,0 +1,73 @@
+#include "platform/sdl/sdl_game_platform.h"
+
+#include <SDL.h>
+
+#include "platform/fluidsynth/fluid_song_output.h"
+#include "platform/sdl/sdl_audio_device.h"
+#include "platform/sdl/sdl_game_window.h"
+#include "platform/sdl/sdl_message_boxes.h"
+#include "platform/sdl/sdl_wave_output.h"
+
+namespace platform {
+
+struct SdlGamePlatform::Impl {
+    explicit Impl(EventQueue& queue) : Waves(Audio, queue), Songs(Audio, queue) {}
+    SdlMessageBoxes Boxes;
+    SdlAudioDevice Audio;
+    SdlWaveOutput Waves;
+    FluidSongOutput Songs;
+    std::unique_ptr<SdlGameWindow> Window;
+};
+
+SdlGamePlatform::SdlGamePlatform() : FImpl(std::make_unique<Impl>(FQueue)) {}
+
+SdlGamePlatform::~SdlGamePlatform() {
+    if (FImpl->Window) FImpl->Window->SetEventQueue(nullptr);
+    FImpl->Boxes.SetParent(nullptr);
+    FImpl.reset();
+}
+
+MessageBoxes& SdlGamePlatform::Boxes() { return FImpl->Boxes; }
+WaveOutput& SdlGamePlatform::Waves() { return FImpl->Waves; }
+SongOutput& SdlGamePlatform::Songs() { return FImpl->Songs; }
+
+namespace {
+// Video stays up from the first use to the end of the process: SDL would otherwise unload
+// the display libraries between the display check and the window, and again at the end,
+// each time for nothing (and leaving leak checkers unable to name what they allocated).
+bool KeepVideoUp() {
+    static const bool up = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    return up;
+}
+}  // namespace
+
+std::int32_t SdlGamePlatform::DisplayColourBits() const {
+    if (!KeepVideoUp()) return 24;
+    SDL_DisplayMode mode{};
+    std::int32_t bits = 24;
+    if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && SDL_BITSPERPIXEL(mode.format) > 0)
+        bits = static_cast<std::int32_t>(SDL_BITSPERPIXEL(mode.format));
+    return bits;
+}
+
+GameWindow& SdlGamePlatform::OpenWindow(const std::u16string& caption, std::int32_t minWidth,
+                                        std::int32_t minHeight) {
+    if (!FImpl->Window) {
+        KeepVideoUp();
+        FImpl->Window = std::make_unique<SdlGameWindow>(caption, minWidth, minHeight);
+        FImpl->Window->SetEventQueue(&FQueue);
+        FImpl->Boxes.SetParent(FImpl->Window->Handle());
+    }
+    return *FImpl->Window;
+}
+
+GameWindow* SdlGamePlatform::Window() { return FImpl->Window.get(); }
+
+void SdlGamePlatform::Run(std::function<void()> poll) {
+    if (!FImpl->Window) return;
+    FImpl->Window->OnPoll = std::move(poll);
+    FImpl->Window->Run();
+    FImpl->Window->OnPoll = nullptr;
+}
+
+}  // namespace platform

@@ -1,0 +1,104 @@
+#pragma once
+// The game window on SDL: one window whose client area is the logical area of the game,
+// drawn at the largest whole-number scale the window allows. The controls paint into one
+// RGB back buffer, which is copied into a texture and presented. The main loop waits for
+// window events with a timeout that ends at the next timer event, so an idle game sleeps.
+#include <SDL.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "platform/event_queue.h"
+#include "platform/game_window.h"
+
+namespace platform {
+
+class SdlGameWindow final : public GameWindow {
+public:
+    // The logical area is kept at least minWidth by minHeight; the window opens on the
+    // usable area of the first display. Raises std::runtime_error when SDL cannot make a
+    // window.
+    SdlGameWindow(const std::u16string& caption, std::int32_t minWidth, std::int32_t minHeight);
+    ~SdlGameWindow() override;
+    SdlGameWindow(const SdlGameWindow&) = delete;
+    SdlGameWindow& operator=(const SdlGameWindow&) = delete;
+
+    ControlHost& Controls() override { return FHost; }
+    void SetCaption(const std::u16string& caption) override;
+    const std::u16string& Caption() const override { return FCaption; }
+    void Show() override;
+    void Maximise() override;
+    bool IsActive() const override;
+    void BringToFront() override;
+    void RequestClose() override;
+    bool Closed() const override { return FClosed; }
+
+    bool PointerPosition(std::int32_t& x, std::int32_t& y) const override;
+    void MovePointer(std::int32_t x, std::int32_t y) override;
+    void DefineCursor(std::int16_t number, const CursorPicture& picture) override;
+    void SetScreenCursor(std::int16_t cursor) override;
+    std::int16_t ScreenCursor() const override { return FScreenCursor; }
+    std::int16_t ShownCursor() const override { return FShownCursor; }
+
+    KeyboardState Keyboard() const override;
+
+    void SetTimer(std::int32_t intervalMs, bool enabled) override;
+    void ProcessPendingMessages() override;
+
+    // Events posted to the queue wake the loop; the loop and ProcessPendingMessages drain it.
+    void SetEventQueue(EventQueue* queue);
+    // Runs the main loop until the window has closed.
+    void Run();
+    // Extra work between two waits, for programs that watch something besides the window
+    // (the single-instance socket); called once per turn of the loop.
+    std::function<void()> OnPoll;
+
+    SDL_Window* Handle() const { return FWindow; }
+    const WindowScale& Scale() const { return FScale; }
+
+private:
+    void HandleEvent(const SDL_Event& event);
+    void PumpEvents();
+    void FitToWindow();
+    void PaintAndPresent(bool force);
+    void UpdateCursor();
+    SDL_Cursor* CursorFor(std::int16_t number);
+    void RebuildCursors();
+    bool ToClient(std::int32_t windowX, std::int32_t windowY, std::int32_t& x, std::int32_t& y) const;
+    static MouseButton ButtonOf(std::uint8_t sdlButton);
+
+    std::int32_t FMinWidth;
+    std::int32_t FMinHeight;
+    ControlHost FHost;
+    std::u16string FCaption;
+    SDL_Window* FWindow = nullptr;
+    SDL_Renderer* FRenderer = nullptr;
+    SDL_Texture* FTexture = nullptr;
+    WindowScale FScale;
+    bool FVideoUp = false;
+    bool FClosed = false;
+    bool FNeedsPresent = true;
+
+    std::int32_t FPointerX = -1;
+    std::int32_t FPointerY = -1;
+    std::uint32_t FHeldButtons = 0;
+
+    std::map<std::int16_t, CursorPicture> FCursorPictures;
+    std::map<std::int16_t, SDL_Cursor*> FCursors;  // built at the current scale
+    SDL_Cursor* FArrow = nullptr;
+    SDL_Cursor* FHourglass = nullptr;
+    std::int16_t FScreenCursor = kNoScreenCursor;
+    std::int16_t FShownCursor = 0;
+    SDL_Cursor* FShownHandle = nullptr;
+    bool FCursorHidden = false;
+
+    std::int32_t FTimerInterval = 0;
+    bool FTimerEnabled = false;
+    std::uint64_t FNextTimer = 0;
+
+    EventQueue* FQueue = nullptr;
+    std::uint32_t FWakeEvent = 0;
+};
+
+}  // namespace platform

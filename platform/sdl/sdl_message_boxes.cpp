@@ -1,0 +1,48 @@
+#include "platform/sdl/sdl_message_boxes.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/sdl/sdl_text.h"
+
+namespace platform {
+
+MessageAnswer SdlMessageBoxes::Show(const std::u16string& caption, const std::u16string& text,
+                                    MessageButtons buttons, MessageIcon icon) {
+    // Enter answers the first button and Escape the last, as the game's boxes expect.
+    std::vector<SDL_MessageBoxButtonData> list;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        list.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                        int(MessageAnswer::Ok), "OK"});
+        break;
+    case MessageButtons::YesNo:
+        list.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(MessageAnswer::Yes), "Yes"});
+        list.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(MessageAnswer::No), "No"});
+        break;
+    case MessageButtons::YesNoCancel:
+        list.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(MessageAnswer::Yes), "Yes"});
+        list.push_back({0, int(MessageAnswer::No), "No"});
+        list.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(MessageAnswer::Cancel), "Cancel"});
+        break;
+    }
+    Uint32 flags = 0;
+    if (icon == MessageIcon::Error) flags = SDL_MESSAGEBOX_ERROR;
+    else if (icon == MessageIcon::Warning) flags = SDL_MESSAGEBOX_WARNING;
+    else if (icon != MessageIcon::None) flags = SDL_MESSAGEBOX_INFORMATION;
+
+    const std::string title = SdlUtf8(caption);
+    const std::string message = SdlUtf8(text);
+    SDL_MessageBoxData data{};
+    data.flags = flags;
+    data.window = FParent;
+    data.title = title.c_str();
+    data.message = message.c_str();
+    data.numbuttons = static_cast<int>(list.size());
+    data.buttons = list.data();
+    int answer = -1;
+    if (SDL_ShowMessageBox(&data, &answer) != 0 || answer < 0) return MessageAnswer::Closed;
+    return static_cast<MessageAnswer>(answer);
+}
+
+}  // namespace platform

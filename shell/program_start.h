@@ -1,0 +1,55 @@
+#pragma once
+// The game's start, up to the main window: folders and the random seed, the display check,
+// one running copy, the data files the game cannot start without, and the loading picture
+// from the start library. Each check may end the program before any window shows.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/single_instance.h"
+
+class TAC8Library;
+
+struct TGameStartServices {
+    // Colour bits of the screen (bits per pixel times planes).
+    std::function<std::int32_t()> DisplayColourBits;
+    platform::SingleInstance* Instance = nullptr;
+    // Shows the loading picture taken from the start library, which it keeps, and lets it
+    // paint.
+    std::function<void(std::unique_ptr<TAC8Library>)> ShowStartWindow;
+};
+
+enum class TStartOutcome {
+    Run,     // create the main window and run
+    Ended,   // a check ended the program (its message, if any, has been shown)
+    Failed   // a failure has been shown; the program ends without its main window
+};
+
+// True when the start and main image libraries and the init script and sound list (as
+// ".dat" or ".txt") are in the data folder. Otherwise shows "Sorry! We cannot find the
+// needed file" with the first missing one and gives false; at most one box is shown.
+bool CheckDataFiles();
+
+class TGameStart {
+public:
+    explicit TGameStart(TGameStartServices services);
+    ~TGameStart();
+    TGameStart(const TGameStart&) = delete;
+    TGameStart& operator=(const TGameStart&) = delete;
+
+    // Everything before the main window, in order.
+    TStartOutcome Prepare();
+    // The start library, while no loading window has taken it.
+    TAC8Library* StartLibrary() const { return FStartLibrary.get(); }
+
+private:
+    bool CheckDisplay();
+    bool ClaimInstance();
+
+    TGameStartServices FServices;
+    std::unique_ptr<TAC8Library> FStartLibrary;
+};
+
+// The whole of a start-up failure's message: the application title, " encountered a problem
+// on start-up: " and the error's text.
+std::u16string StartupProblemText(const std::u16string& message);

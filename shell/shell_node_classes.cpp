@@ -3,6 +3,7 @@
 #include "foundation/node_factory.h"
 #include "frame_set.h"
 #include "hit_box.h"
+#include "world_room_stack.h"
 
 void RegisterShellNodeClasses() {
     RegisterNodeClass(kHitBoxClassId, &CreateNodeOf<THitBox>);
@@ -13,4 +14,5 @@ void RegisterShellNodeClasses() {
     RegisterNodeClass(kRoomScriptBoxClassId, &CreateNodeOf<TRoomScriptBox>);
     RegisterNodeClass(kControlBoxClassId, &CreateNodeOf<TControlBox>);
     RegisterNodeClass(kFrameSetClassId, &CreateNodeOf<TFrameSet>);
+    RegisterRoomStackNodeClass();
 }

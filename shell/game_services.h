@@ -1,0 +1,17 @@
+#pragma once
+// The program-wide objects rooms read besides the world: the child's configuration (the gift
+// label, the tag languages, printer use), the song player and the wave manager (whether a
+// device exists and sound is on). The main window installs them at start and clears them at
+// its end; tests install their own. Not owned; a missing one reads as nullptr.
+class TConfig;
+class TMidiPlayer;
+class TWaveMan;
+
+struct TGameServices {
+    const TConfig* Config = nullptr;
+    const TMidiPlayer* Songs = nullptr;
+    const TWaveMan* Waves = nullptr;
+};
+
+void InstallGameServices(const TGameServices& services);
+const TGameServices& GameServices();

@@ -1,0 +1,119 @@
+#include "saved_game.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "application_title.h"
+#include "foundation/atomic_file.h"
+#include "foundation/common.h"
+#include "foundation/config_name.h"
+#include "foundation/file_lookup.h"
+#include "foundation/folders.h"
+#include "foundation/messages.h"
+#include "foundation/stream.h"
+#include "foundation/stream_values.h"
+#include "foundation/text.h"
+#include "foundation/vek_exception.h"
+#include "room.h"
+#include "world.h"
+
+namespace {
+constexpr std::uint16_t kMagic[3] = {0x0051, 0x0045, 0x0053};
+}  // namespace
+
+std::string SavedGamePath(std::u16string_view playerName) {
+    if (!IsValidConfigName(playerName)) return {};
+    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(playerName))) + ".qeg";
+    const std::string& folder = Folders().GameFolder;
+    if (auto found = FindFileNoCase(folder, fileName)) return found->string();
+    return folder + fileName;
+}
+
+std::string DamagedSavedGamePath(const std::string& path) { return path + ".bad"; }
+
+TSavedGameHeader ReadSavedGameHeader(TStream& s) {
+    TSavedGameHeader header;
+    if (s.Remaining() < kSavedGameHeaderSize) return header;
+    header.Accepted = true;
+    for (int i = 0; i < 4; ++i) {
+        const std::uint16_t value = ReadU16(s);
+        if (i < 3) {
+            if (value != kMagic[i]) header.Accepted = false;
+        } else if (value < kSavedGameVersion) {
+            header.Version = static_cast<std::uint8_t>(value);
+        } else if (value > kSavedGameVersion) {
+            header.Accepted = false;
+        }
+    }
+    header.State = ReadU8(s);
+    return header;
+}
+
+void WriteSavedGameHeader(TStream& s, std::uint8_t state) {
+    for (std::uint16_t value : kMagic) WriteWord(s, value);
+    WriteWord(s, kSavedGameVersion);
+    WriteByte(s, state);
+}
+
+// --- The world's side ---
+
+std::string TWorld::SavePath() const { return SavedGamePath(FPlayerName); }
+
+bool TWorld::ReadHeader(TStream& s) {
+    const TSavedGameHeader header = ReadSavedGameHeader(s);
+    FFileVersion = header.Version;
+    FSavedState = header.State;
+    return header.Accepted;
+}
+
+void TWorld::ReadSaved(TStream& s) {
+    if (!ReadHeader(s)) return;
+    for (auto* room : NodesOf<TRoom>(FRooms)) room->ReadSavedRecord(s, FFileVersion);
+}
+
+void TWorld::WriteSaved(TStream& s) {
+    WriteSavedGameHeader(s, FSavedState);
+    for (auto* room : NodesOf<TRoom>(FRooms)) room->WriteData(s);
+}
+
+// A file that fails to load is moved aside before anything can be written over it, and the
+// error passes on to the start-up handler. When it cannot be moved, the end of the game
+// leaves it alone instead of saving.
+void TWorld::LoadGame() {
+    FSaveOnEnd = true;
+    SetBusy(true);
+    try {
+        const std::string path = SavePath();
+        std::error_code ec;
+        if (!path.empty() && std::filesystem::exists(path, ec)) {
+            try {
+                TMemoryStream stream(ReadWholeFile(path));
+                ReadSaved(stream);
+            } catch (...) {
+                std::filesystem::rename(path, DamagedSavedGamePath(path), ec);
+                if (ec) FKeepSavedFile = true;
+                throw;
+            }
+        }
+    } catch (...) {
+        SetBusy(false);
+        throw;
+    }
+    SetBusy(false);
+}
+
+void TWorld::SaveGame() {
+    FSavedState = 1;
+    SetBusy(true);
+    try {
+        const std::string path = SavePath();
+        if (path.empty() || FKeepSavedFile) throw VekException("The saved game cannot be written.");
+        TMemoryStream stream;
+        WriteSaved(stream);
+        WriteFileAtomically(path, stream.Bytes());
+    } catch (...) {
+        ShowInfo(u"Game Save Problem", std::u16string(kApplicationTitle) +
+                                           u" was unable to save your game. Please consider re-installing the game.");
+    }
+    SetBusy(false);
+}

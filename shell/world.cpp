@@ -1,0 +1,312 @@
+#include "world.h"
+
+#include <array>
+
+#include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/ac8_library.h"
+#include "foundation/config.h"
+#include "foundation/text.h"
+#include "foundation/vek_exception.h"
+#include "application_title.h"
+#include "qe_exception.h"
+#include "room.h"
+#include "sound_effects.h"
+#include "view_size.h"
+#include "world_errors.h"
+#include "world_room_roles.h"
+
+namespace {
+// The rooms of the four room buttons, and the words of the five action commands.
+constexpr std::array<std::string_view, kNavButtonCount> kNavRooms{"BED", "WORKSHOP", "LIVING", "KITCHEN"};
+constexpr std::array<std::string_view, 5> kActionWords{"SNAP", "WRAP", "HANG", "PRINT", "CARD"};
+constexpr std::int32_t kSnapSound = 39;
+constexpr std::int32_t kHangSound = 40;
+
+TActionState EnabledState(bool enabled) { return enabled ? TActionState::Normal : TActionState::Disabled; }
+}  // namespace
+
+TWorld::TWorld(TWorldWindow& window, TAC8Library& library, const TConfig& config)
+    : FWindow(window), FLibrary(library), FConfig(config), FView(*this) {
+    SetViewSize(kNormalViewWidth, kNormalViewHeight);
+}
+
+TWorld::~TWorld() {
+    if (FCurrentRoom != nullptr) {
+        // Nothing may leave a destructor; the game is saved whatever the room did.
+        try {
+            FCurrentRoom->ClearTimers();
+            FCurrentRoom->Leave();
+        } catch (...) {
+        }
+        FCurrentRoom = nullptr;
+    }
+    if (FSaveOnEnd) {
+        try {
+            SaveGame();
+        } catch (...) {
+        }
+    }
+    FCapturedBox = nullptr;
+    FRoomStack.Clear();
+    for (auto* room : NodesOf<TRoom>(FRooms)) {
+        try {
+            room->ReleaseGraphics(true);
+        } catch (...) {
+        }
+    }
+    FRooms.Clear();
+    ReleaseViewImage();
+    SetViewSize(kNormalViewWidth, kNormalViewHeight);
+}
+
+// --- Start ---
+
+void TWorld::CreateViewImage(std::int32_t width, std::int32_t height) {
+    ReleaseViewImage();
+    FViewImageNode = FLibrary.CreateImage(AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
+                                          static_cast<std::uint32_t>(height));
+    FViewImage = FLibrary.GetImageData(FViewImageNode);
+}
+
+void TWorld::ReleaseViewImage() {
+    if (FViewImageNode == nullptr) return;
+    // A library closed before the world has freed its cache, the view picture with it.
+    if (FLibrary.IsOpen()) {
+        if (FViewImage != nullptr) FLibrary.ReleaseImageData(FViewImageNode);
+        FLibrary.ReleaseImage(FViewImageNode);
+    }
+    FViewImage = nullptr;
+    FViewImageNode = nullptr;
+}
+
+void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
+    CreateViewImage(ViewWidth(), ViewHeight());
+    if (buildRooms) buildRooms(*this);
+    FPlayerName = playerName;
+    LoadGame();
+}
+
+TRoom* TWorld::AddRoom(std::unique_ptr<TRoom> room) {
+    room->SetWorld(this);
+    return static_cast<TRoom*>(FRooms.Append(std::move(room)));
+}
+
+void TWorld::SetStartRoom(std::string_view name) { FStartRoomName = UpperAscii(name); }
+
+std::string TWorld::GetStartRoom() const { return FConfig.BeginWithGiftScreen ? "GIFT" : FStartRoomName; }
+
+void TWorld::Begin() {
+    std::string name = GetStartRoom();
+    if (name == "INTRO") {
+        PushRoomByName("DARK");
+        name = "MGTEXT";
+    }
+    GoRoom(name);
+}
+
+// --- Navigation ---
+
+TRoom* TWorld::FindRoom(std::string_view name) const { return static_cast<TRoom*>(FRooms.FindByID(name)); }
+
+void TWorld::PushRoomByName(std::string_view name) {
+    if (TRoom* room = FindRoom(name)) FRoomStack.Push(room);
+}
+
+// The new room is entered before it is drawn, the buttons are set before it is entered,
+// and it becomes current only at the end: during its Enter and Draw the current room is
+// still the old one. Each stage has its own handling of errors so that one room's fault
+// shows a message instead of leaving the game between two rooms.
+bool TWorld::ChangeRoom(std::string_view name) {
+    if (FCurrentRoom != nullptr) FCurrentRoom->ClearTimers();
+    SetBusy(true);
+    bool becameCurrent = false;
+    try {
+        TRoom* next = nullptr;
+        int stage = 0;
+        try {
+            next = FindRoom(name);
+            stage = 1;
+            if (next == nullptr) RaiseGameError(GameStringNilPointer);
+            ProcessPendingMessages();
+            stage = 5;
+        } catch (...) {
+            ShowWorldMessage("GoRoom: exception A" + std::to_string(stage) + " caught");
+            throw;
+        }
+
+        TRoom* old = FCurrentRoom;
+        std::string fromName;
+        try {
+            if (old != nullptr) {
+                FCapturedBox = nullptr;
+                old->Leave();
+                FRoomStack.Push(old);
+                fromName = old->GetID();
+            }
+        } catch (...) {
+            ShowWorldMessage("GoRoom: exception B caught");
+        }
+        if (old != nullptr && (old->Flags & kRoomTransition) != 0) SetFlags(kWorldTransition, true);
+
+        RunGuarded(*this, "GoRoom: exception C caught", [&] {
+            UpdateActionButtons(*next);
+            UpdateNavButtons(*next);
+            next->Enter(fromName);
+        });
+        FitViewToRoom(*next);
+        UpdateTutorButton(*next);
+        RunGuarded(*this, "GoRoom: exception D caught", [&] {
+            next->Draw(FViewImage);
+            ShowViewCursor(*next);
+        });
+
+        SetFlags(kWorldTransition, false);
+        FCurrentRoom = next;
+        becameCurrent = true;
+        try {
+            FWindow.SetCaption(next->GetCaption());
+        } catch (...) {
+            ShowWorldMessage("GoRoom: exception E caught");
+        }
+    } catch (const VekException& e) {
+        ReportError(e.what());
+    } catch (...) {
+        ShowWorldMessage("GoRoom: exception F caught");
+        // The game goes on after a foreign error too: the mouse must not stay ignored.
+        SetFlags(kWorldTransition, false);
+        SetBusy(false);
+        throw;
+    }
+    SetFlags(kWorldTransition, false);
+    SetBusy(false);
+    return becameCurrent;
+}
+
+void TWorld::GoBack() {
+    TRoom* back = FRoomStack.Pop();
+    if (back == nullptr) return;
+    TRoom* left = FCurrentRoom;
+    if (ChangeRoom(back->GetID())) {
+        // The change pushed the room just left; going back must not come back to it.
+        const auto* last = static_cast<const TRoomStackNode*>(FRoomStack.Last());
+        if (last != nullptr && last->Room == left) FRoomStack.Pop();
+    } else {
+        FRoomStack.Push(back);
+    }
+}
+
+void TWorld::FitViewToRoom(TRoom& room) {
+    const bool fullFrame = (room.Flags & kRoomFullFrame) != 0;
+    if (fullFrame == ((FFlags & kWorldFullFrame) != 0)) return;
+    if (fullFrame)
+        SetViewSize(kFullFrameViewWidth, kFullFrameViewHeight);
+    else
+        SetViewSize(kNormalViewWidth, kNormalViewHeight);
+    SetFlags(kWorldFullFrame, fullFrame);
+    CreateViewImage(ViewWidth(), ViewHeight());
+    // The frame around the picture comes or goes.
+    FView.Invalidate();
+}
+
+void TWorld::UpdateTutorButton(TRoom& room) {
+    const auto* role = dynamic_cast<const TTutorRoleRoom*>(&room);
+    FWindow.SetTutorChecked(role != nullptr && role->GetTutorRole() != TTutorRole::Tutor);
+}
+
+void TWorld::ShowViewCursor(TRoom& room) {
+    const std::optional<TPoint> mouse = FWindow.MousePosition();
+    THitBox* box = mouse ? room.HitBoxes().HitTest(mouse->X, mouse->Y) : nullptr;
+    FView.Cursor = box != nullptr ? box->GetCursor(mouse->X, mouse->Y) : FDefaultCursor;
+}
+
+// --- Buttons ---
+
+void TWorld::UpdateNavButtons(TRoom& room) {
+    FWindow.SetHomeIndex(room.HomeButton);
+    const bool noNavigation = (room.Flags & kRoomNoNavigation) != 0;
+    for (int i = 1; i <= kNavButtonCount; ++i) {
+        TNavState state = TNavState::Normal;
+        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0)
+            state = TNavState::Disabled;
+        else if (kNavRooms[static_cast<std::size_t>(i - 1)] == room.GetID())
+            state = TNavState::Current;
+        FWindow.SetNavButtonState(i, state);
+    }
+    FWindow.SetNavGreyed(noNavigation);
+}
+
+void TWorld::UpdateActionButtons(TRoom& room) {
+    int next = 1;
+    auto offer = [&](TActionCommand command, TActionState state) {
+        FWindow.SetActionCommand(next, command);
+        FWindow.SetActionState(next, state);
+        ++next;
+    };
+    if (const auto* album = dynamic_cast<const TAlbumActions*>(&room)) {
+        offer(TActionCommand::Hang, EnabledState(album->CanHang()));
+        if (FConfig.AllowPrinterUse) {
+            const TActionState state = EnabledState(album->HasCurrentPicture());
+            offer(TActionCommand::Print, state);
+            offer(TActionCommand::Card, state);
+        }
+    } else {
+        if ((room.Flags & kRoomSnapOffered) != 0)
+            offer(TActionCommand::Snap, EnabledState((room.Flags & kRoomSnapEnabled) != 0));
+        if ((room.Flags & kRoomWrapOffered) != 0)
+            offer(TActionCommand::Wrap, EnabledState((room.Flags & kRoomWrapEnabled) != 0));
+    }
+    while (next <= kActionButtonCount) offer(TActionCommand::None, TActionState::Disabled);
+}
+
+void TWorld::NavButtonClick(int index) {
+    if (index < 1 || index > kNavButtonCount) return;
+    GoRoom(kNavRooms[static_cast<std::size_t>(index - 1)]);
+}
+
+void TWorld::ActionButtonClick(TActionCommand command) {
+    const auto number = static_cast<std::size_t>(command);
+    if (FCurrentRoom == nullptr || number < 1 || number > kActionWords.size()) return;
+    RunGuarded(*this, "ActionButtonClick: exception caught", [&] {
+        if (command == TActionCommand::Snap) PlaySound(kSnapSound);
+        if (command == TActionCommand::Hang) PlaySound(kHangSound);
+        FCurrentRoom->RunScript("", std::string(kActionWords[number - 1]));
+    });
+}
+
+void TWorld::TutorClick() {
+    if (IsUnavailable()) return;
+    RunGuarded(*this, "TutorClick: exception caught", [&] {
+        const auto* role = dynamic_cast<const TTutorRoleRoom*>(FCurrentRoom);
+        const TTutorRole kind = role != nullptr ? role->GetTutorRole() : TTutorRole::Tutor;
+        if (kind == TTutorRole::TextPage)
+            FCurrentRoom->RunScript("", "EXIT");
+        else if (kind == TTutorRole::FrontRoom)
+            FWindow.SetTutorChecked(true);
+        else
+            FCurrentRoom->RunScript("", "TUTOR");
+    });
+}
+
+void TWorld::ShowAbout() {
+    if (IsUnavailable()) return;
+    if (FCurrentRoom->GetID() != "MGTEXT") GoRoom("MGTEXT");
+}
+
+bool TWorld::IsUnavailable() const { return FCurrentRoom == nullptr || (FFlags & kWorldBusy) != 0; }
+
+// --- Flags and messages ---
+
+void TWorld::SetFlags(std::uint16_t mask, bool on) {
+    FFlags = static_cast<std::uint16_t>(on ? (FFlags | mask) : (FFlags & ~mask));
+}
+
+void TWorld::SetBusy(bool value) {
+    ProcessPendingMessages();
+    if (value == ((FFlags & kWorldBusy) != 0)) return;
+    SetFlags(kWorldBusy, value);
+    FWindow.SetBusyCursor(value);
+}
+
+void TWorld::ReportError(const std::string& message) {
+    if (AskQuitAfterError(message)) SetQuit();
+}

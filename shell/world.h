@@ -1,0 +1,171 @@
+#pragma once
+// TWorld: the game's one world. It owns every room, the play area's view picture and its
+// paint box, the return stack and the mouse capture; it is the one place where the room
+// changes (GoRoom), where the play area's mouse events become hit-box calls, and where each
+// tick of the main window becomes key reports, a captured box's tick, room timers and a
+// repaint. Its entry points catch the game's own errors and show them with ReportError, so
+// an error ends a click or a tick, never the game.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "foundation/id_list.h"
+#include "hit_box.h"
+#include "room_world.h"
+#include "world_room_stack.h"
+#include "world_view.h"
+#include "world_window.h"
+
+class TConfig;
+class THitBox;
+class TImageNode;
+class TRoom;
+class TStream;
+
+// World flags.
+inline constexpr std::uint16_t kWorldQuit = 0x0001;
+inline constexpr std::uint16_t kWorldBusy = 0x0002;
+inline constexpr std::uint16_t kWorldCursorRefresh = 0x0004;
+inline constexpr std::uint16_t kWorldTransition = 0x0008;
+inline constexpr std::uint16_t kWorldIdle = 0x0010;
+inline constexpr std::uint16_t kWorldShiftDown = 0x0020;
+inline constexpr std::uint16_t kWorldCtrlDown = 0x0040;
+inline constexpr std::uint16_t kWorldDeleteDown = 0x0080;
+inline constexpr std::uint16_t kWorldFullFrame = 0x0100;
+// kWorldLivingMusic (0x0200) is declared with the rooms' view of the world.
+inline constexpr std::uint16_t kWorldActive = 0x0400;
+
+// Builds the rooms of a world: the init-script loader in the game, code in tests. It adds
+// each room with AddRoom and names the start room with SetStartRoom.
+using TRoomBuilder = std::function<void(class TWorld&)>;
+
+class TWorld final : public TRoomWorld {
+public:
+    // The view at 512 by 320, no rooms. The window, library and configuration outlive
+    // the world.
+    TWorld(TWorldWindow& window, TAC8Library& library, const TConfig& config);
+    // Leaves the current room, saves the game, frees the rooms and the view picture.
+    ~TWorld() override;
+    TWorld(const TWorld&) = delete;
+    TWorld& operator=(const TWorld&) = delete;
+
+    // --- Start ---
+    // Makes the view picture, builds the rooms and reads the player's saved game. A saved
+    // game that cannot be read is moved aside and the error passes on (a start-up failure).
+    void OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms);
+    // Takes the room (the world sets itself as its world).
+    TRoom* AddRoom(std::unique_ptr<TRoom> room);
+    void SetStartRoom(std::string_view name);
+    // "GIFT" when the configuration begins with the gift screen, else the start room.
+    std::string GetStartRoom() const;
+    // Enters the first room ("INTRO" enters the about page with the dark room to go back to).
+    void Begin();
+
+    // --- Navigation (TRoomWorld) ---
+    std::int32_t GetTickTotal() const override { return FTickTotal; }
+    TRoom* GetCurrentRoom() const override { return FCurrentRoom; }
+    TRoom* FindRoom(std::string_view name) const override;
+    void GoRoom(std::string_view name) override { ChangeRoom(name); }
+    void GoBack() override;
+    // The room change; true when the named room became current.
+    bool ChangeRoom(std::string_view name);
+    void PushRoomByName(std::string_view name);
+
+    // --- Buttons of the main window ---
+    void NavButtonClick(int index);
+    void ActionButtonClick(TActionCommand command);
+    void TutorClick();
+    void ShowAbout();
+    // No current room, or busy.
+    bool IsUnavailable() const;
+
+    // --- Events ---
+    void Tick(std::int32_t elapsed);
+    void SoundEnded(std::int32_t waveId);
+    void SetFocus(bool active);
+    // "Quit game?" with the message; Yes ends the game at the next tick.
+    void ReportError(const std::string& message);
+    void SetBusy(bool value);
+    void Repaint();
+
+    // Mouse events of the play area, in the paint box's pixels.
+    void ViewMouseDown(TMouseButton button, std::uint8_t shift, std::int32_t x, std::int32_t y);
+    void ViewMouseMove(std::uint8_t shift, std::int32_t x, std::int32_t y);
+    void ViewMouseUp(TMouseButton button, std::uint8_t shift, std::int32_t x, std::int32_t y);
+
+    // --- Saved game ---
+    // The game folder's file of the player: the configuration file's stem with ".qeg".
+    std::string SavePath() const;
+    void LoadGame();
+    // Writes the whole game through a temporary file; a failure shows "Game Save Problem"
+    // and leaves the previous file as it was.
+    void SaveGame();
+    // Reads the header, then each room's record that the file's version holds.
+    void ReadSaved(TStream& s);
+    void WriteSaved(TStream& s);
+
+    // --- State ---
+    TAC8ImageData* GetViewImage() const override { return FViewImage; }
+    TAC8Library* GetImageLibrary() const override { return &FLibrary; }
+    std::int16_t GetDefaultCursor() const override { return FDefaultCursor; }
+    void SetDefaultCursor(std::int16_t cursor) override { FDefaultCursor = cursor; }
+    void PlayMusic(std::int32_t song) override { FWindow.PlayMusic(song); }
+    void StopMusic() override { FWindow.StopMusic(); }
+    void ProcessPendingMessages() override { FWindow.ProcessPendingMessages(); }
+    std::uint16_t GetFlags() const override { return FFlags; }
+    void SetFlags(std::uint16_t mask, bool on);
+    void SetQuit() override { SetFlags(kWorldQuit, true); }
+    bool InTransition() const { return (FFlags & kWorldTransition) != 0; }
+    void RequestCursorRefresh() { SetFlags(kWorldCursorRefresh, true); }
+
+    const TIDList& Rooms() const { return FRooms; }
+    const TRoomStack& RoomStack() const { return FRoomStack; }
+    THitBox* GetCapturedBox() const { return FCapturedBox; }
+    const std::u16string& GetPlayerName() const { return FPlayerName; }
+    std::uint8_t GetFileVersion() const { return FFileVersion; }
+    std::uint8_t GetSavedState() const { return FSavedState; }
+    TWorldView& View() { return FView; }
+
+private:
+    friend class TWorldView;
+    class TBusyScope;
+
+    void CreateViewImage(std::int32_t width, std::int32_t height);
+    void ReleaseViewImage();
+    void UpdateNavButtons(TRoom& room);
+    void UpdateActionButtons(TRoom& room);
+    void FitViewToRoom(TRoom& room);
+    void UpdateTutorButton(TRoom& room);
+    void ShowViewCursor(TRoom& room);
+    void ViewPaint(platform::ControlCanvas& canvas);
+    bool ReadHeader(TStream& s);
+
+    TWorldWindow& FWindow;
+    TAC8Library& FLibrary;
+    const TConfig& FConfig;
+    TWorldView FView;
+    TImageNode* FViewImageNode = nullptr;
+    TAC8ImageData* FViewImage = nullptr;
+    TRoom* FCurrentRoom = nullptr;
+    std::int32_t FTickTotal = 0;
+    TIDList FRooms;
+    TRoomStack FRoomStack{this};
+    std::string FStartRoomName;
+    THitBox* FCapturedBox = nullptr;
+    std::int32_t FCaptureTick = 0;
+    std::int16_t FDefaultCursor = 0;
+    std::u16string FPlayerName;
+    std::uint16_t FFlags = 0;
+    std::uint8_t FFileVersion = 9;
+    std::uint8_t FSavedState = 0;
+    bool FInTick = false;
+    // Set once the rooms are built and the saved game is being read: only then does the end
+    // of the world write the game (a world whose rooms failed to build would overwrite the
+    // child's game with fresh rooms).
+    bool FSaveOnEnd = false;
+    // Set when a saved game that failed to load could not be moved aside: it must not be
+    // overwritten at the end.
+    bool FKeepSavedFile = false;
+};

@@ -1,0 +1,170 @@
+#pragma once
+// The headless game: a world on the headless platform over a temporary game folder, driven
+// the way the main window drives it. Every test of rooms and of the world plays through it:
+//
+//   TGameHarness game;             // a game folder with the test house's pictures and sounds
+//   game.Start();                  // world, rooms, saved game, first room
+//   game.Click("TOKITCHEN");       // fails the test if the box is disabled or covered
+//   game.Tick(10);                 // ten 55 ms ticks, idle before each, as the real loop
+//   EXPECT_EQ(game.RoomName(), "KITCHEN");
+//   game.Restart();                // the world ends (the game is saved) and starts again
+//
+// Rooms come from a room builder: the test house by default; the init-script loader can be
+// handed in the same way.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/config.h"
+#include "platform/headless/scripted_message_boxes.h"
+#include "shell/world.h"
+#include "tests/support/temp_game_folder.h"
+
+namespace platform {
+class FakeClock;
+}
+
+namespace testing_support {
+
+class TSession;
+
+// The main window as the world sees it: records every button, caption and cursor the world
+// sets, answers the keyboard and mouse position from what the test sets.
+class THarnessWindow final : public TWorldWindow {
+public:
+    void SetHomeIndex(std::uint8_t index) override { HomeIndex = index; }
+    void SetNavButtonState(int index, TNavState state) override { NavStates.at(std::size_t(index - 1)) = state; }
+    void SetNavGreyed(bool greyed) override { NavGreyed = greyed; }
+    void SetActionCommand(int index, TActionCommand command) override { ActionCommands.at(std::size_t(index - 1)) = command; }
+    void SetActionState(int index, TActionState state) override { ActionStates.at(std::size_t(index - 1)) = state; }
+    void SetTutorChecked(bool checked) override { TutorChecked = checked; }
+    void SetCaption(const std::u16string& caption) override { Caption = caption; }
+    void SetBusyCursor(bool busy) override { BusyCursor = busy; }
+    TKeyState ReadKeys() const override { return Keys; }
+    std::optional<TPoint> MousePosition() const override { return Mouse; }
+    void RefreshMousePosition() override { ++MouseRefreshes; }
+    void ProcessPendingMessages() override;
+    void PlayMusic(std::int32_t song) override;
+    void StopMusic() override;
+
+    std::uint8_t HomeIndex = 0;
+    std::array<TNavState, kNavButtonCount> NavStates{};
+    bool NavGreyed = false;
+    std::array<TActionCommand, kActionButtonCount> ActionCommands{};
+    std::array<TActionState, kActionButtonCount> ActionStates{};
+    bool TutorChecked = false;
+    std::u16string Caption;
+    bool BusyCursor = false;
+    TKeyState Keys;
+    std::optional<TPoint> Mouse;
+    int MouseRefreshes = 0;
+
+private:
+    friend class TSession;
+    TSession* FSession = nullptr;
+};
+
+struct THarnessOptions {
+    // Builds the rooms when the world opens the player (the init-script loader, later).
+    TRoomBuilder BuildRooms;
+    // Writes the pictures the rooms use; the test house's by default.
+    std::function<void(const std::filesystem::path& libraryFile)> WriteLibrary;
+    std::u16string Player = u"Default";
+    bool BeginWithGiftScreen = false;
+    bool AllowPrinterUse = false;
+};
+
+class TGameHarness {
+public:
+    explicit TGameHarness(THarnessOptions options = {});
+    ~TGameHarness();
+    TGameHarness(const TGameHarness&) = delete;
+    TGameHarness& operator=(const TGameHarness&) = delete;
+
+    // --- Life ---
+    // A fresh world over the folder: rooms, saved game, the window active, the first room.
+    // Errors of the start (a damaged saved game) pass on, as they reach the start-up handler.
+    void Start();
+    // The world ends as at program end: the room is left and the game saved.
+    void Close();
+    void Restart();
+    bool Running() const;
+
+    // --- Time and input ---
+    // Ticks as the main loop makes them: idle, then the song end check, the world's tick,
+    // finished sounds and a paint, `count` times.
+    void Tick(int count = 1);
+    // Clicks the box of the current room at a point where it is hit first; fails the test
+    // when there is no such box, it is disabled, or earlier boxes cover it everywhere.
+    void Click(std::string_view box);
+    // Presses on the box, moves to `to` in `steps` moves and releases there.
+    void Drag(std::string_view box, TPoint to, int steps = 4);
+    void MouseDown(TPoint at);
+    void MouseMove(TPoint at);
+    void MouseUp(TPoint at);
+    // The room button 1..4 and the action button 1..3 as the main window handles a click;
+    // fails the test when the button would not take it.
+    void PressNav(int index);
+    void PressAction(int index);
+    void PressTutor();
+    void PressAbout();
+    void SetKeys(bool shift, bool ctrl, bool del = false);
+    void SetActive(bool active);
+
+    // --- Sounds and songs ---
+    // The oldest playing wave sound ends; false when none plays.
+    bool CompleteSound();
+    // The playing song reaches its end; false when none plays.
+    bool EndSong();
+    // Wave ids in the order their playing started (the test sound of wave id n is n + 200
+    // samples long, which is how a write tells its sound).
+    std::vector<int> SoundLog() const;
+    // Song file names (without folder and extension) in the order they were opened.
+    std::vector<std::string> SongLog() const;
+
+    // --- What is there to see ---
+    TWorld& World();
+    TRoom* Room() const;
+    std::string RoomName() const;
+    template <class T>
+    T& RoomAs(std::string_view name) {
+        auto* room = dynamic_cast<T*>(World().FindRoom(name));
+        if (room == nullptr) throw std::runtime_error("no such room of that class: " + std::string(name));
+        return *room;
+    }
+    // Room IDs on the return stack, oldest first.
+    std::vector<std::string> Stack() const;
+    std::uint16_t Flags() const;
+    bool HasFlag(std::uint16_t flag) const { return (Flags() & flag) != 0; }
+    // The 8-bit view picture, and one pixel of it.
+    TAC8ImageData& View();
+    std::uint8_t ViewPixel(std::int32_t x, std::int32_t y);
+    // The play area as painted: 0x00RRGGBB at the paint box's pixel.
+    std::uint32_t ScreenPixel(std::int32_t x, std::int32_t y);
+    THarnessWindow& Window();
+    std::int16_t ViewCursor();
+
+    // Message boxes shown so far, and answers for the next ones.
+    platform::headless::ScriptedMessageBoxes& Boxes() { return FBoxes.Boxes; }
+    const std::vector<platform::headless::ShownMessage>& Messages() { return FBoxes.Boxes.Shown(); }
+
+    TempGameFolder& Folder() { return FFolder; }
+    std::filesystem::path SavedGameFile() const;
+    TConfig& Config();
+
+private:
+    void Settle();
+    std::optional<TPoint> PointOnBox(std::string_view name);
+
+    THarnessOptions FOptions;
+    platform::headless::ScopedMessageBoxes FBoxes;
+    TempGameFolder FFolder;
+    std::unique_ptr<platform::FakeClock> FClock;
+    std::unique_ptr<TSession> FSession;
+};
+
+}  // namespace testing_support

@@ -2,7 +2,7 @@
 // mouse and its painting.
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
-#include "engine/graphics/library_palette.h"
+#include "engine/graphics/ac8_palette.h"
 #include "hit_box.h"
 #include "room.h"
 #include "script_message.h"
@@ -156,7 +156,7 @@ void TWorld::ViewPaint(platform::ControlCanvas& canvas) {
     const TRect picture{origin.X, origin.Y, origin.X + FViewImage->Width(), origin.Y + FViewImage->Height()};
     const TRect shown = IntersectRects(picture, TRect{clip.Left, clip.Top, clip.Right, clip.Bottom});
     if (!IsRectEmpty(shown)) FViewImage->AddDamage(OffsetRectBack(shown, origin));
-    canvas.SelectPalette(LibraryCanvasPalette(FLibrary));
+    canvas.SelectPalette(FLibrary.GetHPal()->Colours());
     FViewImage->DisplayDamage(canvas, origin);
     if ((FFlags & kWorldFullFrame) == 0) {
         const platform::RgbColour black{};

@@ -65,8 +65,8 @@ TAC8Picture OptionsSheet() {
 }
 
 void WriteRoomsLibrary(const std::filesystem::path& path) {
-    TAC8Palette palette{};
-    for (int i = 0; i < 256; ++i) palette[i] = TAC8PaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
+    TAC8SourcePalette palette{};
+    for (int i = 0; i < 256; ++i) palette[std::size_t(i)] = TAC8SourceColour{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
     TAC8Picture wide{"widebg", 912, 320, {}, 0, false};
     for (std::uint32_t y = 0; y < 320; ++y)
         for (std::uint32_t x = 0; x < 912; ++x) wide.Pixels.push_back(std::uint8_t(1 + x % 30));

@@ -79,9 +79,9 @@ void TTestHouseRoom::ReadData(TStream& s) { Counter = ReadU16(s); }
 void TTestHouseRoom::WriteData(TStream& s) { WriteWord(s, Counter); }
 
 void WriteTestHouseLibrary(const std::filesystem::path& path) {
-    TAC8Palette palette{};
+    TAC8SourcePalette palette{};
     for (int i = 0; i < 256; ++i)
-        palette[i] = TAC8PaletteEntry{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2)};
+        palette[std::size_t(i)] = TAC8SourceColour{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2)};
     std::vector<TAC8Picture> pictures;
     for (std::size_t i = 0; i < kRooms.size(); ++i) {
         const bool full = (kRooms[i].Flags & kRoomFullFrame) != 0;

@@ -11,6 +11,7 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/game_font_metrics.h"
+#include "shell/strings/game_string.h"
 #include "tools/common/content_error.h"
 #include "tools/common/source_text.h"
 #include "tools/fonts/font_list.h"
@@ -95,6 +96,18 @@ TEST(BuiltFontSheets, DrawTextThroughTheGamesFont) {
     EXPECT_GT(ink, 40);
     library.ReleaseImageData(canvasNode);
     library.ReleaseImage(canvasNode);
+}
+
+// The wrapping room writes a given name on the big tag in the large font, centred between
+// x 90 and 480: every name must be drawable there whole.
+TEST(BuiltFontSheets, EveryGivenNameFitsTheBigTag) {
+    for (std::uint16_t id = FirstGivenName; id < FirstGivenName + GivenNameCount; ++id) {
+        const std::u16string name = GameString(id);
+        SCOPED_TRACE(id);
+        ASSERT_FALSE(name.empty());
+        for (const char16_t c : name) EXPECT_GE(GlyphIndexOf(c), 0) << "a letter the font cannot draw";
+        EXPECT_LE(MeasureText(GameFontMetrics1, name), 480 - 90);
+    }
 }
 
 TEST(FontList, RefusesSheetsTheGameWouldMisplace) {

@@ -98,6 +98,12 @@ TEST(BuiltFontSheets, DrawTextThroughTheGamesFont) {
     library.ReleaseImage(canvasNode);
 }
 
+// The sheet builder draws each entry's character where the game's font looks for it.
+TEST(BuiltFontSheets, EachEntryHoldsTheCharacterTheFontMapsToIt) {
+    for (int entry = 0; entry < GlyphCount; ++entry)
+        EXPECT_EQ(GlyphIndexOf(static_cast<char16_t>(CharacterOfGlyphEntry(entry))), entry) << entry;
+}
+
 // The wrapping room writes a given name on the big tag in the large font, centred between
 // x 90 and 480: every name must be drawable there whole.
 TEST(BuiltFontSheets, EveryGivenNameFitsTheBigTag) {

@@ -33,8 +33,11 @@ void TAuxGfxRoom::Leave() {
 
 void TAuxGfxRoom::ReleaseAuxImage() {
     if (FAuxLibrary != nullptr) {
-        FAuxLibrary->ReleaseImageData(FAuxNode);
-        FAuxLibrary->ReleaseImage(FAuxNode);
+        // A closed library has freed its images, this one with them.
+        if (FAuxLibrary->IsOpen()) {
+            FAuxLibrary->ReleaseImageData(FAuxNode);
+            FAuxLibrary->ReleaseImage(FAuxNode);
+        }
         FAuxLibrary->RemoveReference(&FAuxLibrary);
     }
     FAuxLibrary = nullptr;

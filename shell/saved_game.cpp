@@ -22,9 +22,10 @@ constexpr std::uint16_t kMagic[3] = {0x0051, 0x0045, 0x0053};
 }  // namespace
 
 std::string SavedGamePath(std::u16string_view playerName) {
-    if (!IsValidConfigName(playerName)) return {};
-    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(playerName))) + ".qeg";
     const std::string& folder = Folders().GameFolder;
+    // Without a game folder the name would land wherever the program happens to run.
+    if (!IsValidConfigName(playerName) || folder.empty()) return {};
+    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(playerName))) + ".qeg";
     if (auto found = FindFileNoCase(folder, fileName)) return found->string();
     return folder + fileName;
 }
@@ -77,8 +78,9 @@ void TWorld::WriteSaved(TStream& s) {
 }
 
 // A file that fails to load is moved aside before anything can be written over it, and the
-// error passes on to the start-up handler. When it cannot be moved, the end of the game
-// leaves it alone instead of saving.
+// error passes on to the start-up handler. The rooms then hold part of the file, possibly a
+// record read halfway, so the end of this run writes nothing; the next start begins afresh
+// with the damaged file kept beside it.
 void TWorld::LoadGame() {
     FSaveOnEnd = true;
     SetBusy(true);
@@ -90,8 +92,8 @@ void TWorld::LoadGame() {
                 TMemoryStream stream(ReadWholeFile(path));
                 ReadSaved(stream);
             } catch (...) {
+                FSaveOnEnd = false;
                 std::filesystem::rename(path, DamagedSavedGamePath(path), ec);
-                if (ec) FKeepSavedFile = true;
                 throw;
             }
         }
@@ -107,7 +109,7 @@ void TWorld::SaveGame() {
     SetBusy(true);
     try {
         const std::string path = SavePath();
-        if (path.empty() || FKeepSavedFile) throw VekException("The saved game cannot be written.");
+        if (path.empty()) throw VekException("The player has no saved game file.");
         TMemoryStream stream;
         WriteSaved(stream);
         WriteFileAtomically(path, stream.Bytes());

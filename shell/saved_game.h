@@ -16,7 +16,8 @@ inline constexpr std::int64_t kSavedGameHeaderSize = 9;
 
 // The saved game of a configuration: in the game folder, the configuration file's stem (the
 // trimmed name with a capital first letter) with ".qeg"; an existing file whose name
-// differs only in letter case is the one returned. An invalid name has no file (empty).
+// differs only in letter case is the one returned. An invalid name, or no game folder, has
+// no file (empty).
 std::string SavedGamePath(std::u16string_view playerName);
 
 // The name a saved game that could not be read is moved to, so that it is never overwritten.

@@ -53,7 +53,8 @@ public:
 
     // --- Start ---
     // Makes the view picture, builds the rooms and reads the player's saved game. A saved
-    // game that cannot be read is moved aside and the error passes on (a start-up failure).
+    // game that cannot be read is moved aside ("<name>.qeg.bad") and the error passes on (a
+    // start-up failure); the end of such a world saves nothing.
     void OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms);
     // Takes the room (the world sets itself as its world).
     TRoom* AddRoom(std::unique_ptr<TRoom> room);
@@ -84,6 +85,8 @@ public:
     // --- Events ---
     void Tick(std::int32_t elapsed);
     void SoundEnded(std::int32_t waveId);
+    // The song of this number has ended (the main window's song schedule reports it).
+    void MusicEnded(std::int32_t songNumber);
     void SetFocus(bool active);
     // "Quit game?" with the message; Yes ends the game at the next tick.
     void ReportError(const std::string& message);
@@ -130,7 +133,6 @@ public:
 
 private:
     friend class TWorldView;
-    class TBusyScope;
 
     void CreateViewImage(std::int32_t width, std::int32_t height);
     void ReleaseViewImage();
@@ -161,11 +163,8 @@ private:
     std::uint8_t FFileVersion = 9;
     std::uint8_t FSavedState = 0;
     bool FInTick = false;
-    // Set once the rooms are built and the saved game is being read: only then does the end
-    // of the world write the game (a world whose rooms failed to build would overwrite the
-    // child's game with fresh rooms).
+    // Set once the rooms are built and the saved game is read: only then does the end of the
+    // world write the game (a world whose rooms failed to build, or whose saved game failed
+    // to load, would overwrite the child's game with fresh or half-read rooms).
     bool FSaveOnEnd = false;
-    // Set when a saved game that failed to load could not be moved aside: it must not be
-    // overwritten at the end.
-    bool FKeepSavedFile = false;
 };

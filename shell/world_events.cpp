@@ -4,6 +4,7 @@
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/ac8_palette.h"
 #include "hit_box.h"
+#include "music_ended.h"
 #include "room.h"
 #include "script_message.h"
 #include "world.h"
@@ -69,6 +70,10 @@ void TWorld::Tick(std::int32_t elapsed) {
 
 void TWorld::SoundEnded(std::int32_t waveId) {
     RunGuarded(*this, "SoundEnded: exception caught", [&] { ::SoundEnded(*this, waveId); });
+}
+
+void TWorld::MusicEnded(std::int32_t songNumber) {
+    RunGuarded(*this, "MusicEnded: exception caught", [&] { ::MusicEnded(*this, songNumber); });
 }
 
 void TWorld::SetFocus(bool active) {

@@ -38,6 +38,7 @@ void TRoomStack::LoadFromStream(TStream& s) {
         if (FWorld != nullptr) node->Room = FWorld->FindRoom(node->LoadedName);
         Append(std::move(node));
     });
+    while (CachedCount() > kMaxDepth) RemoveFirst();
 }
 
 void RegisterRoomStackNodeClass() { RegisterNodeClass(kRoomStackNodeClassId, CreateNodeOf<TRoomStackNode>); }

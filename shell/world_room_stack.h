@@ -37,7 +37,7 @@ public:
     // named a room that does not exist.
     TRoom* Pop();
 
-    // An unknown name gives an entry without a room.
+    // An unknown name gives an entry without a room; only the newest kMaxDepth are kept.
     void LoadFromStream(TStream& s) override;
 
 private:

@@ -7,6 +7,7 @@
 
 #include "engine/graphics/ac8_font.h"
 #include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/ac8_library.h"
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
 #include "shell/aux_gfx_room.h"
@@ -298,7 +299,10 @@ TEST_F(GenericRooms, AWideRoomScrollsAStepATickToEitherEndAndTurnsRoundMidway) {
     // The offset is kept across visits, and the resting end follows it.
     game.Click("GO_R_END");
     game.Tick(9);
+    EXPECT_NE(hall.AuxImage(), nullptr);
     game.World().GoRoom("DARK");
+    EXPECT_EQ(hall.AuxImage(), nullptr);
+    EXPECT_EQ(game.World().GetImageLibrary()->FindCached(AC8ImageName("wideaux")), nullptr);
     game.World().GoRoom("HALL");
     EXPECT_EQ(hall.ScrollOffset, 400);
     EXPECT_FALSE(hall.AtLeftEnd());

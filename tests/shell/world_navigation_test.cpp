@@ -49,10 +49,12 @@ TEST(WorldNavigation, StartsInTheStartRoomAndGoesWhereBoxesSay) {
 }
 
 TEST(WorldNavigation, TheIntroStartAndTheGiftScreenStart) {
-    TGameHarness intro(HouseWith([](TWorld& world) { world.SetStartRoom("intro"); }));
-    intro.Start();
-    EXPECT_EQ(intro.RoomName(), "MGTEXT");
-    EXPECT_EQ(intro.Stack(), Names{"DARK"});
+    {
+        TGameHarness intro(HouseWith([](TWorld& world) { world.SetStartRoom("intro"); }));
+        intro.Start();
+        EXPECT_EQ(intro.RoomName(), "MGTEXT");
+        EXPECT_EQ(intro.Stack(), Names{"DARK"});
+    }
 
     THarnessOptions options = HouseWith([](TWorld& world) { world.AddRoom(std::make_unique<TTestHouseRoom>("GIFT")); });
     options.BeginWithGiftScreen = true;

@@ -45,7 +45,10 @@ public:
         Library.Open(dataFolder / Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
         WaveMan.SetFolder((dataFolder / "wav").string());
         Player.SetFolder((dataFolder / "mid").string());
-        for (int id = 0; id < kWaveCount; ++id) SoundList.AddSoundInfo(WaveName(id), id);
+        if (options.LoadSoundList)
+            options.LoadSoundList(SoundList);
+        else
+            for (int id = 0; id < kWaveCount; ++id) SoundList.AddSoundInfo(WaveName(id), id);
         InstallSoundObjects(&WaveMan, &SoundList);
         Window.FSession = this;
     }
@@ -89,6 +92,11 @@ TGameHarness::TGameHarness(THarnessOptions options)
     RegisterFoundationNodeClasses();
     RegisterShellNodeClasses();
     const std::filesystem::path data = FFolder.Path() / "dat";
+    if (!FOptions.ContentFolder.empty()) {
+        std::filesystem::copy(FOptions.ContentFolder, data,
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        return;
+    }
     FOptions.WriteLibrary(data / Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
     for (int id = 0; id < kWaveCount; ++id)
         wavetest::WriteFile(data / "wav" / (WaveName(id) + ".wav"), wavetest::SimpleWave(kWaveBaseSamples + std::size_t(id)));
@@ -107,7 +115,7 @@ void TGameHarness::Start() {
         if (s.World) s.World->SoundEnded(id);
     });
     s.Schedule.SetOnMusicEnded([&s](std::int32_t song) {
-        if (s.World) MusicEnded(*s.World, song);
+        if (s.World) s.World->MusicEnded(song);
     });
     try {
         s.World->OpenPlayer(FOptions.Player, FOptions.BuildRooms);
@@ -149,6 +157,13 @@ TConfig& TGameHarness::Config() {
 void TGameHarness::Settle() {
     if (!Running()) return;
     FSession->Queue.Drain();
+    THarnessWindow& window = FSession->Window;
+    if (window.MoveDue && window.Mouse) {
+        window.MoveDue = false;
+        FSession->Host.MouseMove(window.Mouse->X, window.Mouse->Y);
+        if (!Running()) return;
+        FSession->Queue.Drain();
+    }
     FSession->Host.PaintInvalid();
 }
 

@@ -24,6 +24,8 @@
 #include "shell/world.h"
 #include "tests/support/temp_game_folder.h"
 
+class TSoundList;
+
 namespace platform {
 class FakeClock;
 }
@@ -46,7 +48,12 @@ public:
     void SetBusyCursor(bool busy) override { BusyCursor = busy; }
     TKeyState ReadKeys() const override { return Keys; }
     std::optional<TPoint> MousePosition() const override { return Mouse; }
-    void RefreshMousePosition() override { ++MouseRefreshes; }
+    // As the real pointer does, the play area hears a mouse move at the pointer's place
+    // once the current event is over (the harness delivers it when it settles).
+    void RefreshMousePosition() override {
+        ++MouseRefreshes;
+        MoveDue = true;
+    }
     void ProcessPendingMessages() override;
     void PlayMusic(std::int32_t song) override;
     void StopMusic() override;
@@ -62,6 +69,7 @@ public:
     TKeyState Keys;
     std::optional<TPoint> Mouse;
     int MouseRefreshes = 0;
+    bool MoveDue = false;
 
 private:
     friend class TSession;
@@ -73,6 +81,11 @@ struct THarnessOptions {
     TRoomBuilder BuildRooms;
     // Writes the pictures the rooms use; the test house's by default.
     std::function<void(const std::filesystem::path& libraryFile)> WriteLibrary;
+    // A built data folder (what goes in dat/, with wav/ and mid/) copied into the game folder
+    // instead of the test pictures, sounds and songs.
+    std::filesystem::path ContentFolder;
+    // Fills the sound list (the sound-list loader, later); the test sounds w0..w79 by default.
+    std::function<void(TSoundList&)> LoadSoundList;
     std::u16string Player = u"Default";
     bool BeginWithGiftScreen = false;
     bool AllowPrinterUse = false;
@@ -121,7 +134,8 @@ public:
     // The playing song reaches its end; false when none plays.
     bool EndSong();
     // Wave ids in the order their playing started (the test sound of wave id n is n + 200
-    // samples long, which is how a write tells its sound).
+    // samples long, which is how a write tells its sound; with other sounds the numbers
+    // are the sounds' sizes less 200).
     std::vector<int> SoundLog() const;
     // Song file names (without folder and extension) in the order they were opened.
     std::vector<std::string> SongLog() const;

@@ -1,6 +1,7 @@
 #include "tests/support/test_house.h"
 
 #include <array>
+#include <set>
 
 #include "foundation/stream_values.h"
 #include "shell/world.h"
@@ -46,10 +47,10 @@ void TTestHouseRoom::RunScript(const std::string& script, const std::string& sen
         ++Counter;
         return;
     }
-    // The action buttons and the tutor button are heard and otherwise ignored here.
-    if (script.empty() && (sender == "SNAP" || sender == "WRAP" || sender == "HANG" || sender == "PRINT" ||
-                           sender == "CARD" || sender == "TUTOR"))
-        return;
+    // The action and tutor buttons and the end of songs are heard and otherwise ignored.
+    static const std::set<std::string> kQuiet{"SNAP", "WRAP", "HANG", "PRINT", "CARD", "TUTOR",
+                                              "ENDMUSIC", "ENDSCRAMBLE", "LAMP", "MUSIC"};
+    if (script.empty() && kQuiet.count(sender) != 0) return;
     TRoom::RunScript(script, sender);
 }
 
@@ -67,6 +68,7 @@ void TTestHouseRoom::Enter(const std::string& fromRoom) {
 
 void TTestHouseRoom::Leave() {
     ++Leaves;
+    if (OnLeave) OnLeave();
     TRoom::Leave();
 }
 

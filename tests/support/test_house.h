@@ -48,6 +48,7 @@ public:
     std::function<bool(const std::string& script, const std::string& sender)> OnScript;
     std::function<void(const std::string& fromRoom)> OnEnter;
     std::function<void()> OnDraw;
+    std::function<void()> OnLeave;
     // The control box keeps the mouse after a press and a drag, and lets it go on release.
     bool KeepCapture = true;
 };

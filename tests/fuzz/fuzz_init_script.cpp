@@ -1,0 +1,94 @@
+// Any bytes as the game's init script and sound list: the first byte chooses whether they
+// are the text files (converted by the loaders) or the record files. Loading either succeeds
+// or ends with VekException; it never crashes, hangs or reads out of bounds.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "engine/graphics/ac8_library.h"
+#include "foundation/config.h"
+#include "foundation/vek_exception.h"
+#include "shell/init_script.h"
+#include "shell/sound_list.h"
+#include "shell/sound_list_loader.h"
+#include "shell/world.h"
+
+namespace {
+
+class TQuietWindow final : public TWorldWindow {
+public:
+    void SetHomeIndex(std::uint8_t) override {}
+    void SetNavButtonState(int, TNavState) override {}
+    void SetNavGreyed(bool) override {}
+    void SetActionCommand(int, TActionCommand) override {}
+    void SetActionState(int, TActionState) override {}
+    void SetTutorChecked(bool) override {}
+    void SetCaption(const std::u16string&) override {}
+    void SetBusyCursor(bool) override {}
+    TKeyState ReadKeys() const override { return {}; }
+    std::optional<TPoint> MousePosition() const override { return std::nullopt; }
+    void RefreshMousePosition() override {}
+    void ProcessPendingMessages() override {}
+    void PlayMusic(std::int32_t) override {}
+    void StopMusic() override {}
+};
+
+// The files of one fuzzing process, removed when it ends.
+class TScratchFolder {
+public:
+    TScratchFolder() {
+        std::random_device random;
+        FPath = std::filesystem::temp_directory_path() /
+                ("fuzz_init_script_" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(FPath);
+    }
+    ~TScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(FPath, ignored);
+    }
+    const std::filesystem::path& Path() const { return FPath; }
+
+private:
+    std::filesystem::path FPath;
+};
+
+const std::filesystem::path& Folder() {
+    static const TScratchFolder folder;
+    return folder.Path();
+}
+
+void Write(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const bool asText = (data[0] & 1) != 0;
+    const std::filesystem::path& folder = Folder();
+    for (const char* name : {"init.txt", "init.dat", "sounds.txt", "sounds.dat"}) std::filesystem::remove(folder / name);
+    Write(folder / (asText ? "init.txt" : "init.dat"), data + 1, size - 1);
+    Write(folder / (asText ? "sounds.txt" : "sounds.dat"), data + 1, size - 1);
+
+    TQuietWindow window;
+    TAC8Library library;
+    TConfig config;
+    {
+        TWorld world(window, library, config);
+        try {
+            LoadGameScript(world, folder);
+        } catch (const VekException&) {
+        }
+    }
+    TSoundList sounds;
+    try {
+        LoadSoundList(sounds, folder);
+    } catch (const VekException&) {
+    }
+    return 0;
+}

@@ -1,0 +1,80 @@
+// Any bytes read as a saved game by a world of a few rooms: the header, then the rooms'
+// records (counters, frame states, a return stack kept by name). Reading either succeeds or
+// throws VekException; it never crashes, hangs or reads out of bounds.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "engine/graphics/ac8_library.h"
+#include "foundation/config.h"
+#include "foundation/node_factory.h"
+#include "foundation/stream.h"
+#include "foundation/vek_exception.h"
+#include "shell/room.h"
+#include "shell/shell_node_classes.h"
+#include "shell/world.h"
+#include "tests/support/test_house.h"
+
+namespace {
+
+class TQuietWindow final : public TWorldWindow {
+public:
+    void SetHomeIndex(std::uint8_t) override {}
+    void SetNavButtonState(int, TNavState) override {}
+    void SetNavGreyed(bool) override {}
+    void SetActionCommand(int, TActionCommand) override {}
+    void SetActionState(int, TActionState) override {}
+    void SetTutorChecked(bool) override {}
+    void SetCaption(const std::u16string&) override {}
+    void SetBusyCursor(bool) override {}
+    TKeyState ReadKeys() const override { return {}; }
+    std::optional<TPoint> MousePosition() const override { return std::nullopt; }
+    void RefreshMousePosition() override {}
+    void ProcessPendingMessages() override {}
+    void PlayMusic(std::int32_t) override {}
+    void StopMusic() override {}
+};
+
+// A room keeping its frame states and a list of rooms by name.
+class TMemoryRoom final : public TRoom {
+public:
+    TMemoryRoom(std::string_view name, const TRoomWorld* world) : TRoom(name), Visited(world) {
+        AddFrameSet(std::make_unique<TFrameSet>("A", MakeRect(0, 0, 8, 8), 3, 10, "strip", nullptr));
+        AddFrameSet(std::make_unique<TFrameSet>("B", MakeRect(0, 0, 8, 8), 1, 10, "strip", nullptr));
+    }
+    void ReadData(TStream& s) override {
+        LoadFrameStates(s);
+        Visited.LoadFromStream(s);
+    }
+    TRoomStack Visited;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool registered = [] {
+        RegisterFoundationNodeClasses();
+        RegisterShellNodeClasses();
+        return true;
+    }();
+    (void)registered;
+
+    TQuietWindow window;
+    TAC8Library library;
+    TConfig config;
+    TWorld world(window, library, config);
+    testing_support::BuildTestHouse(world);
+    auto* memory = static_cast<TMemoryRoom*>(world.AddRoom(std::make_unique<TMemoryRoom>("MEMORY", &world)));
+    world.FindRoom("KITCHEN")->FirstSaveVersion = 5;
+
+    TMemoryStream input(data, size);
+    try {
+        world.ReadSaved(input);
+    } catch (const VekException&) {
+        return 0;
+    }
+    if (memory->Visited.CachedCount() > TRoomStack::kMaxDepth) std::abort();
+    for (auto* frameSet : NodesOf<TFrameSet>(memory->FrameSets()))
+        if (frameSet->CurrentFrame < 0 || frameSet->CurrentFrame >= frameSet->GetFrameCount()) std::abort();
+    return 0;
+}

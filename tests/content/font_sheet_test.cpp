@@ -34,15 +34,15 @@ TEST(BuiltFontSheets, MatchTheirMetricsTables) {
     library.Open(kDat / "Zorvik.ac8");
     const auto sheets = LoadFontList(ZORVIK_FONT_LIST, ZORVIK_FONT_FACES);
     ASSERT_EQ(sheets.size(), 4u);
-    for (const TGlyphSheetSpec& spec : sheets) {
-        SCOPED_TRACE(spec.name);
-        const TFontMetrics& metrics = *spec.metrics;
-        TAC8Font font(&library, spec.name);
-        EXPECT_EQ(font.InkColour(), spec.ink);
+    for (const TGlyphSheetSource& source : sheets) {
+        SCOPED_TRACE(source.name);
+        const TFontMetrics& metrics = *source.metrics;
+        TAC8Font font(&library, source.name);
+        EXPECT_EQ(font.InkColour(), source.ink);
 
-        TImageNode* node = library.LoadImageNamed(spec.name);
+        TImageNode* node = library.LoadImageNamed(source.name);
         const TAC8ImageData& sheet = *library.GetImageData(node);
-        EXPECT_EQ(sheet.TransparentColour(), spec.transparent);
+        EXPECT_EQ(sheet.TransparentColour(), source.transparent);
         std::array<int, GlyphCount> left{}, right{};
         left.fill(1 << 20);
         right.fill(-1);
@@ -52,12 +52,12 @@ TEST(BuiltFontSheets, MatchTheirMetricsTables) {
                 const TPoint p{x, y};
                 const std::uint8_t pixel = sheet.GetPixel(p);
                 if (x == sheet.Width() - 1 && y == sheet.Height() - 1) continue;
-                if (pixel == spec.transparent) continue;
+                if (pixel == source.transparent) continue;
                 const int entry = EntryAt(metrics, p);
                 const TGlyphEntry& glyph = metrics.Glyphs[std::size_t(entry < 0 ? 0 : entry)];
                 // Ink only in a cell, and not in its margin columns: the font blits the whole
                 // cell, so ink there would touch the next character.
-                if (entry < 0 || pixel != spec.ink || x < glyph.LeftX || x >= glyph.LeftX + glyph.Width) {
+                if (entry < 0 || pixel != source.ink || x < glyph.LeftX || x >= glyph.LeftX + glyph.Width) {
                     ++strays;
                     continue;
                 }

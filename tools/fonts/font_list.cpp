@@ -24,33 +24,33 @@ long long NumberWord(const std::string& word, long long lo, long long hi, const 
 
 }  // namespace
 
-std::vector<TGlyphSheetSpec> ParseFontList(const TSourceText& text, const std::filesystem::path& faceFolder) {
-    std::vector<TGlyphSheetSpec> specs;
+std::vector<TGlyphSheetSource> ParseFontList(const TSourceText& text, const std::filesystem::path& faceFolder) {
+    std::vector<TGlyphSheetSource> sources;
     for (const TSourceLine& line : text.lines) {
         const std::vector<std::string> words = SplitWords(line.text);
         if (words.size() != 6)
             ThrowContentError(text.name, line.number, "expected: name face pixels slot ink transparent");
-        TGlyphSheetSpec spec;
-        spec.name = words[0];
-        if (spec.name.size() > 8 || spec.name.size() < 2)
+        TGlyphSheetSource source;
+        source.name = words[0];
+        if (source.name.size() > 8 || source.name.size() < 2)
             ThrowContentError(text.name, line.number, "a sheet name has 2 to 8 characters");
-        spec.face = faceFolder / words[1];
-        spec.pixelSize = static_cast<int>(NumberWord(words[2], 4, 200, text, line.number, "pixels"));
+        source.face = faceFolder / words[1];
+        source.pixelSize = static_cast<int>(NumberWord(words[2], 4, 200, text, line.number, "pixels"));
         const long long slot = NumberWord(words[3], 0, 40, text, line.number, "slot");
-        spec.metrics = GameMetricsOfSlot(slot);
-        if (spec.metrics == nullptr)
+        source.metrics = GameMetricsOfSlot(slot);
+        if (source.metrics == nullptr)
             ThrowContentError(text.name, line.number, "the game has no metrics record in slot " + words[3]);
-        if (spec.name.substr(0, 2) != (slot < 10 ? "0" : "") + std::to_string(slot))
-            ThrowContentError(text.name, line.number, "the name \"" + spec.name + "\" does not begin with its slot");
-        spec.ink = static_cast<std::uint8_t>(NumberWord(words[4], 0, 255, text, line.number, "ink"));
-        spec.transparent = static_cast<std::uint8_t>(NumberWord(words[5], 0, 255, text, line.number, "transparent"));
-        if (spec.ink == spec.transparent)
+        if (source.name.substr(0, 2) != (slot < 10 ? "0" : "") + std::to_string(slot))
+            ThrowContentError(text.name, line.number, "the name \"" + source.name + "\" does not begin with its slot");
+        source.ink = static_cast<std::uint8_t>(NumberWord(words[4], 0, 255, text, line.number, "ink"));
+        source.transparent = static_cast<std::uint8_t>(NumberWord(words[5], 0, 255, text, line.number, "transparent"));
+        if (source.ink == source.transparent)
             ThrowContentError(text.name, line.number, "ink and transparent colours must differ");
-        specs.push_back(spec);
+        sources.push_back(source);
     }
-    return specs;
+    return sources;
 }
 
-std::vector<TGlyphSheetSpec> LoadFontList(const std::filesystem::path& path, const std::filesystem::path& faceFolder) {
+std::vector<TGlyphSheetSource> LoadFontList(const std::filesystem::path& path, const std::filesystem::path& faceFolder) {
     return ParseFontList(ReadSourceFile(path), faceFolder);
 }

@@ -19,5 +19,5 @@
 struct TSourceText;
 
 // Throws ContentError naming the file and line of the first fault.
-std::vector<TGlyphSheetSpec> ParseFontList(const TSourceText& text, const std::filesystem::path& faceFolder);
-std::vector<TGlyphSheetSpec> LoadFontList(const std::filesystem::path& path, const std::filesystem::path& faceFolder);
+std::vector<TGlyphSheetSource> ParseFontList(const TSourceText& text, const std::filesystem::path& faceFolder);
+std::vector<TGlyphSheetSource> LoadFontList(const std::filesystem::path& path, const std::filesystem::path& faceFolder);

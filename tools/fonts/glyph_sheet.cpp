@@ -29,17 +29,17 @@ struct TGlyphInk {
     bool At(int x, int y) const { return bits[static_cast<std::size_t>(y * width + x)]; }
 };
 
-TGlyphInk RenderInk(const TGlyphSheetSpec& spec, FT_Face face, char32_t c, double narrowing) {
+TGlyphInk RenderInk(const TGlyphSheetSource& source, FT_Face face, char32_t c, double narrowing) {
     FT_Matrix matrix{static_cast<FT_Fixed>(narrowing * 0x10000), 0, 0, 0x10000};
     FT_Set_Transform(face, &matrix, nullptr);
     const FT_UInt index = FT_Get_Char_Index(face, c);
     if (index == 0)
-        ThrowContentError(spec.face.string(), 0, "the face has no glyph for character " + std::to_string(c));
+        ThrowContentError(source.face.string(), 0, "the face has no glyph for character " + std::to_string(c));
     if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
-        ThrowContentError(spec.face.string(), 0, "cannot render character " + std::to_string(c));
+        ThrowContentError(source.face.string(), 0, "cannot render character " + std::to_string(c));
     const FT_GlyphSlot slot = face->glyph;
     if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO && slot->bitmap.width > 0)
-        ThrowContentError(spec.face.string(), 0, "FreeType did not render character " + std::to_string(c) + " in one bit");
+        ThrowContentError(source.face.string(), 0, "FreeType did not render character " + std::to_string(c) + " in one bit");
     TGlyphInk ink;
     ink.width = static_cast<int>(slot->bitmap.width);
     ink.rows = static_cast<int>(slot->bitmap.rows);
@@ -82,33 +82,33 @@ int GlyphSheetWidth(const TFontMetrics& metrics) {
 
 int GlyphSheetHeight(const TFontMetrics& metrics) { return (kSheetRows - 1) * metrics.RowPitch + metrics.CellHeight; }
 
-TIndexedPicture RenderGlyphSheet(const TGlyphSheetSpec& spec) {
-    if (spec.metrics == nullptr) ThrowContentError(spec.name, 0, "no metrics record");
-    const TFontMetrics& metrics = *spec.metrics;
+TIndexedPicture RenderGlyphSheet(const TGlyphSheetSource& source) {
+    if (source.metrics == nullptr) ThrowContentError(source.name, 0, "no metrics record");
+    const TFontMetrics& metrics = *source.metrics;
     TFreeTypeFace ft;
-    if (FT_Init_FreeType(&ft.library) != 0) ThrowContentError(spec.name, 0, "FreeType cannot start");
-    if (FT_New_Face(ft.library, spec.face.string().c_str(), 0, &ft.face) != 0)
-        ThrowContentError(spec.face.string(), 0, "cannot open the font face");
-    if (FT_Set_Pixel_Sizes(ft.face, 0, static_cast<FT_UInt>(spec.pixelSize)) != 0)
-        ThrowContentError(spec.face.string(), 0, "cannot use " + std::to_string(spec.pixelSize) + " pixels");
+    if (FT_Init_FreeType(&ft.library) != 0) ThrowContentError(source.name, 0, "FreeType cannot start");
+    if (FT_New_Face(ft.library, source.face.string().c_str(), 0, &ft.face) != 0)
+        ThrowContentError(source.face.string(), 0, "cannot open the font face");
+    if (FT_Set_Pixel_Sizes(ft.face, 0, static_cast<FT_UInt>(source.pixelSize)) != 0)
+        ThrowContentError(source.face.string(), 0, "cannot use " + std::to_string(source.pixelSize) + " pixels");
 
     TIndexedPicture sheet;
-    sheet.name = spec.name;
+    sheet.name = source.name;
     sheet.width = GlyphSheetWidth(metrics);
     sheet.height = GlyphSheetHeight(metrics);
-    sheet.pixels.assign(static_cast<std::size_t>(sheet.width * sheet.height), spec.transparent);
+    sheet.pixels.assign(static_cast<std::size_t>(sheet.width * sheet.height), source.transparent);
     sheet.hasTransparency = true;
-    sheet.transparentColour = spec.transparent;
+    sheet.transparentColour = source.transparent;
 
     for (int entry = 0; entry < GlyphCount; ++entry) {
         const TGlyphEntry& glyph = metrics.Glyphs[static_cast<std::size_t>(entry)];
         const char32_t c = CharacterOfGlyphEntry(entry);
-        TGlyphInk ink = RenderInk(spec, ft.face, c, 1.0);
+        TGlyphInk ink = RenderInk(source, ft.face, c, 1.0);
         auto [first, last] = InkColumns(ink);
         // A face wider than the record (bold over the regular metrics) is narrowed a little
         // at a time, so each glyph keeps as much of its weight as its cell allows.
         for (double narrowing = 0.97; last - first + 1 > glyph.Width && narrowing > 0.3; narrowing -= 0.03) {
-            ink = RenderInk(spec, ft.face, c, narrowing);
+            ink = RenderInk(source, ft.face, c, narrowing);
             std::tie(first, last) = InkColumns(ink);
         }
         if (last < first) continue;  // blank glyph: the space and the no-break space
@@ -123,10 +123,10 @@ TIndexedPicture RenderGlyphSheet(const TGlyphSheetSpec& spec) {
             for (int x = first; x <= last; ++x) {
                 const int sx = x0 + x;
                 if (!ink.At(x, y) || sx < glyph.LeftX || sx >= glyph.LeftX + glyph.Width) continue;
-                sheet.pixels[static_cast<std::size_t>(sy * sheet.width + sx)] = spec.ink;
+                sheet.pixels[static_cast<std::size_t>(sy * sheet.width + sx)] = source.ink;
             }
         }
     }
-    sheet.pixels.back() = spec.ink;
+    sheet.pixels.back() = source.ink;
     return sheet;
 }

@@ -15,7 +15,7 @@
 
 struct TFontMetrics;
 
-struct TGlyphSheetSpec {
+struct TGlyphSheetSource {
     std::string name;            // image name of the sheet, e.g. "00f12mc"
     std::filesystem::path face;  // the TrueType file
     int pixelSize = 0;           // em size in pixels
@@ -36,4 +36,4 @@ int GlyphSheetHeight(const TFontMetrics& metrics);
 // Throws ContentError when the face cannot be opened or lacks a character. A glyph wider
 // than its entry is narrowed horizontally until it fits, so a bold face can share the
 // metrics of the regular one.
-TIndexedPicture RenderGlyphSheet(const TGlyphSheetSpec& spec);
+TIndexedPicture RenderGlyphSheet(const TGlyphSheetSource& source);

@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
         for (TBuiltPicture& built : BuildPictures(argv[2], palette, fs::path(argv[4])))
             pictures.push_back(std::move(built.picture));
         if (!fontList.empty())
-            for (const TGlyphSheetSpec& spec : LoadFontList(fontList, faceFolder))
-                pictures.push_back(RenderGlyphSheet(spec));
+            for (const TGlyphSheetSource& source : LoadFontList(fontList, faceFolder))
+                pictures.push_back(RenderGlyphSheet(source));
 
         // The library finds the first record of a name, so a second one would be dead weight
         // and most likely a mistake in the sources.

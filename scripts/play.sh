@@ -22,7 +22,7 @@ game="$data/Kettlebrook/Zorvik"
 mkdir -p "$game"
 # Built next to the old one and swapped in, so a failed copy never leaves half a folder.
 rm -rf "$game/dat.new"
-cp -r "$built" "$game/dat.new"
+cp -R --preserve=timestamps "$built" "$game/dat.new"  # record files stay newer than their texts
 rm -rf "$game/dat.old"
 if [[ -d "$game/dat" ]]; then mv "$game/dat" "$game/dat.old"; fi
 mv "$game/dat.new" "$game/dat"

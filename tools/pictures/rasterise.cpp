@@ -1,7 +1,11 @@
 #include "tools/pictures/rasterise.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <thread>
 
 #include "tools/common/content_error.h"
 #include "tools/common/palette.h"
@@ -89,8 +93,28 @@ TIndexedPicture MapToPalette(const TRgbaImage& image, const TPictureEntry& entry
 
 std::vector<TBuiltPicture> BuildPictures(const std::filesystem::path& manifest, const TPalette& palette,
                                          const std::filesystem::path& workFolder) {
-    std::vector<TBuiltPicture> built;
-    for (const TPictureEntry& entry : LoadPictureManifest(manifest))
-        built.push_back({entry, MapToPalette(LoadPictureSource(entry, workFolder), entry, palette)});
+    const std::vector<TPictureEntry> entries = LoadPictureManifest(manifest);
+    std::vector<TBuiltPicture> built(entries.size());
+    std::vector<std::exception_ptr> failures(entries.size());
+    // Rendering waits on one rsvg-convert process per picture, so a few run side by side to
+    // keep the content build at seconds however many pictures the rooms add.
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t i = next++; i < entries.size(); i = next++) {
+            try {
+                built[i] = {entries[i], MapToPalette(LoadPictureSource(entries[i], workFolder), entries[i], palette)};
+            } catch (...) {
+                failures[i] = std::current_exception();
+            }
+        }
+    };
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency() / 2, 1u, 4u);
+    std::vector<std::thread> threads;
+    for (unsigned w = 1; w < workers; ++w) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
+    // The first fault in manifest order, so the message does not depend on timing.
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
     return built;
 }

@@ -1,0 +1,77 @@
+// make_library: builds one image library of the game from the palette, a picture manifest
+// and, optionally, a font list; writes every picture also as an indexed PNG to look at.
+//   make_library <palette.gpl> <manifest.txt> <output.ac8> <work folder>
+//                [--fonts <fonts.txt> <face folder>] [--preview <folder>]
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tools/ac8/ac8_writer.h"
+#include "tools/common/content_error.h"
+#include "tools/common/palette.h"
+#include "tools/fonts/font_list.h"
+#include "tools/library/library_pictures.h"
+#include "tools/pictures/png_files.h"
+#include "tools/pictures/rasterise.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: make_library <palette.gpl> <manifest.txt> <output.ac8> <work folder>\n"
+                 "                    [--fonts <fonts.txt> <face folder>] [--preview <folder>]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 5) return Usage();
+    fs::path fontList, faceFolder, preview;
+    for (int i = 5; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fonts") == 0 && i + 2 < argc) {
+            fontList = argv[++i];
+            faceFolder = argv[++i];
+        } else if (std::strcmp(argv[i], "--preview") == 0 && i + 1 < argc) {
+            preview = argv[++i];
+        } else {
+            return Usage();
+        }
+    }
+    try {
+        const TPalette palette = LoadPalette(argv[1]);
+        std::vector<TIndexedPicture> pictures;
+        for (TBuiltPicture& built : BuildPictures(argv[2], palette, fs::path(argv[4])))
+            pictures.push_back(std::move(built.picture));
+        if (!fontList.empty())
+            for (const TGlyphSheetSource& source : LoadFontList(fontList, faceFolder))
+                pictures.push_back(RenderGlyphSheet(source));
+
+        // The library finds the first record of a name, so a second one would be dead weight
+        // and most likely a mistake in the sources.
+        std::set<std::string> names;
+        std::vector<TAC8Picture> records;
+        for (const TIndexedPicture& picture : pictures) {
+            if (!names.insert(picture.name).second)
+                ThrowContentError(argv[3], 0, "the picture name \"" + picture.name + "\" is used twice");
+            records.push_back(LibraryPictureOf(picture));
+        }
+        SaveAC8Library(argv[3], LibraryPaletteOf(palette), records);
+
+        if (!preview.empty()) {
+            fs::create_directories(preview);
+            for (const TIndexedPicture& picture : pictures)
+                WriteIndexedPng(preview / (picture.name + ".png"), picture, palette);
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_library: %s\n", e.what());
+        return 1;
+    }
+}

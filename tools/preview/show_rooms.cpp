@@ -1,0 +1,162 @@
+// show_rooms: shows the main window and every generic room of a built game folder through the
+// engine, the way the game draws them, and writes each as a PNG to look at.
+//   show_rooms <game dat folder> <palette.gpl> <output folder>
+// The rooms are played through the headless game over the folder's own library and init
+// script; the main window is put together from its pictures by its layout at 800 by 600.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/ac8_library.h"
+#include "engine/graphics/game_font_metrics.h"
+#include "foundation/config.h"
+#include "foundation/text.h"
+#include "shell/game_services.h"
+#include "shell/init_script.h"
+#include "tests/support/game_harness.h"
+#include "tools/common/palette.h"
+#include "tools/pictures/indexed_picture.h"
+#include "tools/pictures/png_files.h"
+
+namespace fs = std::filesystem;
+using testing_support::TGameHarness;
+using testing_support::THarnessOptions;
+
+namespace {
+
+TIndexedPicture PictureOf(const TAC8ImageData& image, const std::string& name) {
+    TIndexedPicture picture;
+    picture.name = name;
+    picture.width = image.Width();
+    picture.height = image.Height();
+    for (std::int32_t y = 0; y < image.Height(); ++y)
+        for (std::int32_t x = 0; x < image.Width(); ++x) picture.pixels.push_back(image.GetPixel(TPoint{x, y}));
+    return picture;
+}
+
+// A library picture held for as long as it is drawn from.
+class THeld {
+public:
+    THeld(TAC8Library& library, const char* name) : FLibrary(library), FNode(library.LoadImageNamed(name)) {
+        FImage = library.GetImageData(FNode);
+    }
+    ~THeld() {
+        FLibrary.ReleaseImageData(FNode);
+        FLibrary.ReleaseImage(FNode);
+    }
+    const TAC8ImageData& operator*() const { return *FImage; }
+
+private:
+    TAC8Library& FLibrary;
+    TImageNode* FNode;
+    TAC8ImageData* FImage = nullptr;
+};
+
+// The main window at 800 by 600 with the title screen in its play area: the tiled
+// background, the garland around the play area, the room and action buttons, the about and
+// tutor buttons, as the window lays them out for a window wider than 799 pixels.
+void DrawMainWindow(TAC8Library& library, const TAC8ImageData& playArea, TAC8ImageData& window) {
+    const THeld tile(library, "tile"), corners(library, "glnd_cnr"), sides(library, "glnd_ew"),
+        rows(library, "glnd_ns"), edges(library, "rb_edge"), faces(library, "rb_face"), actions(library, "actbtns"),
+        about(library, "abt_btn"), tutor(library, "tutr_btn");
+    for (std::int32_t y = 0; y < window.Height(); y += (*tile).Height())
+        for (std::int32_t x = 0; x < window.Width(); x += (*tile).Width()) window.Blit({x, y}, *tile, (*tile).GetBounds());
+    const TPoint garland{(window.Width() - 700) / 2, (window.Height() - 500) / 2};
+    for (const std::int32_t column : {0, 600}) {
+        const std::int32_t quarter = column == 0 ? 0 : 100;
+        window.Blit({garland.X + column, garland.Y}, *corners, MakeBounds(quarter, 0, 100, 100));
+        window.Blit({garland.X + column, garland.Y + 400}, *corners, MakeBounds(quarter, 100, 100, 100));
+        window.Blit({garland.X + column, garland.Y + 100}, *sides, (*sides).GetBounds());
+    }
+    window.Blit({garland.X + 100, garland.Y}, *rows, (*rows).GetBounds());
+    window.Blit({garland.X + 100, garland.Y + 400}, *rows, (*rows).GetBounds());
+
+    const TPoint frame{(window.Width() - 514) / 2, (window.Height() - 322) / 2};
+    window.Blit(frame, playArea, playArea.GetBounds());
+    const std::int32_t step = (322 - 60 - 20) / 3;
+    const TPoint firstButton{frame.X - 60 - 75, frame.Y + 10};
+    const std::int32_t actionX = firstButton.X + 514 + 60 + 150;
+    for (std::int32_t i = 0; i < 4; ++i) {
+        const TPoint at{firstButton.X, firstButton.Y + i * step};
+        // The first button as the current room's, the others clickable.
+        window.Blit(at, *edges, MakeBounds(0, i == 0 ? 60 : 0, 60, 60));
+        window.Blit({at.X + (i == 0 ? 9 : 8), at.Y + 8}, *faces, MakeBounds(0, i * 43, 43, 43));
+    }
+    // SNAP and WRAP offered, the third action button without a command.
+    window.Blit({actionX, firstButton.Y}, *actions, MakeBounds(0, 0, 60, 60));
+    window.Blit({actionX, firstButton.Y + step}, *actions, MakeBounds(0, 60, 60, 60));
+    window.FillRect(MakeBounds(actionX, firstButton.Y + 2 * step, 60, 60), 118);
+    window.Blit({4, 4}, *about, MakeBounds(0, 0, 56, 34));
+    window.Blit({64, 4}, *tutor, MakeBounds(0, 0, 119, 34));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: show_rooms <game dat folder> <palette.gpl> <output folder>\n");
+        return 2;
+    }
+    try {
+        const fs::path dat = argv[1];
+        const TPalette palette = LoadPalette(argv[2]);
+        const fs::path output = argv[3];
+        fs::create_directories(output);
+        RegisterGameFontMetrics();
+
+        THarnessOptions options;
+        options.WriteLibrary = [&](const fs::path& library) {
+            fs::copy_file(dat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
+        };
+        options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
+        TGameHarness game(options);
+        fs::copy_file(dat / "init.txt", game.Folder().Path() / "dat" / "init.txt", fs::copy_options::overwrite_existing);
+        fs::remove(game.Folder().Path() / "dat" / "init.dat");
+        TConfig config;
+        config.GiftLabel = u"Christopher";
+        InstallGameServices(TGameServices{&config, nullptr, nullptr});
+        game.Start();
+
+        auto show = [&](const std::string& file) {
+            game.Tick(2);
+            WriteIndexedPng(output / (file + ".png"), PictureOf(game.View(), file), palette);
+        };
+        auto visit = [&](const std::string& room, const std::string& file) {
+            game.World().GoRoom(room);
+            show(file);
+        };
+        visit("TITLE", "title");
+        {
+            TAC8Library library;
+            library.Open(dat / "Zorvik.ac8");
+            TImageNode* node = library.CreateImage("mainwin", 800, 600);
+            TAC8ImageData& window = *library.GetImageData(node);
+            DrawMainWindow(library, game.View(), window);
+            WriteIndexedPng(output / "mainwin.png", PictureOf(window, "mainwin"), palette);
+            library.ReleaseImageData(node);
+            library.ReleaseImage(node);
+        }
+        visit("GIFT", "gift");
+        visit("MGTEXT", "mgtext");
+        game.Click("VIEW");
+        show("mgtext-picture");
+        game.Click("VIEW");
+        visit("HBTEXT", "help1");
+        visit("HB2<>", "help2");
+        visit("HB3<", "help3");
+        visit("OPTIONS", "options");
+        int shown = 0;
+        for (const auto& message : game.Messages()) {
+            std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());
+            ++shown;
+        }
+        game.Close();
+        InstallGameServices({});
+        return shown == 0 ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "show_rooms: %s\n", e.what());
+        return 1;
+    }
+}

@@ -228,10 +228,16 @@ void DecodeRunStream(const std::uint8_t* p, std::uint8_t a, const TAC8StripLayou
     // A run still pending at the strip's end is dropped.
 }
 
+// Padding is 1 to 3 bytes: stored one by one, not through a library call per row.
 void ClearPadding(const TAC8StripLayout& layout, std::uint8_t* out) {
-    if (layout.RowStride == layout.Width) return;
-    for (std::uint32_t i = 0; i < layout.Rows; ++i)
-        std::memset(out + std::size_t(i) * layout.RowStride + layout.Width, 0, layout.RowStride - layout.Width);
+    const std::uint32_t padding = layout.RowStride - layout.Width;
+    if (padding == 0) return;
+    for (std::uint32_t i = 0; i < layout.Rows; ++i) {
+        std::uint8_t* const pad = out + std::size_t(i) * layout.RowStride + layout.Width;
+        pad[0] = 0;
+        if (padding > 1) pad[1] = 0;
+        if (padding > 2) pad[2] = 0;
+    }
 }
 
 }  // namespace

@@ -54,6 +54,35 @@ TEST(AC8FloodFill, MatchesTheReferenceOnRandomPictures) {
     }
 }
 
+// Wide pictures of a plain ground with outlines and holes, as a colouring picture has: long
+// runs that walk row after row, split round holes and come back through gaps.
+TEST(AC8FloodFill, MatchesTheReferenceOnOutlinedPictures) {
+    std::mt19937 rng(77);
+    for (int round = 0; round < 60; ++round) {
+        TestSurface s(RandomIn(rng, 60, 300), RandomIn(rng, 20, 120));
+        const int w = s->Width(), h = s->Height();
+        for (int i = RandomIn(rng, 2, 25); i > 0; --i) {
+            const int x = RandomIn(rng, -10, w), y = RandomIn(rng, -10, h);
+            const TRect r{x, y, x + RandomIn(rng, 1, w / 2), y + RandomIn(rng, 1, h / 2)};
+            const auto colour = static_cast<std::uint8_t>(RandomIn(rng, 1, 2));
+            if (i % 3 == 0) {
+                s->FillRect(r, colour);
+            } else {
+                s->FrameRect(r, colour);
+                s->FillRect({r.Left + 2, r.Bottom - 1, r.Left + 5, r.Bottom}, 0);  // a gap in the outline
+            }
+        }
+        if (round % 4 == 0) s->SetClipRect({RandomIn(rng, 0, 20), RandomIn(rng, 0, 10), w - RandomIn(rng, 0, 20), h - RandomIn(rng, 0, 10)});
+        const TPoint p{RandomIn(rng, 0, w - 1), RandomIn(rng, 0, h - 1)};
+
+        Picture expected = Read(*s);
+        const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, 5);
+        const TRect changed = s->FloodFill(p, 5);
+        ASSERT_EQ(Read(*s), expected) << "round " << round;
+        ASSERT_EQ(changed, expectedRect) << "round " << round;
+    }
+}
+
 TEST(AC8FloodFill, FillsAroundHolesAndStopsAtOutlines) {
     TestSurface s(40, 30);
     s->FrameRect({5, 5, 35, 25}, 1);  // an outline

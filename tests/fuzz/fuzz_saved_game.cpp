@@ -13,27 +13,10 @@
 #include "shell/room.h"
 #include "shell/shell_node_classes.h"
 #include "shell/world.h"
+#include "tests/support/quiet_world_window.h"
 #include "tests/support/test_house.h"
 
 namespace {
-
-class TQuietWindow final : public TWorldWindow {
-public:
-    void SetHomeIndex(std::uint8_t) override {}
-    void SetNavButtonState(int, TNavState) override {}
-    void SetNavGreyed(bool) override {}
-    void SetActionCommand(int, TActionCommand) override {}
-    void SetActionState(int, TActionState) override {}
-    void SetTutorChecked(bool) override {}
-    void SetCaption(const std::u16string&) override {}
-    void SetBusyCursor(bool) override {}
-    TKeyState ReadKeys() const override { return {}; }
-    std::optional<TPoint> MousePosition() const override { return std::nullopt; }
-    void RefreshMousePosition() override {}
-    void ProcessPendingMessages() override {}
-    void PlayMusic(std::int32_t) override {}
-    void StopMusic() override {}
-};
 
 // A room keeping its frame states and a list of rooms by name.
 class TMemoryRoom final : public TRoom {

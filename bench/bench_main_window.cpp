@@ -2,6 +2,9 @@
 // one tick that redraws the whole room and paints it into the RGB back buffer.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
+#include "shell/game_loaders.h"
 #include "shell/room.h"
 #include "tests/support/headless_main_window.h"
 
@@ -20,6 +23,28 @@ void StartToFirstRoomDrawn(benchmark::State& state) {
     }
 }
 BENCHMARK(StartToFirstRoomDrawn)->Unit(benchmark::kMillisecond);
+
+// The same over the game folder the build makes from content/: the real init script, sound
+// list, image library and fonts.
+void StartToFirstRoomDrawnWithBuiltContent(benchmark::State& state) {
+    testing_support::THeadlessMainWindow game;
+    const std::filesystem::path dat = game.Folder.Path() / "dat";
+    std::filesystem::remove_all(dat);
+    std::filesystem::copy(ZORVIK_BUILT_DAT, dat, std::filesystem::copy_options::recursive);
+    TFormQEServices services = game.Services();
+    services.BuildRooms = BuildGameRooms;
+    services.LoadSoundList = LoadGameSoundList;
+    for (auto _ : state) {
+        game.Form = std::make_unique<TFormQE>(services, std::vector<std::string>{});
+        if (!game.Form->Create()) state.SkipWithError("the game did not start");
+        game.TimerAfter(55);
+        benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
+        state.PauseTiming();
+        game.Form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartToFirstRoomDrawnWithBuiltContent)->Unit(benchmark::kMillisecond);
 
 void TickWithFullRoomRedraw(benchmark::State& state) {
     testing_support::THeadlessMainWindow game;

@@ -9,15 +9,10 @@
 
 namespace {
 
+using surface_test::DamageOf;
 using surface_test::Picture;
 using surface_test::Read;
 using surface_test::TestSurface;
-
-std::vector<TRect> DamageOf(const TAC8ImageData& s) {
-    std::vector<TRect> rects;
-    for (auto* node : NodesOf<TDamageNode>(s.Damage())) rects.push_back(node->Rect);
-    return rects;
-}
 
 TEST(AC8Surface, NormalisesAndClipsRectangles) {
     TestSurface s(100, 50);

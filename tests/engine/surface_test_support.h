@@ -67,6 +67,13 @@ inline Picture RandomPicture(std::mt19937& rng, std::int32_t width, std::int32_t
     return p;
 }
 
+// The surface's damage rectangles, oldest first.
+inline std::vector<TRect> DamageOf(const TAC8ImageData& s) {
+    std::vector<TRect> rects;
+    for (auto* node : NodesOf<TDamageNode>(s.Damage())) rects.push_back(node->Rect);
+    return rects;
+}
+
 inline void FillRandom(std::mt19937& rng, TAC8ImageData& s, int colours) {
     Write(s, RandomPicture(rng, s.Width(), s.Height(), colours));
 }

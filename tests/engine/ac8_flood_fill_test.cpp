@@ -83,6 +83,45 @@ TEST(AC8FloodFill, MatchesTheReferenceOnOutlinedPictures) {
     }
 }
 
+// Regions one pixel thin that wind up and down and left and right, on surfaces from a
+// single row or column to rows far wider than a machine word: the fill has to turn back
+// again and again, and runs cross word edges at every offset.
+TEST(AC8FloodFill, MatchesTheReferenceOnThinWindingRegions) {
+    std::mt19937 rng(5);
+    const TPoint sizes[] = {{1, 1}, {1000, 1}, {1, 700}, {3, 400}, {200, 3}, {129, 65}, {700, 40}, {64, 64}, {65, 130}};
+    for (int round = 0; round < 36; ++round) {
+        const TPoint size = sizes[round % std::size(sizes)];
+        TestSurface s(size.X, size.Y);
+        const int w = s->Width(), h = s->Height();
+        s->FillRect(s->GetBounds(), 1);
+        // Columns joined alternately at the top and the bottom, or rows joined alternately at
+        // the left and the right, with a random gap now and then.
+        const bool columns = round % 2 == 0;
+        const int across = columns ? w : h, along = columns ? h : w;
+        for (int i = 0; i < across; i += 2) {
+            for (int j = 0; j < along; ++j) {
+                if (columns) *s->StartLine(i, j) = 0;
+                else *s->StartLine(j, i) = 0;
+            }
+            if (i + 1 < across) {
+                const int j = (i / 2) % 2 == 0 ? along - 1 : 0;
+                if (columns) *s->StartLine(i + 1, j) = 0;
+                else *s->StartLine(j, i + 1) = 0;
+            }
+        }
+        for (int k = RandomIn(rng, 0, 3); k > 0; --k) *s->StartLine(RandomIn(rng, 0, w - 1), RandomIn(rng, 0, h - 1)) = 1;
+        if (round % 3 == 2) s->SetClipRect({RandomIn(rng, 0, w / 4), RandomIn(rng, 0, h / 4), w - RandomIn(rng, 0, w / 4), h});
+        const TPoint p{RandomIn(rng, 0, w - 1), RandomIn(rng, 0, h - 1)};
+        const auto colour = static_cast<std::uint8_t>(RandomIn(rng, 0, 2));
+
+        Picture expected = Read(*s);
+        const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, colour);
+        const TRect changed = s->FloodFill(p, colour);
+        ASSERT_EQ(Read(*s), expected) << "round " << round;
+        ASSERT_EQ(changed, expectedRect) << "round " << round;
+    }
+}
+
 TEST(AC8FloodFill, FillsAroundHolesAndStopsAtOutlines) {
     TestSurface s(40, 30);
     s->FrameRect({5, 5, 35, 25}, 1);  // an outline

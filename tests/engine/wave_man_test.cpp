@@ -3,10 +3,7 @@
 #include <vector>
 
 #include "engine/sound/wave_man.h"
-#include "platform/event_queue.h"
-#include "platform/headless/fake_clock.h"
-#include "platform/headless/headless_wave_output.h"
-#include "wave_builder.h"
+#include "headless_waves.h"
 
 using namespace wavetest;
 
@@ -14,18 +11,13 @@ namespace {
 
 constexpr std::uint16_t kLoop = 1, kClick = 2, kBell = 3, kHorn = 4, kWind = 5;
 
-class WaveManTest : public ::testing::Test {
+class WaveManTest : public ::testing::Test, protected wavetest::THeadlessWaves {
 protected:
-    WaveManTest() {
+    WaveManTest() : THeadlessWaves("wave-man") {
         // 100 ms each: 800 bytes of 8-bit mono at 8000 Hz.
         for (const char* name : {"loop", "click", "bell", "horn", "wind"})
             WriteFile(folder / (std::string(name) + ".wav"), SimpleWave(800));
         WriteFile(folder / "broken.wav", Bytes{'R', 'I', 'F', 'F'});
-        waves.SetFolder(folder.string());
-        waves.SetOnSoundEnded([this](std::uint16_t id) {
-            ended.push_back(id);
-            playingWhenEnded.push_back(waves.PlayingID());
-        });
     }
 
     bool Load(std::uint16_t id, std::uint8_t flags = kSoundOneShot) {
@@ -35,21 +27,7 @@ protected:
     bool LoadAndPlay(std::uint16_t id, std::uint32_t mode, bool loop = false) {
         return Load(id) && waves.Play(id, mode, loop);
     }
-    // The playing buffer reaches its end and the completion is delivered.
-    void Finish() {
-        output.CompleteOldest();
-        queue.Drain();
-    }
     std::size_t Writes() const { return output.Writes().size(); }
-
-    wavetest::TempFolder tempFolder{"wave-man"};
-    std::filesystem::path folder = tempFolder.Path();
-    platform::EventQueue queue;
-    platform::FakeClock clock;
-    platform::HeadlessWaveOutput output{queue, clock};
-    TWaveMan waves{output, true};
-    std::vector<std::uint16_t> ended;
-    std::vector<std::uint16_t> playingWhenEnded;
 };
 
 }  // namespace

@@ -3,11 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "../engine/wave_builder.h"
 #include "engine/sound/wave_man.h"
-#include "platform/event_queue.h"
-#include "platform/headless/fake_clock.h"
-#include "platform/headless/headless_wave_output.h"
+#include "../engine/headless_waves.h"
 #include "shell/sound_effects.h"
 #include "shell/sound_ids.h"
 #include "shell/sound_list.h"
@@ -18,39 +15,22 @@ namespace {
 
 // A sound list of 80 waves named w0 .. w79, each file a different length (wave n lasts
 // n + 1 hundredths of a second), so a test can tell from the bytes written which file plays.
-class SoundEffectsTest : public ::testing::Test {
+class SoundEffectsTest : public ::testing::Test, protected wavetest::THeadlessWaves {
 protected:
-    SoundEffectsTest() {
+    SoundEffectsTest() : THeadlessWaves("sound-effects") {
         for (int n = 0; n < 80; ++n) {
             const std::string name = "w" + std::to_string(n);
             list.AddSoundInfo(name, n);
             WriteFile(folder / (name + ".wav"), SimpleWave(80 * static_cast<std::size_t>(n + 1)));
         }
-        waves.SetFolder(folder.string());
-        waves.SetOnSoundEnded([this](std::uint16_t id) {
-            ended.push_back(id);
-            playingWhenEnded.push_back(waves.PlayingID());
-        });
         InstallSoundObjects(&waves, &list);
     }
     ~SoundEffectsTest() override { InstallSoundObjects(nullptr, nullptr); }
 
     // The wave number of the file written last.
     int LastFile() const { return static_cast<int>(output.Writes().back().Bytes / 80) - 1; }
-    void Finish() {
-        output.CompleteOldest();
-        queue.Drain();
-    }
 
-    wavetest::TempFolder tempFolder{"sound-effects"};
-    std::filesystem::path folder = tempFolder.Path();
     TSoundList list;
-    platform::EventQueue queue;
-    platform::FakeClock clock;
-    platform::HeadlessWaveOutput output{queue, clock};
-    TWaveMan waves{output, true};
-    std::vector<std::uint16_t> ended;
-    std::vector<std::uint16_t> playingWhenEnded;
 };
 
 }  // namespace

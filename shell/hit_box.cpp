@@ -73,10 +73,7 @@ void THitBox::SaveToStream(TStream& s) const {
 
 // --- TGoBox ---
 
-TGoBox::TGoBox() {
-    ClassId = kGoBoxClassId;
-    Cursor = 3;
-}
+TGoBox::TGoBox() : TGoBox("", TRect{}) {}
 
 TGoBox::TGoBox(std::string_view name, const TRect& rect) : THitBox(name, rect) {
     ClassId = kGoBoxClassId;
@@ -101,10 +98,7 @@ void TGoBox::SaveToStream(TStream& s) const {
 
 // --- TSayBox ---
 
-TSayBox::TSayBox() {
-    ClassId = kSayBoxClassId;
-    Cursor = 2;
-}
+TSayBox::TSayBox() : TSayBox("", TRect{}) {}
 
 TSayBox::TSayBox(std::string_view name, const TRect& rect) : THitBox(name, rect) {
     ClassId = kSayBoxClassId;
@@ -128,10 +122,7 @@ void TSayBox::SaveToStream(TStream& s) const {
 
 // --- TReturnBox ---
 
-TReturnBox::TReturnBox() {
-    ClassId = kReturnBoxClassId;
-    Cursor = 11;
-}
+TReturnBox::TReturnBox() : TReturnBox("", TRect{}) {}
 
 TReturnBox::TReturnBox(std::string_view name, const TRect& rect) : THitBox(name, rect) {
     ClassId = kReturnBoxClassId;
@@ -144,10 +135,7 @@ void TReturnBox::Click() {
 
 // --- TScriptBox ---
 
-TScriptBox::TScriptBox() {
-    ClassId = kScriptBoxClassId;
-    Cursor = 1;
-}
+TScriptBox::TScriptBox() : TScriptBox("", TRect{}) {}
 
 TScriptBox::TScriptBox(std::string_view name, const TRect& rect) : THitBox(name, rect) {
     ClassId = kScriptBoxClassId;
@@ -180,10 +168,7 @@ void TScriptBox::SaveToStream(TStream& s) const {
 
 // --- TRoomScriptBox ---
 
-TRoomScriptBox::TRoomScriptBox() {
-    ClassId = kRoomScriptBoxClassId;
-    Cursor = 1;
-}
+TRoomScriptBox::TRoomScriptBox() : TRoomScriptBox("", TRect{}) {}
 
 TRoomScriptBox::TRoomScriptBox(std::string_view name, const TRect& rect) : THitBox(name, rect) {
     ClassId = kRoomScriptBoxClassId;
@@ -208,10 +193,7 @@ void TRoomScriptBox::SaveToStream(TStream& s) const {
 
 // --- TControlBox ---
 
-TControlBox::TControlBox() {
-    ClassId = kControlBoxClassId;
-    Capture = true;
-}
+TControlBox::TControlBox() : TControlBox("", TRect{}) {}
 
 TControlBox::TControlBox(std::string_view name, const TRect& rect) : TRoomScriptBox(name, rect) {
     ClassId = kControlBoxClassId;

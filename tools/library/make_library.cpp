@@ -1,7 +1,10 @@
 // make_library: builds one image library of the game from the palette, a picture manifest
 // and, optionally, a font list; writes every picture also as an indexed PNG to look at.
 //   make_library <palette.gpl> <manifest.txt> <output.ac8> <work folder>
-//                [--fonts <fonts.txt> <face folder>] [--preview <folder>]
+//                [--manifest <more.txt>]... [--fonts <fonts.txt> <face folder>]
+//                [--preview <folder>]
+// Each room's pictures come in a manifest of their own (content/house/<room>/manifest.txt);
+// every --manifest adds its pictures after those of the main manifest, in the order given.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -25,7 +28,8 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: make_library <palette.gpl> <manifest.txt> <output.ac8> <work folder>\n"
-                 "                    [--fonts <fonts.txt> <face folder>] [--preview <folder>]\n");
+                 "                    [--manifest <more.txt>]... [--fonts <fonts.txt> <face folder>]\n"
+                 "                    [--preview <folder>]\n");
     return 2;
 }
 
@@ -34,8 +38,11 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 5) return Usage();
     fs::path fontList, faceFolder, preview;
+    std::vector<fs::path> manifests{argv[2]};
     for (int i = 5; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--fonts") == 0 && i + 2 < argc) {
+        if (std::strcmp(argv[i], "--manifest") == 0 && i + 1 < argc) {
+            manifests.emplace_back(argv[++i]);
+        } else if (std::strcmp(argv[i], "--fonts") == 0 && i + 2 < argc) {
             fontList = argv[++i];
             faceFolder = argv[++i];
         } else if (std::strcmp(argv[i], "--preview") == 0 && i + 1 < argc) {
@@ -47,8 +54,9 @@ int main(int argc, char** argv) {
     try {
         const TPalette palette = LoadPalette(argv[1]);
         std::vector<TIndexedPicture> pictures;
-        for (TBuiltPicture& built : BuildPictures(argv[2], palette, fs::path(argv[4])))
-            pictures.push_back(std::move(built.picture));
+        for (const fs::path& manifest : manifests)
+            for (TBuiltPicture& built : BuildPictures(manifest, palette, fs::path(argv[4])))
+                pictures.push_back(std::move(built.picture));
         if (!fontList.empty())
             for (const TGlyphSheetSource& source : LoadFontList(fontList, faceFolder))
                 pictures.push_back(RenderGlyphSheet(source));

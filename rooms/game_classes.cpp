@@ -1,0 +1,13 @@
+#include "rooms/game_classes.h"
+
+#include "foundation/node_factory.h"
+#include "shell/room_kinds.h"
+#include "shell/shell_node_classes.h"
+
+// Each room folder's registration, one include and one call per folder.
+
+void RegisterGameClasses() {
+    RegisterFoundationNodeClasses();
+    RegisterShellNodeClasses();
+    RegisterGenericRoomKinds();
+}

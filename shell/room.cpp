@@ -175,4 +175,4 @@ void TRoom::ReleaseGraphics(bool) {
     SetBackground(nullptr);
 }
 
-TImageNode* TRoom::GetBackground() const { return FBackground; }
+TImageNode* TRoom::GetBackground() const { return FBackground.Node(); }

@@ -63,21 +63,13 @@ TWorld::~TWorld() {
 
 void TWorld::CreateViewImage(std::int32_t width, std::int32_t height) {
     ReleaseViewImage();
-    FViewImageNode = FLibrary.CreateImage(AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
-                                          static_cast<std::uint32_t>(height));
-    FViewImage = FLibrary.GetImageData(FViewImageNode);
+    FViewImage = TPictureHandle(TImageHandle::CreateBlank(FLibrary, AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
+                                                          static_cast<std::uint32_t>(height)));
 }
 
-void TWorld::ReleaseViewImage() {
-    if (FViewImageNode == nullptr) return;
-    // A library closed before the world has freed its cache, the view picture with it.
-    if (FLibrary.IsOpen()) {
-        if (FViewImage != nullptr) FLibrary.ReleaseImageData(FViewImageNode);
-        FLibrary.ReleaseImage(FViewImageNode);
-    }
-    FViewImage = nullptr;
-    FViewImageNode = nullptr;
-}
+// A library closed before the world has freed its cache, the view picture with it; the
+// library then knows the node no more and the handle gives nothing back.
+void TWorld::ReleaseViewImage() { FViewImage.Reset(); }
 
 void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
     CreateViewImage(ViewWidth(), ViewHeight());
@@ -156,7 +148,7 @@ bool TWorld::ChangeRoom(std::string_view name) {
         FitViewToRoom(*next);
         UpdateTutorButton(*next);
         RunGuarded(*this, "GoRoom: exception D caught", [&] {
-            next->Draw(FViewImage);
+            next->Draw(FViewImage.Get());
             ShowViewCursor(*next);
         });
 

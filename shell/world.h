@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/graphics/picture_handles.h"
 #include "foundation/id_list.h"
 #include "hit_box.h"
 #include "room_world.h"
@@ -110,7 +111,7 @@ public:
     void WriteSaved(TStream& s);
 
     // --- State ---
-    TAC8ImageData* GetViewImage() const override { return FViewImage; }
+    TAC8ImageData* GetViewImage() const override { return FViewImage.Get(); }
     TAC8Library* GetImageLibrary() const override { return &FLibrary; }
     std::int16_t GetDefaultCursor() const override { return FDefaultCursor; }
     void SetDefaultCursor(std::int16_t cursor) override { FDefaultCursor = cursor; }
@@ -148,8 +149,7 @@ private:
     TAC8Library& FLibrary;
     const TConfig& FConfig;
     TWorldView FView;
-    TImageNode* FViewImageNode = nullptr;
-    TAC8ImageData* FViewImage = nullptr;
+    TPictureHandle FViewImage;
     TRoom* FCurrentRoom = nullptr;
     std::int32_t FTickTotal = 0;
     TIDList FRooms;

@@ -82,12 +82,8 @@ void TFrameSet::SaveToStream(TStream& s) const {
     WriteInteger(s, Y);
 }
 
-void TFrameSetList::LoadFromStream(TStream& s) {
-    LoadNodesOf<TFrameSet>(*this, s, [this](std::unique_ptr<TFrameSet> frameSet) { Append(std::move(frameSet)); });
-}
-
 TFrameSet* TFrameSetList::FindFrameSet(std::string_view name) const {
-    return static_cast<TFrameSet*>(FindByID(name));
+    return FindByID(name);
 }
 
 TFrameSet& FindFrameSetOrFail(const TFrameSetList& list, std::string_view name) {

@@ -11,6 +11,7 @@
 #include "engine/graphics/picture_handles.h"
 #include "foundation/geometry.h"
 #include "foundation/id_list.h"
+#include "foundation/typed_node_list.h"
 
 class TAC8ImageData;
 class TAC8Library;
@@ -62,11 +63,9 @@ private:
     TLibraryLink FLibrary;
 };
 
-class TFrameSetList : public TIDList {
+class TFrameSetList : public TTypedNodeList<TFrameSet, TIDList> {
 public:
     TFrameSet* FindFrameSet(std::string_view name) const;
-    // Reading refuses a record that is not a frame set.
-    void LoadFromStream(TStream& s) override;
 };
 
 // The frame set of that name; none raises QEException with game string 1350.

@@ -10,6 +10,7 @@
 #include "foundation/geometry.h"
 #include "engine/graphics/picture_handles.h"
 #include "foundation/id_list.h"
+#include "foundation/typed_node_list.h"
 #include "frame_set.h"
 #include "hit_box.h"
 #include "room_timer.h"
@@ -85,7 +86,7 @@ public:
     TTimerScriptInfo* FindTimer(std::uint8_t code) const;
     void ClearTimers();
     void ProcessTimers(std::int32_t now);
-    const TVekList& Timers() const { return FTimers; }
+    const TTypedNodeList<TTimerScriptInfo>& Timers() const { return FTimers; }
 
     // --- Boxes and frame sets ---
     // Subtracts the scroll offset from the frame set's x, then appends it.
@@ -148,5 +149,5 @@ private:
     TRect FSaveUnderRect;
     THitBoxList FHitBoxes{this};
     TFrameSetList FFrameSets;
-    TVekList FTimers;
+    TTypedNodeList<TTimerScriptInfo> FTimers;
 };

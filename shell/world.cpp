@@ -80,7 +80,7 @@ void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& bu
 
 TRoom* TWorld::AddRoom(std::unique_ptr<TRoom> room) {
     room->SetWorld(this);
-    return static_cast<TRoom*>(FRooms.Append(std::move(room)));
+    return FRooms.Append(std::move(room));
 }
 
 void TWorld::SetStartRoom(std::string_view name) { FStartRoomName = UpperAscii(name); }
@@ -98,7 +98,7 @@ void TWorld::Begin() {
 
 // --- Navigation ---
 
-TRoom* TWorld::FindRoom(std::string_view name) const { return static_cast<TRoom*>(FRooms.FindByID(name)); }
+TRoom* TWorld::FindRoom(std::string_view name) const { return FRooms.FindByID(name); }
 
 void TWorld::PushRoomByName(std::string_view name) {
     if (TRoom* room = FindRoom(name)) FRoomStack.Push(room);

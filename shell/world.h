@@ -124,7 +124,7 @@ public:
     bool InTransition() const { return (FFlags & kWorldTransition) != 0; }
     void RequestCursorRefresh() { SetFlags(kWorldCursorRefresh, true); }
 
-    const TIDList& Rooms() const { return FRooms; }
+    const TTypedNodeList<TRoom, TIDList>& Rooms() const { return FRooms; }
     const TRoomStack& RoomStack() const { return FRoomStack; }
     THitBox* GetCapturedBox() const { return FCapturedBox; }
     const std::u16string& GetPlayerName() const { return FPlayerName; }
@@ -152,7 +152,7 @@ private:
     TPictureHandle FViewImage;
     TRoom* FCurrentRoom = nullptr;
     std::int32_t FTickTotal = 0;
-    TIDList FRooms;
+    TTypedNodeList<TRoom, TIDList> FRooms;
     TRoomStack FRoomStack{this};
     std::string FStartRoomName;
     THitBox* FCapturedBox = nullptr;

@@ -10,6 +10,7 @@
 #include "foundation/stream_values.h"
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
+#include "platform/file_replace.h"
 #include "shell/init_script.h"
 #include "shell/qe_exception.h"
 #include "tests/support/game_harness.h"
@@ -139,6 +140,27 @@ TEST(KeptSavedGame, ASavedGameThatIsAFolderIsDamagedAndMovedAside) {
     game.Start();
     game.Close();
     EXPECT_TRUE(std::filesystem::is_regular_file(folder));
+}
+
+TEST(KeptSavedGame, ASaveRefusedAtAnyStepShowsTheProblemAndKeepsThePreviousGame) {
+    TGameHarness game;
+    const Bytes saved = PlayedHouse(game);
+    for (const auto step : {platform::ReplaceStep::Create, platform::ReplaceStep::Write, platform::ReplaceStep::Flush,
+                            platform::ReplaceStep::Rename}) {
+        game.Start();
+        game.Click("PLAY");
+        game.Click("COUNT");
+        game.Boxes().ClearShown();
+        platform::FailReplacesAt(step);
+        game.Close();
+        platform::FailReplacesAt(platform::ReplaceStep::None);
+        ASSERT_EQ(game.Messages().size(), 1u);
+        EXPECT_EQ(game.Messages()[0].Caption, u"Game Save Problem");
+        EXPECT_EQ(game.Messages()[0].Text,
+                  u"Quorvel! was unable to save your game. Please consider re-installing the game.");
+        EXPECT_EQ(ReadWholeFile(game.SavedGameFile()), saved);
+        EXPECT_EQ(game.Folder().Files(), std::vector<std::string>{"Default.qeg"});
+    }
 }
 
 }  // namespace

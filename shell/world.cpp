@@ -40,11 +40,10 @@ TWorld::~TWorld() {
         }
         FCurrentRoom = nullptr;
     }
-    if (FSaveOnEnd) {
-        try {
-            SaveGame();
-        } catch (...) {
-        }
+    try {
+        if (FSaveOnEnd) SaveGame();
+        else ReportKeptSavedGame();
+    } catch (...) {
     }
     FCapturedBox = nullptr;
     FRoomStack.Clear();
@@ -73,8 +72,14 @@ void TWorld::ReleaseViewImage() { FViewImage.Reset(); }
 
 void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
     CreateViewImage(ViewWidth(), ViewHeight());
-    if (buildRooms) buildRooms(*this);
+    // Known before the rooms, so that a failed build can tell which saved game it kept.
     FPlayerName = playerName;
+    try {
+        if (buildRooms) buildRooms(*this);
+    } catch (...) {
+        KeepSavedGame(TKeepSavedGame::RoomsNotLoaded);
+        throw;
+    }
     LoadGame();
 }
 

@@ -46,7 +46,8 @@ TEST_F(LauncherTest, ProgramPathWithReservedCharactersSurvivesQuoting) {
     launcher.Program = "/opt/my \"games\"/a\\b $c `d` 100%/zorvik";
     launcher.Arguments = {"Kid"};
     const fs::path file = Desktop() / "odd.desktop";
-    ASSERT_TRUE(platform::posix::WriteDesktopLauncher(file, launcher));
+    std::string failure;
+    ASSERT_TRUE(platform::posix::WriteDesktopLauncher(file, launcher, failure)) << failure;
     EXPECT_TRUE(Validates(file));
     const std::vector<std::string> words = SplitExec(EntryValue(ReadText(file), "Exec"));
     ASSERT_EQ(words.size(), 2u);

@@ -47,4 +47,10 @@ public:
     virtual std::uint16_t GetFlags() const = 0;
     // Asks the main window to close at its next tick without asking.
     virtual void SetQuit() = 0;
+
+    // Shows the room's navigation mask and home button on the room buttons at once (a room
+    // whose mask changes during its visit calls it).
+    virtual void UpdateNavButtons(TRoom& room) = 0;
+    // The next tick shows the cursor of whatever lies under the mouse again.
+    virtual void RequestCursorRefresh() = 0;
 };

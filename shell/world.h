@@ -121,7 +121,8 @@ public:
     void SetFlags(std::uint16_t mask, bool on);
     void SetQuit() override { SetFlags(kWorldQuit, true); }
     bool InTransition() const { return (FFlags & kWorldTransition) != 0; }
-    void RequestCursorRefresh() { SetFlags(kWorldCursorRefresh, true); }
+    void RequestCursorRefresh() override { SetFlags(kWorldCursorRefresh, true); }
+    void UpdateNavButtons(TRoom& room) override;
 
     const TIDList& Rooms() const { return FRooms; }
     const TRoomStack& RoomStack() const { return FRoomStack; }
@@ -136,7 +137,6 @@ private:
 
     void CreateViewImage(std::int32_t width, std::int32_t height);
     void ReleaseViewImage();
-    void UpdateNavButtons(TRoom& room);
     void UpdateActionButtons(TRoom& room);
     void FitViewToRoom(TRoom& room);
     void UpdateTutorButton(TRoom& room);

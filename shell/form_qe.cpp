@@ -309,5 +309,8 @@ void TFormQE::PlayMusic(std::int32_t song) {
 }
 
 void TFormQE::StopMusic() {
-    if (FMidiPlayer) FMidiPlayer->StopMusic();
+    if (FSongs)
+        FSongs->StopMusic();
+    else if (FMidiPlayer)
+        FMidiPlayer->StopMusic();
 }

@@ -67,10 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TFrameSetList frameSets;
         frameSets.LoadFromStream(input);
         ExpectStableRoundTrip(frameSets);
-        while (TVekNode* node = frameSets.First()) {
-            std::unique_ptr<TVekNode> owned = frameSets.Remove(node);
-            room.AddFrameSet(std::unique_ptr<TFrameSet>(static_cast<TFrameSet*>(owned.release())));
-        }
+        while (TFrameSet* frameSet = frameSets.First()) room.AddFrameSet(frameSets.Remove(frameSet));
         room.LoadFrameStates(input);
     } catch (const VekException&) {
     }

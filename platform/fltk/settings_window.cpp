@@ -20,6 +20,7 @@
 #include "configutil/utility_texts.h"
 #include "platform/fltk/file_manager_window.h"
 #include "platform/fltk/fltk_text.h"
+#include "platform/fltk/keyboard_widgets.h"
 #include "platform/fltk/run_handler.h"
 
 namespace platform::fltk {
@@ -106,7 +107,7 @@ private:
     void Build() {
         FHandlers.reserve(40);
         FWindow = std::make_unique<Fl_Window>(568, 409, "Zorvik Configuration");
-        pcWizard = std::make_unique<Fl_Tabs>(6, 6, 556, 362);
+        pcWizard = std::make_unique<KeyboardTabs>(6, 6, 556, 362);
         constexpr int top = 30, height = 338;
 
         tsWelcome = std::make_unique<Fl_Group>(6, top, 556, height, "Welcome");
@@ -233,7 +234,7 @@ private:
     // Declared in creation order; the groups own nothing here, so destruction of these
     // members (children first, each leaving its group) is safe.
     std::unique_ptr<Fl_Window> FWindow;
-    std::unique_ptr<Fl_Tabs> pcWizard;
+    std::unique_ptr<KeyboardTabs> pcWizard;
     std::unique_ptr<Fl_Group> tsWelcome, tsGift, tsInternational, tsPresents, tsPrinter, tsMultiUser;
     std::vector<std::unique_ptr<Fl_Box>> FLabels;
     std::unique_ptr<Fl_Check_Button> chkGiftScreen;
@@ -255,6 +256,7 @@ private:
 }  // namespace
 
 void RunSettingsWindow(configutil::TSettingsWizard& wizard, SingleInstance& instance) {
+    UseUtilityWindowClass();
     SettingsWindow window(wizard);
     window.Refresh();
     instance.SetRaiseHandler([&window] { window.Window().show(); });

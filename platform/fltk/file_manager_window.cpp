@@ -112,9 +112,9 @@ struct FileManagerWindow {
             for (const std::u16string& item : view.Items) lbxConfigFileStems.add(Utf16ToUtf8(item).c_str());
         }
         lbxConfigFileStems.value(view.Selection + 1);
-        lblCurrentName.copy_label(LabelText(view.CurrentName).c_str());
-        lblChanged.copy_label(LabelText(view.Changed).c_str());
-        lblNameProblem.copy_label(LabelText(view.NewNameProblem).c_str());
+        lblCurrentName.copy_label(BoxText(view.CurrentName).c_str());
+        lblChanged.copy_label(BoxText(view.Changed).c_str());
+        lblNameProblem.copy_label(BoxText(view.NewNameProblem).c_str());
         Enable(cmdOpenSelected, view.CanOpen);
         Enable(cmdSaveToSelected, view.CanSaveToSelected);
         Enable(cmdDeleteSelected, view.CanDelete);

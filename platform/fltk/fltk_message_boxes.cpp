@@ -78,7 +78,7 @@ MessageAnswer FltkMessageBoxes::Show(const std::u16string& caption, const std::u
     const std::string wrapped = configutil::WrapText(
         Utf16ToUtf8(text), kTextWidth,
         [](std::string_view piece) { return static_cast<int>(fl_width(piece.data(), static_cast<int>(piece.size()))); });
-    const std::string label = LabelText(Utf8ToUtf16(wrapped));
+    const std::string label = BoxText(Utf8ToUtf16(wrapped));
     int textW = 0, textH = 0;
     fl_measure(label.c_str(), textW, textH, 1);
     textW = std::max(textW, 1);

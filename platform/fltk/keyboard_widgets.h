@@ -10,7 +10,10 @@ namespace platform::fltk {
 // names (a list, an edit), as the caption of a dialog's field does on other desktops.
 class ShortcutLabel : public Fl_Box {
 public:
-    ShortcutLabel(int x, int y, int w, int h, const char* label) : Fl_Box(x, y, w, h, label) {}
+    // Boxes neither underline nor answer their "&" letter unless told to.
+    ShortcutLabel(int x, int y, int w, int h, const char* label) : Fl_Box(x, y, w, h, label) {
+        set_flag(SHORTCUT_LABEL);
+    }
     void Target(Fl_Widget* target) { FTarget = target; }
 
     int handle(int event) override {

@@ -34,7 +34,7 @@ constexpr int kSmallFontSize = 11;
 // A label of help text: wrapped, top-left, in a size that fits the page.
 std::unique_ptr<Fl_Box> HelpLabel(int x, int y, int w, int h, int text, int size = kFontSize) {
     auto box = std::make_unique<Fl_Box>(x, y, w, h);
-    box->copy_label(LabelText(kHelpTexts[static_cast<std::size_t>(text)]).c_str());
+    box->copy_label(BoxText(kHelpTexts[static_cast<std::size_t>(text)]).c_str());
     box->labelsize(size);
     box->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
     return box;
@@ -173,7 +173,7 @@ private:
         rectSeeReadMe = std::make_unique<Fl_Box>(16, 304, 410, 48);
         rectSeeReadMe->box(FL_FLAT_BOX);
         rectSeeReadMe->color(FL_YELLOW);
-        rectSeeReadMe->copy_label(LabelText(kHelpTexts[10]).c_str());
+        rectSeeReadMe->copy_label(BoxText(kHelpTexts[10]).c_str());
         rectSeeReadMe->labelsize(kFontSize);
         rectSeeReadMe->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
         cmdManage = Make<Fl_Button>(446, 316, 106, 25, "&Manage...");

@@ -15,8 +15,9 @@ manager_title="Brindle's House - Configuration File Manager"
 long_name=$(printf 'k%.0s' $(seq 1 236))
 
 active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
+# Generous: on a busy machine the first window can take seconds (the printer list).
 wait_active() {
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         [ "$(active_name)" = "$1" ] && return 0
         sleep 0.1
     done

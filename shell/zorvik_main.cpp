@@ -17,9 +17,9 @@
 #include "platform/posix/known_folders.h"
 #include "platform/posix/posix_single_instance.h"
 #include "platform/sdl/sdl_game_platform.h"
+#include "rooms/game_classes.h"
 #include "shell/application_title.h"
 #include "shell/form_qe.h"
-#include "shell/game_cursors.h"
 #include "shell/game_loaders.h"
 #include "shell/program_start.h"
 #include "shell/startup_view.h"
@@ -27,6 +27,8 @@
 namespace {
 
 int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& arguments) {
+    // The rooms' kind words and every stored class, before the init script and saved game.
+    RegisterGameClasses();
     platform::posix::PosixSingleInstance instance("zorvik");
     platform::GameWindow* window = nullptr;
     std::unique_ptr<TStartupView> loading;
@@ -54,9 +56,7 @@ int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& argu
     services.Waves = &sdl.Waves();
     services.Songs = &sdl.Songs();
     services.Clock = &clock;
-    services.LoadSoundList = LoadGameSoundList;
-    services.BuildRooms = BuildGameRooms;
-    services.LoadCursors = [](platform::GameWindow& w, TAC8Library& library) { LoadGameCursors(w, library); };
+    UseGameLoaders(services);
     services.HideStartWindow = [&loading] {
         if (loading) loading->SetVisible(false);
     };

@@ -4,6 +4,7 @@
 // messages. Activity rooms and the generic kinds derive from it and pass every message they
 // do not handle to the inherited RunScript.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ inline constexpr std::uint16_t kRoomNoNavigation = 0x1000;
 inline constexpr std::uint16_t kRoomFullFrame = 0x2000;
 inline constexpr std::uint16_t kRoomWantsDelete = 0x8000;
 inline constexpr std::uint16_t kDefaultRoomFlags = kRoomSnapOffered | kRoomWrapOffered;
+
+// The spot on the background a numbered box is fixed to: "#" and three digits (whatever
+// follows them), or "#" and one or two digits alone; none for any other name.
+std::optional<std::int32_t> NumberedBoxSpot(std::string_view name);
 
 // The colour a blanked view shows during the camera flash.
 inline constexpr std::uint8_t kFlashColour = 255;

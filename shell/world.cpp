@@ -309,7 +309,30 @@ void TWorld::SetBusy(bool value) {
     ProcessPendingMessages();
     if (value == ((FFlags & kWorldBusy) != 0)) return;
     SetFlags(kWorldBusy, value);
-    FWindow.SetBusyCursor(value);
+    ShowBusyCursor();
+}
+
+void TWorld::BeginHourglass() {
+    ++FHourglassDepth;
+    ShowBusyCursor();
+}
+
+void TWorld::EndHourglass() noexcept {
+    if (FHourglassDepth > 0) --FHourglassDepth;
+    // Called while an exception may be passing: the cursor is restored or left, never thrown.
+    try {
+        ShowBusyCursor();
+    } catch (...) {
+    }
+}
+
+// The hourglass shows while the world is busy or a room's work runs, and goes only when
+// both have ended, so a room change inside a piece of work does not end its hourglass.
+void TWorld::ShowBusyCursor() {
+    const bool show = (FFlags & kWorldBusy) != 0 || FHourglassDepth > 0;
+    if (show == FHourglassShown) return;
+    FHourglassShown = show;
+    FWindow.SetBusyCursor(show);
 }
 
 void TWorld::ReportError(const std::string& message) {

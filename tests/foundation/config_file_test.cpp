@@ -2,6 +2,8 @@
 // the printer clamp, and the safe save.
 #include <gtest/gtest.h>
 
+#include "platform/file_replace.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -262,23 +264,24 @@ TEST_F(ConfigFileTest, FailedSaveKeepsTheOldFileReportsAndTakesNoSnapshot) {
     EXPECT_EQ(GameFiles(), (std::vector<std::string>{"Blocked.qel", "Kid.qel"})) << "no temporary file is left";
 }
 
-TEST_F(ConfigFileTest, SaveIntoAnUnwritableFolderKeepsTheOldFile) {
+TEST_F(ConfigFileTest, ASaveRefusedAtAnyStepKeepsTheOldFile) {
     TConfig config;
     ASSERT_TRUE(config.SaveToFile(u"Kid"));
     const Bytes before = TempFolder::Read(GameFolder() / "Kid.qel");
-    std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (std::FILE* probe = std::fopen((GameFolder() / "probe").c_str(), "wb")) {
-        std::fclose(probe);
-        std::filesystem::remove(GameFolder() / "probe");
-        std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_all);
-        GTEST_SKIP() << "folder permissions do not bind this user (root)";
+    // The system refusing each step in turn, as a full or read-only disk does (also for root).
+    for (const auto step : {platform::ReplaceStep::Create, platform::ReplaceStep::Write, platform::ReplaceStep::Flush,
+                            platform::ReplaceStep::Rename}) {
+        Boxes.Boxes.ClearShown();
+        config.GiftLabel = u"Changed";
+        platform::FailReplacesAt(step);
+        EXPECT_FALSE(config.SaveToFile(u"Kid"));
+        platform::FailReplacesAt(platform::ReplaceStep::None);
+        EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+        EXPECT_EQ(GameFiles(), std::vector<std::string>{"Kid.qel"});
+        EXPECT_EQ(Boxes.Boxes.Shown().size(), 1u);
     }
-    config.GiftLabel = u"Changed";
-    EXPECT_FALSE(config.SaveToFile(u"Kid"));
-    std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
-    EXPECT_EQ(GameFiles(), std::vector<std::string>{"Kid.qel"});
-    EXPECT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    EXPECT_TRUE(config.SaveToFile(u"Kid"));
+    EXPECT_NE(TempFolder::Read(GameFolder() / "Kid.qel"), before);
 }
 
 TEST_F(ConfigFileTest, SaveIntoAMissingGameFolderNamesTheFileAndTheCause) {

@@ -40,11 +40,10 @@ TWorld::~TWorld() {
         }
         FCurrentRoom = nullptr;
     }
-    if (FSaveOnEnd) {
-        try {
-            SaveGame();
-        } catch (...) {
-        }
+    try {
+        if (FSaveOnEnd) SaveGame();
+        else ReportKeptSavedGame();
+    } catch (...) {
     }
     FCapturedBox = nullptr;
     FRoomStack.Clear();
@@ -73,8 +72,14 @@ void TWorld::ReleaseViewImage() { FViewImage.Reset(); }
 
 void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
     CreateViewImage(ViewWidth(), ViewHeight());
-    if (buildRooms) buildRooms(*this);
+    // Known before the rooms, so that a failed build can tell which saved game it kept.
     FPlayerName = playerName;
+    try {
+        if (buildRooms) buildRooms(*this);
+    } catch (...) {
+        KeepSavedGame(TKeepSavedGame::RoomsNotLoaded);
+        throw;
+    }
     LoadGame();
 }
 
@@ -218,9 +223,12 @@ void TWorld::UpdateNavButtons(TRoom& room) {
     const bool noNavigation = (room.Flags & kRoomNoNavigation) != 0;
     for (int i = 1; i <= kNavButtonCount; ++i) {
         TNavState state = TNavState::Normal;
-        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0)
+        const std::string_view target = kNavRooms[static_cast<std::size_t>(i - 1)];
+        // A house built without one of its four rooms keeps that button dark rather than
+        // leading to a room that is not there.
+        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0 || FindRoom(target) == nullptr)
             state = TNavState::Disabled;
-        else if (kNavRooms[static_cast<std::size_t>(i - 1)] == room.GetID())
+        else if (target == room.GetID())
             state = TNavState::Current;
         FWindow.SetNavButtonState(i, state);
     }

@@ -41,6 +41,15 @@ inline constexpr std::uint16_t kWorldActive = 0x0400;
 // each room with AddRoom and names the start room with SetStartRoom.
 using TRoomBuilder = std::function<void(class TWorld&)>;
 
+// Why the end of a world leaves the saved game as it was.
+enum class TKeepSavedGame {
+    None,
+    RoomsMissing,    // the file holds records of rooms this world does not have
+    RoomsNotLoaded   // the init script failed: the world's rooms are not the game's
+};
+// The message that says why the game was not saved; empty for None.
+std::u16string KeptSavedGameText(TKeepSavedGame reason);
+
 class TWorld final : public TRoomWorld {
 public:
     // The view at 512 by 320, no rooms. The window, library and configuration outlive
@@ -54,7 +63,8 @@ public:
     // --- Start ---
     // Makes the view picture, builds the rooms and reads the player's saved game. A saved
     // game that cannot be read is moved aside ("<name>.qeg.bad") and the error passes on (a
-    // start-up failure); the end of such a world saves nothing.
+    // start-up failure); the end of such a world saves nothing. Rooms that fail to build leave
+    // the saved game as it was.
     void OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms);
     // Takes the room (the world sets itself as its world).
     TRoom* AddRoom(std::unique_ptr<TRoom> room);
@@ -105,8 +115,13 @@ public:
     // Writes the whole game through a temporary file; a failure shows "Game Save Problem"
     // and leaves the previous file as it was.
     void SaveGame();
-    // Reads the header, then each room's record that the file's version holds.
-    void ReadSaved(TStream& s);
+    // Reads the header, then each room's record that the file's version holds; false when
+    // the header was not ours (nothing read).
+    bool ReadSaved(TStream& s);
+    // The end of this world writes nothing (and says why, when the file is there).
+    void KeepSavedGame(TKeepSavedGame reason);
+    TKeepSavedGame KeepReason() const { return FKeepReason; }
+    bool SavesOnEnd() const { return FSaveOnEnd; }
     void WriteSaved(TStream& s);
 
     // --- State ---
@@ -151,6 +166,7 @@ private:
     void ShowViewCursor(TRoom& room);
     void ViewPaint(platform::ControlCanvas& canvas);
     bool ReadHeader(TStream& s);
+    void ReportKeptSavedGame();
 
     TWorldWindow& FWindow;
     TAC8Library& FLibrary;
@@ -178,4 +194,5 @@ private:
     // world write the game (a world whose rooms failed to build, or whose saved game failed
     // to load, would overwrite the child's game with fresh or half-read rooms).
     bool FSaveOnEnd = false;
+    TKeepSavedGame FKeepReason = TKeepSavedGame::None;
 };

@@ -16,6 +16,7 @@
 #include "foundation/text.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
+#include "rooms/game_classes.h"
 #include "tests/support/game_harness.h"
 #include "tools/common/palette.h"
 #include "tools/pictures/indexed_picture.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
         const fs::path output = argv[3];
         fs::create_directories(output);
         RegisterGameFontMetrics();
+        RegisterGameClasses();
 
         THarnessOptions options;
         options.WriteLibrary = [&](const fs::path& library) {
@@ -133,6 +135,37 @@ int main(int argc, char** argv) {
         visit("HB2<>", "help2");
         visit("HB3<", "help3");
         visit("OPTIONS", "options");
+
+        // The bedroom's rooms in their main states.
+        visit("DARK", "dark");
+        game.Tick(12);
+        show("dark-blink");
+        game.Click("LAMP");
+        show("bedroom-night");
+        game.Click("BLIND");
+        game.Tick(60);
+        show("bedroom-day");
+        for (const char* box : {"D1", "D2", "D3", "D4", "DOOR", "COAT", "PAIL", "BOOK"}) game.Click(box);
+        game.Tick(11);
+        game.Click("RED1");
+        game.Tick(20);
+        show("bedroom-busy");
+        game.Click("CAN");
+        show("bedroom-carrying");
+        game.Click("POT");
+        game.Click("JUKE");
+        show("jukebox-empty");
+        game.Click("3");
+        game.Tick(3);
+        game.Click("BUTTON");
+        game.Tick(20);
+        show("jukebox-playing");
+        game.Click("BACK");
+        show("bedroom-cartridge");
+        visit("CREDITS", "credits");
+        visit("BRTEXT", "help-bedroom");
+        visit("DBRTEXT", "help-dark");
+        visit("JBTEXT", "help-jukebox");
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

@@ -144,6 +144,7 @@ THitBox* TRoom::FindHitBox(std::string_view name) const { return FHitBoxes.FindB
 
 bool TRoom::ReadSavedRecord(TStream& s, std::uint16_t fileVersion) {
     if (fileVersion < FirstSaveVersion) return false;
+    FSavedFileVersion = fileVersion;
     ReadData(s);
     return true;
 }

@@ -104,6 +104,9 @@ public:
     // version is at least the first save version (older files lack the record). Returns
     // whether the record was read.
     bool ReadSavedRecord(TStream& s, std::uint16_t fileVersion);
+    // The version of the saved game being read (the newest while none is read), for
+    // records whose fields changed width between versions.
+    std::uint16_t SavedFileVersion() const { return FSavedFileVersion; }
     // One unsigned 16-bit current frame per frame set, in list order.
     void LoadFrameStates(TStream& s);
     void SaveFrameStates(TStream& s) const;
@@ -133,6 +136,7 @@ private:
 
     TRoomWorld* FWorld = nullptr;
     TAC8Library* FLibrary = nullptr;
+    std::uint16_t FSavedFileVersion = 9;
     std::string FBackgroundName;
     std::u16string FCaption;
     std::u16string FInformOnEntry;

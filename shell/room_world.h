@@ -47,4 +47,10 @@ public:
     virtual std::uint16_t GetFlags() const = 0;
     // Asks the main window to close at its next tick without asking.
     virtual void SetQuit() = 0;
+
+    // Sets the action buttons again for the room now current (after a room changed what it
+    // offers, or left).
+    virtual void RefreshActionButtons() = 0;
+    // The hourglass while a room works on something the child waits for.
+    virtual void ShowBusyCursor(bool busy) = 0;
 };

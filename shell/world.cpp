@@ -152,6 +152,9 @@ bool TWorld::ChangeRoom(std::string_view name) {
             UpdateActionButtons(*next);
             UpdateNavButtons(*next);
             next->Enter(fromName);
+            // Entering may change what the room offers (the album's closed cover allows
+            // nothing until it opens), so the buttons are set again for the entered room.
+            UpdateActionButtons(*next);
         });
         FitViewToRoom(*next);
         UpdateTutorButton(*next);
@@ -245,7 +248,7 @@ void TWorld::UpdateActionButtons(TRoom& room) {
     if (const auto* album = dynamic_cast<const TAlbumActions*>(&room)) {
         offer(TActionCommand::Hang, EnabledState(album->CanHang()));
         if (FConfig.AllowPrinterUse) {
-            const TActionState state = EnabledState(album->HasCurrentPicture());
+            const TActionState state = EnabledState(album->HasCurrentPicture() && album->HasPrinter());
             offer(TActionCommand::Print, state);
             offer(TActionCommand::Card, state);
         }
@@ -256,6 +259,10 @@ void TWorld::UpdateActionButtons(TRoom& room) {
             offer(TActionCommand::Wrap, EnabledState((room.Flags & kRoomWrapEnabled) != 0));
     }
     while (next <= kActionButtonCount) offer(TActionCommand::None, TActionState::Disabled);
+}
+
+void TWorld::RefreshActionButtons() {
+    if (FCurrentRoom != nullptr) UpdateActionButtons(*FCurrentRoom);
 }
 
 void TWorld::NavButtonClick(int index) {

@@ -120,6 +120,8 @@ public:
     std::uint16_t GetFlags() const override { return FFlags; }
     void SetFlags(std::uint16_t mask, bool on);
     void SetQuit() override { SetFlags(kWorldQuit, true); }
+    void RefreshActionButtons() override;
+    void ShowBusyCursor(bool busy) override { FWindow.SetBusyCursor(busy); }
     bool InTransition() const { return (FFlags & kWorldTransition) != 0; }
     void RequestCursorRefresh() { SetFlags(kWorldCursorRefresh, true); }
 

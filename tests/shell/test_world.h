@@ -62,6 +62,8 @@ public:
     void SetDefaultCursor(std::int16_t cursor) override { DefaultCursor = cursor; }
     std::uint16_t GetFlags() const override { return Flags; }
     void SetQuit() override { Quit = true; }
+    void RefreshActionButtons() override {}
+    void ShowBusyCursor(bool) override {}
     void PlayMusic(std::int32_t song) override { Music.push_back("play " + std::to_string(song)); }
     void StopMusic() override { Music.push_back("stop"); }
     void ProcessPendingMessages() override { Music.push_back("messages"); }

@@ -13,6 +13,8 @@
 #include "foundation/vek_exception.h"
 #include "platform/clock.h"
 #include "platform/printers.h"
+#include "rooms/game_classes.h"
+#include "shell/program_start.h"
 #include "shell/application_title.h"
 #include "shell/game_services.h"
 #include "shell/music_ended.h"
@@ -118,9 +120,13 @@ bool TFormQE::Create() {
     try {
         BuildGame();
         return true;
-    } catch (const VekException& e) {
-        ShowInfo(kApplicationTitle,
-                 std::u16string(kApplicationTitle) + u" encountered a problem on start-up: " + Utf8ToUtf16(e.what()));
+    } catch (const std::exception& e) {
+        // Whatever failed (a damaged file, a missing picture, memory), the child sees the
+        // game's own start-up message, never a silent end.
+        ShowInfo(kApplicationTitle, StartupProblemText(Utf8ToUtf16(e.what())));
+        return false;
+    } catch (...) {
+        ShowInfo(kApplicationTitle, StartupProblemText(u"unknown error"));
         return false;
     }
 }
@@ -130,6 +136,9 @@ void TFormQE::BuildGame() {
     FVersion.SetSize(FVersion.TextWidth(), platform::Label::TextHeight());
 
     FCommandLine = ParseCommandLine(FArguments);
+    // Before anything reads a game file: every node class and room kind the init script and
+    // the saved game can hold.
+    RegisterGameClasses();
     RegisterGameFontMetrics();
 
     FConfig = std::make_unique<TConfig>();

@@ -353,7 +353,6 @@ void TInitScriptParser::ParseTextLine(std::string rest) {
 void LoadGameScript(TWorld& world) { LoadGameScript(world, Folders().DataFolder); }
 
 void LoadGameScript(TWorld& world, const std::filesystem::path& dataFolder) {
-    RegisterGenericRoomKinds();
     TDataScriptFile script(dataFolder, "init", &InitScriptFilter);
     TInitScriptParser parser(world);
     do {

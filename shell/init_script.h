@@ -22,8 +22,8 @@ class TRoom;
 class TWorld;
 
 // Loads the init script of the data folder ("init.dat", rebuilt from "init.txt" when that is
-// newer) into the world: rooms in script order, the start room. Registers the shell's own
-// room kinds first; activity rooms register theirs before the call.
+// newer) into the world: rooms in script order, the start room. The room kinds it builds are
+// those registered before the call (RegisterGameClasses registers every kind of the game).
 void LoadGameScript(TWorld& world);
 void LoadGameScript(TWorld& world, const std::filesystem::path& dataFolder);
 

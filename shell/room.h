@@ -4,6 +4,7 @@
 // messages. Activity rooms and the generic kinds derive from it and pass every message they
 // do not handle to the inherited RunScript.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ inline constexpr std::uint16_t kRoomNoNavigation = 0x1000;
 inline constexpr std::uint16_t kRoomFullFrame = 0x2000;
 inline constexpr std::uint16_t kRoomWantsDelete = 0x8000;
 inline constexpr std::uint16_t kDefaultRoomFlags = kRoomSnapOffered | kRoomWrapOffered;
+
+// The spot on the background a numbered box is fixed to: "#" and three digits (whatever
+// follows them), or "#" and one or two digits alone; none for any other name.
+std::optional<std::int32_t> NumberedBoxSpot(std::string_view name);
 
 // The colour a blanked view shows during the camera flash.
 inline constexpr std::uint8_t kFlashColour = 255;
@@ -104,9 +109,6 @@ public:
     // version is at least the first save version (older files lack the record). Returns
     // whether the record was read.
     bool ReadSavedRecord(TStream& s, std::uint16_t fileVersion);
-    // The version of the saved game being read (the newest while none is read), for
-    // records whose fields changed width between versions.
-    std::uint16_t SavedFileVersion() const { return FSavedFileVersion; }
     // One unsigned 16-bit current frame per frame set, in list order.
     void LoadFrameStates(TStream& s);
     void SaveFrameStates(TStream& s) const;
@@ -136,7 +138,6 @@ private:
 
     TRoomWorld* FWorld = nullptr;
     TAC8Library* FLibrary = nullptr;
-    std::uint16_t FSavedFileVersion = 9;
     std::string FBackgroundName;
     std::u16string FCaption;
     std::u16string FInformOnEntry;

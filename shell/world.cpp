@@ -152,9 +152,6 @@ bool TWorld::ChangeRoom(std::string_view name) {
             UpdateActionButtons(*next);
             UpdateNavButtons(*next);
             next->Enter(fromName);
-            // Entering may change what the room offers (the album's closed cover allows
-            // nothing until it opens), so the buttons are set again for the entered room.
-            UpdateActionButtons(*next);
         });
         FitViewToRoom(*next);
         UpdateTutorButton(*next);
@@ -261,10 +258,6 @@ void TWorld::UpdateActionButtons(TRoom& room) {
     while (next <= kActionButtonCount) offer(TActionCommand::None, TActionState::Disabled);
 }
 
-void TWorld::RefreshActionButtons() {
-    if (FCurrentRoom != nullptr) UpdateActionButtons(*FCurrentRoom);
-}
-
 void TWorld::NavButtonClick(int index) {
     if (index < 1 || index > kNavButtonCount) return;
     GoRoom(kNavRooms[static_cast<std::size_t>(index - 1)]);
@@ -311,7 +304,30 @@ void TWorld::SetBusy(bool value) {
     ProcessPendingMessages();
     if (value == ((FFlags & kWorldBusy) != 0)) return;
     SetFlags(kWorldBusy, value);
-    FWindow.SetBusyCursor(value);
+    ShowBusyCursor();
+}
+
+void TWorld::BeginHourglass() {
+    ++FHourglassDepth;
+    ShowBusyCursor();
+}
+
+void TWorld::EndHourglass() noexcept {
+    if (FHourglassDepth > 0) --FHourglassDepth;
+    // Called while an exception may be passing: the cursor is restored or left, never thrown.
+    try {
+        ShowBusyCursor();
+    } catch (...) {
+    }
+}
+
+// The hourglass shows while the world is busy or a room's work runs, and goes only when
+// both have ended, so a room change inside a piece of work does not end its hourglass.
+void TWorld::ShowBusyCursor() {
+    const bool show = (FFlags & kWorldBusy) != 0 || FHourglassDepth > 0;
+    if (show == FHourglassShown) return;
+    FHourglassShown = show;
+    FWindow.SetBusyCursor(show);
 }
 
 void TWorld::ReportError(const std::string& message) {

@@ -29,9 +29,8 @@ inline constexpr std::uint16_t kWorldQuit = 0x0001;
 inline constexpr std::uint16_t kWorldBusy = 0x0002;
 inline constexpr std::uint16_t kWorldCursorRefresh = 0x0004;
 inline constexpr std::uint16_t kWorldTransition = 0x0008;
-inline constexpr std::uint16_t kWorldIdle = 0x0010;
-inline constexpr std::uint16_t kWorldShiftDown = 0x0020;
-inline constexpr std::uint16_t kWorldCtrlDown = 0x0040;
+// kWorldIdle, kWorldShiftDown and kWorldCtrlDown (0x0010..0x0040) are declared with the
+// rooms' view of the world.
 inline constexpr std::uint16_t kWorldDeleteDown = 0x0080;
 inline constexpr std::uint16_t kWorldFullFrame = 0x0100;
 // kWorldLivingMusic (0x0200) is declared with the rooms' view of the world.
@@ -119,17 +118,24 @@ public:
     void ProcessPendingMessages() override { FWindow.ProcessPendingMessages(); }
     std::uint16_t GetFlags() const override { return FFlags; }
     void SetFlags(std::uint16_t mask, bool on);
+    void SetRoomFlags(std::uint16_t mask, bool on) override {
+        SetFlags(static_cast<std::uint16_t>(mask & kRoomOwnedWorldFlags), on);
+    }
     void SetQuit() override { SetFlags(kWorldQuit, true); }
-    void RefreshActionButtons() override;
-    void ShowBusyCursor(bool busy) override { FWindow.SetBusyCursor(busy); }
     bool InTransition() const { return (FFlags & kWorldTransition) != 0; }
-    void RequestCursorRefresh() { SetFlags(kWorldCursorRefresh, true); }
+    void RequestCursorRefresh() override { SetFlags(kWorldCursorRefresh, true); }
+    void UpdateActionButtons(TRoom& room) override;
+    void UpdateNavButtons(TRoom& room) override;
+    void BeginHourglass() override;
+    void EndHourglass() noexcept override;
+    // Whether the hourglass shows: busy, or a room's piece of work runs.
+    bool ShowsHourglass() const { return FHourglassShown; }
 
     const TIDList& Rooms() const { return FRooms; }
     const TRoomStack& RoomStack() const { return FRoomStack; }
     THitBox* GetCapturedBox() const { return FCapturedBox; }
     const std::u16string& GetPlayerName() const { return FPlayerName; }
-    std::uint8_t GetFileVersion() const { return FFileVersion; }
+    std::uint8_t GetFileVersion() const override { return FFileVersion; }
     std::uint8_t GetSavedState() const { return FSavedState; }
     TWorldView& View() { return FView; }
 
@@ -138,8 +144,7 @@ private:
 
     void CreateViewImage(std::int32_t width, std::int32_t height);
     void ReleaseViewImage();
-    void UpdateNavButtons(TRoom& room);
-    void UpdateActionButtons(TRoom& room);
+    void ShowBusyCursor();
     void FitViewToRoom(TRoom& room);
     void UpdateTutorButton(TRoom& room);
     void ShowViewCursor(TRoom& room);
@@ -165,6 +170,10 @@ private:
     std::uint8_t FFileVersion = 9;
     std::uint8_t FSavedState = 0;
     bool FInTick = false;
+    // Rooms' pieces of work under way (THourglass), and whether the window shows the
+    // hourglass now.
+    int FHourglassDepth = 0;
+    bool FHourglassShown = false;
     // Set once the rooms are built and the saved game is read: only then does the end of the
     // world write the game (a world whose rooms failed to build, or whose saved game failed
     // to load, would overwrite the child's game with fresh or half-read rooms).

@@ -113,7 +113,9 @@ void TWorld::ViewMouseMove(std::uint8_t, std::int32_t x, std::int32_t y) {
         }
         THitBox* box = FCurrentRoom->HitBoxes().HitTest(x, y);
         if (box != nullptr && box->Hover && box->MouseEnter(x, y)) FCapturedBox = box;
-        if ((FFlags & kWorldBusy) == 0) {
+        // A room's piece of work that lets messages run keeps its hourglass.
+        if ((FFlags & kWorldBusy) == 0 && FHourglassDepth == 0) {
+            FHourglassShown = false;
             FWindow.SetBusyCursor(false);
             FView.Cursor = box != nullptr ? box->GetCursor(x, y) : FDefaultCursor;
         }

@@ -19,7 +19,6 @@
 #include "platform/sdl/sdl_game_platform.h"
 #include "shell/application_title.h"
 #include "shell/form_qe.h"
-#include "shell/game_cursors.h"
 #include "shell/game_loaders.h"
 #include "shell/program_start.h"
 #include "shell/startup_view.h"
@@ -54,9 +53,7 @@ int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& argu
     services.Waves = &sdl.Waves();
     services.Songs = &sdl.Songs();
     services.Clock = &clock;
-    services.LoadSoundList = LoadGameSoundList;
-    services.BuildRooms = BuildGameRooms;
-    services.LoadCursors = [](platform::GameWindow& w, TAC8Library& library) { LoadGameCursors(w, library); };
+    UseGameLoaders(services);
     services.HideStartWindow = [&loading] {
         if (loading) loading->SetVisible(false);
     };

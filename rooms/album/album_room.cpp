@@ -23,18 +23,6 @@ TRect Outset(const TRect& r, std::int32_t by) { return TRect{r.Left - by, r.Top 
 
 [[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
 
-// The hourglass shows while the album works and goes when it is done, also on an error.
-class TBusyCursor {
-public:
-    explicit TBusyCursor(TRoomWorld& world) : FWorld(world) { FWorld.ShowBusyCursor(true); }
-    ~TBusyCursor() { FWorld.ShowBusyCursor(false); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-
-private:
-    TRoomWorld& FWorld;
-};
-
 }  // namespace
 
 std::string AlbumPageBackground(std::int32_t page, std::int32_t lastPage) {
@@ -130,11 +118,14 @@ void TAlbumRoom::Enter(const std::string& fromRoom) {
     FHangIcon = std::make_unique<THotImage>(AC8ImageName("hangicon"), false, &Library());
     FPageDigits = std::make_unique<THotImage>(AC8ImageName("albumnum"), false, &Library());
     RefreshBoxes();
+    // The world set the buttons before this entry; under the closed cover nothing is offered.
+    World().UpdateActionButtons(*this);
 }
 
 void TAlbumRoom::RunScript(const std::string& script, const std::string& sender) {
     TRoomWorld& world = World();
-    TBusyCursor busy(world);
+    // The hourglass while the album works, gone again also when an error leaves the work.
+    THourglass hourglass(world);
     const std::int16_t c = FCurrentPage;
     const std::int32_t count = Count();
     if (sender == "DELAY") {
@@ -188,7 +179,9 @@ void TAlbumRoom::RunScript(const std::string& script, const std::string& sender)
     } else {
         TRoom::RunScript(script, sender);
     }
-    world.RefreshActionButtons();
+    // The buttons follow what the message changed, for the room now current (after TUTOR
+    // or EXIT that is another room).
+    if (TRoom* current = world.GetCurrentRoom()) world.UpdateActionButtons(*current);
 }
 
 void TAlbumRoom::DeleteCurrentPicture() {
@@ -317,7 +310,7 @@ void TAlbumRoom::ReadData(TStream& s) {
     if (hasHung == 1) ReadHungPicture(s);
     const std::int16_t current = ReadI16(s);
     const std::int16_t hung =
-        SavedFileVersion() <= kLastShortHungPageVersion ? static_cast<std::int16_t>(ReadU8(s)) : ReadI16(s);
+        World().GetFileVersion() <= kLastShortHungPageVersion ? static_cast<std::int16_t>(ReadU8(s)) : ReadI16(s);
     const std::int16_t count = ReadI16(s);
     if (count < 0 || count >= INT16_MAX - 2) Damaged();
     for (std::int16_t i = 0; i < count; ++i) {

@@ -12,6 +12,7 @@
 #include "foundation/obf_text.h"
 #include "foundation/text.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "rooms/game_classes.h"
 #include "shell/init_script.h"
 #include "shell/qe_exception.h"
 #include "shell/front_room.h"
@@ -28,6 +29,7 @@ namespace {
 
 class InitScript : public ::testing::Test {
 protected:
+    InitScript() { RegisterGameClasses(); }
     // A fresh text file: the record file of an earlier load goes, since file dates may not
     // tell two writes in the same moment apart.
     void Load(const std::string& text) {

@@ -7,7 +7,6 @@
 #include "engine/graphics/ac8_library.h"
 #include "engine/sound/midi_player.h"
 #include "engine/sound/wave_man.h"
-#include "foundation/node_factory.h"
 #include "foundation/text.h"
 #include "shell/saved_game.h"
 #include "platform/controls.h"
@@ -15,8 +14,8 @@
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/headless_song_output.h"
 #include "platform/headless/headless_wave_output.h"
+#include "rooms/game_classes.h"
 #include "shell/room.h"
-#include "shell/shell_node_classes.h"
 #include "shell/songs.h"
 #include "shell/sound_effects.h"
 #include "shell/sound_list.h"
@@ -89,8 +88,7 @@ TGameHarness::TGameHarness(THarnessOptions options)
     : FOptions(std::move(options)), FClock(std::make_unique<platform::FakeClock>()) {
     if (!FOptions.BuildRooms) FOptions.BuildRooms = BuildTestHouse;
     if (!FOptions.WriteLibrary) FOptions.WriteLibrary = WriteTestHouseLibrary;
-    RegisterFoundationNodeClasses();
-    RegisterShellNodeClasses();
+    RegisterGameClasses();
     const std::filesystem::path data = FFolder.Path() / "dat";
     if (!FOptions.ContentFolder.empty()) {
         std::filesystem::copy(FOptions.ContentFolder, data,

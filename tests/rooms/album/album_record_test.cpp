@@ -4,6 +4,8 @@
 
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream.h"
+
+#include <algorithm>
 #include "shell/qe_exception.h"
 
 namespace album_test {
@@ -72,9 +74,23 @@ TEST_F(AlbumTest, TheRecordWithAHungPictureAndSeveralEntriesRoundTripsExactlyAnd
 
 TEST_F(AlbumTest, AVersionEightFileKeepsTheHungPageInOneByte) {
     Start();
-    // No hung picture, current page 1, hung page 1 (one byte), one entry of kind 3.
-    const std::vector<std::uint8_t> old = {0, 1, 0, 1, 1, 0, 3, 44, 1};
-    ReadRecord(Album(), old, 8);
+    // The whole saved game as the world writes it; the album's record is its tail.
+    TMemoryStream saved;
+    Game->World().WriteSaved(saved);
+    std::vector<std::uint8_t> bytes = Bytes(saved);
+    const std::vector<std::uint8_t> empty = Record(Album());
+    ASSERT_GE(bytes.size(), empty.size());
+    ASSERT_TRUE(std::equal(empty.begin(), empty.end(), bytes.end() - std::ptrdiff_t(empty.size())));
+    // The same game as version 8 wrote it, with a picture: no hung picture, current page 1,
+    // hung page 1 (one byte), one entry of kind 3.
+    bytes.resize(bytes.size() - empty.size());
+    bytes[6] = 8;
+    for (std::uint8_t b : {0, 1, 0, 1, 1, 0, 3, 44, 1}) bytes.push_back(b);
+    TMemoryStream old;
+    old.Write(bytes.data(), bytes.size());
+    old.Seek(0);
+    Game->World().ReadSaved(old);
+    EXPECT_EQ(old.Position(), old.Size()) << "every byte read";
     EXPECT_EQ(Album().CurrentPage(), 1);
     EXPECT_EQ(Album().HungPage(), 1);
     ASSERT_EQ(Album().Count(), 1);

@@ -85,10 +85,7 @@ public:
         FPage->Finish();
         Destination dest(FPrinter);
         cups_option_t* options = nullptr;
-        int count = 0;
-        for (int i = 0; i < dest.Get()->num_options; ++i)
-            count = cupsAddOption(dest.Get()->options[i].name, dest.Get()->options[i].value, count, &options);
-        count = cupsAddOption("document-format", "application/pdf", count, &options);
+        const int count = cupsAddOption("document-format", "application/pdf", 0, &options);
         const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, dest.Name().c_str(), FPath.c_str(), FTitle.c_str(), count, options);
         cupsFreeOptions(count, options);
         if (job == 0) throw PrintError(LastCupsError("The page could not be printed"));

@@ -83,6 +83,7 @@ TFormQE::TFormQE(TFormQEServices services, std::vector<std::string> arguments)
     FWindow.OnIdle = [this] { Idle(); };
     FWindow.OnResize = [this] { Resize(); };
     FWindow.OnCloseQuery = [this] { return CloseQuery(); };
+    FWindow.OnEndSession = [this] { EndSession(); };
     FWindow.SetCaption(u"Brindle's House");
     Resize();
 }
@@ -93,6 +94,7 @@ TFormQE::~TFormQE() {
     FWindow.OnIdle = nullptr;
     FWindow.OnResize = nullptr;
     FWindow.OnCloseQuery = nullptr;
+    FWindow.OnEndSession = nullptr;
     // The world first: its end leaves the room and saves the game, which may still use the
     // sound list, the button pictures and the configuration.
     FWorld.reset();
@@ -273,6 +275,12 @@ bool TFormQE::CloseQuery() {
     return AskYesNo(kApplicationTitle, GameString(GameStringReallyQuit));
 }
 
+void TFormQE::EndSession() {
+    // As a confirmed close: the world's end leaves the room and saves the game.
+    if (FWorld) FWorld->SetQuit();
+    FWindow.RequestClose();
+}
+
 void TFormQE::SetCaption(const std::u16string& caption) { FWindow.SetCaption(caption); }
 
 void TFormQE::SetBusyCursor(bool busy) {
@@ -303,5 +311,8 @@ void TFormQE::PlayMusic(std::int32_t song) {
 }
 
 void TFormQE::StopMusic() {
-    if (FMidiPlayer) FMidiPlayer->StopMusic();
+    if (FSongs)
+        FSongs->StopMusic();
+    else if (FMidiPlayer)
+        FMidiPlayer->StopMusic();
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/node_factory.h"
 #include "rooms/bedroom/register_bedroom.h"
+#include "rooms/album/register_album.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -12,4 +13,5 @@ void RegisterGameClasses() {
     RegisterShellNodeClasses();
     RegisterGenericRoomKinds();
     RegisterBedroomRooms();
+    RegisterAlbumRoom();
 }

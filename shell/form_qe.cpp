@@ -12,6 +12,7 @@
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
 #include "platform/clock.h"
+#include "platform/printers.h"
 #include "rooms/game_classes.h"
 #include "shell/program_start.h"
 #include "shell/application_title.h"
@@ -174,8 +175,9 @@ void TFormQE::BuildGame() {
     FSongs = std::make_unique<TSongSchedule>(*FMidiPlayer, *FServices.Clock);
     FSongs->SetOnMusicEnded([this](std::int32_t song) { ReportMusicEnded(song); });
 
-    // What rooms read besides the world: the child's settings and whether sound is on.
-    InstallGameServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get()});
+    // What rooms read besides the world: the child's settings, whether sound is on, and the
+    // printers the program installed.
+    InstallGameServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get(), platform::InstalledPrinters()});
 
     FSoundList = std::make_unique<TSoundList>();
     if (FServices.LoadSoundList) FServices.LoadSoundList(*FSoundList);

@@ -1,16 +1,21 @@
 #pragma once
 // The program-wide objects rooms read besides the world: the child's configuration (the gift
 // label, the tag languages, printer use), the song player and the wave manager (whether a
-// device exists and sound is on). The main window installs them at start and clears them at
+// device exists and sound is on), the printers. The main window installs them at start and clears them at
 // its end; tests install their own. Not owned; a missing one reads as nullptr.
 class TConfig;
 class TMidiPlayer;
 class TWaveMan;
+namespace platform {
+class Printers;
+}
 
 struct TGameServices {
     const TConfig* Config = nullptr;
     const TMidiPlayer* Songs = nullptr;
     const TWaveMan* Waves = nullptr;
+    // The printers pictures are printed on; none means no printing.
+    platform::Printers* Printers = nullptr;
 };
 
 void InstallGameServices(const TGameServices& services);

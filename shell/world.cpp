@@ -245,7 +245,7 @@ void TWorld::UpdateActionButtons(TRoom& room) {
     if (const auto* album = dynamic_cast<const TAlbumActions*>(&room)) {
         offer(TActionCommand::Hang, EnabledState(album->CanHang()));
         if (FConfig.AllowPrinterUse) {
-            const TActionState state = EnabledState(album->HasCurrentPicture());
+            const TActionState state = EnabledState(album->HasCurrentPicture() && album->HasPrinter());
             offer(TActionCommand::Print, state);
             offer(TActionCommand::Card, state);
         }

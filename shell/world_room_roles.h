@@ -10,6 +10,8 @@ public:
     virtual bool CanHang() const = 0;
     // A picture is shown that may be printed or made into a card.
     virtual bool HasCurrentPicture() const = 0;
+    // The configuration's printer is one the system has.
+    virtual bool HasPrinter() const = 0;
 };
 
 // What the tutor button does in a room: a text page leaves by it, the title screen shows

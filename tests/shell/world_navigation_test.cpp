@@ -219,8 +219,10 @@ public:
     using TTestHouseRoom::TTestHouseRoom;
     bool CanHang() const override { return Hang; }
     bool HasCurrentPicture() const override { return Picture; }
+    bool HasPrinter() const override { return Printer; }
     bool Hang = false;
     bool Picture = true;
+    bool Printer = true;
 };
 
 TEST(WorldNavigation, ActionButtonsFollowTheRoomFlagsAndTheAlbum) {
@@ -253,6 +255,12 @@ TEST(WorldNavigation, ActionButtonsFollowTheRoomFlagsAndTheAlbum) {
     EXPECT_EQ(window.ActionStates, (std::array{S::Disabled, S::Normal, S::Normal}));
     game.PressAction(2);
     EXPECT_EQ(game.RoomAs<TAlbum>("ALBUM").Messages.back(), "|PRINT");
+    // The configured printer is not there: the print buttons stay off.
+    game.RoomAs<TAlbum>("ALBUM").Printer = false;
+    game.World().GoRoom("ALBUM");
+    EXPECT_EQ(window.ActionCommands, (std::array{C::Hang, C::Print, C::Card}));
+    EXPECT_EQ(window.ActionStates, (std::array{S::Disabled, S::Disabled, S::Disabled}));
+    game.RoomAs<TAlbum>("ALBUM").Printer = true;
 
     // Without the printer the album offers hanging only.
     game.Config().AllowPrinterUse = false;

@@ -14,6 +14,9 @@
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
 #include "foundation/text.h"
+#include "engine/graphics/hot_image.h"
+#include "rooms/album/album_room.h"
+#include "rooms/album/snapshot_kinds.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
 #include "tests/support/game_harness.h"
@@ -35,6 +38,36 @@ TIndexedPicture PictureOf(const TAC8ImageData& image, const std::string& name) {
     for (std::int32_t y = 0; y < image.Height(); ++y)
         for (std::int32_t x = 0; x < image.Width(); ++x) picture.pixels.push_back(image.GetPixel(TPoint{x, y}));
     return picture;
+}
+
+// The album's pictures stand for the rooms' snapshots: a library picture, scaled.
+class TPreviewSnapshot : public TSnapshot {
+public:
+    explicit TPreviewSnapshot(const char* name) : Name(name) {}
+    const char* Name;
+};
+
+void DrawPreviewSnapshot(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
+    THotImage picture(AC8ImageName(static_cast<TPreviewSnapshot&>(snapshot).Name), false, &library);
+    surface.StretchBlit(rect, picture.Image(), picture.Image().GetBounds());
+}
+
+void RegisterPreviewKinds() {
+    TSnapshotKind wide;
+    wide.Kind = 3;
+    wide.Thumbnail = {200, 138};
+    wide.Full = {432, 298};
+    wide.Hung = {103, 71};
+    wide.Draw = DrawPreviewSnapshot;
+    wide.Read = [](TStream&) -> std::unique_ptr<TSnapshot> { return nullptr; };
+    wide.Write = [](const TSnapshot&, TStream&) {};
+    RegisterSnapshotKind(wide);
+    TSnapshotKind tall = wide;
+    tall.Kind = 11;
+    tall.Thumbnail = {140, 207};
+    tall.Full = {225, 320};
+    tall.Hung = {48, 71};
+    RegisterSnapshotKind(tall);
 }
 
 // A library picture held for as long as it is drawn from.
@@ -164,6 +197,36 @@ int main(int argc, char** argv) {
         visit("BRTEXT", "help-bedroom");
         visit("DBRTEXT", "help-dark");
         visit("JBTEXT", "help-jukebox");
+        // The album: its closed cover, the first page, a spread with the hung picture, the
+        // back pages; and its help pages.
+        RegisterPreviewKinds();
+        visit("ALBUM", "album-empty");
+        auto& album = game.RoomAs<TAlbumRoom>("ALBUM");
+        album.AddPicture(std::make_unique<TPreviewSnapshot>("title"), 3);
+        album.AddPicture(std::make_unique<TPreviewSnapshot>("maingift"), 11);
+        album.AddPicture(std::make_unique<TPreviewSnapshot>("giftscrn"), 3);
+        game.World().GoRoom("TITLE");
+        visit("ALBUM", "album-cover");
+        game.Tick(20);
+        game.Click("LEFT");
+        game.PressAction(1);
+        game.Tick(2);
+        show("album-spread-hung");
+        while (album.CurrentPage() > 1) game.Click("BACK");
+        show("album-page1");
+        while (album.FindHitBox("FWD")->IsEnabled()) game.Click("FWD");
+        game.Click("BACK");
+        show("album-back-inside");
+        game.Click("FWD");
+        show("album-back-cover");
+        visit("PATEXT>", "album-help1");
+        visit("PA2<", "album-help2");
+        // The living room's frame as the album fills it.
+        {
+            std::unique_ptr<THotImage> wall = THotImage::CreateBlank(140, 100, game.World().GetImageLibrary());
+            album.DrawHungPicture(wall->Image(), MakeBounds(0, 0, 140, 100));
+            WriteIndexedPng(output / "album-hung-picture.png", PictureOf(wall->Image(), "hung"), palette);
+        }
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

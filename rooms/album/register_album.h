@@ -1,0 +1,3 @@
+#pragma once
+// The album room's kind word ALBUM.
+void RegisterAlbumRoom();

@@ -135,6 +135,8 @@ protected:
 private:
     void AnchorNumberedBoxes();
     void ReleaseRoomGraphics();
+    // The timer is in the list and is the one that carried this serial.
+    bool StillPending(const TTimerScriptInfo* timer, std::uint64_t serial) const;
 
     TRoomWorld* FWorld = nullptr;
     TAC8Library* FLibrary = nullptr;
@@ -148,4 +150,5 @@ private:
     THitBoxList FHitBoxes{this};
     TFrameSetList FFrameSets;
     TVekList FTimers;
+    std::uint64_t FTimerSerial = 0;
 };

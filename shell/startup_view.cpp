@@ -21,8 +21,14 @@ TStartupView::TStartupView(std::unique_ptr<TAC8Library> library) : FLibrary(std:
     }
 }
 
-TStartupView::~TStartupView() {
-    if (FNode != nullptr) FLibrary->ReleaseImage(FNode);
+TStartupView::~TStartupView() { ReleasePicture(); }
+
+void TStartupView::ReleasePicture() {
+    if (FNode == nullptr) return;
+    if (FPicture != nullptr) FLibrary->ReleaseImageData(FNode);
+    FLibrary->ReleaseImage(FNode);
+    FPicture = nullptr;
+    FNode = nullptr;
 }
 
 void TStartupView::Paint(platform::ControlCanvas& canvas) {

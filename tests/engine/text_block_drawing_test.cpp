@@ -99,7 +99,9 @@ TEST_F(TextBlockDrawingTest, ARightAlignedLineEndingInDigitWideSpacesStaysInItsR
     EXPECT_GE(glyphs.front().X, 10);
     for (std::int32_t y = 0; y < 60; ++y)
         for (std::int32_t x = 0; x < Target->Width(); ++x)
-            if (x < 10 || x >= 30) ASSERT_EQ(Target->GetPixel({x, y}), 250) << x << "," << y;
+            if (x < 10 || x >= 30) {
+                ASSERT_EQ(Target->GetPixel({x, y}), 250) << x << "," << y;
+            }
 }
 
 TEST_F(TextBlockDrawingTest, JustifiedLinesStretchTheirSpacesButNotTheLast) {

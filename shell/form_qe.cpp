@@ -82,6 +82,7 @@ TFormQE::TFormQE(TFormQEServices services, std::vector<std::string> arguments)
     FWindow.OnIdle = [this] { Idle(); };
     FWindow.OnResize = [this] { Resize(); };
     FWindow.OnCloseQuery = [this] { return CloseQuery(); };
+    FWindow.OnEndSession = [this] { EndSession(); };
     FWindow.SetCaption(u"Brindle's House");
     Resize();
 }
@@ -92,6 +93,7 @@ TFormQE::~TFormQE() {
     FWindow.OnIdle = nullptr;
     FWindow.OnResize = nullptr;
     FWindow.OnCloseQuery = nullptr;
+    FWindow.OnEndSession = nullptr;
     // The world first: its end leaves the room and saves the game, which may still use the
     // sound list, the button pictures and the configuration.
     FWorld.reset();
@@ -271,6 +273,12 @@ bool TFormQE::CloseQuery() {
     return AskYesNo(kApplicationTitle, GameString(GameStringReallyQuit));
 }
 
+void TFormQE::EndSession() {
+    // As a confirmed close: the world's end leaves the room and saves the game.
+    if (FWorld) FWorld->SetQuit();
+    FWindow.RequestClose();
+}
+
 void TFormQE::SetCaption(const std::u16string& caption) { FWindow.SetCaption(caption); }
 
 void TFormQE::SetBusyCursor(bool busy) {
@@ -301,5 +309,8 @@ void TFormQE::PlayMusic(std::int32_t song) {
 }
 
 void TFormQE::StopMusic() {
-    if (FMidiPlayer) FMidiPlayer->StopMusic();
+    if (FSongs)
+        FSongs->StopMusic();
+    else if (FMidiPlayer)
+        FMidiPlayer->StopMusic();
 }

@@ -178,7 +178,7 @@ TEST(FileReplace, EachRefusedStepLeavesTheOldFileAndNoTemporaryFile) {
     const auto path = folder.Path() / "game.qeg";
     std::string error;
     ASSERT_TRUE(platform::ReplaceFileContents(path, std::vector<std::uint8_t>{1, 2, 3}, error));
-    for (const auto [step, word] : {std::pair{platform::ReplaceStep::Create, "create"}, std::pair{platform::ReplaceStep::Write, "write"},
+    for (const auto& [step, word] : {std::pair{platform::ReplaceStep::Create, "create"}, std::pair{platform::ReplaceStep::Write, "write"},
                                     std::pair{platform::ReplaceStep::Flush, "flush"}, std::pair{platform::ReplaceStep::Rename, "rename"}}) {
         platform::FailReplacesAt(step);
         error.clear();

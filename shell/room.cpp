@@ -108,7 +108,7 @@ void TRoom::AnchorNumberedBoxes() {
 // --- Timers ---
 
 TTimerScriptInfo* TRoom::AddTimer(std::uint8_t code, std::int32_t delay) {
-    auto timer = std::make_unique<TTimerScriptInfo>(code, World().GetTickTotal() + delay);
+    auto timer = std::make_unique<TTimerScriptInfo>(code, World().GetTickTotal() + delay, ++FTimerSerial);
     return FTimers.Append(std::move(timer));
 }
 
@@ -124,21 +124,30 @@ void TRoom::RemoveTimer(std::uint8_t code) {
 
 void TRoom::ClearTimers() { FTimers.Clear(); }
 
+// Compares only addresses of nodes that are in the list, never reads the one that may be gone.
+bool TRoom::StillPending(const TTimerScriptInfo* timer, std::uint64_t serial) const {
+    for (auto* pending : NodesOf<TTimerScriptInfo>(FTimers))
+        if (pending == timer) return pending->Serial == serial;
+    return false;
+}
+
 // A fired event may add, remove or clear timers, or change the room. The walk goes on with
 // the noted successor only while it is still in the list; otherwise the remaining timers
-// wait for the next tick. While the view is blanked by the camera flash only the flash's
+// wait for the next tick. The successor is known by its serial as well as its address: a
+// timer the event made may lie where the removed successor lay. While the view is blanked by the camera flash only the flash's
 // own end fires; the others stay pending and fire after it.
 void TRoom::ProcessTimers(std::int32_t now) {
     TVekNode* node = FTimers.First();
     while (node != nullptr) {
-        TVekNode* successor = node->Next;
+        auto* successor = static_cast<TTimerScriptInfo*>(node->Next);
+        const std::uint64_t successorSerial = successor != nullptr ? successor->Serial : 0;
         auto* timer = static_cast<TTimerScriptInfo*>(node);
         if (now >= timer->DueTick && (!IsBlanked() || timer->Code == kSnapFlashTimer)) {
             const std::uint8_t code = timer->Code;
             FTimers.Remove(timer);
             FireTimerEvent(*this, code);
         }
-        if (successor == nullptr || !FTimers.Contains(successor)) break;
+        if (successor == nullptr || !StillPending(successor, successorSerial)) break;
         node = successor;
     }
 }

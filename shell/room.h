@@ -147,6 +147,8 @@ protected:
 private:
     void AnchorNumberedBoxes();
     void ReleaseRoomGraphics();
+    // The timer is in the list and is the one that carried this serial.
+    bool StillPending(const TTimerScriptInfo* timer, std::uint64_t serial) const;
 
     TRoomWorld* FWorld = nullptr;
     TLibraryLink FLibrary;
@@ -159,4 +161,5 @@ private:
     THitBoxList FHitBoxes{this};
     TFrameSetList FFrameSets;
     TTypedNodeList<TTimerScriptInfo> FTimers;
+    std::uint64_t FTimerSerial = 0;
 };

@@ -8,9 +8,12 @@
 
 class TTimerScriptInfo : public TVekNode {
 public:
-    TTimerScriptInfo(std::uint8_t code, std::int32_t dueTick) : Code(code), DueTick(dueTick) {}
+    TTimerScriptInfo(std::uint8_t code, std::int32_t dueTick, std::uint64_t serial = 0)
+        : Code(code), DueTick(dueTick), Serial(serial) {}
     std::uint8_t Code;
     std::int32_t DueTick;
+    // Unique within its room: tells a timer from a later one made at the same address.
+    std::uint64_t Serial;
 };
 
 // Timer codes with a role in the room framework itself.

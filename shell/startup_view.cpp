@@ -21,6 +21,8 @@ TStartupView::TStartupView(std::unique_ptr<TAC8Library> library) : FLibrary(std:
 // The picture's handle goes before the library that owns it (declared after it).
 TStartupView::~TStartupView() = default;
 
+void TStartupView::ReleasePicture() { FPicture.Reset(); }
+
 void TStartupView::Paint(platform::ControlCanvas& canvas) {
     canvas.FillSolid(platform::ControlRect{0, 0, Width(), Height()}, platform::RgbColour{0, 0, 0});
     if (!FPicture) return;

@@ -18,6 +18,9 @@ public:
     ~TStartupView() override;
 
     void Paint(platform::ControlCanvas& canvas) override;
+    // Drops the picture: its surface first, then the picture the surface was made from; the
+    // view paints black afterwards. The destructor does the same.
+    void ReleasePicture();
 
 private:
     std::unique_ptr<TAC8Library> FLibrary;

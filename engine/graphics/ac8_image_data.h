@@ -126,7 +126,9 @@ public:
     void SetLayerNodeVisible(TAC8LayerNode* layer, bool visible);
     TAC8LayerDesc GetLayerNodeDesc(const TAC8LayerNode* layer) const;
     // Adds a layer for each of other's layers, same source and descriptor, in order.
-    void CopyLayers(const TAC8ImageData& other);
+    // A layer for each of other's, in order, with the same source and descriptor; offset moves
+    // them, for a copy of part of other whose top-left was not at (0, 0).
+    void CopyLayers(const TAC8ImageData& other, TPoint offset = TPoint{0, 0});
     const TPriDataList& Layers() const { return FLayers; }
     const TDataList& Parents() const { return FParents; }
 

@@ -74,11 +74,15 @@ TAC8LayerDesc TAC8ImageData::GetLayerNodeDesc(const TAC8LayerNode* layer) const 
     return layer->Desc();
 }
 
-void TAC8ImageData::CopyLayers(const TAC8ImageData& other) {
+void TAC8ImageData::CopyLayers(const TAC8ImageData& other, TPoint offset) {
     // Gathered first: copying a surface's layers onto itself must not see the new ones.
     std::vector<std::pair<TAC8ImageData*, TAC8LayerDesc>> copies;
     for (auto* layer : NodesOf<TAC8LayerNode>(other.FLayers)) copies.emplace_back(&layer->Source(), layer->Desc());
-    for (const auto& [source, desc] : copies) AddLayer(*source, desc);
+    for (auto& [source, desc] : copies) {
+        desc.X += offset.X;
+        desc.Y += offset.Y;
+        AddLayer(*source, desc);
+    }
 }
 
 void TAC8ImageData::ShowLayer(TAC8LayerNode& layer) {

@@ -97,7 +97,8 @@ void THotImage::InitCopy(TAC8ImageData& source, const TRect& rect) {
         // Off for the copy, so every pixel arrives, transparent colour included.
         source.SetTransparency(index, false);
         FSurface->Blit(TPoint{0, 0}, source, rect);
-        if (rect == source.GetBounds()) FSurface->CopyLayers(source);
+        // A copy of part of a room keeps its layers where they lie on that part.
+        FSurface->CopyLayers(source, TPoint{-rect.Left, -rect.Top});
     } catch (...) {
         source.SetTransparency(index, key >= 0);
         FSurface.Reset();

@@ -185,8 +185,13 @@ TTextLayout TTextBlock::Layout(TAC8ImageData* surface, const TRect& rect, bool r
             // Anything but a space stops the line once the pen is past the right edge.
             const bool hyphenChosen = haveCandidate && candidate.Kind == TBreakKind::Hyphen;
             bool stop = pen + (hyphenChosen ? dash : 0) > inner.Right;
-            const std::int32_t width = item.What == TTextItem::Char ? CharWidth(*FCurrentFont, item.Character) : 0;
-            if (item.What == TTextItem::Char && pen + width > inner.Right) stop = true;
+            // The digit-wide space is a character as wide as "0": it may not carry the pen past
+            // the edge either, or a right-aligned or centred line would start left of it.
+            std::int32_t width = 0;
+            if (item.What == TTextItem::Char) width = CharWidth(*FCurrentFont, item.Character);
+            if (item.What == TTextItem::DigitWideSpace) width = CharWidth(*FCurrentFont, u'0');
+            const bool hasWidth = item.What == TTextItem::Char || item.What == TTextItem::DigitWideSpace;
+            if (hasWidth && pen + width > inner.Right) stop = true;
             if (stop) {
                 if (haveCandidate) {
                     line = candidate;
@@ -197,7 +202,7 @@ TTextLayout TTextBlock::Layout(TAC8ImageData* surface, const TRect& rect, bool r
                     line = TLineBreak{TBreakKind::Split, i, i, pen - inner.Left, 0, false};
                 } else {
                     // Not even one item fits: take it anyway, so paging always ends.
-                    const std::int32_t forced = pen + (item.What == TTextItem::Char ? width : 0);
+                    const std::int32_t forced = pen + width;
                     line = TLineBreak{TBreakKind::Split, item.Next, item.Next, forced - inner.Left, 0, false};
                 }
                 break;
@@ -215,7 +220,7 @@ TTextLayout TTextBlock::Layout(TAC8ImageData* surface, const TRect& rect, bool r
                     pen = inner.Right + 1;
                 }
                 break;
-            case TTextItem::DigitWideSpace: pen += CharWidth(*FCurrentFont, u'0'); break;
+            case TTextItem::DigitWideSpace: pen += width; break;
             case TTextItem::TabTo: pen = inner.Left + item.Amount; break;
             case TTextItem::Advance: pen += item.Amount; break;
             case TTextItem::FontSwitch: FCurrentFont = item.Font; break;

@@ -89,6 +89,16 @@ TEST_F(HotImageTest, CopyCarriesLayers) {
     EXPECT_EQ(copy->Image().GetPixel({1, 1}), 44);
     ASSERT_NE(copy->Image().Layers().First(), nullptr);
     EXPECT_EQ(static_cast<TAC8LayerNode*>(copy->Image().Layers().First())->X, 1);
+
+    // A copy of a part has the layers too, placed where they lie on that part.
+    const auto part = THotImage::CreateCopyRect(base.Image(), TRect{1, 0, 5, 4});
+    ASSERT_NE(part->Image().Layers().First(), nullptr);
+    EXPECT_EQ(part->Image().Layers().First()->Next, nullptr);
+    const auto* layer = static_cast<TAC8LayerNode*>(part->Image().Layers().First());
+    EXPECT_EQ(layer->X, 0);
+    EXPECT_EQ(layer->Y, 1);
+    EXPECT_EQ(&layer->Source(), &sprite.Image());
+    EXPECT_EQ(part->Image().GetPixel({0, 1}), 44);
 }
 
 TEST_F(HotImageTest, ReleaseAndRefetchKeepTransparency) {

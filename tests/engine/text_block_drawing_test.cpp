@@ -90,6 +90,20 @@ TEST_F(TextBlockDrawingTest, Alignments) {
     EXPECT_EQ(GlyphsOnRow(*Target, 0), (std::vector<TDrawnGlyph>{{44, 'a', 4}, {50, 'b', 4}}));
 }
 
+TEST_F(TextBlockDrawingTest, ARightAlignedLineEndingInDigitWideSpacesStaysInItsRectangle) {
+    Block->Alignment = TTextAlign::Right;
+    // "abc" and a digit-wide space would be 24 wide in a rectangle of 20.
+    Block->Draw(Target, TRect{10, 0, 30, 60}, true, u"abc\x01");
+    const std::vector<TDrawnGlyph> glyphs = GlyphsOnRow(*Target, 0);
+    ASSERT_FALSE(glyphs.empty());
+    EXPECT_GE(glyphs.front().X, 10);
+    for (std::int32_t y = 0; y < 60; ++y)
+        for (std::int32_t x = 0; x < Target->Width(); ++x)
+            if (x < 10 || x >= 30) {
+                ASSERT_EQ(Target->GetPixel({x, y}), 250) << x << "," << y;
+            }
+}
+
 TEST_F(TextBlockDrawingTest, JustifiedLinesStretchTheirSpacesButNotTheLast) {
     Block->Alignment = TTextAlign::Justify;
     // Line one "ab cd ef" is 44 wide in 50 (the space before "gh" is the break): its two

@@ -145,6 +145,34 @@ TEST_F(TextBlockLayoutTest, MarginsAndResults) {
     EXPECT_EQ(result.Height, 5 + 10);
 }
 
+TEST_F(TextBlockLayoutTest, NoLineRunsPastItsRectangleAlsoWithDigitWideSpaces) {
+    // "abc" reaches 18; a digit-wide space is as wide as "0" (6) and would reach 24.
+    TTextLayout line = FirstLine(u"abc\x01", 20);
+    EXPECT_LE(line.Width, 20);
+    EXPECT_EQ(line.Consumed, 2);  // split one item before the overflow, as for a letter
+    line = FirstLine(u"abc\x01", 24);
+    EXPECT_EQ(line.Consumed, 4);
+    EXPECT_EQ(line.Width, 24);
+    // A number padded with digit-wide spaces, as scores are shown.
+    line = FirstLine(u"ab \x01\x01\x01" u"7", 30);
+    EXPECT_LE(line.Width, 30);
+
+    // Every line of every page, in rectangles wide enough for one item.
+    const std::u16string text = u"\x01\x01" u"12 a\x01\x01\x01 bc\x01d \x01\x01\x01\x01\x01\x01\x01\x01\x01 e";
+    for (const std::int32_t width : {6, 10, 17, 20, 25, 31, 47}) {
+        auto block = MakeBlock();
+        std::u16string_view rest = text;
+        bool restart = true;
+        while (!rest.empty()) {
+            const TTextLayout page = block->Layout(nullptr, TRect{0, 0, width, 10}, restart, rest);
+            ASSERT_GT(page.Consumed, 0);
+            EXPECT_LE(page.Width, width) << "width " << width << " at " << text.size() - rest.size();
+            rest.remove_prefix(static_cast<std::size_t>(page.Consumed));
+            restart = false;
+        }
+    }
+}
+
 // Paging with Restart false must reach the end of any text, however narrow the rectangle.
 TEST_F(TextBlockLayoutTest, PagingReachesTheEnd) {
     std::u16string text;

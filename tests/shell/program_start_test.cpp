@@ -7,6 +7,7 @@
 #include "platform/headless/in_process_single_instance.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "shell/program_start.h"
+#include "shell/startup_view.h"
 #include "shell/strings/game_string.h"
 #include "tests/shell/main_window_fixture.h"
 #include "tests/support/temp_game_folder.h"
@@ -162,3 +163,28 @@ TEST_F(ProgramStartTest, DamagedStartLibraryIsAStartUpFailure) {
         << Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
     EXPECT_EQ(StartLibrary, nullptr);
 }
+
+namespace {
+
+TEST_F(ProgramStartTest, TheLoadingWindowGivesBackItsSurfaceAndItsPicture) {
+    ASSERT_EQ(Start(), TStartOutcome::Run);
+    ASSERT_NE(StartLibrary, nullptr);
+    TAC8Library* library = StartLibrary.get();
+    TStartupView view(std::move(StartLibrary));
+    // The test holds the same picture and surface, so the counts show what the view gives back.
+    TImageNode* node = library->LoadImageNamed("loading");
+    library->GetImageData(node);
+    ASSERT_EQ(node->RefCount, 2);
+    ASSERT_EQ(node->DataRefCount, 2);
+
+    view.ReleasePicture();
+    EXPECT_EQ(node->RefCount, 1);
+    EXPECT_EQ(node->DataRefCount, 1);
+    view.ReleasePicture();
+    EXPECT_EQ(node->RefCount, 1);
+
+    library->ReleaseImageData(node);
+    library->ReleaseImage(node);
+}
+
+}  // namespace

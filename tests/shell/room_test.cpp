@@ -104,6 +104,24 @@ TEST_F(RoomTest, TimersFireInTheOrderTheyWereAddedWhenDue) {
     EXPECT_EQ(room->FindTimer(5), nullptr);
 }
 
+TEST_F(RoomTest, ATimerMadeWhereTheRemovedSuccessorLayIsNotTakenForIt) {
+    // The event drops the next timer and adds one: the allocator is free to put the new
+    // timer where the dropped one was, and the walk must still see that its successor went.
+    room->Handled = {"DELAY", "TICK", "TIMER"};
+    room->OnMessage = [&](const std::string&, const std::string& sender) {
+        if (sender != "TICK") return;
+        room->RemoveTimer(4);
+        room->AddTimer(5, 0);
+    };
+    room->AddTimer(3, 0);
+    room->AddTimer(4, 0);
+    room->Messages.clear();
+    room->ProcessTimers(0);
+    EXPECT_EQ(room->Messages, std::vector<std::string>{"|TICK"});
+    room->ProcessTimers(0);
+    EXPECT_EQ(room->Messages, (std::vector<std::string>{"|TICK", "|DELAY"}));
+}
+
 TEST_F(RoomTest, ATimerAddedDuringThePassFiresWhenTheWalkReachesIt) {
     room->Handled = {"DELAY", "TICK", "TIMER"};
     room->OnMessage = [&](const std::string&, const std::string& sender) {

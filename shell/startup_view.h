@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/controls.h"
+#include "platform/game_window.h"
 
 class TAC8Library;
 class TAC8ImageData;
@@ -16,6 +17,11 @@ public:
     ~TStartupView() override;
 
     void Paint(platform::ControlCanvas& canvas) override;
+    // The window's icon: the middle square of the loading picture, made `side` pixels square;
+    // empty without a picture.
+    platform::CursorPicture IconPicture(std::int32_t side = kIconSide) const;
+
+    static constexpr std::int32_t kIconSide = 64;
 
 private:
     std::unique_ptr<TAC8Library> FLibrary;

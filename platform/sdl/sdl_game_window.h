@@ -46,6 +46,7 @@ public:
     KeyboardState Keyboard() const override;
 
     void SetTimer(std::int32_t intervalMs, bool enabled) override;
+    void SetIcon(const CursorPicture& picture) override;
     void ProcessPendingMessages() override;
 
     // Events posted to the queue wake the loop; the loop and ProcessPendingMessages drain it.

@@ -106,8 +106,8 @@ start_game "$expected"
 cp "$work/shot.xwd" "$shot"
 echo "the title room is on screen; screenshot in $shot"
 icon_window=$(xwininfo -root -tree | awk -v t="\"$title\":" '$0 ~ t {print $1; exit}')
-xprop -id "$icon_window" _NET_WM_ICON 2>/dev/null | grep -q "Icon (64 x 64)" ||
-    fail "the window has no icon of the game's picture"
+icon=$(xprop -id "$icon_window" _NET_WM_ICON 2>/dev/null | head -1)
+[[ "$icon" == *"Icon (64 x 64)"* ]] || fail "the window has no icon of the game's picture"
 echo "the window shows the game's icon"
 before=$(ticks "$pid")
 sleep "$idle"

@@ -256,6 +256,11 @@ void SdlGameWindow::SetTimer(std::int32_t intervalMs, bool enabled) {
     if (FTimerEnabled && !wasEnabled) FNextTimer = SDL_GetTicks64() + std::uint64_t(intervalMs);
 }
 
+void SdlGameWindow::RefreshPicture() {
+    if (FClosed || FDisplayLost) return;
+    PaintAndPresent(true);
+}
+
 void SdlGameWindow::SetIcon(const CursorPicture& picture) {
     if (FDisplayLost || picture.Width <= 0 || picture.Height <= 0 ||
         picture.Pixels.size() != std::size_t(picture.Width) * std::size_t(picture.Height))

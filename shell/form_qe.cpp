@@ -310,5 +310,8 @@ void TFormQE::PlayMusic(std::int32_t song) {
 }
 
 void TFormQE::StopMusic() {
-    if (FMidiPlayer) FMidiPlayer->StopMusic();
+    if (FSongs)
+        FSongs->StopMusic();
+    else if (FMidiPlayer)
+        FMidiPlayer->StopMusic();
 }

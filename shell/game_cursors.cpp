@@ -9,6 +9,7 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/ac8_palette.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/folders.h"
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
@@ -84,21 +85,16 @@ int LoadGameCursors(platform::GameWindow& window, TAC8Library& library) {
                          "\", which the library does not have";
                 break;
             }
-            TImageNode* node = library.LoadImageNamed(found->second.Image);
+            const TPictureHandle held(library, AC8ImageName(found->second.Image));
             platform::CursorPicture picture;
-            try {
-                const TAC8ImageData& image = *library.GetImageData(node);
+            {
+                const TAC8ImageData& image = *held;
                 if (image.Width() > kMaxCursorSide || image.Height() > kMaxCursorSide) {
-                    library.ReleaseImage(node);
                     damage = "the picture of cursor " + std::to_string(number) + " is too big for a cursor";
                     break;
                 }
                 picture = CursorPictureOf(image, palette, found->second.HotX, found->second.HotY);
-            } catch (...) {
-                library.ReleaseImage(node);
-                throw;
             }
-            library.ReleaseImage(node);
             window.DefineCursor(number, picture);
             ++defined;
         }

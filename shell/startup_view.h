@@ -4,6 +4,8 @@
 // black.
 #include <memory>
 
+#include "engine/graphics/picture_handles.h"
+
 #include "platform/controls.h"
 #include "platform/game_window.h"
 
@@ -25,6 +27,5 @@ public:
 
 private:
     std::unique_ptr<TAC8Library> FLibrary;
-    TImageNode* FNode = nullptr;
-    TAC8ImageData* FPicture = nullptr;
+    TPictureHandle FPicture;
 };

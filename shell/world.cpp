@@ -62,21 +62,13 @@ TWorld::~TWorld() {
 
 void TWorld::CreateViewImage(std::int32_t width, std::int32_t height) {
     ReleaseViewImage();
-    FViewImageNode = FLibrary.CreateImage(AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
-                                          static_cast<std::uint32_t>(height));
-    FViewImage = FLibrary.GetImageData(FViewImageNode);
+    FViewImage = TPictureHandle(TImageHandle::CreateBlank(FLibrary, AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
+                                                          static_cast<std::uint32_t>(height)));
 }
 
-void TWorld::ReleaseViewImage() {
-    if (FViewImageNode == nullptr) return;
-    // A library closed before the world has freed its cache, the view picture with it.
-    if (FLibrary.IsOpen()) {
-        if (FViewImage != nullptr) FLibrary.ReleaseImageData(FViewImageNode);
-        FLibrary.ReleaseImage(FViewImageNode);
-    }
-    FViewImage = nullptr;
-    FViewImageNode = nullptr;
-}
+// A library closed before the world has freed its cache, the view picture with it; the
+// library then knows the node no more and the handle gives nothing back.
+void TWorld::ReleaseViewImage() { FViewImage.Reset(); }
 
 void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
     CreateViewImage(ViewWidth(), ViewHeight());
@@ -93,7 +85,7 @@ void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& bu
 
 TRoom* TWorld::AddRoom(std::unique_ptr<TRoom> room) {
     room->SetWorld(this);
-    return static_cast<TRoom*>(FRooms.Append(std::move(room)));
+    return FRooms.Append(std::move(room));
 }
 
 void TWorld::SetStartRoom(std::string_view name) { FStartRoomName = UpperAscii(name); }
@@ -111,7 +103,7 @@ void TWorld::Begin() {
 
 // --- Navigation ---
 
-TRoom* TWorld::FindRoom(std::string_view name) const { return static_cast<TRoom*>(FRooms.FindByID(name)); }
+TRoom* TWorld::FindRoom(std::string_view name) const { return FRooms.FindByID(name); }
 
 void TWorld::PushRoomByName(std::string_view name) {
     if (TRoom* room = FindRoom(name)) FRoomStack.Push(room);
@@ -161,7 +153,7 @@ bool TWorld::ChangeRoom(std::string_view name) {
         FitViewToRoom(*next);
         UpdateTutorButton(*next);
         RunGuarded(*this, "GoRoom: exception D caught", [&] {
-            next->Draw(FViewImage);
+            next->Draw(FViewImage.Get());
             ShowViewCursor(*next);
         });
 
@@ -231,9 +223,12 @@ void TWorld::UpdateNavButtons(TRoom& room) {
     const bool noNavigation = (room.Flags & kRoomNoNavigation) != 0;
     for (int i = 1; i <= kNavButtonCount; ++i) {
         TNavState state = TNavState::Normal;
-        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0)
+        const std::string_view target = kNavRooms[static_cast<std::size_t>(i - 1)];
+        // A house built without one of its four rooms keeps that button dark rather than
+        // leading to a room that is not there.
+        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0 || FindRoom(target) == nullptr)
             state = TNavState::Disabled;
-        else if (kNavRooms[static_cast<std::size_t>(i - 1)] == room.GetID())
+        else if (target == room.GetID())
             state = TNavState::Current;
         FWindow.SetNavButtonState(i, state);
     }

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/graphics/picture_handles.h"
 #include "foundation/id_list.h"
 #include "hit_box.h"
 #include "room_world.h"
@@ -124,7 +125,7 @@ public:
     void WriteSaved(TStream& s);
 
     // --- State ---
-    TAC8ImageData* GetViewImage() const override { return FViewImage; }
+    TAC8ImageData* GetViewImage() const override { return FViewImage.Get(); }
     TAC8Library* GetImageLibrary() const override { return &FLibrary; }
     std::int16_t GetDefaultCursor() const override { return FDefaultCursor; }
     void SetDefaultCursor(std::int16_t cursor) override { FDefaultCursor = cursor; }
@@ -146,7 +147,7 @@ public:
     // Whether the hourglass shows: busy, or a room's piece of work runs.
     bool ShowsHourglass() const { return FHourglassShown; }
 
-    const TIDList& Rooms() const { return FRooms; }
+    const TTypedNodeList<TRoom, TIDList>& Rooms() const { return FRooms; }
     const TRoomStack& RoomStack() const { return FRoomStack; }
     THitBox* GetCapturedBox() const { return FCapturedBox; }
     const std::u16string& GetPlayerName() const { return FPlayerName; }
@@ -171,11 +172,10 @@ private:
     TAC8Library& FLibrary;
     const TConfig& FConfig;
     TWorldView FView;
-    TImageNode* FViewImageNode = nullptr;
-    TAC8ImageData* FViewImage = nullptr;
+    TPictureHandle FViewImage;
     TRoom* FCurrentRoom = nullptr;
     std::int32_t FTickTotal = 0;
-    TIDList FRooms;
+    TTypedNodeList<TRoom, TIDList> FRooms;
     TRoomStack FRoomStack{this};
     std::string FStartRoomName;
     THitBox* FCapturedBox = nullptr;

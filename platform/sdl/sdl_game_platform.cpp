@@ -12,7 +12,7 @@
 namespace platform {
 
 struct SdlGamePlatform::Impl {
-    explicit Impl(EventQueue& queue) : Waves(Audio, queue), Songs(Audio, queue) {}
+    explicit Impl(EventQueue& queue) : Audio(nullptr, &queue), Waves(Audio, queue), Songs(Audio, queue) {}
     SdlMessageBoxes Boxes;
     SdlAudioDevice Audio;
     SdlWaveOutput Waves;

@@ -23,6 +23,12 @@ SdlGameWindow::SdlGameWindow(const std::u16string& caption, std::int32_t minWidt
     // window manager maximises it.
     SDL_Rect usable{0, 0, 1024, 768};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) usable = SDL_Rect{0, 0, 1024, 768};
+    // A 512 x 320 picture scaled by whole steps needs no graphics card: SDL's own renderer
+    // straight into the window spares the OpenGL driver, which on machines without one is a
+    // software rasteriser of some 60 MB and a thread per core, loaded only to copy pixels.
+    // The environment may still choose otherwise.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     FWindow = SDL_CreateWindow(SdlUtf8(caption).c_str(), usable.x, usable.y, usable.w, usable.h,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (FWindow == nullptr) {

@@ -13,6 +13,7 @@
 
 #include "foundation/config.h"
 #include "foundation/stream.h"
+#include "foundation/text.h"
 #include "platform/headless/fake_printers.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "tests/support/temp_folder.h"
@@ -251,8 +252,12 @@ TEST_F(ConfigFileTest, FailedSaveKeepsTheOldFileReportsAndTakesNoSnapshot) {
     std::filesystem::create_directory(GameFolder() / "Blocked.qel" / "inside");
     EXPECT_FALSE(config.SaveToFile(u"Blocked"));
     ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
-    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text,
-              u"An error was encountered while writing the \"Blocked\" configuration file. The file is probably invalid.");
+    // The usual words, then the path and the system's reason.
+    const std::string text = Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
+    EXPECT_EQ(text.rfind("An error was encountered while writing the \"Blocked\" configuration file. The file is "
+                         "probably invalid.\n\n", 0), 0u) << text;
+    EXPECT_NE(text.find((GameFolder() / "Blocked.qel").string()), std::string::npos) << text;
+    EXPECT_NE(text.find("directory"), std::string::npos) << text;
     EXPECT_TRUE(config.IsModified());
     EXPECT_TRUE(std::filesystem::is_directory(GameFolder() / "Blocked.qel" / "inside"));
     EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
@@ -277,6 +282,16 @@ TEST_F(ConfigFileTest, ASaveRefusedAtAnyStepKeepsTheOldFile) {
     }
     EXPECT_TRUE(config.SaveToFile(u"Kid"));
     EXPECT_NE(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+}
+
+TEST_F(ConfigFileTest, SaveIntoAMissingGameFolderNamesTheFileAndTheCause) {
+    std::filesystem::remove_all(GameFolder());
+    TConfig config;
+    EXPECT_FALSE(config.SaveToFile(u"Kid"));
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    const std::string text = Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
+    EXPECT_NE(text.find((GameFolder() / "Kid.qel").string()), std::string::npos) << text;
+    EXPECT_NE(text.find("No such file or directory"), std::string::npos) << text;
 }
 
 TEST_F(ConfigFileTest, TheLongestValidNameSavesAndLoads) {

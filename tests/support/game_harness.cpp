@@ -81,7 +81,7 @@ void THarnessWindow::PlayMusic(std::int32_t song) {
     if (FSession != nullptr) FSession->Schedule.PlayMusic(song);
 }
 void THarnessWindow::StopMusic() {
-    if (FSession != nullptr) FSession->Player.StopMusic();
+    if (FSession != nullptr) FSession->Schedule.StopMusic();
 }
 
 TGameHarness::TGameHarness(THarnessOptions options)
@@ -313,6 +313,16 @@ std::vector<int> TGameHarness::SoundLog() const {
     if (FSession == nullptr) return log;
     for (const auto& write : FSession->Waves.Writes()) log.push_back(int(write.Bytes) - int(kWaveBaseSamples));
     return log;
+}
+
+const TMidiPlayer& TGameHarness::SongPlayer() {
+    World();
+    return FSession->Player;
+}
+
+std::int64_t TGameHarness::SongEndTime() {
+    World();
+    return FSession->Schedule.SongEndTime();
 }
 
 std::vector<std::string> TGameHarness::SongLog() const {

@@ -25,7 +25,7 @@ TStartupView::~TStartupView() = default;
 
 platform::CursorPicture TStartupView::IconPicture(std::int32_t side) const {
     platform::CursorPicture icon;
-    if (FPicture == nullptr || side <= 0 || FPicture->Width() <= 0 || FPicture->Height() <= 0) return icon;
+    if (!FPicture || side <= 0 || FPicture->Width() <= 0 || FPicture->Height() <= 0) return icon;
     const platform::CanvasPalette palette = FLibrary->GetHPal()->Colours();
     const std::int32_t square = std::min(FPicture->Width(), FPicture->Height());
     const std::int32_t left = (FPicture->Width() - square) / 2;

@@ -68,6 +68,10 @@ public:
 
     // The repeating timer: OnTimer every `intervalMs` while enabled.
     virtual void SetTimer(std::int32_t intervalMs, bool enabled) = 0;
+
+    // The picture the desktop shows for the window (task bar, switcher); a window that has
+    // no such place ignores it.
+    virtual void SetIcon(const CursorPicture& picture) { (void)picture; }
     // Handles the window events waiting now, without waiting for more: what a handler calls
     // when it lets pending messages run.
     virtual void ProcessPendingMessages() = 0;

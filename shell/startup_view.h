@@ -7,6 +7,7 @@
 #include "engine/graphics/picture_handles.h"
 
 #include "platform/controls.h"
+#include "platform/game_window.h"
 
 class TAC8Library;
 class TAC8ImageData;
@@ -21,6 +22,12 @@ public:
     // Drops the picture: its surface first, then the picture the surface was made from; the
     // view paints black afterwards. The destructor does the same.
     void ReleasePicture();
+
+    // The window's icon: the middle square of the loading picture, made `side` pixels square;
+    // empty without a picture.
+    platform::CursorPicture IconPicture(std::int32_t side = kIconSide) const;
+
+    static constexpr std::int32_t kIconSide = 64;
 
 private:
     std::unique_ptr<TAC8Library> FLibrary;

@@ -36,6 +36,7 @@ int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& argu
     startServices.ShowStartWindow = [&](std::unique_ptr<TAC8Library> library) {
         window = &sdl.OpenWindow(u"Brindle's House", kWideLayoutWidth, kGarlandHeight);
         loading = std::make_unique<TStartupView>(std::move(library));
+        window->SetIcon(loading->IconPicture());
         window->Controls().Add(*loading);
         window->Show();
         window->ProcessPendingMessages();

@@ -25,6 +25,7 @@ SdlGamePlatform::SdlGamePlatform() : FImpl(std::make_unique<Impl>(FQueue)) {}
 SdlGamePlatform::~SdlGamePlatform() {
     if (FImpl->Window) FImpl->Window->SetEventQueue(nullptr);
     FImpl->Boxes.SetParent(nullptr);
+    FImpl->Boxes.SetRefresh(nullptr);
     FImpl.reset();
 }
 
@@ -74,6 +75,7 @@ GameWindow& SdlGamePlatform::OpenWindow(const std::u16string& caption, std::int3
         PassHangUpOn();
         FImpl->Window->SetEventQueue(&FQueue);
         FImpl->Boxes.SetParent(FImpl->Window->Handle());
+        FImpl->Boxes.SetRefresh([window = FImpl->Window.get()] { window->RefreshPicture(); });
     }
     return *FImpl->Window;
 }

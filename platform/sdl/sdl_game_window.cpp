@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/sdl_text.h"
 
@@ -259,6 +260,24 @@ void SdlGameWindow::SetTimer(std::int32_t intervalMs, bool enabled) {
     const bool wasEnabled = FTimerEnabled;
     FTimerEnabled = enabled && intervalMs > 0 && !FClosed;
     if (FTimerEnabled && !wasEnabled) FNextTimer = SDL_GetTicks64() + std::uint64_t(intervalMs);
+}
+
+void SdlGameWindow::RefreshPicture() {
+    if (FClosed || FDisplayLost) return;
+    PaintAndPresent(true);
+}
+
+void SdlGameWindow::SetIcon(const CursorPicture& picture) {
+    if (FDisplayLost || picture.Width <= 0 || picture.Height <= 0 ||
+        picture.Pixels.size() != std::size_t(picture.Width) * std::size_t(picture.Height))
+        return;
+    // SDL copies the pixels; the surface only lends them for the call.
+    std::vector<std::uint32_t> pixels = picture.Pixels;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), picture.Width, picture.Height, 32,
+                                                              picture.Width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) return;
+    SDL_SetWindowIcon(FWindow, surface);
+    SDL_FreeSurface(surface);
 }
 
 void SdlGameWindow::SetEventQueue(EventQueue* queue) {

@@ -46,6 +46,9 @@ public:
     KeyboardState Keyboard() const override;
 
     void SetTimer(std::int32_t intervalMs, bool enabled) override;
+    void SetIcon(const CursorPicture& picture) override;
+    // Shows the whole picture again now, painting what is invalid first.
+    void RefreshPicture();
     void ProcessPendingMessages() override;
 
     // Events posted to the queue wake the loop; the loop and ProcessPendingMessages drain it.

@@ -41,7 +41,10 @@ MessageAnswer SdlMessageBoxes::Show(const std::u16string& caption, const std::u1
     data.numbuttons = static_cast<int>(list.size());
     data.buttons = list.data();
     int answer = -1;
-    if (SDL_ShowMessageBox(&data, &answer) != 0 || answer < 0) return MessageAnswer::Closed;
+    if (FRefresh) FRefresh();
+    const int shown = SDL_ShowMessageBox(&data, &answer);
+    if (FRefresh) FRefresh();
+    if (shown != 0 || answer < 0) return MessageAnswer::Closed;
     return static_cast<MessageAnswer>(answer);
 }
 

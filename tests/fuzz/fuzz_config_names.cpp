@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     make();
 
-    TConfigFileManager manager;
+    configutil::TConfigFileManager manager;
     manager.ScanConfigFiles();
     const auto& items = manager.GetItems();
     if (items.empty()) __builtin_trap();

@@ -10,6 +10,7 @@
 #include "shell/startup_view.h"
 #include "shell/strings/game_string.h"
 #include "tests/shell/main_window_fixture.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/temp_game_folder.h"
 
 using platform::MessageAnswer;
@@ -185,6 +186,23 @@ TEST_F(ProgramStartTest, TheLoadingWindowGivesBackItsSurfaceAndItsPicture) {
 
     library->ReleaseImageData(node);
     library->ReleaseImage(node);
+}
+
+TEST(WindowIcon, TheMiddleSquareOfTheLoadingPictureMadeIconSized) {
+    testing_support::TempFolder folder;
+    // Three squares side by side: only the middle one is the icon.
+    SaveAC8Library(folder.Path() / "QEstart.ac8", main_window_test::RevealingPalette(),
+                   {main_window_test::Cells("loading", 10, 10, 3, 1, 5, 1, 0)});
+    auto library = std::make_unique<TAC8Library>();
+    library->Open(folder.Path() / "QEstart.ac8");
+    const TStartupView view(std::move(library));
+    const platform::CursorPicture icon = view.IconPicture();
+    ASSERT_EQ(icon.Width, TStartupView::kIconSide);
+    ASSERT_EQ(icon.Height, TStartupView::kIconSide);
+    ASSERT_EQ(icon.Pixels.size(), std::size_t(64 * 64));
+    for (const std::uint32_t pixel : icon.Pixels) ASSERT_EQ(pixel, 0xFF000000u | main_window_test::Shown(6));
+    // Without a picture there is no icon, and the window keeps the desktop's default.
+    EXPECT_TRUE(TStartupView(nullptr).IconPicture().Pixels.empty());
 }
 
 }  // namespace

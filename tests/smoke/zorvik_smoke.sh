@@ -6,6 +6,7 @@
 #     a desktop session does at logout: the game must end without a question and save;
 #  2. the same with SIGHUP;
 #  3. the display server goes away under the game: it must end and save all the same.
+# The first run also checks that the window carries the game's icon.
 # On any failure the game is killed with SIGKILL (it must never outlive the test) and the
 # last screenshot is kept beside the good one as "<screenshot>-failed.xwd".
 # Usage: zorvik_smoke.sh <zorvik> <smoke_game_tool> <screenshot file> [idle seconds]
@@ -104,6 +105,10 @@ start_server
 start_game "$expected"
 cp "$work/shot.xwd" "$shot"
 echo "the title room is on screen; screenshot in $shot"
+icon_window=$(xwininfo -root -tree | awk -v t="\"$title\":" '$0 ~ t {print $1; exit}')
+icon=$(xprop -id "$icon_window" _NET_WM_ICON 2>/dev/null | head -1)
+[[ "$icon" == *"Icon (64 x 64)"* ]] || fail "the window has no icon of the game's picture"
+echo "the window shows the game's icon"
 before=$(ticks "$pid")
 sleep "$idle"
 after=$(ticks "$pid")

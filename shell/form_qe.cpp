@@ -82,6 +82,7 @@ TFormQE::TFormQE(TFormQEServices services, std::vector<std::string> arguments)
     FWindow.OnIdle = [this] { Idle(); };
     FWindow.OnResize = [this] { Resize(); };
     FWindow.OnCloseQuery = [this] { return CloseQuery(); };
+    FWindow.OnEndSession = [this] { EndSession(); };
     FWindow.SetCaption(u"Brindle's House");
     Resize();
 }
@@ -92,6 +93,7 @@ TFormQE::~TFormQE() {
     FWindow.OnIdle = nullptr;
     FWindow.OnResize = nullptr;
     FWindow.OnCloseQuery = nullptr;
+    FWindow.OnEndSession = nullptr;
     // The world first: its end leaves the room and saves the game, which may still use the
     // sound list, the button pictures and the configuration.
     FWorld.reset();
@@ -269,6 +271,12 @@ void TFormQE::Idle() {
 bool TFormQE::CloseQuery() {
     if (!FWorld || (FWorld->GetFlags() & kWorldQuit) != 0) return true;
     return AskYesNo(kApplicationTitle, GameString(GameStringReallyQuit));
+}
+
+void TFormQE::EndSession() {
+    // As a confirmed close: the world's end leaves the room and saves the game.
+    if (FWorld) FWorld->SetQuit();
+    FWindow.RequestClose();
 }
 
 void TFormQE::SetCaption(const std::u16string& caption) { FWindow.SetCaption(caption); }

@@ -107,7 +107,7 @@ void TRoom::AnchorNumberedBoxes() {
 
 TTimerScriptInfo* TRoom::AddTimer(std::uint8_t code, std::int32_t delay) {
     auto timer = std::make_unique<TTimerScriptInfo>(code, World().GetTickTotal() + delay);
-    return static_cast<TTimerScriptInfo*>(FTimers.Append(std::move(timer)));
+    return FTimers.Append(std::move(timer));
 }
 
 TTimerScriptInfo* TRoom::FindTimer(std::uint8_t code) const {
@@ -145,7 +145,7 @@ void TRoom::ProcessTimers(std::int32_t now) {
 
 TFrameSet* TRoom::AddFrameSet(std::unique_ptr<TFrameSet> frameSet) {
     frameSet->X -= ScrollOffset;
-    return static_cast<TFrameSet*>(FFrameSets.Append(std::move(frameSet)));
+    return FFrameSets.Append(std::move(frameSet));
 }
 
 THitBox* TRoom::FindHitBox(std::string_view name) const { return FHitBoxes.FindBox(name); }
@@ -185,4 +185,4 @@ void TRoom::ReleaseGraphics(bool) {
     SetBackground(nullptr);
 }
 
-TImageNode* TRoom::GetBackground() const { return FBackground; }
+TImageNode* TRoom::GetBackground() const { return FBackground.Node(); }

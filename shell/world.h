@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/graphics/picture_handles.h"
 #include "foundation/id_list.h"
 #include "hit_box.h"
 #include "room_world.h"
@@ -40,6 +41,15 @@ inline constexpr std::uint16_t kWorldActive = 0x0400;
 // each room with AddRoom and names the start room with SetStartRoom.
 using TRoomBuilder = std::function<void(class TWorld&)>;
 
+// Why the end of a world leaves the saved game as it was.
+enum class TKeepSavedGame {
+    None,
+    RoomsMissing,    // the file holds records of rooms this world does not have
+    RoomsNotLoaded   // the init script failed: the world's rooms are not the game's
+};
+// The message that says why the game was not saved; empty for None.
+std::u16string KeptSavedGameText(TKeepSavedGame reason);
+
 class TWorld final : public TRoomWorld {
 public:
     // The view at 512 by 320, no rooms. The window, library and configuration outlive
@@ -53,7 +63,8 @@ public:
     // --- Start ---
     // Makes the view picture, builds the rooms and reads the player's saved game. A saved
     // game that cannot be read is moved aside ("<name>.qeg.bad") and the error passes on (a
-    // start-up failure); the end of such a world saves nothing.
+    // start-up failure); the end of such a world saves nothing. Rooms that fail to build leave
+    // the saved game as it was.
     void OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms);
     // Takes the room (the world sets itself as its world).
     TRoom* AddRoom(std::unique_ptr<TRoom> room);
@@ -104,12 +115,17 @@ public:
     // Writes the whole game through a temporary file; a failure shows "Game Save Problem"
     // and leaves the previous file as it was.
     void SaveGame();
-    // Reads the header, then each room's record that the file's version holds.
-    void ReadSaved(TStream& s);
+    // Reads the header, then each room's record that the file's version holds; false when
+    // the header was not ours (nothing read).
+    bool ReadSaved(TStream& s);
+    // The end of this world writes nothing (and says why, when the file is there).
+    void KeepSavedGame(TKeepSavedGame reason);
+    TKeepSavedGame KeepReason() const { return FKeepReason; }
+    bool SavesOnEnd() const { return FSaveOnEnd; }
     void WriteSaved(TStream& s);
 
     // --- State ---
-    TAC8ImageData* GetViewImage() const override { return FViewImage; }
+    TAC8ImageData* GetViewImage() const override { return FViewImage.Get(); }
     TAC8Library* GetImageLibrary() const override { return &FLibrary; }
     std::int16_t GetDefaultCursor() const override { return FDefaultCursor; }
     void SetDefaultCursor(std::int16_t cursor) override { FDefaultCursor = cursor; }
@@ -131,7 +147,7 @@ public:
     // Whether the hourglass shows: busy, or a room's piece of work runs.
     bool ShowsHourglass() const { return FHourglassShown; }
 
-    const TIDList& Rooms() const { return FRooms; }
+    const TTypedNodeList<TRoom, TIDList>& Rooms() const { return FRooms; }
     const TRoomStack& RoomStack() const { return FRoomStack; }
     THitBox* GetCapturedBox() const { return FCapturedBox; }
     const std::u16string& GetPlayerName() const { return FPlayerName; }
@@ -150,16 +166,16 @@ private:
     void ShowViewCursor(TRoom& room);
     void ViewPaint(platform::ControlCanvas& canvas);
     bool ReadHeader(TStream& s);
+    void ReportKeptSavedGame();
 
     TWorldWindow& FWindow;
     TAC8Library& FLibrary;
     const TConfig& FConfig;
     TWorldView FView;
-    TImageNode* FViewImageNode = nullptr;
-    TAC8ImageData* FViewImage = nullptr;
+    TPictureHandle FViewImage;
     TRoom* FCurrentRoom = nullptr;
     std::int32_t FTickTotal = 0;
-    TIDList FRooms;
+    TTypedNodeList<TRoom, TIDList> FRooms;
     TRoomStack FRoomStack{this};
     std::string FStartRoomName;
     THitBox* FCapturedBox = nullptr;
@@ -178,4 +194,5 @@ private:
     // world write the game (a world whose rooms failed to build, or whose saved game failed
     // to load, would overwrite the child's game with fresh or half-read rooms).
     bool FSaveOnEnd = false;
+    TKeepSavedGame FKeepReason = TKeepSavedGame::None;
 };

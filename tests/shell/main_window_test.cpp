@@ -238,6 +238,23 @@ TEST_F(MainWindowTest, EndingTheWindowSavesTheGame) {
     EXPECT_EQ(World().GetSavedState(), 1);
 }
 
+TEST_F(MainWindowTest, TheSessionEndingClosesWithoutAskingAndSavesTheRoomLeft) {
+    ASSERT_TRUE(Create());
+    const TPoint play = ViewPoint(*Form, 150, 150);
+    Window.Click(play.X, play.Y);
+    ASSERT_EQ(RoomName(), "LIVING");
+    // Nobody would answer: a question here would lose the game when the session kills us.
+    Boxes.Boxes.SetDefaultAnswer(MessageAnswer::No);
+    Window.EndSession();
+    EXPECT_TRUE(Window.Closed());
+    EXPECT_TRUE(Boxes.Boxes.Shown().empty());
+    EXPECT_TRUE(World().GetFlags() & kWorldQuit);
+    const std::string savePath = World().SavePath();
+    Form.reset();
+    EXPECT_TRUE(std::filesystem::exists(savePath));
+    EXPECT_TRUE(Boxes.Boxes.Shown().empty());
+}
+
 TEST_F(MainWindowTest, ButtonClicksAreIgnoredWhileTheWorldIsBusy) {
     ASSERT_TRUE(Create());
     World().FindRoom("LIVING")->Flags |= kRoomSnapEnabled;

@@ -10,6 +10,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "engine/graphics/picture_handles.h"
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
 #include "foundation/text.h"
@@ -37,21 +38,9 @@ TIndexedPicture PictureOf(const TAC8ImageData& image, const std::string& name) {
 }
 
 // A library picture held for as long as it is drawn from.
-class THeld {
+class THeld : public TPictureHandle {
 public:
-    THeld(TAC8Library& library, const char* name) : FLibrary(library), FNode(library.LoadImageNamed(name)) {
-        FImage = library.GetImageData(FNode);
-    }
-    ~THeld() {
-        FLibrary.ReleaseImageData(FNode);
-        FLibrary.ReleaseImage(FNode);
-    }
-    const TAC8ImageData& operator*() const { return *FImage; }
-
-private:
-    TAC8Library& FLibrary;
-    TImageNode* FNode;
-    TAC8ImageData* FImage = nullptr;
+    THeld(TAC8Library& library, const char* name) : TPictureHandle(library, AC8ImageName(name)) {}
 };
 
 // The main window at 800 by 600 with the title screen in its play area: the tiled
@@ -131,12 +120,9 @@ int main(int argc, char** argv) {
         {
             TAC8Library library;
             library.Open(dat / "Zorvik.ac8");
-            TImageNode* node = library.CreateImage("mainwin", 800, 600);
-            TAC8ImageData& window = *library.GetImageData(node);
-            DrawMainWindow(library, game.View(), window);
-            WriteIndexedPng(output / "mainwin.png", PictureOf(window, "mainwin"), palette);
-            library.ReleaseImageData(node);
-            library.ReleaseImage(node);
+            const TPictureHandle window(TImageHandle::CreateBlank(library, "mainwin", 800, 600));
+            DrawMainWindow(library, game.View(), *window);
+            WriteIndexedPng(output / "mainwin.png", PictureOf(*window, "mainwin"), palette);
         }
         visit("GIFT", "gift");
         visit("MGTEXT", "mgtext");

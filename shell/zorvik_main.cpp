@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         // Anything the game's own handlers did not catch: said plainly, never a silent end.
         std::fprintf(stderr, "zorvik: %s\n", error.what());
-        ShowInfo(kApplicationTitle, Utf8ToUtf16(error.what()));
+        ShowInfo(kApplicationTitle, UnexpectedErrorText(error));
     }
     platform::InstallMessageBoxes(nullptr);
     ClearPaths();

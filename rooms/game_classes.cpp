@@ -1,6 +1,7 @@
 #include "rooms/game_classes.h"
 
 #include "foundation/node_factory.h"
+#include "rooms/tree/register_tree.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -10,4 +11,5 @@ void RegisterGameClasses() {
     RegisterFoundationNodeClasses();
     RegisterShellNodeClasses();
     RegisterGenericRoomKinds();
+    RegisterTreeRoom();
 }

@@ -17,6 +17,7 @@
 #include "platform/posix/known_folders.h"
 #include "platform/posix/posix_single_instance.h"
 #include "platform/sdl/sdl_game_platform.h"
+#include "rooms/game_classes.h"
 #include "shell/application_title.h"
 #include "shell/form_qe.h"
 #include "shell/game_cursors.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     platform::InstallKnownFolders(&knownFolders);
     platform::InstallKeyStore(&keyStore);
     platform::InstallPrinters(&printers);
+    RegisterGameClasses();
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     int result = 1;

@@ -15,6 +15,7 @@
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/headless_song_output.h"
 #include "platform/headless/headless_wave_output.h"
+#include "rooms/game_classes.h"
 #include "shell/room.h"
 #include "shell/shell_node_classes.h"
 #include "shell/songs.h"
@@ -89,8 +90,7 @@ TGameHarness::TGameHarness(THarnessOptions options)
     : FOptions(std::move(options)), FClock(std::make_unique<platform::FakeClock>()) {
     if (!FOptions.BuildRooms) FOptions.BuildRooms = BuildTestHouse;
     if (!FOptions.WriteLibrary) FOptions.WriteLibrary = WriteTestHouseLibrary;
-    RegisterFoundationNodeClasses();
-    RegisterShellNodeClasses();
+    RegisterGameClasses();
     const std::filesystem::path data = FFolder.Path() / "dat";
     if (!FOptions.ContentFolder.empty()) {
         std::filesystem::copy(FOptions.ContentFolder, data,

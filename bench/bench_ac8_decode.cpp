@@ -2,10 +2,19 @@
 // (room backgrounds of 512 x 320 and smaller sprites) read and decoded as the library does
 // when an image loads, against the same pixels decoded from PNG with libpng, and against a
 // plain memcpy of the pixels (the limit). All three report bytes of pixels per second.
+// Beside it the game's own library as the build made it, against memcpy and LZ4 high
+// compression of the same pixels (a fast general decoder, the peer). ZORVIK_BENCH_LIBRARY
+// names another library file to measure in its place.
 #include <benchmark/benchmark.h>
+#include <lz4.h>
+#include <lz4hc.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
+
+#include "engine/graphics/ac8_library.h"
 
 #include "engine/graphics/ac8_image.h"
 #include "foundation/stream.h"
@@ -100,5 +109,109 @@ void BM_Memcpy(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * c.PixelBytes);
 }
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+
+// The game library: its records, where each starts, and the decoded pixels of each.
+struct TGameLibrary {
+    TMemoryStream File;
+    std::vector<std::int64_t> Offsets;
+    std::vector<std::vector<std::uint8_t>> Pixels;
+    std::int64_t PixelBytes = 0;
+    std::string Error;
+};
+
+TGameLibrary& GameLibrary() {
+    static TGameLibrary library = [] {
+        TGameLibrary l;
+        const char* chosen = std::getenv("ZORVIK_BENCH_LIBRARY");
+        const std::filesystem::path path = chosen != nullptr ? chosen : ZORVIK_BUILT_DAT "/Zorvik.ac8";
+        try {
+            const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+            l.File.Write(bytes.data(), bytes.size());
+            std::int64_t position = AC8FileHeaderSize + AC8PaletteSize;
+            while (position < l.File.Size()) {
+                l.File.Seek(position);
+                const TAC8RecordLayout layout = ReadRecordLayout(l.File);
+                l.Offsets.push_back(position);
+                position += layout.RecordSize();
+            }
+            for (const std::int64_t offset : l.Offsets) {
+                l.File.Seek(offset);
+                TAC8Image image;
+                image.LoadFromStream(l.File);
+                image.DecodeAll();
+                const std::size_t n = std::size_t((image.Width() + 3) / 4 * 4) * image.Height();
+                l.Pixels.emplace_back(image.Pixels(), image.Pixels() + n);
+                l.PixelBytes += std::int64_t(n);
+            }
+        } catch (const std::exception& e) {
+            l.Error = path.string() + ": " + e.what();
+        }
+        return l;
+    }();
+    return library;
+}
+
+void BM_GameLibraryDecode(benchmark::State& state) {
+    TGameLibrary& l = GameLibrary();
+    if (!l.Error.empty()) return state.SkipWithError(l.Error.c_str());
+    for (auto _ : state) {
+        for (const std::int64_t offset : l.Offsets) {
+            l.File.Seek(offset);
+            TAC8Image image;
+            image.LoadFromStream(l.File);
+            image.DecodeAll();
+            benchmark::DoNotOptimize(image.Pixels());
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * l.PixelBytes);
+    state.counters["pictures"] = double(l.Offsets.size());
+    state.counters["file_bytes"] = double(l.File.Size());
+}
+BENCHMARK(BM_GameLibraryDecode)->Unit(benchmark::kMicrosecond);
+
+void BM_GameLibraryMemcpy(benchmark::State& state) {
+    TGameLibrary& l = GameLibrary();
+    if (!l.Error.empty()) return state.SkipWithError(l.Error.c_str());
+    std::vector<std::vector<std::uint8_t>> targets;
+    for (const auto& p : l.Pixels) targets.emplace_back(p.size(), 0);
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < l.Pixels.size(); ++i) {
+            std::memcpy(targets[i].data(), l.Pixels[i].data(), l.Pixels[i].size());
+            benchmark::DoNotOptimize(targets[i].data());
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * l.PixelBytes);
+}
+BENCHMARK(BM_GameLibraryMemcpy)->Unit(benchmark::kMicrosecond);
+
+// Each picture's pixels compressed on their own, as a library would store them.
+void BM_GameLibraryLz4HighCompression(benchmark::State& state) {
+    TGameLibrary& l = GameLibrary();
+    if (!l.Error.empty()) return state.SkipWithError(l.Error.c_str());
+    std::vector<std::vector<char>> packed;
+    std::size_t packedBytes = 0;
+    for (const auto& p : l.Pixels) {
+        std::vector<char> out(std::size_t(LZ4_compressBound(int(p.size()))));
+        const int n = LZ4_compress_HC(reinterpret_cast<const char*>(p.data()), out.data(), int(p.size()),
+                                      int(out.size()), LZ4HC_CLEVEL_MAX);
+        out.resize(std::size_t(n));
+        packedBytes += out.size();
+        packed.push_back(std::move(out));
+    }
+    std::vector<std::vector<char>> targets;
+    for (const auto& p : l.Pixels) targets.emplace_back(p.size());
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < packed.size(); ++i) {
+            const int n = LZ4_decompress_safe(packed[i].data(), targets[i].data(), int(packed[i].size()),
+                                              int(targets[i].size()));
+            if (n != int(l.Pixels[i].size())) return state.SkipWithError("LZ4 decoding failed");
+            benchmark::DoNotOptimize(targets[i].data());
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * l.PixelBytes);
+    state.counters["stored_bytes"] = double(packedBytes);
+}
+BENCHMARK(BM_GameLibraryLz4HighCompression)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

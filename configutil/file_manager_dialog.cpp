@@ -5,6 +5,7 @@
 #include "configutil/utility_texts.h"
 #include "foundation/common.h"
 #include "foundation/config.h"
+#include "foundation/config_name.h"
 #include "foundation/messages.h"
 #include "foundation/text.h"
 
@@ -51,6 +52,7 @@ void TFileManagerDialog::UpdateControls() {
     FView.CanDelete = FManager.CanDelete();
     FView.CanRename = FManager.CanRename();
     FView.CanSaveAsNew = FManager.CanSaveAsNew();
+    FView.NewNameProblem = NameProblemText(ConfigNameProblem(FManager.NewNameText));
 }
 
 void TFileManagerDialog::ListClick(std::int32_t index) {
@@ -79,8 +81,9 @@ void TFileManagerDialog::OpenSelectedClick() {
         FManager.LastLoaded = FConfig.Name;
         Bind(nullptr, false);
         if (!loaded)
-            ShowInfo(u"Open Configuration",
-                     u"The configuration \"" + name + u"\" could not be read completely. Its file is probably invalid.");
+            ShowInfo(u"Open Configuration", u"The configuration \"" + name +
+                                                u"\" could not be read completely. Its file is probably invalid.\n\n" +
+                                                Utf8ToUtf16(TConfig::ConfigPath(name)));
     });
 }
 
@@ -100,7 +103,7 @@ void TFileManagerDialog::SaveAsNewClick() {
             TFileManagerDialog& Dialog;
             ~Rebind() { Dialog.Bind(nullptr, false); }
         } rebind{*this};
-        FManager.SaveConfigAs(FManager.GetNewName(), FConfig);
+        FManager.SaveConfigAs(FManager.GetNewName(), FConfig, true);
     });
 }
 

@@ -16,6 +16,7 @@ struct TFileManagerView {
     std::int32_t Selection = -1;        // selected list item, -1 for none
     std::u16string CurrentName;         // "Most recently loaded:"
     std::u16string Changed;             // "Yes" or "No"
+    std::u16string NewNameProblem;      // why the typed name is refused, beside the field; empty when usable
     bool CanOpen = false, CanSaveToSelected = false, CanDelete = false, CanRename = false,
          CanSaveAsNew = false;
 };

@@ -76,6 +76,23 @@ const std::array<std::u16string, 13> kTagCaptions{
     u"God Jul / Tomte (Swedish)",
 };
 
+std::u16string LauncherComment(std::u16string_view stem) {
+    return u"Play \"Quorvel!\" with the configuration \"" + std::u16string(stem) + u"\"";
+}
+
+std::u16string NameProblemText(TConfigNameProblem problem) {
+    switch (problem) {
+        case TConfigNameProblem::None:
+        case TConfigNameProblem::Empty: return {};
+        case TConfigNameProblem::Dots: return u"\".\" and \"..\" cannot be names.";
+        case TConfigNameProblem::BadCharacter: return u"A name cannot hold / \\ \" or control characters.";
+        case TConfigNameProblem::BadText: return u"This name holds a character that cannot be stored.";
+        case TConfigNameProblem::TooLong: return u"This name is too long.";
+        case TConfigNameProblem::GameSwitch: return u"Nosound, Nomidi and Nowave are the game's switches, not names.";
+    }
+    return {};
+}
+
 const TFileManagerHints kFileManagerHints{
     u"Select from the list a configuration file to open, then click\n"
     u"this button to load it in as the current configuration.",

@@ -3,6 +3,9 @@
 // and the file manager's hints. Line breaks are "\n".
 #include <array>
 #include <string>
+#include <string_view>
+
+#include "foundation/config_name.h"
 
 namespace configutil {
 
@@ -17,6 +20,12 @@ extern const std::array<std::u16string, 11> kHelpTexts;
 extern const std::array<std::u16string, 13> kTagCaptions;
 // The tag indices as the page lists them, top to bottom.
 inline constexpr std::array<int, 13> kTagDisplayOrder{4, 0, 5, 8, 11, 6, 3, 7, 12, 9, 2, 1, 10};
+
+// The comment of a configuration's desktop launcher.
+std::u16string LauncherComment(std::u16string_view stem);
+// Why the file manager refuses a typed name, shown beside the name field; empty for a
+// usable name and for an empty field (nothing to explain there).
+std::u16string NameProblemText(TConfigNameProblem problem);
 
 // Hints of the file manager's controls.
 struct TFileManagerHints {

@@ -48,7 +48,7 @@ namespace {
 // The game-folder file of a configuration name with the given extension.
 std::string GameFilePath(std::u16string_view name, const char* extension) {
     if (!IsValidConfigName(name)) return {};
-    const std::string fileName = Utf16ToUtf8(CapitaliseFirst(TrimConfigName(name))) + extension;
+    const std::string fileName = Utf16ToUtf8(ConfigStem(name)) + extension;
     const std::string& folder = Folders().GameFolder;
     if (auto found = FindFileNoCase(folder, fileName)) return found->string();
     return folder + fileName;
@@ -124,13 +124,16 @@ bool TConfig::SaveToFile(std::u16string_view name) {
     if (!name.empty()) Name = name;
     try {
         const std::string path = ConfigPath(Name);
-        if (path.empty()) throw VekException("Invalid configuration name.");
+        if (path.empty()) throw VekException("\"" + Utf16ToUtf8(Name) + "\" cannot be the name of a configuration.");
         TMemoryStream bytes;
         WriteToStream(bytes);
         WriteFileAtomically(path, bytes.Bytes());
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        // The cause and the path after the usual words, so a parent can mend a missing or
+        // read-only game folder.
         ShowInfo(u"Writing Config", u"An error was encountered while writing the \"" + std::u16string(name) +
-                                        u"\" configuration file. The file is probably invalid.");
+                                        u"\" configuration file. The file is probably invalid.\n\n" +
+                                        Utf8ToUtf16(error.what()));
         return false;
     }
     TakeSnapshot();

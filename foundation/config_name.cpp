@@ -1,6 +1,7 @@
 #include "config_name.h"
 
 #include "common.h"
+#include "file_lookup.h"
 #include "text.h"
 
 namespace {
@@ -23,17 +24,35 @@ bool HasUnpairedSurrogate(std::u16string_view s) {
     }
     return false;
 }
+
+// The game compares its arguments upper-cased with its switches before it looks for a
+// configuration, so a configuration of such a name could never be started.
+bool IsGameSwitch(std::u16string_view trimmed) {
+    const std::u16string word = UpperAscii(trimmed);
+    return word == u"NOSOUND" || word == u"NOMIDI" || word == u"NOWAVE";
+}
 }  // namespace
 
 std::u16string TrimConfigName(std::u16string_view name) { return TrimBlanks(name); }
 
-bool IsValidConfigName(std::u16string_view name) {
-    const std::u16string trimmed = TrimConfigName(name);
-    if (trimmed.empty() || trimmed == u"." || trimmed == u"..") return false;
-    for (char16_t c : trimmed) {
-        if (c == u'/' || c == u'\\' || c == u'"' || IsControl(c)) return false;
-    }
-    if (HasUnpairedSurrogate(trimmed)) return false;
-    const std::string launcher = "Zorvik for " + Utf16ToUtf8(trimmed) + ".desktop";
-    return launcher.size() <= kMaxFileNameBytes;
+std::u16string ConfigStem(std::u16string_view name) { return CapitaliseFirst(TrimConfigName(name)); }
+
+bool SameConfigName(std::u16string_view a, std::u16string_view b) {
+    return FoldFileNameCase(Utf16ToUtf8(ConfigStem(a))) == FoldFileNameCase(Utf16ToUtf8(ConfigStem(b)));
 }
+
+TConfigNameProblem ConfigNameProblem(std::u16string_view name) {
+    const std::u16string trimmed = TrimConfigName(name);
+    if (trimmed.empty()) return TConfigNameProblem::Empty;
+    if (trimmed == u"." || trimmed == u"..") return TConfigNameProblem::Dots;
+    for (char16_t c : trimmed) {
+        if (c == u'/' || c == u'\\' || c == u'"' || IsControl(c)) return TConfigNameProblem::BadCharacter;
+    }
+    if (HasUnpairedSurrogate(trimmed)) return TConfigNameProblem::BadText;
+    const std::string launcher = "Zorvik for " + Utf16ToUtf8(trimmed) + ".desktop";
+    if (launcher.size() > kMaxFileNameBytes) return TConfigNameProblem::TooLong;
+    if (IsGameSwitch(trimmed)) return TConfigNameProblem::GameSwitch;
+    return TConfigNameProblem::None;
+}
+
+bool IsValidConfigName(std::u16string_view name) { return ConfigNameProblem(name) == TConfigNameProblem::None; }

@@ -50,6 +50,16 @@ TFileStream::TFileStream(const std::filesystem::path& path, Mode mode) : FPath(p
         throw VekException(std::string(mode == Mode::ReadOnly ? "Cannot open file \"" : "Cannot create file \"") +
                            path.string() + "\": " + std::strerror(errno));
     }
+    if (mode == Mode::ReadOnly) {
+        // Data files do not change under a running game: their size is taken once.
+        const long end = std::fseek(FFile, 0, SEEK_END) == 0 ? std::ftell(FFile) : -1;
+        if (end < 0 || std::fseek(FFile, 0, SEEK_SET) != 0) {
+            std::fclose(FFile);
+            FFile = nullptr;
+            throw VekException("Cannot read file \"" + path.string() + "\".");
+        }
+        FSize = end;
+    }
 }
 
 TFileStream::~TFileStream() {
@@ -58,6 +68,7 @@ TFileStream::~TFileStream() {
 
 std::size_t TFileStream::Read(void* buffer, std::size_t count) {
     const std::size_t n = std::fread(buffer, 1, count, FFile);
+    FPosition += static_cast<std::int64_t>(n);
     if (n < count && std::ferror(FFile))
         throw VekException("Cannot read file \"" + FPath.string() + "\".");
     return n;
@@ -67,21 +78,20 @@ void TFileStream::Write(const void* buffer, std::size_t count) {
     if (count == 0) return;
     if (std::fwrite(buffer, 1, count, FFile) != count)
         throw VekException("Cannot write file \"" + FPath.string() + "\".");
+    FPosition += static_cast<std::int64_t>(count);
+    if (FPosition > FSize) FSize = FPosition;
 }
 
-std::int64_t TFileStream::Size() const {
-    const long here = std::ftell(FFile);
-    std::fseek(FFile, 0, SEEK_END);
-    const long end = std::ftell(FFile);
-    std::fseek(FFile, here, SEEK_SET);
-    return end;
-}
+std::int64_t TFileStream::Size() const { return FSize; }
 
-std::int64_t TFileStream::Position() const { return std::ftell(FFile); }
+std::int64_t TFileStream::Position() const { return FPosition; }
 
 void TFileStream::Seek(std::int64_t position) {
-    if (position < 0 || position > Size() || std::fseek(FFile, static_cast<long>(position), SEEK_SET) != 0)
-        throw VekException("Stream seek out of range.");
+    if (position < 0 || position > FSize) throw VekException("Stream seek out of range.");
+    // Reading on from where the last read ended keeps the C library's buffer.
+    if (position == FPosition) return;
+    if (std::fseek(FFile, static_cast<long>(position), SEEK_SET) != 0) throw VekException("Stream seek out of range.");
+    FPosition = position;
 }
 
 void TFileStream::Flush() {

@@ -72,6 +72,10 @@ public:
 private:
     std::FILE* FFile = nullptr;
     std::filesystem::path FPath;
+    // Kept here rather than asked of the C library: a library index walks hundreds of
+    // records, and every ftell or seek to the end would be a system call.
+    std::int64_t FSize = 0;
+    std::int64_t FPosition = 0;
 };
 
 // Whole-file helpers over TFileStream.

@@ -14,4 +14,14 @@ namespace platform {
 bool ReplaceFileContents(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                          std::string& error);
 
+// Removes the temporary files of replaces that never finished (".zorvik-<pid>-<n>-<n>.tmp",
+// left by a program killed half-way) from the folder, except those of a process that still
+// runs and may be writing. Returns how many were removed.
+int RemoveLeftoverReplaceFiles(const std::filesystem::path& folder);
+
+// For tests of failed saves, which cannot rely on permissions (root may write anywhere): the
+// next replaces fail at this step as if the system had refused it, until set back to None.
+enum class ReplaceStep { None, Create, Write, Flush, Rename };
+void FailReplacesAt(ReplaceStep step);
+
 }  // namespace platform

@@ -81,6 +81,10 @@ public:
     std::function<void()> OnActivate;
     // True lets the window close.
     std::function<bool()> OnCloseQuery;
+    // The program is told to end (a signal, the session ending, the display gone): nobody is
+    // there to answer a question, so the game ends as if its close had been confirmed.
+    // Without a handler the window closes without asking.
+    std::function<void()> OnEndSession;
 };
 
 // The logical client area a screen area shows: the largest integer scale at which the

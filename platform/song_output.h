@@ -14,7 +14,8 @@ using SongToken = std::uint64_t;
 class SongOutput {
 public:
     virtual ~SongOutput() = default;
-    // True when a synthesiser is ready to play (its instruments loaded).
+    // True when songs can be played: an output and instruments are at hand (a synthesiser
+    // may load them when the first song opens).
     virtual bool HasDevice() const = 0;
     // Loads the song, closing one that is open. False when the file cannot be read or is
     // not a MIDI file; nothing is open then.

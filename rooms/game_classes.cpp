@@ -1,6 +1,7 @@
 #include "rooms/game_classes.h"
 
 #include "foundation/node_factory.h"
+#include "rooms/bedroom/register_bedroom.h"
 #include "rooms/tree/register_tree.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
@@ -11,5 +12,6 @@ void RegisterGameClasses() {
     RegisterFoundationNodeClasses();
     RegisterShellNodeClasses();
     RegisterGenericRoomKinds();
+    RegisterBedroomRooms();
     RegisterTreeRoom();
 }

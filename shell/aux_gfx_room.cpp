@@ -11,19 +11,9 @@ TAuxGfxRoom::~TAuxGfxRoom() { ReleaseAuxImage(); }
 
 void TAuxGfxRoom::Enter(const std::string& fromRoom) {
     TRoom::Enter(fromRoom);
-    if (FAuxNode != nullptr) return;
-    TAC8Library& library = Library();
-    TImageNode* node = library.LoadImageNamed(FAuxImageName);
-    try {
-        FAuxData = library.GetImageData(node);
-    } catch (...) {
-        library.ReleaseImage(node);
-        throw;
-    }
-    FAuxNode = node;
-    FAuxLibrary = &library;
-    FAuxLibrary->AddReference(&FAuxLibrary);
-    if ((Flags & kRoomFlipVertical) != 0) FAuxData->FlipVertical = true;
+    if (FAuxPicture.Node() != nullptr) return;
+    FAuxPicture = TPictureHandle(Library(), AC8ImageName(FAuxImageName));
+    if ((Flags & kRoomFlipVertical) != 0) FAuxPicture->FlipVertical = true;
 }
 
 void TAuxGfxRoom::Leave() {
@@ -31,19 +21,7 @@ void TAuxGfxRoom::Leave() {
     ReleaseAuxImage();
 }
 
-void TAuxGfxRoom::ReleaseAuxImage() {
-    if (FAuxLibrary != nullptr) {
-        // A closed library has freed its images, this one with them.
-        if (FAuxLibrary->IsOpen()) {
-            FAuxLibrary->ReleaseImageData(FAuxNode);
-            FAuxLibrary->ReleaseImage(FAuxNode);
-        }
-        FAuxLibrary->RemoveReference(&FAuxLibrary);
-    }
-    FAuxLibrary = nullptr;
-    FAuxNode = nullptr;
-    FAuxData = nullptr;
-}
+void TAuxGfxRoom::ReleaseAuxImage() { FAuxPicture.Reset(); }
 
 // --- TWideRoom ---
 

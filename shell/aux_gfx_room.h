@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/graphics/picture_handles.h"
 #include "room.h"
 
 class TAC8ImageData;
@@ -22,7 +23,7 @@ public:
 
     const std::string& GetAuxImageName() const { return FAuxImageName; }
     // The aux sheet while the room is entered, else nullptr.
-    TAC8ImageData* AuxImage() const { return FAuxData; }
+    TAC8ImageData* AuxImage() const { return FAuxPicture.Get(); }
 
 protected:
     // Set by the subclass constructor (cut to 8 characters).
@@ -31,11 +32,8 @@ protected:
 
 private:
     std::string FAuxImageName;
-    TImageNode* FAuxNode = nullptr;
-    TAC8ImageData* FAuxData = nullptr;
-    // Registered with the library while the picture is held, so that a library closed first
-    // leaves nothing to release.
-    TAC8Library* FAuxLibrary = nullptr;
+    // Empty once the library has gone: a library closed first leaves nothing to release.
+    TPictureHandle FAuxPicture;
 };
 
 // Scroll timers: each repeats one step of 50 pixels on the next tick.

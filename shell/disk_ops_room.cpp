@@ -108,10 +108,10 @@ bool TDiskOpsRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     return keep;
 }
 
-void TDiskOpsRoom::Draw(TAC8ImageData* view) {
-    if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
-    view->FillRect(view->GetBounds(), kPanelColour);
-    DrawOverlays(view);
+// Never blanked: the room answers no script, the camera flash's included.
+void TDiskOpsRoom::DrawPicture(TAC8ImageData& view) {
+    view.FillRect(view.GetBounds(), kPanelColour);
+    DrawOverlays(&view);
 }
 
 void TDiskOpsRoom::DrawPiece(TAC8ImageData& view, TPoint at, const TRect& piece) {

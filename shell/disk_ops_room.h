@@ -34,7 +34,7 @@ public:
     void Enter(const std::string& fromRoom) override;
     void RunScript(const std::string& script, const std::string& sender) override;
     bool ControlEvent(TControlBox& box, TControlEventKind kind) override;
-    void Draw(TAC8ImageData* view) override;
+    void DrawPicture(TAC8ImageData& view) override;
     void DrawOverlays(TAC8ImageData* view) override;
     void ReleaseGraphics(bool final) override;
 

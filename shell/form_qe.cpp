@@ -12,6 +12,8 @@
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
 #include "platform/clock.h"
+#include "rooms/game_classes.h"
+#include "shell/program_start.h"
 #include "shell/application_title.h"
 #include "shell/game_services.h"
 #include "shell/music_ended.h"
@@ -80,6 +82,7 @@ TFormQE::TFormQE(TFormQEServices services, std::vector<std::string> arguments)
     FWindow.OnIdle = [this] { Idle(); };
     FWindow.OnResize = [this] { Resize(); };
     FWindow.OnCloseQuery = [this] { return CloseQuery(); };
+    FWindow.OnEndSession = [this] { EndSession(); };
     FWindow.SetCaption(u"Brindle's House");
     Resize();
 }
@@ -90,6 +93,7 @@ TFormQE::~TFormQE() {
     FWindow.OnIdle = nullptr;
     FWindow.OnResize = nullptr;
     FWindow.OnCloseQuery = nullptr;
+    FWindow.OnEndSession = nullptr;
     // The world first: its end leaves the room and saves the game, which may still use the
     // sound list, the button pictures and the configuration.
     FWorld.reset();
@@ -117,9 +121,13 @@ bool TFormQE::Create() {
     try {
         BuildGame();
         return true;
-    } catch (const VekException& e) {
-        ShowInfo(kApplicationTitle,
-                 std::u16string(kApplicationTitle) + u" encountered a problem on start-up: " + Utf8ToUtf16(e.what()));
+    } catch (const std::exception& e) {
+        // Whatever failed (a damaged file, a missing picture, memory), the child sees the
+        // game's own start-up message, never a silent end.
+        ShowInfo(kApplicationTitle, StartupProblemText(Utf8ToUtf16(e.what())));
+        return false;
+    } catch (...) {
+        ShowInfo(kApplicationTitle, StartupProblemText(u"unknown error"));
         return false;
     }
 }
@@ -129,6 +137,9 @@ void TFormQE::BuildGame() {
     FVersion.SetSize(FVersion.TextWidth(), platform::Label::TextHeight());
 
     FCommandLine = ParseCommandLine(FArguments);
+    // Before anything reads a game file: every node class and room kind the init script and
+    // the saved game can hold.
+    RegisterGameClasses();
     RegisterGameFontMetrics();
 
     FConfig = std::make_unique<TConfig>();
@@ -262,6 +273,12 @@ bool TFormQE::CloseQuery() {
     return AskYesNo(kApplicationTitle, GameString(GameStringReallyQuit));
 }
 
+void TFormQE::EndSession() {
+    // As a confirmed close: the world's end leaves the room and saves the game.
+    if (FWorld) FWorld->SetQuit();
+    FWindow.RequestClose();
+}
+
 void TFormQE::SetCaption(const std::u16string& caption) { FWindow.SetCaption(caption); }
 
 void TFormQE::SetBusyCursor(bool busy) {
@@ -292,5 +309,8 @@ void TFormQE::PlayMusic(std::int32_t song) {
 }
 
 void TFormQE::StopMusic() {
-    if (FMidiPlayer) FMidiPlayer->StopMusic();
+    if (FSongs)
+        FSongs->StopMusic();
+    else if (FMidiPlayer)
+        FMidiPlayer->StopMusic();
 }

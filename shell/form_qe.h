@@ -79,6 +79,9 @@ public:
     // ---- window events
     void TickTimer();
     bool CloseQuery();
+    // The program is told to end (a signal, the session, the display gone): the window closes
+    // without the quit question, and the game is saved as at any end.
+    void EndSession();
     void Resize();
     void Idle();
     void NavButtonClick(int index);

@@ -3,6 +3,7 @@
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/hot_image.h"
 #include "engine/graphics/ac8_palette.h"
+#include "engine/graphics/picture_handles.h"
 #include "shell/form_qe.h"
 #include "shell/world.h"
 
@@ -57,16 +58,9 @@ void TFormQE::FreeGarland() {
 }
 
 void TFormQE::CopyWholeImage(TAC8ImageData& target, TPoint at, std::string_view name, TRect sourceRect) {
-    TImageNode* node = FLibrary->LoadImageNamed(name);
-    try {
-        TAC8ImageData* source = FLibrary->GetImageData(node);
-        if (IsRectEmpty(sourceRect)) sourceRect = source->GetBounds();
-        target.Blit(at, *source, sourceRect);
-    } catch (...) {
-        FLibrary->ReleaseImage(node);
-        throw;
-    }
-    FLibrary->ReleaseImage(node);
+    const TPictureHandle source(*FLibrary, AC8ImageName(name));
+    if (IsRectEmpty(sourceRect)) sourceRect = source->GetBounds();
+    target.Blit(at, *source, sourceRect);
 }
 
 void TFormQE::BuildGarland() {

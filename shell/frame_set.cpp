@@ -18,66 +18,36 @@ TFrameSet::TFrameSet(std::string_view name, const TRect& position, std::uint16_t
       FFrameHeight(frameHeight),
       FFrameCount(frameCount) {
     ClassId = kFrameSetClassId;
-    AttachLibrary(library);
+    FLibrary.Reset(library);
 }
 
-TFrameSet::~TFrameSet() {
-    ReleaseImage();
-    DetachLibrary();
-}
+TFrameSet::~TFrameSet() = default;
 
-void TFrameSet::AttachLibrary(TAC8Library* library) {
-    FLibrary = library;
-    if (FLibrary != nullptr) FLibrary->AddReference(&FLibrary);
-}
-
-void TFrameSet::DetachLibrary() {
-    if (FLibrary != nullptr) FLibrary->RemoveReference(&FLibrary);
-    FLibrary = nullptr;
-}
-
-void TFrameSet::ReleaseImage() {
-    if (FLibrary != nullptr && FImage != nullptr) {
-        FLibrary->ReleaseImageData(FImage);
-        FLibrary->ReleaseImage(FImage);
-    }
-    FImage = nullptr;
-    FImageData = nullptr;
-}
+void TFrameSet::ReleaseImage() { FStrip.Reset(); }
 
 // The mirror flags belong to the library's shared surface of the strip, so every frame set
 // drawing the same image is mirrored with it.
 void TFrameSet::LoadStrip() {
-    TImageNode* node = FLibrary->LoadImageNamed(FImageName);
-    try {
-        FImageData = FLibrary->GetImageData(node);
-    } catch (...) {
-        FLibrary->ReleaseImage(node);
-        throw;
-    }
-    FImage = node;
-    if (GetID().find('~') != std::string::npos) FImageData->FlipHorizontal = true;
-    if (GetID().find('^') != std::string::npos) FImageData->FlipVertical = true;
+    FStrip = TPictureHandle(*FLibrary.Get(), AC8ImageName(FImageName));
+    if (GetID().find('~') != std::string::npos) FStrip->FlipHorizontal = true;
+    if (GetID().find('^') != std::string::npos) FStrip->FlipVertical = true;
 }
 
 void TFrameSet::DrawAt(TAC8ImageData* view, TPoint at) {
-    if (FLibrary == nullptr) {
-        FImage = nullptr;  // the library has gone, and its images with it
-        FImageData = nullptr;
-        return;
-    }
-    if (!Visible || view == nullptr) return;
-    if (FImageData == nullptr) LoadStrip();
+    // Once the library has gone (and its images with it) the frame set draws nothing.
+    if (!FLibrary || !Visible || view == nullptr) return;
+    if (!FStrip) LoadStrip();
+    TAC8ImageData* strip = FStrip.Get();
     // A frame outside the strip (a current frame set without a range check) shows nothing
     // rather than whatever lies beyond the picture.
     const std::int32_t top = std::int32_t(FFrameHeight) * CurrentFrame;
-    if (CurrentFrame < 0 || top + FFrameHeight > FImageData->Height()) return;
-    view->Blit(at, *FImageData, MakeBounds(0, top, FImageData->Width(), FFrameHeight));
+    if (CurrentFrame < 0 || top + FFrameHeight > strip->Height()) return;
+    view->Blit(at, *strip, MakeBounds(0, top, strip->Width(), FFrameHeight));
 }
 
 TRect TFrameSet::GetBounds() const {
-    if (FImageData == nullptr) return TRect{};
-    return MakeBounds(X, Y, FImageData->Width(), FImageData->Height());
+    if (!FStrip) return TRect{};
+    return MakeBounds(X, Y, FStrip->Width(), FStrip->Height());
 }
 
 void TFrameSet::ShowFrame(TAC8ImageData* view, std::int16_t frame) {
@@ -112,12 +82,8 @@ void TFrameSet::SaveToStream(TStream& s) const {
     WriteInteger(s, Y);
 }
 
-void TFrameSetList::LoadFromStream(TStream& s) {
-    LoadNodesOf<TFrameSet>(*this, s, [this](std::unique_ptr<TFrameSet> frameSet) { Append(std::move(frameSet)); });
-}
-
 TFrameSet* TFrameSetList::FindFrameSet(std::string_view name) const {
-    return static_cast<TFrameSet*>(FindByID(name));
+    return FindByID(name);
 }
 
 TFrameSet& FindFrameSetOrFail(const TFrameSetList& list, std::string_view name) {

@@ -8,8 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/graphics/picture_handles.h"
 #include "foundation/geometry.h"
 #include "foundation/id_list.h"
+#include "foundation/typed_node_list.h"
 
 class TAC8ImageData;
 class TAC8Library;
@@ -42,8 +44,8 @@ public:
     const std::string& GetImageName() const { return FImageName; }
     std::uint16_t GetFrameHeight() const { return FFrameHeight; }
     std::uint16_t GetFrameCount() const { return FFrameCount; }
-    TAC8Library* GetLibrary() const { return FLibrary; }
-    bool IsLoaded() const { return FImageData != nullptr; }
+    TAC8Library* GetLibrary() const { return FLibrary.Get(); }
+    bool IsLoaded() const { return static_cast<bool>(FStrip); }
 
     std::int16_t CurrentFrame = 0;
     bool Visible = true;
@@ -52,23 +54,18 @@ public:
 
 private:
     void LoadStrip();
-    // The library is registered so that this frame set reads it as none once it is gone.
-    void AttachLibrary(TAC8Library* library);
-    void DetachLibrary();
 
-    TImageNode* FImage = nullptr;
-    TAC8ImageData* FImageData = nullptr;
+    TPictureHandle FStrip;
     std::string FImageName;
     std::uint16_t FFrameHeight = 0;
     std::uint16_t FFrameCount = 0;
-    TAC8Library* FLibrary = nullptr;
+    // Read as none once the library has gone.
+    TLibraryLink FLibrary;
 };
 
-class TFrameSetList : public TIDList {
+class TFrameSetList : public TTypedNodeList<TFrameSet, TIDList> {
 public:
     TFrameSet* FindFrameSet(std::string_view name) const;
-    // Reading refuses a record that is not a frame set.
-    void LoadFromStream(TStream& s) override;
 };
 
 // The frame set of that name; none raises QEException with game string 1350.

@@ -55,18 +55,12 @@ void TFrontRoom::RunScript(const std::string& script, const std::string& sender)
 
 // The whole picture is copied from a held picture freed at once: the title is drawn rarely
 // and keeps nothing loaded. Frame sets are not drawn here.
-void TFrontRoom::Draw(TAC8ImageData* view) {
-    if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
-    if (IsBlanked()) {
-        view->FillRect(view->GetBounds(), kFlashColour);
-        return;
-    }
+void TFrontRoom::DrawPicture(TAC8ImageData& view) {
     {
-        THotImage background(AC8ImageName(GetBackgroundName()), false, &Library());
-        TAC8ImageData& picture = background.Image();
-        view->Blit(TPoint{0, 0}, picture, picture.GetBounds());
+        TPictureHandle background(Library(), AC8ImageName(GetBackgroundName()));
+        view.Blit(TPoint{0, 0}, *background, background->GetBounds());
     }
-    DrawLabelPlate(*view);
+    DrawLabelPlate(view);
 }
 
 std::u16string FitGiftLabel(const TAC8Font& font, std::u16string label) {

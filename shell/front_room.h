@@ -19,7 +19,7 @@ public:
     void Enter(const std::string& fromRoom) override;
     void Leave() override;
     void RunScript(const std::string& script, const std::string& sender) override;
-    void Draw(TAC8ImageData* view) override;
+    void DrawPicture(TAC8ImageData& view) override;
     TTutorRole GetTutorRole() const override { return TTutorRole::FrontRoom; }
 
     std::uint8_t CycleCounter() const { return FCycleCounter; }

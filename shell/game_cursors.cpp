@@ -7,6 +7,7 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/ac8_palette.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/folders.h"
 #include "platform/game_window.h"
 
@@ -56,14 +57,11 @@ int LoadGameCursors(platform::GameWindow& window, TAC8Library& library) {
         for (const std::int16_t number : kCursorLoadOrder) {
             const auto found = entries.find(number);
             if (found == entries.end() || !library.ImageExists(AC8ImageName(found->second.Image))) return defined;
-            TImageNode* node = library.LoadImageNamed(found->second.Image);
+            const TPictureHandle held(library, AC8ImageName(found->second.Image));
             platform::CursorPicture picture;
-            try {
-                const TAC8ImageData& image = *library.GetImageData(node);
-                if (image.Width() > kMaxCursorSide || image.Height() > kMaxCursorSide) {
-                    library.ReleaseImage(node);
-                    return defined;
-                }
+            {
+                const TAC8ImageData& image = *held;
+                if (image.Width() > kMaxCursorSide || image.Height() > kMaxCursorSide) return defined;
                 picture.Width = image.Width();
                 picture.Height = image.Height();
                 picture.HotX = std::min(found->second.HotX, picture.Width - 1);
@@ -76,11 +74,7 @@ int LoadGameCursors(platform::GameWindow& window, TAC8Library& library) {
                         picture.Pixels.push_back(index == transparent ? 0u
                                                                       : 0xFF000000u | platform::PackRgb(palette[index]));
                     }
-            } catch (...) {
-                library.ReleaseImage(node);
-                throw;
             }
-            library.ReleaseImage(node);
             window.DefineCursor(number, picture);
             ++defined;
         }

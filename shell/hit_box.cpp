@@ -243,12 +243,12 @@ bool TControlBox::PointInside() const {
 
 THitBox* THitBoxList::AddFirst(std::unique_ptr<THitBox> box) {
     box->SetRoom(FOwner);
-    return static_cast<THitBox*>(InsertFirst(std::move(box)));
+    return InsertFirst(std::move(box));
 }
 
 THitBox* THitBoxList::AddLast(std::unique_ptr<THitBox> box) {
     box->SetRoom(FOwner);
-    return static_cast<THitBox*>(Append(std::move(box)));
+    return Append(std::move(box));
 }
 
 THitBox* THitBoxList::HitTest(std::int32_t x, std::int32_t y) const {
@@ -257,7 +257,7 @@ THitBox* THitBoxList::HitTest(std::int32_t x, std::int32_t y) const {
     return nullptr;
 }
 
-THitBox* THitBoxList::FindBox(std::string_view name) const { return static_cast<THitBox*>(FindByID(name)); }
+THitBox* THitBoxList::FindBox(std::string_view name) const { return FindByID(name); }
 
 void THitBoxList::LoadFromStream(TStream& s) {
     LoadNodesOf<THitBox>(*this, s, [this](std::unique_ptr<THitBox> box) { AddLast(std::move(box)); });

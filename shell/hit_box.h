@@ -13,6 +13,7 @@
 
 #include "foundation/geometry.h"
 #include "foundation/id_list.h"
+#include "foundation/typed_node_list.h"
 #include "qe_exception.h"
 
 class TRoom;
@@ -205,7 +206,7 @@ public:
 };
 
 // A room's boxes. The list knows its room and hands it to every box it takes.
-class THitBoxList : public TIDList {
+class THitBoxList : public TTypedNodeList<THitBox, TIDList> {
 public:
     explicit THitBoxList(TRoom* owner = nullptr) : FOwner(owner) {}
 

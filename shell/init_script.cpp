@@ -155,12 +155,33 @@ bool InitScriptFilter(std::u16string& line) {
 
 // --- TInitScriptParser ---
 
-void TInitScriptParser::ScriptError(const std::string& message) const {
-    platform::MessageBoxes* boxes = platform::InstalledMessageBoxes();
-    if (boxes == nullptr) return;
-    std::u16string text = u"Script Error:\r\n\r\n" + AnsiToUtf16(message);
-    if (!FPlace.empty()) text += u"\r\n\r\n(" + Utf8ToUtf16(FPlace) + u")";
-    boxes->Show(kApplicationTitle, text, platform::MessageButtons::Ok, platform::MessageIcon::Error);
+namespace {
+// A damaged file's bytes become words of any kind: shown, they stay readable and short.
+std::u16string Printable(const std::string& message) {
+    constexpr std::size_t kMaxLength = 120;
+    std::u16string text = AnsiToUtf16(message.size() > kMaxLength ? message.substr(0, kMaxLength) + "..." : message);
+    for (char16_t& c : text)
+        if (c < 0x20 || c == 0x7F) c = u'?';
+    return text;
+}
+}  // namespace
+
+void TInitScriptParser::ScriptError(const std::string& message) {
+    std::u16string text = Printable(message);
+    if (!FPlace.empty()) text += u"\r\n(" + Utf8ToUtf16(FPlace) + u")";
+    FErrors.push_back(std::move(text));
+}
+
+void TInitScriptParser::ShowScriptErrors() {
+    if (FErrors.empty()) return;
+    std::u16string text = u"Script Error:";
+    for (std::size_t i = 0; i < FErrors.size() && i < kScriptErrorsShown; ++i) text += u"\r\n\r\n" + FErrors[i];
+    if (FErrors.size() > kScriptErrorsShown)
+        text += u"\r\n\r\n... and " + Utf8ToUtf16(std::to_string(FErrors.size() - kScriptErrorsShown)) +
+                (FErrors.size() - kScriptErrorsShown == 1 ? u" more error." : u" more errors.");
+    FErrors.clear();
+    if (platform::MessageBoxes* boxes = platform::InstalledMessageBoxes())
+        boxes->Show(kApplicationTitle, text, platform::MessageButtons::Ok, platform::MessageIcon::Error);
 }
 
 void TInitScriptParser::ParseScriptLine(std::string_view record, const std::string& place) {
@@ -353,12 +374,18 @@ void TInitScriptParser::ParseTextLine(std::string rest) {
 void LoadGameScript(TWorld& world) { LoadGameScript(world, Folders().DataFolder); }
 
 void LoadGameScript(TWorld& world, const std::filesystem::path& dataFolder) {
-    RegisterGenericRoomKinds();
     TDataScriptFile script(dataFolder, "init", &InitScriptFilter);
     TInitScriptParser parser(world);
-    do {
-        const std::string line = script.ReadLine();
-        parser.ParseScriptLine(line, script.Place());
-        world.ProcessPendingMessages();
-    } while (!script.Eof());
+    try {
+        do {
+            const std::string line = script.ReadLine();
+            parser.ParseScriptLine(line, script.Place());
+            world.ProcessPendingMessages();
+        } while (!script.Eof());
+    } catch (...) {
+        // What went wrong before the line that ended the load is still worth knowing.
+        parser.ShowScriptErrors();
+        throw;
+    }
+    parser.ShowScriptErrors();
 }

@@ -9,12 +9,13 @@
 //   GOBOX PLAY 10 20 100 50 LIVING GO
 //
 // Content errors that leave the game playable (an unknown room kind, command, box type, box
-// or cursor) are shown as "Script Error:" messages and loading goes on; a malformed number
+// or cursor) are gathered and shown in one "Script Error:" message when the load ends; a malformed number
 // or rectangle, or a room that fails to build, ends the load (a start-up failure).
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "foundation/geometry.h"
 
@@ -22,8 +23,8 @@ class TRoom;
 class TWorld;
 
 // Loads the init script of the data folder ("init.dat", rebuilt from "init.txt" when that is
-// newer) into the world: rooms in script order, the start room. Registers the shell's own
-// room kinds first; activity rooms register theirs before the call.
+// newer) into the world: rooms in script order, the start room. The room kinds it builds are
+// those registered before the call (RegisterGameClasses registers every kind of the game).
 void LoadGameScript(TWorld& world);
 void LoadGameScript(TWorld& world, const std::filesystem::path& dataFolder);
 
@@ -54,6 +55,10 @@ public:
     // Applies one record (code-page 1252 bytes). `place` names it in messages.
     void ParseScriptLine(std::string_view line, const std::string& place = {});
     TRoom* CurrentRoom() const { return FCurrentRoom; }
+    // Shows the script errors met since the last call in one "Script Error:" box: the first
+    // few with their places, then how many more there were. Nothing when there were none.
+    void ShowScriptErrors();
+    std::size_t PendingErrorCount() const { return FErrors.size(); }
 
 private:
     void ParseRoomLine(const std::string& keyword, std::string rest);
@@ -64,10 +69,14 @@ private:
     void ParseFrameSetLine(std::string rest);
     void ParseTextLine(std::string rest);
     class THitBox* FindBoxOrReport(const std::string& name);
-    // Shows "Script Error:" with the message and the place; loading goes on.
-    void ScriptError(const std::string& message) const;
+    // Notes the message with its place for the load's one box; loading goes on.
+    void ScriptError(const std::string& message);
 
     TWorld& FWorld;
     TRoom* FCurrentRoom = nullptr;
     std::string FPlace;
+    std::vector<std::u16string> FErrors;
 };
+
+// How many script errors one box lists before it only counts the rest.
+inline constexpr std::size_t kScriptErrorsShown = 5;

@@ -7,6 +7,7 @@
 #include "foundation/messages.h"
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
+#include "platform/file_replace.h"
 #include "platform/message_boxes.h"
 #include "platform/random.h"
 #include "shell/application_title.h"
@@ -97,6 +98,10 @@ TStartOutcome TGameStart::Prepare() {
     if (!CheckDisplay()) return TStartOutcome::Ended;
     if (!ClaimInstance()) return TStartOutcome::Ended;
     if (!CheckDataFiles()) return TStartOutcome::Ended;
+    // Saves and record files cut short by a kill leave their temporary files; the one copy
+    // that runs now is the only writer there could be.
+    platform::RemoveLeftoverReplaceFiles(Folders().GameFolder);
+    platform::RemoveLeftoverReplaceFiles(Folders().DataFolder);
 
     try {
         auto library = std::make_unique<TAC8Library>();

@@ -1,6 +1,7 @@
 #include "room.h"
 
 #include <cctype>
+#include <optional>
 
 #include "foundation/stream_values.h"
 #include "foundation/vek_exception.h"
@@ -76,19 +77,28 @@ void TRoom::ScrollTo(std::int32_t x) {
 }
 
 // Boxes named "#" and a number are fixed to a spot of the background (the number is its x
-// there, from up to three digits) and follow it when the room scrolls; all other boxes stay
-// fixed to the view.
+// there) and follow it when the room scrolls; all other boxes stay fixed to the view. Three
+// digits after the "#" anchor the box whatever follows them, so a room can give several boxes
+// at one spot names of their own ("#604GO", "#604STOP"); one or two digits anchor only when
+// nothing follows.
+std::optional<std::int32_t> NumberedBoxSpot(std::string_view name) {
+    if (name.size() < 2 || name[0] != '#') return std::nullopt;
+    const auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    std::size_t digits = 0;
+    while (digits < 3 && 1 + digits < name.size() && isDigit(name[1 + digits])) ++digits;
+    if (digits == 0) return std::nullopt;
+    if (digits < 3 && 1 + digits != name.size()) return std::nullopt;
+    std::int32_t spot = 0;
+    for (std::size_t i = 1; i <= digits; ++i) spot = spot * 10 + (name[i] - '0');
+    return spot;
+}
+
 void TRoom::AnchorNumberedBoxes() {
     for (auto* box : NodesOf<THitBox>(FHitBoxes)) {
-        const std::string& name = box->GetID();
-        if (name.size() < 2 || name[0] != '#') continue;
-        bool digits = true;
-        for (std::size_t i = 1; i < name.size(); ++i)
-            if (!std::isdigit(static_cast<unsigned char>(name[i]))) digits = false;
-        if (!digits) continue;
-        const std::int32_t spot = std::stoi(name.substr(1, 3));
+        const std::optional<std::int32_t> spot = NumberedBoxSpot(box->GetID());
+        if (!spot) continue;
         const std::int32_t width = box->Rect.Right - box->Rect.Left;
-        box->Rect.Left = spot - ScrollOffset;
+        box->Rect.Left = *spot - ScrollOffset;
         box->Rect.Right = box->Rect.Left + width;
     }
 }
@@ -97,7 +107,7 @@ void TRoom::AnchorNumberedBoxes() {
 
 TTimerScriptInfo* TRoom::AddTimer(std::uint8_t code, std::int32_t delay) {
     auto timer = std::make_unique<TTimerScriptInfo>(code, World().GetTickTotal() + delay);
-    return static_cast<TTimerScriptInfo*>(FTimers.Append(std::move(timer)));
+    return FTimers.Append(std::move(timer));
 }
 
 TTimerScriptInfo* TRoom::FindTimer(std::uint8_t code) const {
@@ -135,7 +145,7 @@ void TRoom::ProcessTimers(std::int32_t now) {
 
 TFrameSet* TRoom::AddFrameSet(std::unique_ptr<TFrameSet> frameSet) {
     frameSet->X -= ScrollOffset;
-    return static_cast<TFrameSet*>(FFrameSets.Append(std::move(frameSet)));
+    return FFrameSets.Append(std::move(frameSet));
 }
 
 THitBox* TRoom::FindHitBox(std::string_view name) const { return FHitBoxes.FindBox(name); }
@@ -175,4 +185,4 @@ void TRoom::ReleaseGraphics(bool) {
     SetBackground(nullptr);
 }
 
-TImageNode* TRoom::GetBackground() const { return FBackground; }
+TImageNode* TRoom::GetBackground() const { return FBackground.Node(); }

@@ -4,11 +4,14 @@
 // messages. Activity rooms and the generic kinds derive from it and pass every message they
 // do not handle to the inherited RunScript.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "foundation/geometry.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/id_list.h"
+#include "foundation/typed_node_list.h"
 #include "frame_set.h"
 #include "hit_box.h"
 #include "room_timer.h"
@@ -32,6 +35,10 @@ inline constexpr std::uint16_t kRoomNoNavigation = 0x1000;
 inline constexpr std::uint16_t kRoomFullFrame = 0x2000;
 inline constexpr std::uint16_t kRoomWantsDelete = 0x8000;
 inline constexpr std::uint16_t kDefaultRoomFlags = kRoomSnapOffered | kRoomWrapOffered;
+
+// The spot on the background a numbered box is fixed to: "#" and three digits (whatever
+// follows them), or "#" and one or two digits alone; none for any other name.
+std::optional<std::int32_t> NumberedBoxSpot(std::string_view name);
 
 // The colour a blanked view shows during the camera flash.
 inline constexpr std::uint8_t kFlashColour = 255;
@@ -58,7 +65,13 @@ public:
     virtual void RunScript(const std::string& script, const std::string& sender);
     // An event of a capturing control box; true keeps (or takes) the capture.
     virtual bool ControlEvent(TControlBox& box, TControlEventKind kind);
+    // The common part of drawing: raises the 1346 message without a view, shows the camera
+    // flash blank while the room is blanked, else draws the room's picture with the view's
+    // clip put back afterwards. Rooms draw their own picture in DrawPicture, not here.
     virtual void Draw(TAC8ImageData* view);
+    // The room's picture; the base draws the background at the scroll offset, then the
+    // overlays.
+    virtual void DrawPicture(TAC8ImageData& view);
     virtual void DrawOverlays(TAC8ImageData* view);
     // Final is true only when the room is about to be destroyed.
     virtual void ReleaseGraphics(bool final);
@@ -78,7 +91,7 @@ public:
     TTimerScriptInfo* FindTimer(std::uint8_t code) const;
     void ClearTimers();
     void ProcessTimers(std::int32_t now);
-    const TVekList& Timers() const { return FTimers; }
+    const TTypedNodeList<TTimerScriptInfo>& Timers() const { return FTimers; }
 
     // --- Boxes and frame sets ---
     // Subtracts the scroll offset from the frame set's x, then appends it.
@@ -132,15 +145,14 @@ private:
     void ReleaseRoomGraphics();
 
     TRoomWorld* FWorld = nullptr;
-    TAC8Library* FLibrary = nullptr;
+    TLibraryLink FLibrary;
     std::string FBackgroundName;
     std::u16string FCaption;
     std::u16string FInformOnEntry;
-    TImageNode* FBackground = nullptr;
-    TImageNode* FSaveUnderImage = nullptr;
-    TAC8ImageData* FSaveUnderData = nullptr;
+    TImageHandle FBackground;
+    TPictureHandle FSaveUnder;
     TRect FSaveUnderRect;
     THitBoxList FHitBoxes{this};
     TFrameSetList FFrameSets;
-    TVekList FTimers;
+    TTypedNodeList<TTimerScriptInfo> FTimers;
 };

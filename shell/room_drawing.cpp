@@ -1,97 +1,67 @@
 // The room's pictures: the background at the scroll offset, the overlays above it, the
 // camera flash, redraws of one rectangle and the one saved rectangle of the view. Every
-// library image and surface the room takes is paired with its release.
+// library image and surface the room takes is held by a handle that gives it back.
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "engine/graphics/clip_restore.h"
 #include "qe_exception.h"
 #include "room.h"
 #include "room_world.h"
 #include "view_size.h"
 
-namespace {
-
-// Drops a surface reference when the scope ends, also when drawing fails.
-class TSurfaceHold {
-public:
-    TSurfaceHold(TAC8Library& library, TImageNode* node)
-        : FLibrary(library), FNode(node), FData(library.GetImageData(node)) {}
-    ~TSurfaceHold() { FLibrary.ReleaseImageData(FNode); }
-    TSurfaceHold(const TSurfaceHold&) = delete;
-    TSurfaceHold& operator=(const TSurfaceHold&) = delete;
-    TAC8ImageData& Data() const { return *FData; }
-
-private:
-    TAC8Library& FLibrary;
-    TImageNode* FNode;
-    TAC8ImageData* FData;
-};
-
-// Sets a clip rectangle and puts the previous one back when the scope ends.
-class TClipScope {
-public:
-    TClipScope(TAC8ImageData& view, const TRect& clip) : FView(view), FPrevious(view.ClipRect()) {
-        view.SetClipRect(clip);
-    }
-    ~TClipScope() { FView.SetClipRect(FPrevious); }
-    TClipScope(const TClipScope&) = delete;
-    TClipScope& operator=(const TClipScope&) = delete;
-
-private:
-    TAC8ImageData& FView;
-    TRect FPrevious;
-};
-
-}  // namespace
-
 TAC8Library& TRoom::Library() {
-    if (FLibrary == nullptr) {
-        // Pictures are held only while the library is registered; once it has gone
-        // (or before the first picture) any node pointer left here is stale.
-        FBackground = nullptr;
-        FSaveUnderImage = nullptr;
-        FSaveUnderData = nullptr;
+    if (!FLibrary) {
+        // Pictures are held only while the library is there; once it has gone (or before
+        // the first picture) the handles are empty and are simply dropped.
+        FBackground.Reset();
+        FSaveUnder.Reset();
         TAC8Library* library = World().GetImageLibrary();
         if (library == nullptr) RaiseGameError(GameStringNilPointer);
-        FLibrary = library;
-        FLibrary->AddReference(&FLibrary);
+        FLibrary.Reset(library);
     }
-    return *FLibrary;
+    return *FLibrary.Get();
 }
 
+// The part every room shares: no view is an error, the camera flash blanks the whole view,
+// and whatever clip the room's picture narrows is put back afterwards.
 void TRoom::Draw(TAC8ImageData* view) {
     if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
     if (IsBlanked()) {
         view->FillRect(view->GetBounds(), kFlashColour);
         return;
     }
+    TClipRestore clip(*view);
+    DrawPicture(*view);
+}
+
+void TRoom::DrawPicture(TAC8ImageData& view) {
     TAC8Library& library = Library();
-    if (FBackground == nullptr) SetBackground(library.LoadImageNamed(GetBackgroundName()));
-    TSurfaceHold background(library, FBackground);
+    if (!FBackground) SetBackground(library.LoadImageNamed(GetBackgroundName()));
+    TSurfaceHandle background(library, FBackground.Node());
     Flags |= kRoomDrawn;
-    background.Data().FlipVertical = (Flags & kRoomFlipVertical) != 0;
-    background.Data().FlipHorizontal = (Flags & kRoomFlipHorizontal) != 0;
-    view->Blit(TPoint{0, 0}, background.Data(), MakeBounds(ScrollOffset, 0, ViewWidth(), ViewHeight()));
-    DrawOverlays(view);
+    background->FlipVertical = (Flags & kRoomFlipVertical) != 0;
+    background->FlipHorizontal = (Flags & kRoomFlipHorizontal) != 0;
+    view.Blit(TPoint{0, 0}, *background, MakeBounds(ScrollOffset, 0, ViewWidth(), ViewHeight()));
+    DrawOverlays(&view);
 }
 
 void TRoom::SetBackground(TImageNode* node) {
-    if (FBackground != nullptr && FLibrary != nullptr) FLibrary->ReleaseImage(FBackground);
-    FBackground = nullptr;
-    if (node != nullptr) {
-        Library();  // the library the node came from is the one it goes back to
-        FBackground = node;
-    }
+    FBackground.Reset();
+    // The library the node came from is the one it goes back to.
+    if (node != nullptr) FBackground = TImageHandle::Adopt(Library(), node);
 }
 
 void TRoom::RedrawRect(TAC8ImageData* view, const TRect& rect) {
     if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
-    TClipScope clip(*view, rect);
+    TClipRestore clip(*view);
+    view->SetClipRect(rect);
     Draw(view);
 }
 
 void TRoom::RedrawOverlaysRect(TAC8ImageData* view, const TRect& rect) {
     if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
-    TClipScope clip(*view, rect);
+    TClipRestore clip(*view);
+    view->SetClipRect(rect);
     DrawOverlays(view);
 }
 
@@ -99,42 +69,25 @@ void TRoom::SaveUnder(TAC8ImageData* view, const TRect& rect) {
     FreeSaveUnder();
     if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
     TAC8Library& library = Library();
-    TImageNode* node = library.CreateImage("savunder", static_cast<std::uint32_t>(RectWidth(rect)),
-                                           static_cast<std::uint32_t>(RectHeight(rect)));
-    try {
-        TAC8ImageData* data = library.GetImageData(node);
-        FSaveUnderImage = node;
-        FSaveUnderData = data;
-        FSaveUnderRect = rect;
-        data->Blit(TPoint{0, 0}, *view, rect);
-    } catch (...) {
-        if (FSaveUnderImage == nullptr) library.ReleaseImage(node);
-        FreeSaveUnder();
-        throw;
-    }
+    TPictureHandle saved(TImageHandle::CreateBlank(library, "savunder", static_cast<std::uint32_t>(RectWidth(rect)),
+                                                   static_cast<std::uint32_t>(RectHeight(rect))));
+    saved->Blit(TPoint{0, 0}, *view, rect);
+    FSaveUnder = std::move(saved);
+    FSaveUnderRect = rect;
 }
 
 void TRoom::RestoreUnder(TAC8ImageData* view) {
-    if (FSaveUnderData == nullptr || view == nullptr) return;
-    view->Blit(TPoint{FSaveUnderRect.Left, FSaveUnderRect.Top}, *FSaveUnderData, FSaveUnderData->GetBounds());
+    if (!FSaveUnder || view == nullptr) return;
+    view->Blit(TPoint{FSaveUnderRect.Left, FSaveUnderRect.Top}, *FSaveUnder, FSaveUnder->GetBounds());
 }
 
-void TRoom::FreeSaveUnder() {
-    if (FSaveUnderImage != nullptr && FLibrary != nullptr) {
-        FLibrary->ReleaseImageData(FSaveUnderImage);
-        FLibrary->ReleaseImage(FSaveUnderImage);
-    }
-    FSaveUnderImage = nullptr;
-    FSaveUnderData = nullptr;
-}
+void TRoom::FreeSaveUnder() { FSaveUnder.Reset(); }
 
-// The base's own references, dropped without virtual calls. With the library gone
-// (FLibrary cleared by it) the images went with it and there is nothing to drop.
+// The base's own references, dropped without virtual calls. With the library gone the
+// images went with it and the handles have nothing to give back.
 void TRoom::ReleaseRoomGraphics() {
     FreeSaveUnder();
     for (auto* frameSet : NodesOf<TFrameSet>(FFrameSets)) frameSet->ReleaseImage();
-    if (FBackground != nullptr && FLibrary != nullptr) FLibrary->ReleaseImage(FBackground);
-    FBackground = nullptr;
-    if (FLibrary != nullptr) FLibrary->RemoveReference(&FLibrary);
-    FLibrary = nullptr;
+    FBackground.Reset();
+    FLibrary.Reset();
 }

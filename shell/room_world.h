@@ -10,8 +10,16 @@ class TAC8ImageData;
 class TAC8Library;
 class TRoom;
 
-// World flag read by the end-of-song handling: a song started by the living room plays.
+// World flags rooms test (the world keeps them): the application was idle since the last
+// tick; Shift and Ctrl were down at the last tick.
+inline constexpr std::uint16_t kWorldIdle = 0x0010;
+inline constexpr std::uint16_t kWorldShiftDown = 0x0020;
+inline constexpr std::uint16_t kWorldCtrlDown = 0x0040;
+// World flag a room owns: the living room sets it while its music plays, and the end-of-song
+// handling reads it.
 inline constexpr std::uint16_t kWorldLivingMusic = 0x0200;
+// The flags rooms may set and clear; every other flag belongs to the world.
+inline constexpr std::uint16_t kRoomOwnedWorldFlags = kWorldLivingMusic;
 
 class TRoomWorld {
 public:
@@ -45,6 +53,38 @@ public:
 
     // The world's flag set (kWorldLivingMusic and the others of the world).
     virtual std::uint16_t GetFlags() const = 0;
+    // Sets or clears the flags of mask that rooms own (kRoomOwnedWorldFlags); other bits
+    // of mask are left as they are.
+    virtual void SetRoomFlags(std::uint16_t mask, bool on) = 0;
     // Asks the main window to close at its next tick without asking.
     virtual void SetQuit() = 0;
+
+    // The main window's action and navigation buttons for the room, from its flags and
+    // navigation mask as they stand now: a room that changes them in Enter or during a
+    // visit calls these so the change shows at once.
+    virtual void UpdateActionButtons(TRoom& room) = 0;
+    virtual void UpdateNavButtons(TRoom& room) = 0;
+    // The next tick puts the mouse back where it is, so the cursor follows what now lies
+    // under it (after a room moved, enabled or disabled its boxes).
+    virtual void RequestCursorRefresh() = 0;
+    // The hourglass cursor while a piece of work runs; calls nest. Rooms use THourglass.
+    virtual void BeginHourglass() = 0;
+    virtual void EndHourglass() noexcept = 0;
+
+    // The version of the saved game being read; rooms read it in ReadData where a field's
+    // form changed between versions.
+    virtual std::uint8_t GetFileVersion() const = 0;
+};
+
+// Shows the hourglass for its own lifetime, so the cursor comes back also when an
+// exception leaves the work.
+class THourglass {
+public:
+    explicit THourglass(TRoomWorld& world) : FWorld(world) { FWorld.BeginHourglass(); }
+    ~THourglass() { FWorld.EndHourglass(); }
+    THourglass(const THourglass&) = delete;
+    THourglass& operator=(const THourglass&) = delete;
+
+private:
+    TRoomWorld& FWorld;
 };

@@ -14,6 +14,8 @@
 #include "foundation/stream_values.h"
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
+#include "qe_exception.h"
+#include "strings/game_string.h"
 #include "room.h"
 #include "world.h"
 
@@ -67,9 +69,10 @@ bool TWorld::ReadHeader(TStream& s) {
     return header.Accepted;
 }
 
-void TWorld::ReadSaved(TStream& s) {
-    if (!ReadHeader(s)) return;
+bool TWorld::ReadSaved(TStream& s) {
+    if (!ReadHeader(s)) return false;
     for (auto* room : NodesOf<TRoom>(FRooms)) room->ReadSavedRecord(s, FFileVersion);
+    return true;
 }
 
 void TWorld::WriteSaved(TStream& s) {
@@ -81,6 +84,10 @@ void TWorld::WriteSaved(TStream& s) {
 // error passes on to the start-up handler. The rooms then hold part of the file, possibly a
 // record read halfway, so the end of this run writes nothing; the next start begins afresh
 // with the damaged file kept beside it.
+//
+// A file that still holds bytes after every room has read its record was written by a world
+// with more rooms than this one (a damaged or cut-short init script): writing this world's
+// rooms over it would lose the others' state, so the end of the run keeps it as it is.
 void TWorld::LoadGame() {
     FSaveOnEnd = true;
     SetBusy(true);
@@ -89,8 +96,19 @@ void TWorld::LoadGame() {
         std::error_code ec;
         if (!path.empty() && std::filesystem::exists(path, ec)) {
             try {
-                TMemoryStream stream(ReadWholeFile(path));
-                ReadSaved(stream);
+                // A folder or device under the saved game's name is no saved game.
+                if (!std::filesystem::is_regular_file(path, ec)) RaiseGameError(GameStringSavedGameDamaged);
+                std::vector<std::uint8_t> bytes;
+                try {
+                    bytes = ReadWholeFile(path);
+                } catch (const VekException&) {
+                    throw;
+                } catch (const std::exception&) {
+                    // What the system says about a file it cannot read is no text for a child's parent.
+                    RaiseGameError(GameStringSavedGameDamaged);
+                }
+                TMemoryStream stream(std::move(bytes));
+                if (ReadSaved(stream) && stream.Remaining() > 0) KeepSavedGame(TKeepSavedGame::RoomsMissing);
             } catch (...) {
                 FSaveOnEnd = false;
                 std::filesystem::rename(path, DamagedSavedGamePath(path), ec);
@@ -102,6 +120,36 @@ void TWorld::LoadGame() {
         throw;
     }
     SetBusy(false);
+}
+
+void TWorld::KeepSavedGame(TKeepSavedGame reason) {
+    FSaveOnEnd = false;
+    FKeepReason = reason;
+}
+
+std::u16string KeptSavedGameText(TKeepSavedGame reason) {
+    std::u16string why;
+    switch (reason) {
+    case TKeepSavedGame::RoomsMissing:
+        why = u"the saved game holds rooms that this game could not load.";
+        break;
+    case TKeepSavedGame::RoomsNotLoaded:
+        why = u"the game's rooms could not be loaded.";
+        break;
+    case TKeepSavedGame::None:
+        return {};
+    }
+    return std::u16string(kApplicationTitle) + u" did not save your game, because " + why +
+           u" Your saved game was kept as it was.";
+}
+
+void TWorld::ReportKeptSavedGame() {
+    if (FKeepReason == TKeepSavedGame::None) return;
+    const std::string path = SavePath();
+    std::error_code ec;
+    // Only a file that is still there was kept; without one nothing was lost.
+    if (path.empty() || !std::filesystem::exists(path, ec)) return;
+    ShowInfo(u"Game Save Problem", KeptSavedGameText(FKeepReason));
 }
 
 void TWorld::SaveGame() {

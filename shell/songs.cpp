@@ -54,7 +54,14 @@ void TSongSchedule::CheckSongEnd() {
     if (FOnMusicEnded) FOnMusicEnded(FSongNumber);
 }
 
-void TSongSchedule::MusicNotify(std::int32_t playerTag) {
-    if (playerTag >= 0 && playerTag <= kLastSong && FOnMusicEnded) FOnMusicEnded(playerTag);
+void TSongSchedule::StopMusic() {
     FSongEndTime = 0;
+    FPlayer.StopMusic();
+}
+
+void TSongSchedule::MusicNotify(std::int32_t playerTag) {
+    // Cleared first: the end-of-song handling may start the next song (the title song
+    // repeats), whose schedule must stand.
+    FSongEndTime = 0;
+    if (playerTag >= 0 && playerTag <= kLastSong && FOnMusicEnded) FOnMusicEnded(playerTag);
 }

@@ -35,6 +35,8 @@ public:
 
     // Starts a song (18: a random carol) and schedules its end; other numbers are ignored.
     void PlayMusic(std::int32_t song);
+    // Stops the song and forgets its scheduled end, so a song cut short reports no end later.
+    void StopMusic();
     // The main window's tick: once the scheduled end has passed, stops the music and
     // reports the song's end.
     void CheckSongEnd();

@@ -12,22 +12,18 @@ TStartupView::TStartupView(std::unique_ptr<TAC8Library> library) : FLibrary(std:
     if (names.empty()) return;
     // A picture that cannot be read leaves the window black: loading goes on regardless.
     try {
-        FNode = FLibrary->LoadImageNamed(names.front());
-        FPicture = FLibrary->GetImageData(FNode);
+        FPicture = TPictureHandle(*FLibrary, AC8ImageName(names.front()));
     } catch (const std::exception&) {
-        if (FNode != nullptr) FLibrary->ReleaseImage(FNode);
-        FNode = nullptr;
-        FPicture = nullptr;
+        FPicture.Reset();
     }
 }
 
-TStartupView::~TStartupView() {
-    if (FNode != nullptr) FLibrary->ReleaseImage(FNode);
-}
+// The picture's handle goes before the library that owns it (declared after it).
+TStartupView::~TStartupView() = default;
 
 void TStartupView::Paint(platform::ControlCanvas& canvas) {
     canvas.FillSolid(platform::ControlRect{0, 0, Width(), Height()}, platform::RgbColour{0, 0, 0});
-    if (FPicture == nullptr) return;
+    if (!FPicture) return;
     const platform::CanvasPalette previous = canvas.Palette();
     canvas.SelectPalette(FLibrary->GetHPal()->Colours());
     FPicture->Display(canvas, TPoint{(Width() - FPicture->Width()) / 2, (Height() - FPicture->Height()) / 2},

@@ -4,6 +4,8 @@
 // black.
 #include <memory>
 
+#include "engine/graphics/picture_handles.h"
+
 #include "platform/controls.h"
 
 class TAC8Library;
@@ -19,6 +21,5 @@ public:
 
 private:
     std::unique_ptr<TAC8Library> FLibrary;
-    TImageNode* FNode = nullptr;
-    TAC8ImageData* FPicture = nullptr;
+    TPictureHandle FPicture;
 };

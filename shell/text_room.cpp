@@ -114,14 +114,9 @@ void TEntryTextRoom::RunScript(const std::string& script, const std::string& sen
     }
 }
 
-void TEntryTextRoom::Draw(TAC8ImageData* view) {
-    if (view == nullptr) RaiseGameError(GameStringInvalidImageData);
-    if (IsBlanked()) {
-        view->FillRect(view->GetBounds(), kFlashColour);
-        return;
-    }
-    DrawLibraryPicture(Library(), *view, FPictureShown ? std::string("maingift") : GetBackgroundName(), TPoint{0, 0});
-    DrawOverlays(view);
+void TEntryTextRoom::DrawPicture(TAC8ImageData& view) {
+    DrawLibraryPicture(Library(), view, FPictureShown ? std::string("maingift") : GetBackgroundName(), TPoint{0, 0});
+    DrawOverlays(&view);
 }
 
 void TEntryTextRoom::DrawOverlays(TAC8ImageData* view) {

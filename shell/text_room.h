@@ -53,7 +53,7 @@ public:
 
     void Enter(const std::string& fromRoom) override;
     void RunScript(const std::string& script, const std::string& sender) override;
-    void Draw(TAC8ImageData* view) override;
+    void DrawPicture(TAC8ImageData& view) override;
     void DrawOverlays(TAC8ImageData* view) override;
     TTutorRole GetTutorRole() const override { return TTutorRole::Tutor; }
 

@@ -40,11 +40,10 @@ TWorld::~TWorld() {
         }
         FCurrentRoom = nullptr;
     }
-    if (FSaveOnEnd) {
-        try {
-            SaveGame();
-        } catch (...) {
-        }
+    try {
+        if (FSaveOnEnd) SaveGame();
+        else ReportKeptSavedGame();
+    } catch (...) {
     }
     FCapturedBox = nullptr;
     FRoomStack.Clear();
@@ -63,32 +62,30 @@ TWorld::~TWorld() {
 
 void TWorld::CreateViewImage(std::int32_t width, std::int32_t height) {
     ReleaseViewImage();
-    FViewImageNode = FLibrary.CreateImage(AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
-                                          static_cast<std::uint32_t>(height));
-    FViewImage = FLibrary.GetImageData(FViewImageNode);
+    FViewImage = TPictureHandle(TImageHandle::CreateBlank(FLibrary, AC8ImageName("WORK"), static_cast<std::uint32_t>(width),
+                                                          static_cast<std::uint32_t>(height)));
 }
 
-void TWorld::ReleaseViewImage() {
-    if (FViewImageNode == nullptr) return;
-    // A library closed before the world has freed its cache, the view picture with it.
-    if (FLibrary.IsOpen()) {
-        if (FViewImage != nullptr) FLibrary.ReleaseImageData(FViewImageNode);
-        FLibrary.ReleaseImage(FViewImageNode);
-    }
-    FViewImage = nullptr;
-    FViewImageNode = nullptr;
-}
+// A library closed before the world has freed its cache, the view picture with it; the
+// library then knows the node no more and the handle gives nothing back.
+void TWorld::ReleaseViewImage() { FViewImage.Reset(); }
 
 void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
     CreateViewImage(ViewWidth(), ViewHeight());
-    if (buildRooms) buildRooms(*this);
+    // Known before the rooms, so that a failed build can tell which saved game it kept.
     FPlayerName = playerName;
+    try {
+        if (buildRooms) buildRooms(*this);
+    } catch (...) {
+        KeepSavedGame(TKeepSavedGame::RoomsNotLoaded);
+        throw;
+    }
     LoadGame();
 }
 
 TRoom* TWorld::AddRoom(std::unique_ptr<TRoom> room) {
     room->SetWorld(this);
-    return static_cast<TRoom*>(FRooms.Append(std::move(room)));
+    return FRooms.Append(std::move(room));
 }
 
 void TWorld::SetStartRoom(std::string_view name) { FStartRoomName = UpperAscii(name); }
@@ -106,7 +103,7 @@ void TWorld::Begin() {
 
 // --- Navigation ---
 
-TRoom* TWorld::FindRoom(std::string_view name) const { return static_cast<TRoom*>(FRooms.FindByID(name)); }
+TRoom* TWorld::FindRoom(std::string_view name) const { return FRooms.FindByID(name); }
 
 void TWorld::PushRoomByName(std::string_view name) {
     if (TRoom* room = FindRoom(name)) FRoomStack.Push(room);
@@ -156,7 +153,7 @@ bool TWorld::ChangeRoom(std::string_view name) {
         FitViewToRoom(*next);
         UpdateTutorButton(*next);
         RunGuarded(*this, "GoRoom: exception D caught", [&] {
-            next->Draw(FViewImage);
+            next->Draw(FViewImage.Get());
             ShowViewCursor(*next);
         });
 
@@ -226,9 +223,12 @@ void TWorld::UpdateNavButtons(TRoom& room) {
     const bool noNavigation = (room.Flags & kRoomNoNavigation) != 0;
     for (int i = 1; i <= kNavButtonCount; ++i) {
         TNavState state = TNavState::Normal;
-        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0)
+        const std::string_view target = kNavRooms[static_cast<std::size_t>(i - 1)];
+        // A house built without one of its four rooms keeps that button dark rather than
+        // leading to a room that is not there.
+        if (noNavigation || (room.NavigationMask & (1u << (i - 1))) != 0 || FindRoom(target) == nullptr)
             state = TNavState::Disabled;
-        else if (kNavRooms[static_cast<std::size_t>(i - 1)] == room.GetID())
+        else if (target == room.GetID())
             state = TNavState::Current;
         FWindow.SetNavButtonState(i, state);
     }
@@ -304,7 +304,30 @@ void TWorld::SetBusy(bool value) {
     ProcessPendingMessages();
     if (value == ((FFlags & kWorldBusy) != 0)) return;
     SetFlags(kWorldBusy, value);
-    FWindow.SetBusyCursor(value);
+    ShowBusyCursor();
+}
+
+void TWorld::BeginHourglass() {
+    ++FHourglassDepth;
+    ShowBusyCursor();
+}
+
+void TWorld::EndHourglass() noexcept {
+    if (FHourglassDepth > 0) --FHourglassDepth;
+    // Called while an exception may be passing: the cursor is restored or left, never thrown.
+    try {
+        ShowBusyCursor();
+    } catch (...) {
+    }
+}
+
+// The hourglass shows while the world is busy or a room's work runs, and goes only when
+// both have ended, so a room change inside a piece of work does not end its hourglass.
+void TWorld::ShowBusyCursor() {
+    const bool show = (FFlags & kWorldBusy) != 0 || FHourglassDepth > 0;
+    if (show == FHourglassShown) return;
+    FHourglassShown = show;
+    FWindow.SetBusyCursor(show);
 }
 
 void TWorld::ReportError(const std::string& message) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/graphics/picture_handles.h"
 #include "foundation/id_list.h"
 #include "hit_box.h"
 #include "room_world.h"
@@ -29,9 +30,8 @@ inline constexpr std::uint16_t kWorldQuit = 0x0001;
 inline constexpr std::uint16_t kWorldBusy = 0x0002;
 inline constexpr std::uint16_t kWorldCursorRefresh = 0x0004;
 inline constexpr std::uint16_t kWorldTransition = 0x0008;
-inline constexpr std::uint16_t kWorldIdle = 0x0010;
-inline constexpr std::uint16_t kWorldShiftDown = 0x0020;
-inline constexpr std::uint16_t kWorldCtrlDown = 0x0040;
+// kWorldIdle, kWorldShiftDown and kWorldCtrlDown (0x0010..0x0040) are declared with the
+// rooms' view of the world.
 inline constexpr std::uint16_t kWorldDeleteDown = 0x0080;
 inline constexpr std::uint16_t kWorldFullFrame = 0x0100;
 // kWorldLivingMusic (0x0200) is declared with the rooms' view of the world.
@@ -40,6 +40,15 @@ inline constexpr std::uint16_t kWorldActive = 0x0400;
 // Builds the rooms of a world: the init-script loader in the game, code in tests. It adds
 // each room with AddRoom and names the start room with SetStartRoom.
 using TRoomBuilder = std::function<void(class TWorld&)>;
+
+// Why the end of a world leaves the saved game as it was.
+enum class TKeepSavedGame {
+    None,
+    RoomsMissing,    // the file holds records of rooms this world does not have
+    RoomsNotLoaded   // the init script failed: the world's rooms are not the game's
+};
+// The message that says why the game was not saved; empty for None.
+std::u16string KeptSavedGameText(TKeepSavedGame reason);
 
 class TWorld final : public TRoomWorld {
 public:
@@ -54,7 +63,8 @@ public:
     // --- Start ---
     // Makes the view picture, builds the rooms and reads the player's saved game. A saved
     // game that cannot be read is moved aside ("<name>.qeg.bad") and the error passes on (a
-    // start-up failure); the end of such a world saves nothing.
+    // start-up failure); the end of such a world saves nothing. Rooms that fail to build leave
+    // the saved game as it was.
     void OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms);
     // Takes the room (the world sets itself as its world).
     TRoom* AddRoom(std::unique_ptr<TRoom> room);
@@ -105,12 +115,17 @@ public:
     // Writes the whole game through a temporary file; a failure shows "Game Save Problem"
     // and leaves the previous file as it was.
     void SaveGame();
-    // Reads the header, then each room's record that the file's version holds.
-    void ReadSaved(TStream& s);
+    // Reads the header, then each room's record that the file's version holds; false when
+    // the header was not ours (nothing read).
+    bool ReadSaved(TStream& s);
+    // The end of this world writes nothing (and says why, when the file is there).
+    void KeepSavedGame(TKeepSavedGame reason);
+    TKeepSavedGame KeepReason() const { return FKeepReason; }
+    bool SavesOnEnd() const { return FSaveOnEnd; }
     void WriteSaved(TStream& s);
 
     // --- State ---
-    TAC8ImageData* GetViewImage() const override { return FViewImage; }
+    TAC8ImageData* GetViewImage() const override { return FViewImage.Get(); }
     TAC8Library* GetImageLibrary() const override { return &FLibrary; }
     std::int16_t GetDefaultCursor() const override { return FDefaultCursor; }
     void SetDefaultCursor(std::int16_t cursor) override { FDefaultCursor = cursor; }
@@ -119,15 +134,24 @@ public:
     void ProcessPendingMessages() override { FWindow.ProcessPendingMessages(); }
     std::uint16_t GetFlags() const override { return FFlags; }
     void SetFlags(std::uint16_t mask, bool on);
+    void SetRoomFlags(std::uint16_t mask, bool on) override {
+        SetFlags(static_cast<std::uint16_t>(mask & kRoomOwnedWorldFlags), on);
+    }
     void SetQuit() override { SetFlags(kWorldQuit, true); }
     bool InTransition() const { return (FFlags & kWorldTransition) != 0; }
-    void RequestCursorRefresh() { SetFlags(kWorldCursorRefresh, true); }
+    void RequestCursorRefresh() override { SetFlags(kWorldCursorRefresh, true); }
+    void UpdateActionButtons(TRoom& room) override;
+    void UpdateNavButtons(TRoom& room) override;
+    void BeginHourglass() override;
+    void EndHourglass() noexcept override;
+    // Whether the hourglass shows: busy, or a room's piece of work runs.
+    bool ShowsHourglass() const { return FHourglassShown; }
 
-    const TIDList& Rooms() const { return FRooms; }
+    const TTypedNodeList<TRoom, TIDList>& Rooms() const { return FRooms; }
     const TRoomStack& RoomStack() const { return FRoomStack; }
     THitBox* GetCapturedBox() const { return FCapturedBox; }
     const std::u16string& GetPlayerName() const { return FPlayerName; }
-    std::uint8_t GetFileVersion() const { return FFileVersion; }
+    std::uint8_t GetFileVersion() const override { return FFileVersion; }
     std::uint8_t GetSavedState() const { return FSavedState; }
     TWorldView& View() { return FView; }
 
@@ -136,23 +160,22 @@ private:
 
     void CreateViewImage(std::int32_t width, std::int32_t height);
     void ReleaseViewImage();
-    void UpdateNavButtons(TRoom& room);
-    void UpdateActionButtons(TRoom& room);
+    void ShowBusyCursor();
     void FitViewToRoom(TRoom& room);
     void UpdateTutorButton(TRoom& room);
     void ShowViewCursor(TRoom& room);
     void ViewPaint(platform::ControlCanvas& canvas);
     bool ReadHeader(TStream& s);
+    void ReportKeptSavedGame();
 
     TWorldWindow& FWindow;
     TAC8Library& FLibrary;
     const TConfig& FConfig;
     TWorldView FView;
-    TImageNode* FViewImageNode = nullptr;
-    TAC8ImageData* FViewImage = nullptr;
+    TPictureHandle FViewImage;
     TRoom* FCurrentRoom = nullptr;
     std::int32_t FTickTotal = 0;
-    TIDList FRooms;
+    TTypedNodeList<TRoom, TIDList> FRooms;
     TRoomStack FRoomStack{this};
     std::string FStartRoomName;
     THitBox* FCapturedBox = nullptr;
@@ -163,8 +186,13 @@ private:
     std::uint8_t FFileVersion = 9;
     std::uint8_t FSavedState = 0;
     bool FInTick = false;
+    // Rooms' pieces of work under way (THourglass), and whether the window shows the
+    // hourglass now.
+    int FHourglassDepth = 0;
+    bool FHourglassShown = false;
     // Set once the rooms are built and the saved game is read: only then does the end of the
     // world write the game (a world whose rooms failed to build, or whose saved game failed
     // to load, would overwrite the child's game with fresh or half-read rooms).
     bool FSaveOnEnd = false;
+    TKeepSavedGame FKeepReason = TKeepSavedGame::None;
 };

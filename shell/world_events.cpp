@@ -59,7 +59,7 @@ void TWorld::Tick(std::int32_t elapsed) {
                 if (FCurrentRoom != nullptr) FCurrentRoom->ProcessTimers(FTickTotal);
                 SetFlags(kWorldIdle, false);
             }
-            if (FViewImage != nullptr && FViewImage->HasDamage()) Repaint();
+            if (FViewImage && FViewImage->HasDamage()) Repaint();
         });
     } catch (...) {
         FTickTotal += elapsed;
@@ -113,7 +113,9 @@ void TWorld::ViewMouseMove(std::uint8_t, std::int32_t x, std::int32_t y) {
         }
         THitBox* box = FCurrentRoom->HitBoxes().HitTest(x, y);
         if (box != nullptr && box->Hover && box->MouseEnter(x, y)) FCapturedBox = box;
-        if ((FFlags & kWorldBusy) == 0) {
+        // A room's piece of work that lets messages run keeps its hourglass.
+        if ((FFlags & kWorldBusy) == 0 && FHourglassDepth == 0) {
+            FHourglassShown = false;
             FWindow.SetBusyCursor(false);
             FView.Cursor = box != nullptr ? box->GetCursor(x, y) : FDefaultCursor;
         }
@@ -139,7 +141,7 @@ TPoint PictureOrigin(std::uint16_t flags) { return (flags & kWorldFullFrame) != 
 // The window paints its controls when it gets to it: the damaged parts of the picture are
 // marked on the paint box, and its painting shows them.
 void TWorld::Repaint() {
-    if (FViewImage == nullptr) return;
+    if (!FViewImage) return;
     platform::ControlHost* host = FView.Host();
     if (host == nullptr || !FView.Visible()) {
         FViewImage->ClearDamage();
@@ -155,7 +157,7 @@ void TWorld::Repaint() {
 }
 
 void TWorld::ViewPaint(platform::ControlCanvas& canvas) {
-    if (FViewImage == nullptr || !FLibrary.IsOpen()) return;
+    if (!FViewImage || !FLibrary.IsOpen()) return;
     const TPoint origin = PictureOrigin(FFlags);
     const platform::ControlRect& clip = canvas.ClipRect();
     const TRect picture{origin.X, origin.Y, origin.X + FViewImage->Width(), origin.Y + FViewImage->Height()};

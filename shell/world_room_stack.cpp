@@ -29,8 +29,8 @@ void TRoomStack::Push(TRoom* room) {
 }
 
 TRoom* TRoomStack::Pop() {
-    std::unique_ptr<TVekNode> node = RemoveLast();
-    return node == nullptr ? nullptr : static_cast<TRoomStackNode*>(node.get())->Room;
+    const std::unique_ptr<TRoomStackNode> node = RemoveLast();
+    return node == nullptr ? nullptr : node->Room;
 }
 
 void TRoomStack::LoadFromStream(TStream& s) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "foundation/node_list.h"
+#include "foundation/typed_node_list.h"
 
 class TRoom;
 class TRoomWorld;
@@ -24,7 +25,7 @@ public:
     std::string LoadedName;
 };
 
-class TRoomStack : public TVekList {
+class TRoomStack : public TTypedNodeList<TRoomStackNode> {
 public:
     static constexpr std::int32_t kMaxDepth = 10;
 

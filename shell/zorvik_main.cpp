@@ -20,7 +20,6 @@
 #include "rooms/game_classes.h"
 #include "shell/application_title.h"
 #include "shell/form_qe.h"
-#include "shell/game_cursors.h"
 #include "shell/game_loaders.h"
 #include "shell/program_start.h"
 #include "shell/startup_view.h"
@@ -28,6 +27,8 @@
 namespace {
 
 int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& arguments) {
+    // The rooms' kind words and every stored class, before the init script and saved game.
+    RegisterGameClasses();
     platform::posix::PosixSingleInstance instance("zorvik");
     platform::GameWindow* window = nullptr;
     std::unique_ptr<TStartupView> loading;
@@ -55,9 +56,7 @@ int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& argu
     services.Waves = &sdl.Waves();
     services.Songs = &sdl.Songs();
     services.Clock = &clock;
-    services.LoadSoundList = LoadGameSoundList;
-    services.BuildRooms = BuildGameRooms;
-    services.LoadCursors = [](platform::GameWindow& w, TAC8Library& library) { LoadGameCursors(w, library); };
+    UseGameLoaders(services);
     services.HideStartWindow = [&loading] {
         if (loading) loading->SetVisible(false);
     };
@@ -89,7 +88,6 @@ int main(int argc, char** argv) {
     platform::InstallKnownFolders(&knownFolders);
     platform::InstallKeyStore(&keyStore);
     platform::InstallPrinters(&printers);
-    RegisterGameClasses();
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     int result = 1;

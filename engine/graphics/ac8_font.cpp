@@ -25,30 +25,14 @@ const TFontMetrics& MetricsForName(const AC8ImageName& name) {
 
 TAC8Font::TAC8Font(TAC8Library* owner, const AC8ImageName& name) : FName(name), FMetrics(MetricsForName(name)) {
     if (owner == nullptr) return;
-    FOwner = owner;
-    FSheetNode = owner->LoadImage(FName);
-    try {
-        FSheet = owner->GetImageData(FSheetNode);
-        FInkColour = FSheet->GetPixel(TPoint{FSheet->Width() - 1, FSheet->Height() - 1});
-    } catch (...) {
-        ReleaseSheet();
-        throw;
-    }
+    FSheet = TPictureHandle(*owner, FName);
+    FInkColour = FSheet->GetPixel(TPoint{FSheet->Width() - 1, FSheet->Height() - 1});
 }
 
-TAC8Font::~TAC8Font() { ReleaseSheet(); }
-
-// The surface is the sheet's; it goes first so the sheet is never freed under it.
-void TAC8Font::ReleaseSheet() {
-    if (FOwner == nullptr || FSheetNode == nullptr) return;
-    if (FSheet != nullptr) FOwner->ReleaseImageData(FSheetNode);
-    FSheet = nullptr;
-    FOwner->ReleaseImage(FSheetNode);
-    FSheetNode = nullptr;
-}
+TAC8Font::~TAC8Font() = default;
 
 void TAC8Font::DrawText(TPoint& pen, TAC8ImageData& surface, std::u16string_view text) const {
-    if (FSheet == nullptr) return;
+    if (!FSheet) return;
     for (const char16_t c : text) {
         const int entry = GlyphIndexOf(c);
         if (entry < 0) continue;

@@ -6,6 +6,7 @@
 
 #include "engine/graphics/ac8_image_name.h"
 #include "engine/graphics/font_metrics.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/geometry.h"
 
 class TAC8Library;
@@ -26,7 +27,7 @@ public:
     std::int32_t CellHeight() const { return FMetrics.CellHeight; }
     std::int32_t RowPitch() const { return FMetrics.RowPitch; }
     std::uint8_t InkColour() const { return FInkColour; }
-    bool HasSheet() const { return FSheet != nullptr; }
+    bool HasSheet() const { return static_cast<bool>(FSheet); }
 
     // Draws with the top of the cells at pen, advancing pen.X by glyph width + 2 after each
     // drawn glyph; characters without a glyph neither draw nor advance. A font without a
@@ -39,12 +40,8 @@ public:
     std::int32_t TextWidth(std::u16string_view text) const;
 
 private:
-    void ReleaseSheet();
-
     AC8ImageName FName;
-    TAC8Library* FOwner = nullptr;
     TFontMetrics FMetrics;  // a copy, so re-registering a slot never changes a live font
-    TImageNode* FSheetNode = nullptr;
-    TAC8ImageData* FSheet = nullptr;
+    TPictureHandle FSheet;
     std::uint8_t FInkColour = 0;
 };

@@ -118,11 +118,12 @@ TImageNode* TAC8Library::LoadImage(const AC8ImageName& name) {
 }
 
 void TAC8Library::ReleaseImage(TImageNode* node) {
-    if (node == nullptr) return;
+    // Every node lives in the cache; one that is not there was freed by Close already and
+    // must not be touched.
+    if (node == nullptr || !FCache.Contains(node)) return;
     if (node->RefCount > 0) --node->RefCount;
     if (node->RefCount > 0) return;
-    // Every node lives in the cache; one that is not there was freed by Close already.
-    if (FCache.Contains(node)) FCache.Remove(node);  // the returned owner frees the node
+    FCache.Remove(node);  // the returned owner frees the node
 }
 
 TAC8ImageData* TAC8Library::GetImageData(TImageNode* node) {
@@ -137,7 +138,7 @@ TAC8ImageData* TAC8Library::GetImageData(TImageNode* node) {
 }
 
 void TAC8Library::ReleaseImageData(TImageNode* node) {
-    if (node == nullptr || !node->ImageData) return;
+    if (node == nullptr || !FCache.Contains(node) || !node->ImageData) return;
     if (node->DataRefCount > 0) --node->DataRefCount;
     if (node->DataRefCount == 0) node->ImageData.reset();
 }

@@ -10,11 +10,11 @@
 
 namespace {
 
-TAC8Library* DefaultLibrary = nullptr;
+TLibraryLink DefaultLibrary;
 std::uint32_t KeyCounter = 0;
 
 TAC8Library& ResolveLibrary(TAC8Library* library) {
-    TAC8Library* chosen = library != nullptr ? library : DefaultLibrary;
+    TAC8Library* chosen = library != nullptr ? library : DefaultLibrary.Get();
     if (chosen == nullptr) throw AC8Exception("THotImage: no image library");
     return *chosen;
 }
@@ -25,24 +25,17 @@ void CheckSize(std::int32_t width, std::int32_t height) {
 }
 
 // A cache node made for a private picture, with the holder's one reference.
-TImageNode* CreatePrivateEntry(TAC8Library& library, std::int32_t width, std::int32_t height) {
-    TImageNode* node = library.CreateImage(NextHotImageKey(), static_cast<std::uint32_t>(width),
-                                           static_cast<std::uint32_t>(height));
-    ++node->RefCount;
-    return node;
+TImageHandle CreatePrivateEntry(TAC8Library& library, std::int32_t width, std::int32_t height) {
+    return TImageHandle::CreateBlank(library, NextHotImageKey(), static_cast<std::uint32_t>(width),
+                                     static_cast<std::uint32_t>(height));
 }
 
 }  // namespace
 
-void SetHotImageLibrary(TAC8Library* library) {
-    if (DefaultLibrary == library) return;
-    if (DefaultLibrary != nullptr) DefaultLibrary->RemoveReference(&DefaultLibrary);
-    DefaultLibrary = library;
-    // Cleared by the library when it goes, so no holder is made with a freed one.
-    if (library != nullptr) library->AddReference(&DefaultLibrary);
-}
+// Cleared by the library when it goes, so no holder is made with a freed one.
+void SetHotImageLibrary(TAC8Library* library) { DefaultLibrary.Reset(library); }
 
-TAC8Library* HotImageLibrary() { return DefaultLibrary; }
+TAC8Library* HotImageLibrary() { return DefaultLibrary.Get(); }
 
 AC8ImageName NextHotImageKey() { return AC8ImageName(std::to_string(++KeyCounter)); }
 
@@ -51,10 +44,10 @@ THotImage::THotImage(TAC8Library* library) : FLibrary(&ResolveLibrary(library)) 
 THotImage::THotImage(const AC8ImageName& name, bool isPrivate, TAC8Library* library)
     : FLibrary(&ResolveLibrary(library)) {
     if (!isPrivate) {
-        FEntry = FLibrary->LoadImage(name);
+        FEntry = TImageHandle(*FLibrary.Get(), name);
         return;
     }
-    THotImage shared(name, false, FLibrary);
+    THotImage shared(name, false, FLibrary.Get());
     TAC8ImageData& source = shared.Image();
     InitCopy(source, source.GetBounds());
 }
@@ -62,7 +55,7 @@ THotImage::THotImage(const AC8ImageName& name, bool isPrivate, TAC8Library* libr
 std::unique_ptr<THotImage> THotImage::CreateBlank(std::int32_t width, std::int32_t height, TAC8Library* library) {
     CheckSize(width, height);
     std::unique_ptr<THotImage> holder(new THotImage(library));
-    holder->FEntry = CreatePrivateEntry(*holder->FLibrary, width, height);
+    holder->FEntry = CreatePrivateEntry(*holder->FLibrary.Get(), width, height);
     return holder;
 }
 
@@ -76,7 +69,7 @@ std::unique_ptr<THotImage> THotImage::CreateFromStream(TStream& stream, TAC8Libr
     TImageNode* node = holder->FLibrary->CreateImageFromStream(NextHotImageKey(), static_cast<std::uint32_t>(width),
                                                               static_cast<std::uint32_t>(height), stream);
     ++node->RefCount;
-    holder->FEntry = node;
+    holder->FEntry = TImageHandle::Adopt(*holder->FLibrary.Get(), node);
     holder->FRemembered = true;
     holder->FHasTransparency = transparent;
     holder->FTransparentIndex = index;
@@ -96,35 +89,31 @@ std::unique_ptr<THotImage> THotImage::CreateCopyRect(TAC8ImageData& source, cons
 
 void THotImage::InitCopy(TAC8ImageData& source, const TRect& rect) {
     CheckSize(RectWidth(rect), RectHeight(rect));
-    FEntry = CreatePrivateEntry(*FLibrary, RectWidth(rect), RectHeight(rect));
+    FEntry = CreatePrivateEntry(*FLibrary.Get(), RectWidth(rect), RectHeight(rect));
     const std::int32_t key = source.TransparentColour();
     const std::uint8_t index = key < 0 ? 0 : static_cast<std::uint8_t>(key);
     try {
-        FSurface = FLibrary->GetImageData(FEntry);
+        FSurface = TSurfaceHandle(*FLibrary.Get(), FEntry.Node());
         // Off for the copy, so every pixel arrives, transparent colour included.
         source.SetTransparency(index, false);
         FSurface->Blit(TPoint{0, 0}, source, rect);
         if (rect == source.GetBounds()) FSurface->CopyLayers(source);
     } catch (...) {
         source.SetTransparency(index, key >= 0);
-        if (FSurface != nullptr) FLibrary->ReleaseImageData(FEntry);
-        FSurface = nullptr;
-        FLibrary->ReleaseImage(FEntry);
-        FEntry = nullptr;
+        FSurface.Reset();
+        FEntry.Reset();
         throw;
     }
     source.SetTransparency(index, key >= 0);
     FSurface->SetTransparency(index, key >= 0);
 }
 
-THotImage::~THotImage() {
-    if (FSurface != nullptr) FLibrary->ReleaseImageData(FEntry);
-    FLibrary->ReleaseImage(FEntry);
-}
+// The surface goes first (declared after the entry), so the picture is never freed under it.
+THotImage::~THotImage() = default;
 
 TAC8ImageData& THotImage::Image() {
-    if (FSurface == nullptr) {
-        FSurface = FLibrary->GetImageData(FEntry);
+    if (!FSurface) {
+        FSurface = TSurfaceHandle(*FLibrary.Get(), FEntry.Node());
         if (FRemembered) FSurface->SetTransparency(FTransparentIndex, FHasTransparency);
     }
     return *FSurface;
@@ -138,10 +127,9 @@ void THotImage::RememberTransparency(const TAC8ImageData& surface) {
 }
 
 void THotImage::Release() {
-    if (FSurface == nullptr) return;
+    if (!FSurface) return;
     RememberTransparency(*FSurface);
-    FSurface = nullptr;
-    FLibrary->ReleaseImageData(FEntry);
+    FSurface.Reset();
 }
 
 void THotImage::SaveToStream(TStream& stream) {
@@ -151,5 +139,5 @@ void THotImage::SaveToStream(TStream& stream) {
     WriteWord(stream, static_cast<std::uint16_t>(surface.Height()));
     WriteByte(stream, static_cast<std::uint8_t>(FHasTransparency ? 1 : 0));
     WriteByte(stream, FTransparentIndex);
-    FLibrary->SaveImage(FEntry, stream);
+    FLibrary->SaveImage(FEntry.Node(), stream);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/graphics/ac8_image_name.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/geometry.h"
 
 class TAC8Library;
@@ -41,22 +42,22 @@ public:
 
     // The surface, fetched when none is held; a remembered transparency is applied to it.
     TAC8ImageData& Image();
-    bool HoldsSurface() const { return FSurface != nullptr; }
+    bool HoldsSurface() const { return static_cast<bool>(FSurface); }
     // Remembers the surface's transparency and drops the surface; the picture stays.
     void Release();
     void SaveToStream(TStream& stream);
 
-    TImageNode* Entry() const { return FEntry; }
-    TAC8Library* Library() const { return FLibrary; }
+    TImageNode* Entry() const { return FEntry.Node(); }
+    TAC8Library* Library() const { return FLibrary.Get(); }
 
 private:
     explicit THotImage(TAC8Library* library);
     void InitCopy(TAC8ImageData& source, const TRect& rect);
     void RememberTransparency(const TAC8ImageData& surface);
 
-    TAC8Library* FLibrary = nullptr;
-    TImageNode* FEntry = nullptr;
-    TAC8ImageData* FSurface = nullptr;
+    TLibraryLink FLibrary;
+    TImageHandle FEntry;
+    TSurfaceHandle FSurface;  // after the entry, so released before it
     bool FRemembered = false;  // whether the pair below has been taken from a surface or stream
     bool FHasTransparency = false;
     std::uint8_t FTransparentIndex = 0;

@@ -5,23 +5,11 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/ac8_palette.h"
+#include "engine/graphics/clip_restore.h"
 
 namespace {
 
-TAC8Library* GlobalTileLibrary = nullptr;
-
-// Puts a surface's clip rectangle back however the drawing in between ends.
-class TClipRestore {
-public:
-    explicit TClipRestore(TAC8ImageData& surface) : FSurface(surface), FSaved(surface.ClipRect()) {}
-    ~TClipRestore() { FSurface.SetClipRect(FSaved); }
-    TClipRestore(const TClipRestore&) = delete;
-    TClipRestore& operator=(const TClipRestore&) = delete;
-
-private:
-    TAC8ImageData& FSurface;
-    TRect FSaved;
-};
+TLibraryLink GlobalTileLibrary;
 
 std::int32_t FloorMod(std::int32_t a, std::int32_t b) {
     const std::int32_t m = a % b;
@@ -35,60 +23,31 @@ TTileBG::TTileBG() {
     SetEnabled(false);
 }
 
-TTileBG::~TTileBG() {
-    ReleaseTile();
-    if (FLibrary != nullptr) FLibrary->RemoveReference(&FLibrary);
-}
+TTileBG::~TTileBG() = default;
 
-void TTileBG::SetGlobalImageLibrary(TAC8Library* library) {
-    if (library == GlobalTileLibrary) return;
-    if (GlobalTileLibrary != nullptr) GlobalTileLibrary->RemoveReference(&GlobalTileLibrary);
-    GlobalTileLibrary = library;
-    if (library != nullptr) library->AddReference(&GlobalTileLibrary);
-}
+void TTileBG::SetGlobalImageLibrary(TAC8Library* library) { GlobalTileLibrary.Reset(library); }
 
-TAC8Library* TTileBG::GlobalImageLibrary() { return GlobalTileLibrary; }
+TAC8Library* TTileBG::GlobalImageLibrary() { return GlobalTileLibrary.Get(); }
 
 TAC8Library* TTileBG::Library() {
-    if (FLibrary == nullptr && GlobalTileLibrary != nullptr) {
-        FLibrary = GlobalTileLibrary;
-        FLibrary->AddReference(&FLibrary);
-    }
-    return FLibrary;
+    if (!FLibrary) FLibrary = GlobalTileLibrary;
+    return FLibrary.Get();
 }
 
-const TAC8ImageData* TTileBG::Tile() const { return FLibrary != nullptr ? FTile : nullptr; }
-
-void TTileBG::ReleaseTile() {
-    // A library that went away has freed the tile with its cache.
-    if (FLibrary != nullptr && FTileNode != nullptr) {
-        if (FTile != nullptr) FLibrary->ReleaseImageData(FTileNode);
-        FLibrary->ReleaseImage(FTileNode);
-    }
-    FTile = nullptr;
-    FTileNode = nullptr;
-}
+const TAC8ImageData* TTileBG::Tile() const { return FTile.Get(); }
 
 void TTileBG::SetImageName(const AC8ImageName& name) {
-    ReleaseTile();
+    FTile.Reset();
     FImageName = name;
     Invalidate();
     TAC8Library* library = Library();
     if (library == nullptr || !library->ImageExists(FImageName)) return;
-    FTileNode = library->LoadImage(FImageName);
-    try {
-        FTile = library->GetImageData(FTileNode);
-    } catch (...) {
-        ReleaseTile();
-        throw;
-    }
+    FTile = TPictureHandle(*library, FImageName);
 }
 
 void TTileBG::SetLibrary(TAC8Library* library) {
-    ReleaseTile();
-    if (FLibrary != nullptr) FLibrary->RemoveReference(&FLibrary);
-    FLibrary = library;
-    if (library != nullptr) library->AddReference(&FLibrary);
+    FTile.Reset();
+    FLibrary.Reset(library);
     SetImageName(FImageName);
 }
 
@@ -125,9 +84,10 @@ void TTileBG::Paint(platform::ControlCanvas& canvas) {
     canvas.SelectPalette(library->GetHPal()->Colours());
     const std::int32_t w = FTile->Width();
     const std::int32_t h = FTile->Height();
+    TImageNode* tileNode = FTile.Node();
     for (std::int32_t y = c.Top - FloorMod(c.Top, h); y < c.Bottom; y += h)
         for (std::int32_t x = c.Left - FloorMod(c.Left, w); x < c.Right; x += w)
-            library->DrawImageAt(canvas, TPoint{x, y}, FTileNode);
+            library->DrawImageAt(canvas, TPoint{x, y}, tileNode);
     if (OnPaint) OnPaint(*this, canvas, TRect{c.Left, c.Top, c.Right, c.Bottom});
     canvas.SelectPalette(previous);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/graphics/ac8_image_name.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/geometry.h"
 #include "platform/controls.h"
 
@@ -45,10 +46,7 @@ public:
     TPaintHook OnPaint;
 
 private:
-    void ReleaseTile();
-
     AC8ImageName FImageName;
-    TAC8Library* FLibrary = nullptr;  // registered with the library, which clears it when it goes
-    TImageNode* FTileNode = nullptr;
-    TAC8ImageData* FTile = nullptr;
+    TLibraryLink FLibrary;
+    TPictureHandle FTile;
 };

@@ -6,7 +6,7 @@
 #include "engine/graphics/tile_bg.h"
 
 namespace {
-TAC8Library* GlobalButtonLibrary = nullptr;
+TLibraryLink GlobalButtonLibrary;
 }  // namespace
 
 TVekButton::TVekButton() {
@@ -14,46 +14,22 @@ TVekButton::TVekButton() {
     platform::Control::SetEnabled(false);
 }
 
-TVekButton::~TVekButton() {
-    ReleasePictures();
-    if (FLibrary != nullptr) FLibrary->RemoveReference(&FLibrary);
-}
+TVekButton::~TVekButton() { ReleasePictures(); }
 
-void TVekButton::SetGlobalImageLibrary(TAC8Library* library) {
-    if (library == GlobalButtonLibrary) return;
-    if (GlobalButtonLibrary != nullptr) GlobalButtonLibrary->RemoveReference(&GlobalButtonLibrary);
-    GlobalButtonLibrary = library;
-    if (library != nullptr) library->AddReference(&GlobalButtonLibrary);
-}
+void TVekButton::SetGlobalImageLibrary(TAC8Library* library) { GlobalButtonLibrary.Reset(library); }
 
-TAC8Library* TVekButton::GlobalImageLibrary() { return GlobalButtonLibrary; }
+TAC8Library* TVekButton::GlobalImageLibrary() { return GlobalButtonLibrary.Get(); }
 
 TAC8Library* TVekButton::Library() {
-    if (FLibrary == nullptr && GlobalButtonLibrary != nullptr) {
-        FLibrary = GlobalButtonLibrary;
-        FLibrary->AddReference(&FLibrary);
-    }
-    return FLibrary;
+    if (!FLibrary) FLibrary = GlobalButtonLibrary;
+    return FLibrary.Get();
 }
 
-TAC8ImageData* TVekButton::Buffer() const { return FLibrary != nullptr ? FBuffer : nullptr; }
+TAC8ImageData* TVekButton::Buffer() const { return FBuffer.Get(); }
 
 void TVekButton::ReleasePictures() {
-    // A library that went away has freed both pictures with its cache.
-    if (FLibrary != nullptr) {
-        if (FBufferNode != nullptr) {
-            if (FBuffer != nullptr) FLibrary->ReleaseImageData(FBufferNode);
-            FLibrary->ReleaseImage(FBufferNode);
-        }
-        if (FStripNode != nullptr) {
-            if (FStrip != nullptr) FLibrary->ReleaseImageData(FStripNode);
-            FLibrary->ReleaseImage(FStripNode);
-        }
-    }
-    FBuffer = nullptr;
-    FBufferNode = nullptr;
-    FStrip = nullptr;
-    FStripNode = nullptr;
+    FBuffer.Reset();
+    FStrip.Reset();
 }
 
 void TVekButton::SetImageName(const AC8ImageName& name) {
@@ -63,14 +39,11 @@ void TVekButton::SetImageName(const AC8ImageName& name) {
     TAC8Library* library = Library();
     if (library == nullptr || !library->ImageExists(FImageName)) return;
     try {
-        FStripNode = library->LoadImage(FImageName);
-        FStrip = library->GetImageData(FStripNode);
+        FStrip = TPictureHandle(*library, FImageName);
         SetSize(FStrip->Width(), FStrip->Height() / FFrameCount);
         // Made under the strip's name, after it, so look-ups by name still find the strip.
-        FBufferNode = library->CreateImage(FImageName, static_cast<std::uint32_t>(Width()),
-                                           static_cast<std::uint32_t>(Height()));
-        ++FBufferNode->RefCount;
-        FBuffer = library->GetImageData(FBufferNode);
+        FBuffer = TPictureHandle(TImageHandle::CreateBlank(*library, FImageName, static_cast<std::uint32_t>(Width()),
+                                                           static_cast<std::uint32_t>(Height())));
         Recompose();
     } catch (...) {
         ReleasePictures();
@@ -80,9 +53,7 @@ void TVekButton::SetImageName(const AC8ImageName& name) {
 
 void TVekButton::SetLibrary(TAC8Library* library) {
     ReleasePictures();
-    if (FLibrary != nullptr) FLibrary->RemoveReference(&FLibrary);
-    FLibrary = library;
-    if (library != nullptr) library->AddReference(&FLibrary);
+    FLibrary.Reset(library);
     SetImageName(FImageName);
 }
 
@@ -125,7 +96,7 @@ std::int32_t TVekButton::CurrentFrame() const {
 }
 
 void TVekButton::Recompose() {
-    if (FLibrary == nullptr || FBuffer == nullptr) return;
+    if (!FBuffer) return;
     if (FTileBG != nullptr)
         FTileBG->TileIntoSurface(*FBuffer, TPoint{Bounds().Left, Bounds().Top});
     else

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/graphics/ac8_image_name.h"
+#include "engine/graphics/picture_handles.h"
 #include "platform/controls.h"
 
 class TAC8Library;
@@ -66,11 +67,9 @@ private:
     bool Inside(std::int32_t x, std::int32_t y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
 
     AC8ImageName FImageName;
-    TAC8Library* FLibrary = nullptr;  // registered with the library, which clears it when it goes
-    TImageNode* FStripNode = nullptr;
-    TAC8ImageData* FStrip = nullptr;
-    TImageNode* FBufferNode = nullptr;
-    TAC8ImageData* FBuffer = nullptr;
+    TLibraryLink FLibrary;
+    TPictureHandle FStrip;
+    TPictureHandle FBuffer;  // composed frame; released before the strip
     TTileBG* FTileBG = nullptr;
     std::uint8_t FBGPen = 0;
     bool FChecked = false;

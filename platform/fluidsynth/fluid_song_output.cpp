@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace platform {
 
@@ -27,33 +28,52 @@ std::filesystem::path FindSoundfont(const std::filesystem::path& wanted) {
     return {};
 }
 
+// FluidSynth loads a soundfont's samples in an OpenMP loop with a thread per core, whose
+// threads then spin-wait for more work; the game's soundfont is small enough for one.
+// Declared weak: the OpenMP runtime comes with FluidSynth, not with the game.
+extern "C" void omp_set_num_threads(int) __attribute__((weak));
+
+struct LoadedSynth {
+    fluid_settings_t* Settings = nullptr;
+    fluid_synth_t* Synth = nullptr;
+};
+
+// Any thread: a synthesiser with the soundfont loaded, or nothing.
+LoadedSynth LoadSynth(const std::filesystem::path& font, double rate) {
+    if (omp_set_num_threads != nullptr) omp_set_num_threads(1);
+    LoadedSynth loaded;
+    loaded.Settings = new_fluid_settings();
+    if (loaded.Settings == nullptr) return {};
+    fluid_settings_setnum(loaded.Settings, "synth.sample-rate", rate);
+    fluid_settings_setnum(loaded.Settings, "synth.gain", FluidSongOutput::kGain);
+    fluid_settings_setint(loaded.Settings, "synth.cpu-cores", 1);
+    loaded.Synth = new_fluid_synth(loaded.Settings);
+    if (loaded.Synth == nullptr || fluid_synth_sfload(loaded.Synth, font.c_str(), 1) == FLUID_FAILED) {
+        if (loaded.Synth != nullptr) delete_fluid_synth(loaded.Synth);
+        delete_fluid_settings(loaded.Settings);
+        return {};
+    }
+    return loaded;
+}
+
 }  // namespace
 
 FluidSongOutput::FluidSongOutput(SdlAudioDevice& device, EventQueue& queue,
                                  const std::filesystem::path& soundfont)
     : FDevice(device), FQueue(queue) {
     if (!device.IsOpen()) return;
-    const std::filesystem::path font = FindSoundfont(soundfont);
-    if (font.empty()) return;
+    FSoundfont = FindSoundfont(soundfont);
     // FluidSynth reports what it cannot find in a song on stderr; the game goes on silently.
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
-    FSettings = new_fluid_settings();
-    if (FSettings == nullptr) return;
-    fluid_settings_setnum(FSettings, "synth.sample-rate", device.Rate());
-    fluid_synth_t* synth = new_fluid_synth(FSettings);
-    if (synth == nullptr) return;
-    if (fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(synth);
-        return;
-    }
-    FSynth = synth;
     FScratch.resize(8192);
-    FDevice.Add(this);
 }
 
 FluidSongOutput::~FluidSongOutput() {
+    if (FLoader.joinable()) FLoader.join();
+    if (FLoadedSynth != nullptr) delete_fluid_synth(FLoadedSynth);
+    if (FLoadedSettings != nullptr) delete_fluid_settings(FLoadedSettings);
     FDevice.Remove(this);
     {
         SdlAudioDevice::Lock lock(FDevice);
@@ -64,9 +84,45 @@ FluidSongOutput::~FluidSongOutput() {
     FQueue.Cancel(this);
 }
 
+void FluidSongOutput::StartLoading() {
+    if (FSynth != nullptr || FLoading || FSoundfont.empty()) return;
+    FLoading = true;
+    FLoader = std::thread([this, font = FSoundfont, rate = static_cast<double>(FDevice.Rate())] {
+        const LoadedSynth loaded = LoadSynth(font, rate);
+        FLoadedSettings = loaded.Settings;
+        FLoadedSynth = loaded.Synth;
+        FQueue.Post(this, [this] { TakeLoadedSynth(); });
+    });
+}
+
+void FluidSongOutput::TakeLoadedSynth() {
+    if (!FLoading) return;
+    FLoader.join();
+    FLoading = false;
+    FSettings = std::exchange(FLoadedSettings, nullptr);
+    FSynth = std::exchange(FLoadedSynth, nullptr);
+    if (FSynth == nullptr) {
+        // No instruments after all: from now on there is no MIDI device.
+        FSoundfont.clear();
+        FSong.clear();
+        FPlayPending = false;
+        return;
+    }
+    FDevice.Add(this);
+    if (FPlayPending) StartPlayer();
+}
+
+bool FluidSongOutput::FinishLoading() {
+    if (FLoading) {
+        FQueue.Cancel(this);
+        TakeLoadedSynth();
+    }
+    return FSynth != nullptr;
+}
+
 bool FluidSongOutput::Open(const std::filesystem::path& file) {
     Close();
-    if (FSynth == nullptr) return false;
+    if (FSoundfont.empty()) return false;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (error || size < 14 || size > kMaxSongBytes) return false;
@@ -76,29 +132,47 @@ bool FluidSongOutput::Open(const std::filesystem::path& file) {
         return false;
     if (std::memcmp(bytes.data(), "MThd", 4) != 0) return false;
     FSong = std::move(bytes);
+    StartLoading();
     return true;
 }
 
 void FluidSongOutput::Play(SongToken token) {
     if (FSong.empty()) return;
-    SdlAudioDevice::Lock lock(FDevice);
-    StopPlayer();
-    fluid_player_t* player = new_fluid_player(FSynth);
-    if (player == nullptr) return;
-    if (fluid_player_add_mem(player, FSong.data(), FSong.size()) != FLUID_OK ||
-        fluid_player_play(player) != FLUID_OK) {
-        delete_fluid_player(player);
-        return;
-    }
-    FPlayer = player;
     FToken = token;
-    FEndPosted = false;
+    FPlayPending = FSynth == nullptr;
+    if (!FPlayPending) StartPlayer();
+}
+
+void FluidSongOutput::StartPlayer() {
+    FPlayPending = false;
+    {
+        SdlAudioDevice::Lock lock(FDevice);
+        StopPlayer();
+        fluid_player_t* player = new_fluid_player(FSynth);
+        if (player == nullptr) return;
+        if (fluid_player_add_mem(player, FSong.data(), FSong.size()) != FLUID_OK ||
+            fluid_player_play(player) != FLUID_OK) {
+            delete_fluid_player(player);
+            return;
+        }
+        FPlayer = player;
+        FEndPosted = false;
+    }
+    FDevice.Wake();
 }
 
 void FluidSongOutput::Close() {
+    FPlayPending = false;
     SdlAudioDevice::Lock lock(FDevice);
     StopPlayer();
     FSong.clear();
+}
+
+bool FluidSongOutput::IsSounding() const {
+    if (FSynth == nullptr) return false;
+    // A song that has run out still sounds while its last notes die away.
+    return (FPlayer != nullptr && fluid_player_get_status(FPlayer) == FLUID_PLAYER_PLAYING) ||
+           fluid_synth_get_active_voice_count(FSynth) > 0;
 }
 
 void FluidSongOutput::StopPlayer() {

@@ -9,6 +9,13 @@ void HeadlessGameWindow::BringToFront() {
     SetActive(true);
 }
 
+void HeadlessGameWindow::EndSession() {
+    if (FClosed) return;
+    if (OnEndSession) OnEndSession();
+    FClosed = true;
+    FTimerEnabled = false;
+}
+
 void HeadlessGameWindow::RequestClose() {
     if (FClosed) return;
     if (OnCloseQuery && !OnCloseQuery()) return;

@@ -20,6 +20,9 @@ public:
     bool IsActive() const override { return FActive; }
     void BringToFront() override;
     void RequestClose() override;
+    // What the session's end does to the real window: OnEndSession, else a close without
+    // the question.
+    void EndSession();
     bool Closed() const override { return FClosed; }
 
     bool PointerPosition(std::int32_t& x, std::int32_t& y) const override;

@@ -38,24 +38,38 @@ std::string FormatDesktopEntry(const DesktopLauncher& launcher) {
 
     std::string text = "[Desktop Entry]\nType=Application\n";
     text += "Name=" + EscapeEntryValue(launcher.Name) + '\n';
+    if (!launcher.Comment.empty()) text += "Comment=" + EscapeEntryValue(launcher.Comment) + '\n';
+    if (!launcher.Icon.empty()) text += "Icon=" + EscapeEntryValue(launcher.Icon) + '\n';
     text += "Exec=" + EscapeEntryValue(exec) + '\n';
     if (!launcher.WorkingFolder.empty()) text += "Path=" + EscapeEntryValue(launcher.WorkingFolder.string()) + '\n';
     text += "Terminal=false\n";
+    if (!launcher.Categories.empty()) {
+        text += "Categories=";
+        for (const std::string& category : launcher.Categories) text += category + ';';
+        text += '\n';
+    }
+    if (!launcher.StartupWMClass.empty()) text += "StartupWMClass=" + EscapeEntryValue(launcher.StartupWMClass) + '\n';
     return text;
 }
 
-bool WriteDesktopLauncher(const std::filesystem::path& file, const DesktopLauncher& launcher) {
+bool WriteDesktopLauncher(const std::filesystem::path& file, const DesktopLauncher& launcher, std::string& failure) {
     namespace fs = std::filesystem;
     const std::string text = FormatDesktopEntry(launcher);
-    std::string failure;
-    if (!ReplaceFileContents(file, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, failure))
+    std::string reason;
+    if (!ReplaceFileContents(file, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, reason)) {
+        failure = "cannot write \"" + file.string() + "\": " + reason;
         return false;
+    }
     std::error_code error;
     fs::permissions(file,
                     fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                         fs::perms::others_read | fs::perms::others_exec,
                     error);
-    return !error;
+    if (error) {
+        failure = "cannot make \"" + file.string() + "\" executable: " + error.message();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace platform::posix

@@ -10,6 +10,10 @@ namespace platform::posix {
 
 struct DesktopLauncher {
     std::string Name;                      // shown under the icon (UTF-8)
+    std::string Comment;                   // the tooltip; none when empty
+    std::string Icon;                      // an icon theme name or an absolute path; none when empty
+    std::vector<std::string> Categories;   // menu categories, such as "Game"
+    std::string StartupWMClass;            // the window class of the started program; none when empty
     std::filesystem::path Program;         // absolute path of the program to start
     std::vector<std::string> Arguments;    // passed to the program exactly as given (UTF-8)
     std::filesystem::path WorkingFolder;   // empty for none
@@ -25,8 +29,8 @@ std::string EscapeEntryValue(std::string_view value);
 std::string FormatDesktopEntry(const DesktopLauncher& launcher);
 
 // Writes the file through a temporary file in the same folder and makes it executable,
-// which desktops ask of launchers they are to trust. False when anything fails; an
-// existing file is then left as it was.
-bool WriteDesktopLauncher(const std::filesystem::path& file, const DesktopLauncher& launcher);
+// which desktops ask of launchers they are to trust. False when anything fails, with the
+// step and the system's reason in `failure`; an existing file is then left as it was.
+bool WriteDesktopLauncher(const std::filesystem::path& file, const DesktopLauncher& launcher, std::string& failure);
 
 }  // namespace platform::posix

@@ -8,6 +8,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <signal.h>
+#include <string_view>
 #include <cerrno>
 #include <cstring>
 
@@ -15,6 +18,38 @@ namespace platform {
 
 namespace {
 std::string Reason(const char* step) { return std::string(step) + ": " + std::strerror(errno); }
+
+std::atomic<ReplaceStep> gFailingStep{ReplaceStep::None};
+
+// True when the test seam makes this step fail; errno says what a full disk would.
+bool Injected(ReplaceStep step) {
+    if (gFailingStep.load() != step) return false;
+    errno = step == ReplaceStep::Create ? EACCES : ENOSPC;
+    return true;
+}
+
+constexpr std::string_view kTemporaryPrefix = ".zorvik-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+// The writer's process id of one of our temporary names, or 0 for any other name.
+pid_t WriterOf(const std::string& name) {
+    if (name.size() <= kTemporaryPrefix.size() + kTemporarySuffix.size() || !name.starts_with(kTemporaryPrefix) ||
+        !name.ends_with(kTemporarySuffix))
+        return 0;
+    const std::string middle =
+        name.substr(kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
+    // <pid>-<counter>-<attempt>, all decimal.
+    int dashes = 0;
+    for (char c : middle) {
+        if (c == '-') ++dashes;
+        else if (c < '0' || c > '9') return 0;
+    }
+    if (dashes != 2 || middle.front() == '-') return 0;
+    const long pid = std::strtol(middle.c_str(), nullptr, 10);
+    return pid > 0 && pid <= 0x3FFFFFFF ? static_cast<pid_t>(pid) : 0;
+}
+
+bool StillRuns(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
@@ -56,7 +91,8 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::span<const std:
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         temporary = TemporaryNameFor(path, attempt);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = Injected(ReplaceStep::Create) ? -1
+                                           : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
@@ -69,14 +105,14 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::span<const std:
     if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
 
     const char* failedStep = nullptr;
-    if (!WriteAll(fd, bytes)) failedStep = "write";
-    else if (::fsync(fd) != 0) failedStep = "flush";
+    if (Injected(ReplaceStep::Write) || !WriteAll(fd, bytes)) failedStep = "write";
+    else if (Injected(ReplaceStep::Flush) || ::fsync(fd) != 0) failedStep = "flush";
     if (failedStep != nullptr) error = Reason(failedStep);
     if (::close(fd) != 0 && failedStep == nullptr) {
         failedStep = "close";
         error = Reason(failedStep);
     }
-    if (failedStep == nullptr && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (failedStep == nullptr && (Injected(ReplaceStep::Rename) || ::rename(temporary.c_str(), path.c_str()) != 0)) {
         failedStep = "rename";
         error = Reason(failedStep);
     }
@@ -86,6 +122,23 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::span<const std:
     }
     SyncFolder(path.parent_path());
     return true;
+}
+
+void FailReplacesAt(ReplaceStep step) { gFailingStep = step; }
+
+int RemoveLeftoverReplaceFiles(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec), end;
+    int removed = 0;
+    for (; !ec && it != end; it.increment(ec)) {
+        const pid_t writer = WriterOf(it->path().filename().string());
+        if (writer == 0 || (writer != ::getpid() && StillRuns(writer))) continue;
+        std::error_code kind;
+        // Only files: a folder of that name is nobody's temporary file.
+        if (!it->is_regular_file(kind) || it->is_symlink(kind)) continue;
+        if (::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_game_platform.h"
 
 #include <SDL.h>
+#include <signal.h>
 
 #include "platform/fluidsynth/fluid_song_output.h"
 #include "platform/sdl/sdl_audio_device.h"
@@ -11,7 +12,7 @@
 namespace platform {
 
 struct SdlGamePlatform::Impl {
-    explicit Impl(EventQueue& queue) : Waves(Audio, queue), Songs(Audio, queue) {}
+    explicit Impl(EventQueue& queue) : Audio(nullptr, &queue), Waves(Audio, queue), Songs(Audio, queue) {}
     SdlMessageBoxes Boxes;
     SdlAudioDevice Audio;
     SdlWaveOutput Waves;
@@ -36,10 +37,24 @@ namespace {
 // the display libraries between the display check and the window, and again at the end,
 // each time for nothing (and leaving leak checkers unable to name what they allocated).
 bool KeepVideoUp() {
+    // The window's close button asks the quit question; only signals and the session may
+    // end the game without it, so closing the last window must not count as a quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     static const bool up = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     return up;
 }
 }  // namespace
+
+// SDL turns SIGINT and SIGTERM into its quit event; a hang-up (the terminal or the session
+// going away) is passed on as SIGTERM, so it ends the game the same way.
+void PassHangUpOn() {
+    struct sigaction action {};
+    action.sa_handler = [](int) { ::raise(SIGTERM); };
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGHUP, &action, nullptr);
+    // A write to a display connection that went away must fail, not kill the game unsaved.
+    ::signal(SIGPIPE, SIG_IGN);
+}
 
 std::int32_t SdlGamePlatform::DisplayColourBits() const {
     if (!KeepVideoUp()) return 24;
@@ -55,6 +70,8 @@ GameWindow& SdlGamePlatform::OpenWindow(const std::u16string& caption, std::int3
     if (!FImpl->Window) {
         KeepVideoUp();
         FImpl->Window = std::make_unique<SdlGameWindow>(caption, minWidth, minHeight);
+        // SDL has its SIGTERM handler by now.
+        PassHangUpOn();
         FImpl->Window->SetEventQueue(&FQueue);
         FImpl->Boxes.SetParent(FImpl->Window->Handle());
     }

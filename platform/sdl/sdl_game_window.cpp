@@ -1,5 +1,9 @@
 #include "platform/sdl/sdl_game_window.h"
 
+#include <SDL_syswm.h>
+#include <poll.h>
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -18,6 +22,12 @@ SdlGameWindow::SdlGameWindow(const std::u16string& caption, std::int32_t minWidt
     // window manager maximises it.
     SDL_Rect usable{0, 0, 1024, 768};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) usable = SDL_Rect{0, 0, 1024, 768};
+    // A 512 x 320 picture scaled by whole steps needs no graphics card: SDL's own renderer
+    // straight into the window spares the OpenGL driver, which on machines without one is a
+    // software rasteriser of some 60 MB and a thread per core, loaded only to copy pixels.
+    // The environment may still choose otherwise.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     FWindow = SDL_CreateWindow(SdlUtf8(caption).c_str(), usable.x, usable.y, usable.w, usable.h,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (FWindow == nullptr) {
@@ -37,11 +47,26 @@ SdlGameWindow::SdlGameWindow(const std::u16string& caption, std::int32_t minWidt
     FArrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
     FHourglass = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
     FWakeEvent = SDL_RegisterEvents(1);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(FWindow, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
+        FDisplayFd = ConnectionNumber(info.info.x11.display);
+        // Xlib ends the process when the connection breaks; the game must first save. The
+        // handlers only note the loss; the connection then stays broken and every later
+        // request is dropped.
+        XSetIOErrorHandler([](Display*) { return 0; });
+        XSetIOErrorExitHandler(
+            info.info.x11.display, [](Display*, void* window) { static_cast<SdlGameWindow*>(window)->FDisplayLost = true; },
+            this);
+    }
     FitToWindow();
 }
 
 SdlGameWindow::~SdlGameWindow() {
     SetEventQueue(nullptr);
+    // Without its server the window's resources went with the connection; asking SDL to free
+    // them would only end the process on an I/O error.
+    if (FDisplayLost) return;
     for (auto& [number, cursor] : FCursors) SDL_FreeCursor(cursor);
     if (FArrow != nullptr) SDL_FreeCursor(FArrow);
     if (FHourglass != nullptr) SDL_FreeCursor(FHourglass);
@@ -53,6 +78,7 @@ SdlGameWindow::~SdlGameWindow() {
 
 void SdlGameWindow::SetCaption(const std::u16string& caption) {
     FCaption = caption;
+    if (FDisplayLost) return;
     SDL_SetWindowTitle(FWindow, SdlUtf8(caption).c_str());
 }
 
@@ -76,12 +102,31 @@ void SdlGameWindow::BringToFront() {
     SDL_SetWindowInputFocus(FWindow);
 }
 
+void SdlGameWindow::EndSession() {
+    if (FClosed) return;
+    if (OnEndSession) OnEndSession();
+    if (FClosed) return;
+    FClosed = true;
+    FTimerEnabled = false;
+    if (!FDisplayLost) SDL_HideWindow(FWindow);
+}
+
+bool SdlGameWindow::DisplayGone() const {
+    if (FDisplayFd < 0) return false;
+    pollfd watch{FDisplayFd, POLLIN, 0};
+    if (::poll(&watch, 1, 0) <= 0) return false;
+    if ((watch.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return true;
+    // Readable with nothing to read: the server has hung up.
+    char byte = 0;
+    return ::recv(FDisplayFd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+}
+
 void SdlGameWindow::RequestClose() {
     if (FClosed) return;
     if (OnCloseQuery && !OnCloseQuery()) return;
     FClosed = true;
     FTimerEnabled = false;
-    SDL_HideWindow(FWindow);
+    if (!FDisplayLost) SDL_HideWindow(FWindow);
 }
 
 bool SdlGameWindow::ToClient(std::int32_t windowX, std::int32_t windowY, std::int32_t& x, std::int32_t& y) const {
@@ -178,6 +223,7 @@ void SdlGameWindow::RebuildCursors() {
 }
 
 void SdlGameWindow::UpdateCursor() {
+    if (FDisplayLost) return;
     std::int16_t number = FScreenCursor;
     if (number == kNoScreenCursor) number = FHost.CursorAt(FPointerX, FPointerY);
     if (number == FShownCursor) return;
@@ -237,7 +283,9 @@ MouseButton SdlGameWindow::ButtonOf(std::uint8_t sdlButton) {
 void SdlGameWindow::HandleEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_QUIT:
-        RequestClose();
+        // With the window's own close reported as a window event, a quit comes from outside:
+        // SIGINT or SIGTERM (SDL turns them into this event), or the session ending.
+        EndSession();
         break;
     case SDL_WINDOWEVENT:
         if (event.window.windowID != SDL_GetWindowID(FWindow)) break;
@@ -342,9 +390,20 @@ void SdlGameWindow::Run() {
             const std::uint64_t now = SDL_GetTicks64();
             timeout = FNextTimer > now ? static_cast<int>(FNextTimer - now) : 0;
         }
+        // A wait never lasts long: a display that went away says nothing, it only stops
+        // answering, and a game left without a screen must still end (and save).
+        constexpr int kDisplayCheckMs = 500;
+        if (timeout < 0 || timeout > kDisplayCheckMs) timeout = kDisplayCheckMs;
         SDL_Event event;
-        const int got = timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout);
+        const int got = SDL_WaitEventTimeout(&event, timeout);
         if (got != 0) HandleEvent(event);
+        if (FDisplayLost || DisplayGone()) {
+            // Every call that would reach the server from here on would end the process
+            // before the game is saved.
+            FDisplayLost = true;
+            EndSession();
+            break;
+        }
         PumpEvents();
         if (FClosed) break;
 

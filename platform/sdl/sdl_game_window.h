@@ -32,6 +32,8 @@ public:
     bool IsActive() const override;
     void BringToFront() override;
     void RequestClose() override;
+    // The end the session asks for: OnEndSession, or a close without the question.
+    void EndSession();
     bool Closed() const override { return FClosed; }
 
     bool PointerPosition(std::int32_t& x, std::int32_t& y) const override;
@@ -59,6 +61,8 @@ public:
 
 private:
     void HandleEvent(const SDL_Event& event);
+    // True when the display server has closed the window's connection.
+    bool DisplayGone() const;
     void PumpEvents();
     void FitToWindow();
     void PaintAndPresent(bool force);
@@ -68,6 +72,7 @@ private:
     bool ToClient(std::int32_t windowX, std::int32_t windowY, std::int32_t& x, std::int32_t& y) const;
     static MouseButton ButtonOf(std::uint8_t sdlButton);
 
+    int FDisplayFd = -1;
     std::int32_t FMinWidth;
     std::int32_t FMinHeight;
     ControlHost FHost;
@@ -78,6 +83,7 @@ private:
     WindowScale FScale;
     bool FVideoUp = false;
     bool FClosed = false;
+    bool FDisplayLost = false;
     bool FNeedsPresent = true;
 
     std::int32_t FPointerX = -1;

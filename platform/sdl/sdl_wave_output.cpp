@@ -79,6 +79,8 @@ public:
         return frames * 1000 / FOwner.FDevice.Rate();
     }
 
+    bool IsSounding() const override { return FActive; }
+
     // Audio thread, device locked.
     void MixInto(float* stereo, int frames) override {
         std::size_t want = static_cast<std::size_t>(frames) * 2;

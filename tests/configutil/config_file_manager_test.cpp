@@ -3,6 +3,7 @@
 #include "configutil/config_file_manager.h"
 #include "desktop_entry_reader.h"
 #include "foundation/config.h"
+#include "foundation/text.h"
 #include "foundation/vek_exception.h"
 #include "utility_fixture.h"
 
@@ -119,7 +120,10 @@ TEST_F(FileManagerTest, SaveWithoutDesktopListsTheFileThenReportsTheLauncher) {
         manager.SaveConfigAs(u"Kid", config);
         FAIL() << "no error for the launcher";
     } catch (const VekException& error) {
-        EXPECT_STREQ(error.what(), "Unable to create desktop shortcut for configuration");
+        // The usual words, the cause, and that the configuration is safe.
+        EXPECT_EQ(std::string(error.what()),
+                  "Unable to create desktop shortcut for configuration \"Kid\": there is no desktop folder. The "
+                  "configuration itself was saved.");
     }
     EXPECT_TRUE(TConfig::ConfigExists(u"Kid"));
     EXPECT_EQ(manager.Items, (Items{u"Default", u"Kid"}));
@@ -154,7 +158,7 @@ TEST_F(FileManagerTest, RenameKeepsASavedGameAlreadyUnderTheNewName) {
     ASSERT_TRUE(manager.RenameConfig(u"Kid", u"Ben", config));
     EXPECT_EQ(ReadText(Game() / "Ben.qeg"), "ben's");
     EXPECT_EQ(ReadText(Game() / "Kid.qeg"), "old");
-    EXPECT_FALSE(fs::exists(Launcher("Ben")));  // Kid had no launcher to move
+    EXPECT_EQ(LauncherArgument("Ben"), "Ben");  // a renamed configuration has its launcher
 }
 
 TEST_F(FileManagerTest, RenameOntoAnExistingFileIsRefusedAndChangesNothing) {
@@ -166,7 +170,8 @@ TEST_F(FileManagerTest, RenameOntoAnExistingFileIsRefusedAndChangesNothing) {
     EXPECT_FALSE(manager.RenameConfig(u"Kid", u"ben", config));
     ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
     EXPECT_EQ(Boxes.Boxes.Shown()[0].Caption, u"Rename Configuration");
-    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text, u"Unable to rename configuration from \"Kid\" to \"ben.\"");
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text, u"Unable to rename configuration from \"Kid\" to \"ben.\"\n\nThe file \"" +
+                                               Utf8ToUtf16((Game() / "Ben.qel").string()) + u"\" already exists.");
     EXPECT_TRUE(TConfig::ConfigExists(u"Kid"));
     EXPECT_EQ(config.Name, u"Kid");
     EXPECT_EQ(manager.Items, (Items{u"Ben", u"Default", u"Kid"}));

@@ -89,7 +89,9 @@ TEST_F(FileManagerDialogTest, LauncherFailureIsShownOnceAndTheListStillShowsTheF
     dialog.NewNameChange(u"Ben");
     dialog.SaveAsNewClick();
     ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
-    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text, u"Unable to create desktop shortcut for configuration");
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text,
+              u"Unable to create desktop shortcut for configuration \"Ben\": there is no desktop folder. The "
+              u"configuration itself was saved.");
     EXPECT_EQ(dialog.View().Items, (Items{u"Ben", u"Default"}));
     EXPECT_EQ(Config.Name, u"Ben");
 }

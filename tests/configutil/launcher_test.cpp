@@ -37,7 +37,28 @@ TEST_F(LauncherTest, ExecLineGivesTheGameAndTheExactNameAndDesktopsAcceptTheFile
         EXPECT_EQ(words[0], (Root / "program" / "zorvik").string());
         EXPECT_EQ(words[1], name);
         EXPECT_EQ(EntryValue(text, "Path"), (Root / "program").string());
+        EXPECT_EQ(EntryValue(text, "Icon"), "zorvik");
+        EXPECT_EQ(EntryValue(text, "Categories"), "Game;KidsGame;");
+        EXPECT_EQ(EntryValue(text, "StartupWMClass"), "zorvik");
+        EXPECT_EQ(EntryValue(text, "Comment"), "Play \"Quorvel!\" with the configuration \"" + name + "\"");
     }
+}
+
+TEST_F(LauncherTest, NameTypedInSmallLettersIsCapitalisedInFileNameAndArgument) {
+    ASSERT_TRUE(CreateDesktopShortcut(u" emma ", GameProgramPath()));
+    const std::string text = ReadText(Launcher("Emma"));
+    EXPECT_EQ(EntryValue(text, "Name"), "Zorvik for Emma");
+    EXPECT_EQ(SplitExec(EntryValue(text, "Exec")).at(1), "Emma");
+    EXPECT_TRUE(Validates(Launcher("Emma")));
+}
+
+TEST_F(LauncherTest, AWriteFailureGivesTheFileAndTheCause) {
+    fs::create_directories(Launcher("Kid") / "inside");  // a folder where the file goes
+    std::string failure;
+    EXPECT_FALSE(CreateDesktopShortcut(u"Kid", GameProgramPath(), &failure));
+    EXPECT_NE(failure.find(Launcher("Kid").string()), std::string::npos) << failure;
+    EXPECT_NE(failure.find("directory"), std::string::npos) << failure;
+    EXPECT_TRUE(fs::is_directory(Launcher("Kid") / "inside"));
 }
 
 TEST_F(LauncherTest, ProgramPathWithReservedCharactersSurvivesQuoting) {
@@ -46,7 +67,8 @@ TEST_F(LauncherTest, ProgramPathWithReservedCharactersSurvivesQuoting) {
     launcher.Program = "/opt/my \"games\"/a\\b $c `d` 100%/zorvik";
     launcher.Arguments = {"Kid"};
     const fs::path file = Desktop() / "odd.desktop";
-    ASSERT_TRUE(platform::posix::WriteDesktopLauncher(file, launcher));
+    std::string failure;
+    ASSERT_TRUE(platform::posix::WriteDesktopLauncher(file, launcher, failure)) << failure;
     EXPECT_TRUE(Validates(file));
     const std::vector<std::string> words = SplitExec(EntryValue(ReadText(file), "Exec"));
     ASSERT_EQ(words.size(), 2u);

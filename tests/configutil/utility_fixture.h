@@ -24,6 +24,9 @@ protected:
         fs::create_directories(Root / "program");
         fs::create_directories(Root / "desktop");
         fs::create_directories(Root / "data" / "Kettlebrook" / "Zorvik");
+        // The game the launchers start; without it each new launcher brings a warning.
+        Touch(Root / "program" / "zorvik", "#!/bin/sh\n");
+        fs::permissions(Root / "program" / "zorvik", fs::perms::owner_all);
         Folders.Override = (Root / "program").string();
         Folders.Desktop = (Root / "desktop").string();
         Folders.CommonData = (Root / "data").string();

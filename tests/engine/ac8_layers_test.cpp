@@ -7,6 +7,7 @@
 
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_layer_node.h"
+#include "engine/graphics/damage_list.h"
 #include "platform/headless/memory_canvas.h"
 #include "surface_test_support.h"
 
@@ -35,6 +36,58 @@ TEST(AC8Damage, MergesByContainmentOnly) {
     s->AddDamage({0, 0, 10, 10});
     s->AddDamage({5, 5, 15, 15});
     EXPECT_EQ(DamageOf(*s), (std::vector<TRect>{{0, 0, 10, 10}, {5, 5, 15, 15}}));
+}
+
+// The merge as a plain walk over every listed rectangle: the list's shortcuts must give
+// exactly this, rectangle for rectangle and in the same order.
+void ReferenceAdd(std::vector<TRect>& list, const TRect& r) {
+    for (TRect& n : list) {
+        if (IsRectEmpty(IntersectRects(n, r))) continue;
+        if (r.Left >= n.Left && r.Top >= n.Top && r.Right <= n.Right && r.Bottom <= n.Bottom) return;
+        if (n.Left >= r.Left && n.Top >= r.Top && n.Right <= r.Right && n.Bottom <= r.Bottom) {
+            n = r;
+            return;
+        }
+    }
+    list.push_back(r);
+}
+
+TEST(AC8Damage, ShortcutsMergeExactlyAsTheWalkOverEveryRectangle) {
+    std::mt19937 rng(30);
+    for (int round = 0; round < 300; ++round) {
+        TDamageList list;
+        std::vector<TRect> expected;
+        // Small rectangles side by side as glyphs are, overlapping ones, empty ones, and now
+        // and then one over all of them.
+        const int spread = 8 + round % 90;
+        std::uniform_int_distribution<int> pos(0, spread), size(0, 12), kind(0, 19);
+        for (int i = 0; i < 60; ++i) {
+            TRect r;
+            switch (kind(rng)) {
+                case 0: r = {-1, -1, spread + 20, spread + 20}; break;
+                case 1: r = {pos(rng), pos(rng), 0, 0}; break;
+                case 2: r = {2, 2, spread / 2, spread / 2}; break;
+                default: {
+                    const int x = pos(rng), y = pos(rng);
+                    r = {x, y, x + size(rng), y + size(rng)};
+                }
+            }
+            list.Add(r);
+            ReferenceAdd(expected, r);
+            std::vector<TRect> got;
+            for (auto* node : NodesOf<TDamageNode>(list)) got.push_back(node->Rect);
+            ASSERT_EQ(got, expected) << "round " << round << ", rectangle " << i;
+        }
+        list.Clear();
+        expected.clear();
+        list.Add({100, 100, 110, 110});  // after clearing, nothing old is met
+        ReferenceAdd(expected, {100, 100, 110, 110});
+        list.Add({0, 0, 5, 5});
+        ReferenceAdd(expected, {0, 0, 5, 5});
+        std::vector<TRect> got;
+        for (auto* node : NodesOf<TDamageNode>(list)) got.push_back(node->Rect);
+        EXPECT_EQ(got, expected);
+    }
 }
 
 TEST(AC8Damage, IsNormalisedForTheSurface) {

@@ -2,7 +2,9 @@
 // speed of a sound card, and FluidSynth with Debian's General MIDI soundfont.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -62,9 +64,22 @@ class RealAudioTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(device.IsOpen()) << SDL_GetError(); }
 
-    platform::SdlAudioDevice device{"dummy"};
     platform::EventQueue queue;
+    platform::SdlAudioDevice device{"dummy", &queue};
 };
+
+// A loud piano chord held for half a second: as loud as a song of ours gets.
+Bytes LoudChordMidi() {
+    Bytes track{0x00, 0xC0, 0x00};  // acoustic grand piano
+    for (std::uint8_t note : {60, 64, 67}) track.insert(track.end(), {0x00, 0x90, note, 0x7F});
+    track.insert(track.end(), {0x60, 0x80, 60, 0x00, 0x00, 0x80, 64, 0x00, 0x00, 0x80, 67, 0x00});
+    track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+    Bytes b{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
+    for (char c : std::string("MTrk")) b.push_back(static_cast<std::uint8_t>(c));
+    b.insert(b.end(), {0, 0, 0, static_cast<std::uint8_t>(track.size())});
+    b.insert(b.end(), track.begin(), track.end());
+    return b;
+}
 
 }  // namespace
 
@@ -141,4 +156,91 @@ TEST_F(RealAudioTest, ShortSongRendersThroughTheSynthesiserAndEndsOnce) {
     player.StopMusic();
     PumpFor(queue, 600ms);
     EXPECT_EQ(std::vector<std::int32_t>{4}, ends);
+}
+
+TEST_F(RealAudioTest, DevicePausesWhileSilentAndWakesForEachSound) {
+    EXPECT_TRUE(device.IsPaused());  // nothing has played yet
+    platform::SdlWaveOutput output(device, queue);
+    std::vector<platform::WaveToken> done;
+    output.SetDoneHandler([&](platform::WaveToken t) { done.push_back(t); });
+    const platform::PcmFormat format{1, 1, 8000, 8000, 1, 8};
+    auto voice = output.Open(format);
+    ASSERT_TRUE(voice);
+    // Opening a voice is not sounding.
+    PumpFor(queue, 100ms);
+    EXPECT_TRUE(device.IsPaused());
+
+    ASSERT_TRUE(voice->Write(Bytes(400, 128), 1, 1));
+    EXPECT_FALSE(device.IsPaused());
+    ASSERT_TRUE(PumpUntil(queue, [&] { return !done.empty() && device.IsPaused(); }));
+
+    // A second sound runs the device again and still completes.
+    auto second = output.Open(format);
+    ASSERT_TRUE(second);
+    ASSERT_TRUE(second->Write(Bytes(400, 128), 1, 2));
+    EXPECT_FALSE(device.IsPaused());
+    ASSERT_TRUE(PumpUntil(queue, [&] { return done.size() == 2 && device.IsPaused(); }));
+    EXPECT_EQ((std::vector<platform::WaveToken>{1, 2}), done);
+
+    // A song keeps it running until it has ended and its notes have died away.
+    const TempFolder temp("paused-song");
+    WriteFile(temp.Path() / "tune.mid", ShortMidi());
+    platform::FluidSongOutput songs(device, queue);
+    ASSERT_TRUE(songs.Open(temp.Path() / "tune.mid"));
+    EXPECT_TRUE(device.IsPaused());  // the synthesiser loads, nothing sounds yet
+    std::vector<platform::SongToken> ends;
+    songs.SetEndHandler([&](platform::SongToken t) { ends.push_back(t); });
+    songs.Play(5);  // before the synthesiser is ready: starts when it is
+    ASSERT_TRUE(PumpUntil(queue, [&] { return !device.IsPaused(); }));
+    ASSERT_TRUE(PumpUntil(queue, [&] { return !ends.empty() && device.IsPaused(); }));
+    EXPECT_EQ(std::vector<platform::SongToken>{5}, ends);
+}
+
+TEST_F(RealAudioTest, SongsPeakAsHighAsEffectsWithoutClipping) {
+    const TempFolder temp("loud-song");
+    WriteFile(temp.Path() / "chord.mid", LoudChordMidi());
+    platform::FluidSongOutput output(device, queue);
+    ASSERT_TRUE(output.Open(temp.Path() / "chord.mid"));
+    ASSERT_TRUE(output.FinishLoading());
+    output.Play(1);
+    // Rendered here under the device's lock; the audio thread takes its share between.
+    std::vector<float> mix(2 * 1024);
+    float peak = 0;
+    for (int block = 0; block < 40; ++block) {
+        std::fill(mix.begin(), mix.end(), 0.0f);
+        {
+            platform::SdlAudioDevice::Lock lock(device);
+            output.MixInto(mix.data(), 1024);
+        }
+        for (float v : mix) peak = std::max(peak, std::abs(v));
+    }
+    // The game's effects peak near 0.7 of full scale; FluidSynth's own gain gave such a
+    // chord about a tenth of that.
+    EXPECT_GT(peak, 0.3f);
+    EXPECT_LT(peak, 1.0f);
+    output.Close();
+}
+
+TEST_F(RealAudioTest, MissingSoundfontMeansNoMidiDevice) {
+    platform::FluidSongOutput output(device, queue, "/nonexistent/none.sf2");
+    EXPECT_FALSE(output.HasDevice());
+    const TempFolder temp("no-font");
+    WriteFile(temp.Path() / "tune.mid", ShortMidi());
+    EXPECT_FALSE(output.Open(temp.Path() / "tune.mid"));
+    EXPECT_FALSE(output.FinishLoading());
+}
+
+TEST_F(RealAudioTest, DamagedSoundfontTurnsTheDeviceOffWhenItFailsToLoad) {
+    const TempFolder temp("bad-font");
+    WriteFile(temp.Path() / "bad.sf2", Bytes(64, 'x'));
+    WriteFile(temp.Path() / "tune.mid", ShortMidi());
+    platform::FluidSongOutput output(device, queue, temp.Path() / "bad.sf2");
+    EXPECT_TRUE(output.HasDevice());  // present as far as anyone can tell before loading it
+    ASSERT_TRUE(output.Open(temp.Path() / "tune.mid"));
+    output.Play(3);
+    EXPECT_FALSE(output.FinishLoading());
+    EXPECT_FALSE(output.HasDevice());
+    EXPECT_FALSE(output.IsOpen());
+    PumpFor(queue, 100ms);
+    EXPECT_TRUE(device.IsPaused());
 }

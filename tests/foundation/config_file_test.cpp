@@ -2,6 +2,8 @@
 // the printer clamp, and the safe save.
 #include <gtest/gtest.h>
 
+#include "platform/file_replace.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +13,7 @@
 
 #include "foundation/config.h"
 #include "foundation/stream.h"
+#include "foundation/text.h"
 #include "platform/headless/fake_printers.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "tests/support/temp_folder.h"
@@ -249,31 +252,46 @@ TEST_F(ConfigFileTest, FailedSaveKeepsTheOldFileReportsAndTakesNoSnapshot) {
     std::filesystem::create_directory(GameFolder() / "Blocked.qel" / "inside");
     EXPECT_FALSE(config.SaveToFile(u"Blocked"));
     ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
-    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text,
-              u"An error was encountered while writing the \"Blocked\" configuration file. The file is probably invalid.");
+    // The usual words, then the path and the system's reason.
+    const std::string text = Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
+    EXPECT_EQ(text.rfind("An error was encountered while writing the \"Blocked\" configuration file. The file is "
+                         "probably invalid.\n\n", 0), 0u) << text;
+    EXPECT_NE(text.find((GameFolder() / "Blocked.qel").string()), std::string::npos) << text;
+    EXPECT_NE(text.find("directory"), std::string::npos) << text;
     EXPECT_TRUE(config.IsModified());
     EXPECT_TRUE(std::filesystem::is_directory(GameFolder() / "Blocked.qel" / "inside"));
     EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
     EXPECT_EQ(GameFiles(), (std::vector<std::string>{"Blocked.qel", "Kid.qel"})) << "no temporary file is left";
 }
 
-TEST_F(ConfigFileTest, SaveIntoAnUnwritableFolderKeepsTheOldFile) {
+TEST_F(ConfigFileTest, ASaveRefusedAtAnyStepKeepsTheOldFile) {
     TConfig config;
     ASSERT_TRUE(config.SaveToFile(u"Kid"));
     const Bytes before = TempFolder::Read(GameFolder() / "Kid.qel");
-    std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (std::FILE* probe = std::fopen((GameFolder() / "probe").c_str(), "wb")) {
-        std::fclose(probe);
-        std::filesystem::remove(GameFolder() / "probe");
-        std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_all);
-        GTEST_SKIP() << "folder permissions do not bind this user (root)";
+    // The system refusing each step in turn, as a full or read-only disk does (also for root).
+    for (const auto step : {platform::ReplaceStep::Create, platform::ReplaceStep::Write, platform::ReplaceStep::Flush,
+                            platform::ReplaceStep::Rename}) {
+        Boxes.Boxes.ClearShown();
+        config.GiftLabel = u"Changed";
+        platform::FailReplacesAt(step);
+        EXPECT_FALSE(config.SaveToFile(u"Kid"));
+        platform::FailReplacesAt(platform::ReplaceStep::None);
+        EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+        EXPECT_EQ(GameFiles(), std::vector<std::string>{"Kid.qel"});
+        EXPECT_EQ(Boxes.Boxes.Shown().size(), 1u);
     }
-    config.GiftLabel = u"Changed";
+    EXPECT_TRUE(config.SaveToFile(u"Kid"));
+    EXPECT_NE(TempFolder::Read(GameFolder() / "Kid.qel"), before);
+}
+
+TEST_F(ConfigFileTest, SaveIntoAMissingGameFolderNamesTheFileAndTheCause) {
+    std::filesystem::remove_all(GameFolder());
+    TConfig config;
     EXPECT_FALSE(config.SaveToFile(u"Kid"));
-    std::filesystem::permissions(GameFolder(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(TempFolder::Read(GameFolder() / "Kid.qel"), before);
-    EXPECT_EQ(GameFiles(), std::vector<std::string>{"Kid.qel"});
-    EXPECT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    const std::string text = Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
+    EXPECT_NE(text.find((GameFolder() / "Kid.qel").string()), std::string::npos) << text;
+    EXPECT_NE(text.find("No such file or directory"), std::string::npos) << text;
 }
 
 TEST_F(ConfigFileTest, TheLongestValidNameSavesAndLoads) {

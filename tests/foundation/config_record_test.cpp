@@ -146,4 +146,25 @@ TEST(ConfigNameTest, OneRuleForEveryNameThatBecomesAFile) {
     EXPECT_EQ(TrimConfigName(u" \t Bob \n"), u"Bob");
 }
 
+TEST(ConfigNameTest, GameSwitchesAreNoNamesButNamesHoldingThemAre) {
+    for (const std::u16string_view name : {u"Nosound", u"NOMIDI", u" nowave ", u"NoSoUnD"})
+        EXPECT_EQ(ConfigNameProblem(name), TConfigNameProblem::GameSwitch);
+    for (const std::u16string_view name : {u"Nosounds", u"No sound", u"Nomidi2", u"Wave"})
+        EXPECT_TRUE(IsValidConfigName(name));
+    EXPECT_EQ(ConfigNameProblem(u"  "), TConfigNameProblem::Empty);
+    EXPECT_EQ(ConfigNameProblem(u".."), TConfigNameProblem::Dots);
+    EXPECT_EQ(ConfigNameProblem(u"a/b"), TConfigNameProblem::BadCharacter);
+    EXPECT_EQ(ConfigNameProblem(u"x\xDC00"), TConfigNameProblem::BadText);
+    EXPECT_EQ(ConfigNameProblem(std::u16string(237, u'a')), TConfigNameProblem::TooLong);
+}
+
+TEST(ConfigNameTest, OneStemAndOneSamenessForEveryFileOfAConfiguration) {
+    EXPECT_EQ(ConfigStem(u"  emma rose "), u"Emma rose");
+    EXPECT_EQ(ConfigStem(u"\u00E9lodie"), u"\u00E9lodie") << "only unaccented letters are capitalised";
+    EXPECT_TRUE(SameConfigName(u"emma", u" EMMA "));
+    EXPECT_TRUE(SameConfigName(u"Zo\u00EB", u"ZO\u00CB")) << "as the file look-up folds Latin-1";
+    EXPECT_FALSE(SameConfigName(u"Emma", u"Emma Rose"));
+    EXPECT_FALSE(SameConfigName(u"Kid", u"Kid.2"));
+}
+
 }  // namespace

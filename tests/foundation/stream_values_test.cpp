@@ -176,4 +176,47 @@ TEST(FileStreamTest, WritesReadsAndRefusesMissingFiles) {
     EXPECT_THROW(TFileStream(path, TFileStream::Mode::ReadOnly), VekException);
 }
 
+// The stream keeps its size and position itself: they must follow every read, write and
+// seek exactly, or a library index would read records at the wrong place.
+TEST(FileStreamTest, SizeAndPositionFollowReadsWritesAndSeeks) {
+    const auto path = std::filesystem::temp_directory_path() / "zorvik_file_stream_seek_test.bin";
+    {
+        TFileStream out(path, TFileStream::Mode::Create);
+        EXPECT_EQ(out.Size(), 0);
+        const std::uint8_t bytes[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        out.Write(bytes, 10);
+        EXPECT_EQ(out.Size(), 10);
+        EXPECT_EQ(out.Position(), 10);
+        out.Seek(2);
+        out.Write("\xAA", 1);  // overwriting inside keeps the size
+        EXPECT_EQ(out.Size(), 10);
+        EXPECT_EQ(out.Position(), 3);
+        EXPECT_THROW(out.Seek(11), VekException);
+        out.Seek(10);
+        out.Write("\xBB", 1);
+        EXPECT_EQ(out.Size(), 11);
+        out.Close();
+    }
+    TFileStream in(path, TFileStream::Mode::ReadOnly);
+    EXPECT_EQ(in.Size(), 11);
+    EXPECT_EQ(in.Position(), 0);
+    EXPECT_EQ(ReadU8(in), 0);
+    in.Seek(1);  // where the last read ended
+    EXPECT_EQ(ReadU8(in), 1);
+    EXPECT_EQ(ReadU8(in), 0xAA);
+    in.Seek(10);
+    EXPECT_EQ(ReadU8(in), 0xBB);
+    EXPECT_EQ(in.Position(), 11);
+    EXPECT_EQ(in.Remaining(), 0);
+    in.Seek(0);
+    EXPECT_EQ(ReadU8(in), 0);
+    EXPECT_EQ(in.Position(), 1);
+    EXPECT_THROW(in.Seek(-1), VekException);
+    EXPECT_THROW(in.Seek(12), VekException);
+    EXPECT_EQ(in.Position(), 1);  // a refused seek moves nothing
+    in.Seek(11);
+    EXPECT_THROW(ReadU8(in), VekException);
+    std::filesystem::remove(path);
+}
+
 }  // namespace

@@ -11,6 +11,7 @@
 #include "engine/graphics/ac8_library.h"
 #include "foundation/config.h"
 #include "foundation/vek_exception.h"
+#include "rooms/game_classes.h"
 #include "shell/init_script.h"
 #include "shell/sound_list.h"
 #include "shell/sound_list_loader.h"
@@ -51,6 +52,11 @@ void Write(const std::filesystem::path& path, const std::uint8_t* data, std::siz
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool registered = [] {
+        RegisterGameClasses();
+        return true;
+    }();
+    (void)registered;
     if (size == 0) return 0;
     const bool asText = (data[0] & 1) != 0;
     const std::filesystem::path& folder = Folder();

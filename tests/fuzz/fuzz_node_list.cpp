@@ -1,4 +1,4 @@
-// Any bytes read as a node list of every registered class: the read either succeeds or
+// Any bytes read as a node list of every class the game registers: the read either succeeds or
 // throws VekException; it never crashes, hangs or reads out of bounds. A list that was read
 // must write itself back and read back to the same bytes.
 #include <cstddef>
@@ -10,6 +10,7 @@
 #include "foundation/priority_list.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
+#include "rooms/game_classes.h"
 
 namespace {
 // A priority node stands in for every later class that adds a fixed-width field.
@@ -18,7 +19,7 @@ std::unique_ptr<TVekNode> CreatePriorityNode() { return std::make_unique<TPriNod
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool registered = [] {
-        RegisterFoundationNodeClasses();
+        RegisterGameClasses();
         RegisterNodeClass(200, &CreatePriorityNode);
         return true;
     }();

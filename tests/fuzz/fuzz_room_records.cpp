@@ -6,12 +6,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "foundation/node_factory.h"
+#include "rooms/game_classes.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
 #include "shell/hit_box.h"
 #include "shell/room.h"
-#include "shell/shell_node_classes.h"
 
 namespace {
 
@@ -31,8 +30,7 @@ void ExpectStableRoundTrip(List& list) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool registered = [] {
-        RegisterFoundationNodeClasses();
-        RegisterShellNodeClasses();
+        RegisterGameClasses();
         return true;
     }();
     (void)registered;

@@ -5,13 +5,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "rooms/game_classes.h"
 #include "engine/graphics/ac8_library.h"
 #include "foundation/config.h"
-#include "foundation/node_factory.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
 #include "shell/room.h"
-#include "shell/shell_node_classes.h"
 #include "shell/world.h"
 #include "tests/support/quiet_world_window.h"
 #include "tests/support/test_house.h"
@@ -36,8 +35,7 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool registered = [] {
-        RegisterFoundationNodeClasses();
-        RegisterShellNodeClasses();
+        RegisterGameClasses();
         return true;
     }();
     (void)registered;

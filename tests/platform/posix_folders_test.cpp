@@ -2,6 +2,9 @@
 // the atomic file replace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -145,6 +148,46 @@ TEST(FileReplaceTest, ReplacesContentsKeepsPermissionsAndLeavesNoTemporaryFile) 
 
     EXPECT_FALSE(platform::ReplaceFileContents(folder.Path() / "missing" / "x.bin", bytes, error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(FileReplace, LeftoversOfEndedWritersGoAtStartButARunningWritersStay) {
+    TempFolder folder;
+    const auto write = [&](const std::string& name) { std::ofstream(folder.Path() / name) << "x"; };
+    // A process id far above any this machine hands out has surely ended.
+    write(".zorvik-1073741000-0-0.tmp");
+    write(".zorvik-1073741001-3-1.tmp");
+    // The first process runs as long as the machine does.
+    const std::string running = ".zorvik-1-0-0.tmp";
+    write(running);
+    // Names that are not ours, or not quite, stay.
+    for (const char* other : {"Default.qeg", ".zorvik-12x-0-0.tmp", ".zorvik--0-0.tmp", ".zorvik-1-0.tmp",
+                              "zorvik-1073741000-0-0.tmp", ".zorvik-1073741000-0-0.tmp.bak"})
+        write(other);
+    std::filesystem::create_directory(folder.Path() / ".zorvik-1073741002-0-0.tmp");
+
+    EXPECT_EQ(platform::RemoveLeftoverReplaceFiles(folder.Path()), 2);
+    const auto entries = folder.Entries();
+    EXPECT_EQ(std::count(entries.begin(), entries.end(), ".zorvik-1073741000-0-0.tmp"), 0);
+    EXPECT_EQ(std::count(entries.begin(), entries.end(), running), 1);
+    EXPECT_EQ(entries.size(), 8u);
+    EXPECT_EQ(platform::RemoveLeftoverReplaceFiles(folder.Path() / "missing"), 0);
+}
+
+TEST(FileReplace, EachRefusedStepLeavesTheOldFileAndNoTemporaryFile) {
+    TempFolder folder;
+    const auto path = folder.Path() / "game.qeg";
+    std::string error;
+    ASSERT_TRUE(platform::ReplaceFileContents(path, std::vector<std::uint8_t>{1, 2, 3}, error));
+    for (const auto [step, word] : {std::pair{platform::ReplaceStep::Create, "create"}, std::pair{platform::ReplaceStep::Write, "write"},
+                                    std::pair{platform::ReplaceStep::Flush, "flush"}, std::pair{platform::ReplaceStep::Rename, "rename"}}) {
+        platform::FailReplacesAt(step);
+        error.clear();
+        EXPECT_FALSE(platform::ReplaceFileContents(path, std::vector<std::uint8_t>{4, 5}, error)) << word;
+        platform::FailReplacesAt(platform::ReplaceStep::None);
+        EXPECT_NE(error.find(word), std::string::npos) << error;
+        EXPECT_EQ(TempFolder::Read(path), (std::vector<std::uint8_t>{1, 2, 3}));
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"game.qeg"});
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "foundation/obf_text.h"
 #include "foundation/text.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "rooms/game_classes.h"
 #include "shell/init_script.h"
 #include "shell/qe_exception.h"
 #include "shell/front_room.h"
@@ -28,6 +29,7 @@ namespace {
 
 class InitScript : public ::testing::Test {
 protected:
+    InitScript() { RegisterGameClasses(); }
     // A fresh text file: the record file of an earlier load goes, since file dates may not
     // tell two writes in the same moment apart.
     void Load(const std::string& text) {
@@ -65,7 +67,10 @@ protected:
         return lines;
     }
     static std::string Error(const std::string& message, int line) {
-        return "Script Error:\r\n\r\n" + message + "\r\n\r\n(init.txt, line " + std::to_string(line) + ")";
+        return "Script Error:\r\n\r\n" + Entry(message, line);
+    }
+    static std::string Entry(const std::string& message, int line) {
+        return message + "\r\n(init.txt, line " + std::to_string(line) + ")";
     }
 
     TempFolder Folder;
@@ -224,16 +229,13 @@ TEST_F(InitScript, ErrorsThatLeaveTheGamePlayableAreShownWithTheirLineAndLoading
          "TEXT 1 2 Not a text room\n"          // 11
          "\n"
          "PIC last\n");
+    // One box for the whole load: the first five, then how many more.
     EXPECT_EQ(Shown(), (std::vector<std::string>{
-                           Error("Unknown command \"DANCE\" in prologue", 2),
-                           Error("Can't create room \"B\"", 4),
-                           Error("Invalid cursor keyword \"GO AWAY\"", 5),
-                           Error("Invalid cursor keyword \"\"open quote EXAMINE\"", 6),
-                           Error("Invalid hitbox type \"FLY\" (ID=\"H\")", 7),
-                           Error("Invalid hitbox ID \"NOBOX\"", 8),
-                           Error("Invalid hitbox ID \"NOBOX\"", 9),
-                           Error("Invalid cursor keyword \"WAVE\"", 10),
-                           Error("TEXT in room \"A\", which is not a text room", 11),
+                           "Script Error:\r\n\r\n" + Entry("Unknown command \"DANCE\" in prologue", 2) +
+                           "\r\n\r\n" + Entry("Can't create room \"B\"", 4) + "\r\n\r\n" +
+                           Entry("Invalid cursor keyword \"GO AWAY\"", 5) + "\r\n\r\n" +
+                           Entry("Invalid cursor keyword \"\"open quote EXAMINE\"", 6) + "\r\n\r\n" +
+                           Entry("Invalid hitbox type \"FLY\" (ID=\"H\")", 7) + "\r\n\r\n... and 4 more errors.",
                        }));
     ASSERT_EQ(World->Rooms().CachedCount(), 1);
     TRoom& a = Room("A");
@@ -246,6 +248,27 @@ TEST_F(InitScript, ErrorsThatLeaveTheGamePlayableAreShownWithTheirLineAndLoading
     // The message boxes are error boxes with an OK button.
     EXPECT_EQ(Boxes.Boxes.Shown().front().Buttons, platform::MessageButtons::Ok);
     EXPECT_EQ(Boxes.Boxes.Shown().front().Icon, platform::MessageIcon::Error);
+}
+
+TEST_F(InitScript, GarbledLinesOfADamagedScriptGiveOneReadableBoxAndErrorsBeforeAFatalLineAreShown) {
+    // Forty lines of noise: one box, its words cut short.
+    std::string noise;
+    for (int i = 0; i < 40; ++i)
+        noise += std::string(200, char('a' + i % 26)) + "\x01\x02\n";
+    Load(noise);
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string text = Shown()[0];
+    EXPECT_EQ(text.rfind("Script Error:\r\n\r\nUnknown command \"" + std::string(103, 'A') + "...\r\n(init.txt, line 1)", 0), 0u)
+        << text;
+    EXPECT_EQ(text.find('\x01'), std::string::npos);
+    EXPECT_NE(text.find("(init.txt, line 5)"), std::string::npos);
+    EXPECT_EQ(text.find("(init.txt, line 6)"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("\r\n\r\n... and 35 more errors.")) << text;
+
+    // A load that a later line ends still shows what went wrong before it, once.
+    Boxes.Boxes.ClearShown();
+    EXPECT_THROW(Load("DANCE\nROOM A\nGOBOX G 0 0 -1 5 X\n"), QEException);
+    EXPECT_EQ(Shown(), std::vector<std::string>{Error("Unknown command \"DANCE\" in prologue", 1)});
 }
 
 TEST_F(InitScript, MalformedNumbersAndRectanglesEndTheLoadNamingTheLine) {

@@ -1,5 +1,9 @@
 // The main window: building the game, the command line, the 55 ms tick, Caps Lock, songs,
 // closing, and clicks while the world is busy.
+#include <functional>
+#include <new>
+#include <stdexcept>
+
 #include "engine/sound/midi_player.h"
 #include "engine/sound/wave_man.h"
 #include "foundation/text.h"
@@ -53,6 +57,26 @@ TEST_F(MainWindowTest, StartUpErrorIsShownWithTheTitleAndStopsTheStart) {
     EXPECT_EQ(text.rfind(u"Quorvel! encountered a problem on start-up: ", 0), 0u) << Utf16ToUtf8(text);
     EXPECT_EQ(Form->World(), nullptr);
     EXPECT_FALSE(Window.TimerEnabled());
+}
+
+TEST_F(MainWindowTest, AFailureOfAnyKindWhileBuildingIsShownAsAStartUpProblem) {
+    const std::vector<std::pair<std::function<void()>, std::u16string>> failures{
+        {[] { throw std::runtime_error("no rooms today"); }, u"no rooms today"},
+        {[] { throw std::bad_alloc(); }, u"std::bad_alloc"},
+        {[] { throw 42; }, u"unknown error"},
+    };
+    for (const auto& [fail, said] : failures) {
+        Boxes.Boxes.ClearShown();
+        TFormQEServices services = Services();
+        services.BuildRooms = [fail](TWorld&) { fail(); };
+        Form = std::make_unique<TFormQE>(std::move(services), std::vector<std::string>{});
+        EXPECT_FALSE(Form->Create());
+        ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+        EXPECT_EQ(Boxes.Boxes.Shown()[0].Text, u"Quorvel! encountered a problem on start-up: " + said);
+        EXPECT_EQ(Boxes.Boxes.Shown()[0].Caption, u"Quorvel!");
+        EXPECT_FALSE(Window.TimerEnabled());
+        Form.reset();
+    }
 }
 
 TEST_F(MainWindowTest, CommandLineSwitchesAndConfigurationName) {
@@ -212,6 +236,23 @@ TEST_F(MainWindowTest, EndingTheWindowSavesTheGame) {
     // The next start finds the game where the child left it.
     ASSERT_TRUE(Create());
     EXPECT_EQ(World().GetSavedState(), 1);
+}
+
+TEST_F(MainWindowTest, TheSessionEndingClosesWithoutAskingAndSavesTheRoomLeft) {
+    ASSERT_TRUE(Create());
+    const TPoint play = ViewPoint(*Form, 150, 150);
+    Window.Click(play.X, play.Y);
+    ASSERT_EQ(RoomName(), "LIVING");
+    // Nobody would answer: a question here would lose the game when the session kills us.
+    Boxes.Boxes.SetDefaultAnswer(MessageAnswer::No);
+    Window.EndSession();
+    EXPECT_TRUE(Window.Closed());
+    EXPECT_TRUE(Boxes.Boxes.Shown().empty());
+    EXPECT_TRUE(World().GetFlags() & kWorldQuit);
+    const std::string savePath = World().SavePath();
+    Form.reset();
+    EXPECT_TRUE(std::filesystem::exists(savePath));
+    EXPECT_TRUE(Boxes.Boxes.Shown().empty());
 }
 
 TEST_F(MainWindowTest, ButtonClicksAreIgnoredWhileTheWorldIsBusy) {

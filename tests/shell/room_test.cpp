@@ -182,6 +182,33 @@ TEST_F(RoomTest, ScrollingMovesFrameSetsAndNumberedBoxes) {
     EXPECT_EQ(numbered->Rect.Left, 300 - 688);
 }
 
+TEST_F(RoomTest, ThreeDigitsAnchorABoxWhateverFollowsThemAndFewerOnlyAlone) {
+    EXPECT_EQ(NumberedBoxSpot("#604GO"), 604);
+    EXPECT_EQ(NumberedBoxSpot("#072C1"), 72);
+    EXPECT_EQ(NumberedBoxSpot("#300"), 300);
+    EXPECT_EQ(NumberedBoxSpot("#1234"), 123);
+    EXPECT_EQ(NumberedBoxSpot("#7"), 7);
+    EXPECT_EQ(NumberedBoxSpot("#42"), 42);
+    EXPECT_EQ(NumberedBoxSpot("#000X"), 0);
+    for (const char* name : {"#", "#A12", "#12A", "#4X", "604", "", "##604"})
+        EXPECT_EQ(NumberedBoxSpot(name), std::nullopt) << name;
+
+    room->Width = 1200;
+    auto* go = room->HitBoxes().AddFirst(std::make_unique<THitBox>("#604GO", MakeRect(0, 10, 30, 20)));
+    auto* two = room->HitBoxes().AddFirst(std::make_unique<THitBox>("#072C1", MakeRect(5, 10, 15, 20)));
+    auto* short2 = room->HitBoxes().AddFirst(std::make_unique<THitBox>("#42", MakeRect(0, 0, 4, 4)));
+    auto* word = room->HitBoxes().AddFirst(std::make_unique<THitBox>("#42B", MakeRect(9, 0, 13, 4)));
+    room->Enter("");
+    EXPECT_EQ(go->Rect, MakeRect(604, 10, 634, 20));
+    EXPECT_EQ(two->Rect, MakeRect(72, 10, 82, 20));
+    EXPECT_EQ(short2->Rect, MakeRect(42, 0, 46, 4));
+    EXPECT_EQ(word->Rect, MakeRect(9, 0, 13, 4));
+    room->ScrollTo(100);
+    EXPECT_EQ(go->Rect, MakeRect(504, 10, 534, 20));
+    EXPECT_EQ(two->Rect.Left, -28);
+    EXPECT_EQ(word->Rect, MakeRect(9, 0, 13, 4));
+}
+
 TEST_F(RoomTest, FrameStatesRoundTripAndRefuseImpossibleFrames) {
     TFrameSet* a = AddFrames(room, "a", 0, 3);
     TFrameSet* b = AddFrames(room, "b", 0, 5);

@@ -62,6 +62,16 @@ public:
     void SetDefaultCursor(std::int16_t cursor) override { DefaultCursor = cursor; }
     std::uint16_t GetFlags() const override { return Flags; }
     void SetQuit() override { Quit = true; }
+    void SetRoomFlags(std::uint16_t mask, bool on) override {
+        mask &= kRoomOwnedWorldFlags;
+        Flags = static_cast<std::uint16_t>(on ? (Flags | mask) : (Flags & ~mask));
+    }
+    void UpdateActionButtons(TRoom& room) override { ButtonUpdates.push_back("action " + room.GetID()); }
+    void UpdateNavButtons(TRoom& room) override { ButtonUpdates.push_back("nav " + room.GetID()); }
+    void RequestCursorRefresh() override { ++CursorRefreshes; }
+    void BeginHourglass() override { ++HourglassDepth; }
+    void EndHourglass() noexcept override { --HourglassDepth; }
+    std::uint8_t GetFileVersion() const override { return FileVersion; }
     void PlayMusic(std::int32_t song) override { Music.push_back("play " + std::to_string(song)); }
     void StopMusic() override { Music.push_back("stop"); }
     void ProcessPendingMessages() override { Music.push_back("messages"); }
@@ -107,6 +117,10 @@ public:
     std::int16_t DefaultCursor = 0;
     std::uint16_t Flags = 0;
     bool Quit = false;
+    std::vector<std::string> ButtonUpdates;
+    int CursorRefreshes = 0;
+    int HourglassDepth = 0;
+    std::uint8_t FileVersion = 9;
     std::vector<std::string> GoRoomCalls;
     std::vector<std::string> Music;  // song calls, in order
     int GoBackCalls = 0;

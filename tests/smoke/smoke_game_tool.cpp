@@ -2,6 +2,10 @@
 //   smoke_game_tool make GAMEFOLDER     writes a small complete game folder: the main
 //                                       window's pictures, a title room of one colour
 //   smoke_game_tool pixel FILE.xwd X Y  prints the colour of a screenshot pixel as RRGGBB
+//   smoke_game_tool find FILE.xwd RRGGBB WIDTH
+//                                       finds the topmost row holding a run of that colour at
+//                                       least WIDTH long (a picture's plain top edge) and prints
+//                                       its left, its top and the run's length
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -57,6 +61,39 @@ int PrintPixel(const std::filesystem::path& file, long x, long y) {
     return 0;
 }
 
+int FindRun(const std::filesystem::path& file, std::uint32_t colour, long minimum) {
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (b.size() < 100) return 1;
+    const std::uint32_t headerSize = Big32(b, 0), width = Big32(b, 16), height = Big32(b, 20);
+    const std::uint32_t byteOrder = Big32(b, 28), bitsPerPixel = Big32(b, 44), bytesPerLine = Big32(b, 48);
+    const std::uint32_t colours = Big32(b, 76);
+    if (bitsPerPixel != 32) return 1;
+    const std::size_t start = std::size_t(headerSize) + std::size_t(colours) * 12;
+    for (std::uint32_t y = 0; y < height; ++y) {
+        long run = 0;
+        for (std::uint32_t x = 0; x <= width; ++x) {
+            bool same = false;
+            const std::size_t at = start + std::size_t(y) * bytesPerLine + std::size_t(x) * 4;
+            if (x < width && at + 4 <= b.size()) {
+                const std::uint32_t pixel = byteOrder == 0 ? (std::uint32_t(b[at + 2]) << 16) | (std::uint32_t(b[at + 1]) << 8) | b[at]
+                                                           : Big32(b, at) & 0xFFFFFF;
+                same = pixel == colour;
+            }
+            if (same) {
+                ++run;
+            } else {
+                if (run >= minimum) {
+                    std::printf("%ld %u %ld\n", long(x) - run, y, run);
+                    return 0;
+                }
+                run = 0;
+            }
+        }
+    }
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,10 +101,12 @@ int main(int argc, char** argv) {
     try {
         if (args.size() == 2 && args[0] == "make") return MakeGame(args[1]);
         if (args.size() == 4 && args[0] == "pixel") return PrintPixel(args[1], std::stol(args[2]), std::stol(args[3]));
+        if (args.size() == 4 && args[0] == "find")
+            return FindRun(args[1], std::uint32_t(std::stoul(args[2], nullptr, 16)), std::stol(args[3]));
     } catch (const std::exception& e) {
         std::cerr << "smoke_game_tool: " << e.what() << "\n";
         return 1;
     }
-    std::cerr << "usage: smoke_game_tool make GAMEFOLDER | pixel FILE.xwd X Y\n";
+    std::cerr << "usage: smoke_game_tool make GAMEFOLDER | pixel FILE.xwd X Y | find FILE.xwd RRGGBB WIDTH\n";
     return 2;
 }

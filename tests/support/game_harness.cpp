@@ -7,7 +7,6 @@
 #include "engine/graphics/ac8_library.h"
 #include "engine/sound/midi_player.h"
 #include "engine/sound/wave_man.h"
-#include "foundation/node_factory.h"
 #include "foundation/text.h"
 #include "shell/saved_game.h"
 #include "platform/controls.h"
@@ -17,7 +16,6 @@
 #include "platform/headless/headless_wave_output.h"
 #include "rooms/game_classes.h"
 #include "shell/room.h"
-#include "shell/shell_node_classes.h"
 #include "shell/songs.h"
 #include "shell/sound_effects.h"
 #include "shell/sound_list.h"
@@ -83,7 +81,7 @@ void THarnessWindow::PlayMusic(std::int32_t song) {
     if (FSession != nullptr) FSession->Schedule.PlayMusic(song);
 }
 void THarnessWindow::StopMusic() {
-    if (FSession != nullptr) FSession->Player.StopMusic();
+    if (FSession != nullptr) FSession->Schedule.StopMusic();
 }
 
 TGameHarness::TGameHarness(THarnessOptions options)
@@ -315,6 +313,16 @@ std::vector<int> TGameHarness::SoundLog() const {
     if (FSession == nullptr) return log;
     for (const auto& write : FSession->Waves.Writes()) log.push_back(int(write.Bytes) - int(kWaveBaseSamples));
     return log;
+}
+
+const TMidiPlayer& TGameHarness::SongPlayer() {
+    World();
+    return FSession->Player;
+}
+
+std::int64_t TGameHarness::SongEndTime() {
+    World();
+    return FSession->Schedule.SongEndTime();
 }
 
 std::vector<std::string> TGameHarness::SongLog() const {

@@ -24,6 +24,7 @@
 #include "shell/world.h"
 #include "tests/support/temp_game_folder.h"
 
+class TMidiPlayer;
 class TSoundList;
 
 namespace platform {
@@ -139,6 +140,10 @@ public:
     std::vector<int> SoundLog() const;
     // Song file names (without folder and extension) in the order they were opened.
     std::vector<std::string> SongLog() const;
+    // The run's song player (rooms read the song asked for through the game services).
+    const TMidiPlayer& SongPlayer();
+    // Clock time after which the playing song counts as over; 0 when none is scheduled.
+    std::int64_t SongEndTime();
 
     // --- What is there to see ---
     TWorld& World();

@@ -10,6 +10,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "engine/graphics/picture_handles.h"
 #include "tests/support/test_house.h"
 #include "tools/ac8/ac8_writer.h"
 
@@ -76,13 +77,12 @@ inline void WriteGameLibrary(const std::filesystem::path& path) {
         TAC8Library library;
         library.Open(house);
         for (const std::string& name : library.ImageNames()) {
-            TImageNode* node = library.LoadImageNamed(name);
-            const TAC8ImageData& image = *library.GetImageData(node);
+            const TPictureHandle held(library, AC8ImageName(name));
+            const TAC8ImageData& image = *held;
             TAC8Picture p{name, std::uint32_t(image.Width()), std::uint32_t(image.Height()), {}, 0, false};
             for (std::int32_t y = 0; y < image.Height(); ++y)
                 for (std::int32_t x = 0; x < image.Width(); ++x) p.Pixels.push_back(image.GetPixel(TPoint{x, y}));
             pictures.push_back(std::move(p));
-            library.ReleaseImage(node);
         }
     }
     std::filesystem::remove(house);

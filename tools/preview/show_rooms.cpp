@@ -10,6 +10,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "engine/graphics/picture_handles.h"
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
 #include "foundation/text.h"
@@ -17,6 +18,7 @@
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
+#include "rooms/game_classes.h"
 #include "tests/support/game_harness.h"
 #include "tools/common/palette.h"
 #include "tools/pictures/indexed_picture.h"
@@ -39,21 +41,9 @@ TIndexedPicture PictureOf(const TAC8ImageData& image, const std::string& name) {
 }
 
 // A library picture held for as long as it is drawn from.
-class THeld {
+class THeld : public TPictureHandle {
 public:
-    THeld(TAC8Library& library, const char* name) : FLibrary(library), FNode(library.LoadImageNamed(name)) {
-        FImage = library.GetImageData(FNode);
-    }
-    ~THeld() {
-        FLibrary.ReleaseImageData(FNode);
-        FLibrary.ReleaseImage(FNode);
-    }
-    const TAC8ImageData& operator*() const { return *FImage; }
-
-private:
-    TAC8Library& FLibrary;
-    TImageNode* FNode;
-    TAC8ImageData* FImage = nullptr;
+    THeld(TAC8Library& library, const char* name) : TPictureHandle(library, AC8ImageName(name)) {}
 };
 
 // The main window at 800 by 600 with the title screen in its play area: the tiled
@@ -93,7 +83,6 @@ void DrawMainWindow(TAC8Library& library, const TAC8ImageData& playArea, TAC8Ima
     window.Blit({4, 4}, *about, MakeBounds(0, 0, 56, 34));
     window.Blit({64, 4}, *tutor, MakeBounds(0, 0, 119, 34));
 }
-
 
 // The tree room bare, decorated with every top, light, garland and bauble kind, with a
 // bauble being dragged off the branches, the album's copy of the tree, and its help page.
@@ -146,6 +135,7 @@ int main(int argc, char** argv) {
         const fs::path output = argv[3];
         fs::create_directories(output);
         RegisterGameFontMetrics();
+        RegisterGameClasses();
 
         THarnessOptions options;
         options.WriteLibrary = [&](const fs::path& library) {
@@ -172,12 +162,9 @@ int main(int argc, char** argv) {
         {
             TAC8Library library;
             library.Open(dat / "Zorvik.ac8");
-            TImageNode* node = library.CreateImage("mainwin", 800, 600);
-            TAC8ImageData& window = *library.GetImageData(node);
-            DrawMainWindow(library, game.View(), window);
-            WriteIndexedPng(output / "mainwin.png", PictureOf(window, "mainwin"), palette);
-            library.ReleaseImageData(node);
-            library.ReleaseImage(node);
+            const TPictureHandle window(TImageHandle::CreateBlank(library, "mainwin", 800, 600));
+            DrawMainWindow(library, game.View(), *window);
+            WriteIndexedPng(output / "mainwin.png", PictureOf(*window, "mainwin"), palette);
         }
         visit("GIFT", "gift");
         visit("MGTEXT", "mgtext");
@@ -188,6 +175,37 @@ int main(int argc, char** argv) {
         visit("HB2<>", "help2");
         visit("HB3<", "help3");
         visit("OPTIONS", "options");
+
+        // The bedroom's rooms in their main states.
+        visit("DARK", "dark");
+        game.Tick(12);
+        show("dark-blink");
+        game.Click("LAMP");
+        show("bedroom-night");
+        game.Click("BLIND");
+        game.Tick(60);
+        show("bedroom-day");
+        for (const char* box : {"D1", "D2", "D3", "D4", "DOOR", "COAT", "PAIL", "BOOK"}) game.Click(box);
+        game.Tick(11);
+        game.Click("RED1");
+        game.Tick(20);
+        show("bedroom-busy");
+        game.Click("CAN");
+        show("bedroom-carrying");
+        game.Click("POT");
+        game.Click("JUKE");
+        show("jukebox-empty");
+        game.Click("3");
+        game.Tick(3);
+        game.Click("BUTTON");
+        game.Tick(20);
+        show("jukebox-playing");
+        game.Click("BACK");
+        show("bedroom-cartridge");
+        visit("CREDITS", "credits");
+        visit("BRTEXT", "help-bedroom");
+        visit("DBRTEXT", "help-dark");
+        visit("JBTEXT", "help-jukebox");
         ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });

@@ -1,0 +1,355 @@
+#include "bed_room.h"
+
+#include <array>
+#include <string>
+
+#include "engine/graphics/ac8_image_data.h"
+#include "frame_drawing.h"
+#include "jukebox_in_repair.h"
+#include "jukebox_room.h"
+#include "platform/random.h"
+#include "shell/hit_box.h"
+#include "shell/room_world.h"
+#include "shell/sound_effects.h"
+
+namespace {
+
+// Timers.
+constexpr std::uint8_t kRedUpTimer = 18;    // "RED1": the socks hop one step out
+constexpr std::uint8_t kRedDownTimer = 19;  // "RED2": the socks hop one step back
+constexpr std::uint8_t kFlashTimer = 22;    // "FLASH": the lamp flickers
+constexpr std::uint8_t kRaiseTimer = 33;    // "RAISE": the blind rolls up one step
+constexpr std::uint8_t kLowerTimer = 34;    // "LOWER": the blind comes down one step
+// ("ANIMATE", n) for drawer n's toy.
+constexpr std::uint8_t ArticleTimer(int drawer) { return static_cast<std::uint8_t>(6 + drawer); }
+
+// Sounds.
+constexpr std::int32_t kSoundArticleSettles = 4;
+constexpr std::int32_t kSoundArticlePops = 5;
+constexpr std::int32_t kSoundBookOpensCredits = 11;
+constexpr std::int32_t kSoundBook = 12;
+constexpr std::int32_t kSoundCoat = 25;
+constexpr std::int32_t kSoundBlindRolling = 26;
+constexpr std::int32_t kSoundDrawer = 27;
+constexpr std::int32_t kSoundRedsAtFour = 28;
+constexpr std::int32_t kSoundRedsAtTwo = 29;
+constexpr std::int32_t kSoundLampSwitch = 30;
+constexpr std::int32_t kSoundPailDown = 31;
+constexpr std::int32_t kSoundPailUp = 32;
+constexpr std::int32_t kSoundDoorOpens = 33;
+constexpr std::int32_t kSoundDoorCloses = 34;
+constexpr std::int32_t kSoundWatering = 35;
+
+// Blind frames: 0 down, 1 and 2 between, 3 up, 4 rolling.
+constexpr std::int16_t kBlindDown = 0;
+constexpr std::int16_t kBlindUp = 3;
+constexpr std::int16_t kBlindRolling = 4;
+constexpr std::int32_t kBlindRaiseSteps = 16;
+constexpr TRect kBlindDownBox{12, 183, 99, 202};
+constexpr TRect kBlindUpBox{12, 36, 99, 102};
+
+// Red socks frames: 0 hidden, 1 in the open drawer, 5 out (6 out with the drawer shut).
+constexpr std::int16_t kRedsInDrawer = 1;
+constexpr std::int16_t kRedsOut = 5;
+
+constexpr std::uint8_t kDoorShutMask = 14;
+
+constexpr std::int16_t kCursorDefault = 0;
+constexpr std::int16_t kCursorAction = 1;
+constexpr std::int16_t kCursorExamine = 2;
+constexpr std::int16_t kCursorTake = 4;
+constexpr std::int16_t kCursorWateringCan = 18;
+
+// The jukebox mark, from the bedroom's sheet: the empty slot, or the gap a cartridge leaves in
+// the little rack on the jukebox's front.
+constexpr TRect kEmptySlotMark{0, 0, 6, 27};
+constexpr TPoint kEmptySlotAt{196, 165};
+constexpr TRect kCartridgeGapMark{6, 0, 10, 19};
+constexpr std::array<std::int32_t, 5> kGapX{208, 213, 217, 222, 227};
+constexpr std::int32_t kGapTopRow = 156;
+constexpr std::int32_t kGapBottomRow = 177;
+
+std::string Name(char prefix, int n) { return std::string{prefix, char('0' + n)}; }
+
+}  // namespace
+
+TBedRoom::TBedRoom(std::string_view name) : TAuxGfxRoom(name) {
+    SetAuxImageName("bedgfx");
+    NavigationMask = kDoorShutMask;
+}
+
+bool TBedRoom::IsDoorOpen() const {
+    const TFrameSet* door = FrameSets().FindFrameSet("DOOR");
+    return door != nullptr && door->CurrentFrame == 1;
+}
+
+// --- Boxes ---
+
+void TBedRoom::UpdateBoxes() {
+    for (auto* box : NodesOf<THitBox>(HitBoxes())) box->SetEnabled(!FCarrying);
+    auto box = [this](std::string_view name) -> THitBox& { return FindNodeOrFail<THitBox>(HitBoxes(), name); };
+    if (FCarrying) {
+        box("POT").SetEnabled(true);
+        box("CAN").SetEnabled(true);
+    } else {
+        box("POT").SetEnabled(false);
+        box("CAN").SetEnabled(FrameOf(*this, "POT") == 0);
+        box("JUKE").SetEnabled(!FJukeboxAway);
+        THitBox& blind = box("BLIND");
+        const std::int16_t blindFrame = FrameOf(*this, "BLIND");
+        if (blindFrame == kBlindDown || blindFrame == kBlindUp) {
+            blind.Rect = blindFrame == kBlindDown ? kBlindDownBox : kBlindUpBox;
+            blind.SetEnabled(true);
+        } else {
+            blind.SetEnabled(false);
+        }
+        box("COAT").SetEnabled(FrameOf(*this, "COAT") == 1);
+        box("HOOK").SetEnabled(FrameOf(*this, "HOOK") == 1);
+        const std::int16_t reds = FrameOf(*this, "REDS");
+        box("RED1").SetEnabled(reds == kRedsInDrawer);
+        box("RED2").SetEnabled(reds == kRedsOut);
+        box("D4").SetEnabled(reds == 0 || reds == 1 || reds == 5 || reds == 6);
+        for (int n = 1; n <= 4; ++n)
+            box(Name('A', n)).SetEnabled(FrameOf(*this, Name('A', n)) == 1 && FrameOf(*this, Name('D', n)) == 1);
+        // The doorway leads into the house only once the room beyond is built.
+        THitBox& doorway = box("DOORWAY");
+        const auto* way = dynamic_cast<const TGoBox*>(&doorway);
+        doorway.SetEnabled(IsDoorOpen() && (way == nullptr || World().FindRoom(way->GetTarget()) != nullptr));
+    }
+    const std::uint8_t mask = IsDoorOpen() ? 0 : kDoorShutMask;
+    if (mask != NavigationMask) {
+        NavigationMask = mask;
+        World().UpdateNavButtons(*this);
+    }
+}
+
+void TBedRoom::ArticleFollowsDrawer(int drawer) {
+    const std::int16_t open = FrameOf(*this, Name('D', drawer));
+    SetRoomFrame(*this, Name('A', drawer), open);
+    if (drawer == 4) {
+        const std::int16_t reds = FrameOf(*this, "REDS");
+        SetRoomFrame(*this, "REDS", reds > kRedsInDrawer ? static_cast<std::int16_t>(6 - open) : open);
+    }
+}
+
+// --- Entering ---
+
+void TBedRoom::Enter(const std::string& fromRoom) {
+    TAuxGfxRoom::Enter(fromRoom);
+    for (int n = 1; n <= 4; ++n) ArticleFollowsDrawer(n);
+    FJukeboxAway = JukeboxInRepair(World());
+    FCarrying = false;
+    FindNodeOrFail<THitBox>(HitBoxes(), "CAN").SetCursor(kCursorTake);
+    SetRoomFrame(*this, "CAN", 1);
+    if (FrameOf(*this, "POT") == 1) SetRoomFrame(*this, "POT", static_cast<std::int16_t>(platform::Random(2)));
+    SetRoomFrame(*this, "JUKE", FJukeboxAway ? 0 : 1);
+    if (FrameOf(*this, "BLIND") != kBlindDown)
+        SetRoomFrame(*this, "BLIND", kBlindUp);
+    else
+        SetRoomFrame(*this, "LAMP", 1);
+    if (FrameOf(*this, "LAMP") != 0) AddTimer(kFlashTimer, 5);
+    SetRoomFrame(*this, "HOOK", static_cast<std::int16_t>(1 - FrameOf(*this, "COAT")));
+    UpdateBoxes();
+}
+
+// --- Messages ---
+
+void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
+    if (sender == "BLIND") {
+        if (FrameOf(*this, "BLIND") != kBlindDown) {
+            ShowRoomFrame(*this, "BLIND", 2);
+            AddTimer(kLowerTimer, 10);
+        } else {
+            ShowRoomFrame(*this, "BLIND", 1);
+            AddTimer(kRaiseTimer, 5);
+            FBlindSteps = kBlindRaiseSteps;
+        }
+        UpdateBoxes();
+    } else if (sender == "RAISE") {
+        RaiseBlindStep();
+    } else if (sender == "LOWER") {
+        LowerBlindStep();
+    } else if (sender == "LAMP") {
+        SwitchLamp();
+    } else if (sender == "FLASH") {
+        ShowRoomFrame(*this, "LAMP", FrameOf(*this, "LAMP") == 1 ? 2 : 1);
+        AddTimer(kFlashTimer, 3 + platform::Random(3));
+    } else if (script == "COAT") {
+        ShowRoomFrame(*this, "COAT", FrameOf(*this, "COAT") == 0 ? 1 : 0);
+        ShowRoomFrame(*this, "HOOK", FrameOf(*this, "HOOK") == 0 ? 1 : 0);
+        PlaySound(kSoundCoat);
+        UpdateBoxes();
+    } else if (sender == "CAN" || sender == "POT") {
+        CarryOrPutDown(sender);
+    } else if (script == "DRAWER") {
+        const int drawer = sender.size() == 2 && sender[0] == 'D' ? DigitOf(sender.substr(1), 1, 4) : -1;
+        if (drawer > 0) ToggleDrawer(drawer);
+    } else if (sender == "RED1") {
+        RedsUp();
+    } else if (sender == "RED2") {
+        RedsDown();
+    } else if (script == "ARTICLE") {
+        const int drawer = sender.size() == 2 && sender[0] == 'A' ? DigitOf(sender.substr(1), 1, 4) : -1;
+        if (drawer > 0) AnimateArticle(drawer);
+    } else if (script == "ANIMATE") {
+        const int drawer = DigitOf(sender, 1, 4);
+        if (drawer > 0) AnimateArticle(drawer);
+    } else if (script != "TOGGLE") {
+        if (sender == "TUTOR")
+            World().GoRoom("BRTEXT");
+        else
+            TAuxGfxRoom::RunScript(script, sender);
+    } else {
+        Toggle(sender);
+    }
+}
+
+void TBedRoom::RaiseBlindStep() {
+    if (FBlindSteps == 13) PlaySoundIfIdle(kSoundBlindRolling);
+    const std::int16_t frame = FrameOf(*this, "BLIND");
+    ShowRoomFrame(*this, "BLIND", frame == kBlindRolling ? kBlindUp : static_cast<std::int16_t>(frame + 1));
+    --FBlindSteps;
+    if (FBlindSteps < 1) {
+        UpdateBoxes();
+        StopLoopedSounds();
+    } else {
+        AddTimer(kRaiseTimer, 2);
+    }
+}
+
+void TBedRoom::LowerBlindStep() {
+    const std::int16_t frame = static_cast<std::int16_t>(FrameOf(*this, "BLIND") - 1);
+    ShowRoomFrame(*this, "BLIND", frame);
+    if (frame > kBlindDown) {
+        AddTimer(kLowerTimer, 10);
+    } else if (FrameOf(*this, "LAMP") != 0) {
+        UpdateBoxes();
+    } else {
+        GoDark();
+    }
+}
+
+void TBedRoom::SwitchLamp() {
+    const bool on = FrameOf(*this, "LAMP") == 0;
+    PlaySound(kSoundLampSwitch);
+    if (on) {
+        AddTimer(kFlashTimer, 5);
+    } else {
+        RemoveTimer(kFlashTimer);
+        // In the dark the lamp keeps its frame: coming back switches it on anyway.
+        if (FrameOf(*this, "BLIND") == kBlindDown) {
+            GoDark();
+            return;
+        }
+    }
+    ShowRoomFrame(*this, "LAMP", on ? 1 : 0);
+}
+
+void TBedRoom::GoDark() { World().GoRoom("DARK"); }
+
+void TBedRoom::CarryOrPutDown(const std::string& sender) {
+    THitBox& can = FindNodeOrFail<THitBox>(HitBoxes(), "CAN");
+    if (FCarrying) {
+        FCarrying = false;
+        World().SetDefaultCursor(kCursorDefault);
+        if (sender == "POT") {
+            ShowRoomFrame(*this, "POT", 1);
+            PlaySound(kSoundWatering);
+        }
+        can.SetCursor(kCursorTake);
+        ShowRoomFrame(*this, "CAN", 1);
+    } else {
+        FCarrying = true;
+        World().SetDefaultCursor(kCursorWateringCan);
+        can.SetCursor(kCursorWateringCan);
+        ShowRoomFrame(*this, "CAN", 0);
+    }
+    World().RequestCursorRefresh();
+    UpdateBoxes();
+}
+
+void TBedRoom::ToggleDrawer(int drawer) {
+    const std::string name = Name('D', drawer);
+    const std::int16_t open = FrameOf(*this, name) == 0 ? 1 : 0;
+    PlaySound(kSoundDrawer);
+    SetRoomFrame(*this, name, open);
+    ArticleFollowsDrawer(drawer);
+    // The drawer, the toy in it and (the bottom drawer) the socks are drawn again together.
+    ShowRoomFrame(*this, name, open);
+    ShowRoomFrame(*this, Name('A', drawer), FrameOf(*this, Name('A', drawer)));
+    UpdateBoxes();
+    if (open == 1) AddTimer(ArticleTimer(drawer), 10);
+    if (drawer == 4) ShowRoomFrame(*this, "REDS", FrameOf(*this, "REDS"));
+}
+
+void TBedRoom::RedsUp() {
+    std::int16_t frame = FrameOf(*this, "REDS");
+    if (frame < kRedsOut) ++frame;
+    ShowRoomFrame(*this, "REDS", frame);
+    if (frame == 2 || frame == kRedsOut) UpdateBoxes();
+    if (frame == 2) PlaySound(kSoundRedsAtTwo);
+    if (frame < kRedsOut) AddTimer(kRedUpTimer, 3);
+}
+
+void TBedRoom::RedsDown() {
+    std::int16_t frame = FrameOf(*this, "REDS");
+    if (frame > kRedsInDrawer) --frame;
+    ShowRoomFrame(*this, "REDS", frame);
+    if (frame == kRedsInDrawer || frame == 4) UpdateBoxes();
+    if (frame == 4) PlaySound(kSoundRedsAtFour);
+    if (frame > kRedsInDrawer) AddTimer(kRedDownTimer, 3);
+}
+
+void TBedRoom::AnimateArticle(int drawer) {
+    if (FrameOf(*this, Name('D', drawer)) != 1) return;
+    const std::string article = Name('A', drawer);
+    std::int16_t frame = 1;
+    if (FrameOf(*this, article) == 1) {
+        frame = 2;
+        AddTimer(ArticleTimer(drawer), 10);
+        PlaySound(kSoundArticlePops);
+    } else {
+        PlaySound(kSoundArticleSettles);
+    }
+    SetRoomFrame(*this, article, frame);
+    UpdateBoxes();
+    ShowRoomFrame(*this, article, frame);
+}
+
+void TBedRoom::Toggle(const std::string& frameSetName) {
+    if (frameSetName == "BOOK" && FrameOf(*this, "BOOK") == 1) {
+        PlaySound(kSoundBookOpensCredits);
+        World().GoRoom("CREDITS");
+        SetRoomFrame(*this, "BOOK", 0);
+        FindNodeOrFail<THitBox>(HitBoxes(), "BOOK").SetCursor(kCursorAction);
+        return;
+    }
+    TFrameSet& frameSet = FindFrameSetOrFail(FrameSets(), frameSetName);
+    const std::int16_t now = frameSet.CurrentFrame == 0 ? 1 : 0;
+    ShowRoomFrame(*this, frameSet, now);
+    if (frameSetName == "PAIL") {
+        PlaySound(now == 1 ? kSoundPailUp : kSoundPailDown);
+    } else if (frameSetName == "DOOR") {
+        PlaySound(now == 1 ? kSoundDoorOpens : kSoundDoorCloses);
+        ShowRoomFrame(*this, "COAT", FrameOf(*this, "COAT"));
+        UpdateBoxes();
+    } else if (frameSetName == "BOOK") {
+        PlaySound(kSoundBook);
+        FindNodeOrFail<THitBox>(HitBoxes(), "BOOK").SetCursor(kCursorExamine);
+    }
+}
+
+// --- Drawing ---
+
+void TBedRoom::DrawOverlays(TAC8ImageData* view) {
+    TAuxGfxRoom::DrawOverlays(view);
+    if (FJukeboxAway || view == nullptr || AuxImage() == nullptr) return;
+    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(World().FindRoom("JUKEBOX"));
+    const int cartridge = jukebox != nullptr ? jukebox->Cartridge() : kNoCartridge;
+    if (cartridge < 0 || cartridge >= kCartridgeCount) {
+        view->Blit(kEmptySlotAt, *AuxImage(), kEmptySlotMark);
+        return;
+    }
+    const TPoint at{kGapX[static_cast<std::size_t>(cartridge % 5)], cartridge < 5 ? kGapTopRow : kGapBottomRow};
+    view->Blit(at, *AuxImage(), kCartridgeGapMark);
+}

@@ -1,0 +1,58 @@
+#include "bed_room.h"
+#include "frame_drawing.h"
+#include "platform/random.h"
+#include "shell/game_services.h"
+#include "engine/sound/midi_player.h"
+#include "shell/room_world.h"
+#include "shell/sound_effects.h"
+
+namespace {
+constexpr std::uint8_t kMusicTimer = 21;    // "MUSIC": start the lullaby if all is quiet
+constexpr std::uint8_t kAnimateTimer = 6;   // "ANIMATE": the night light blinks
+constexpr std::int32_t kLullaby = 13;
+constexpr std::int32_t kSoundLampSwitch = 30;
+
+// The tag of the song asked for last; -1 (silence) without a song player.
+std::int32_t CurrentSongTag() {
+    const TMidiPlayer* songs = GameServices().Songs;
+    return songs != nullptr ? songs->CurrentTag() : -1;
+}
+}  // namespace
+
+TDarkRoom::TDarkRoom(std::string_view name) : TRoom(name) {
+    Flags = static_cast<std::uint16_t>((Flags & ~(kRoomSnapOffered | kRoomWrapOffered)) | kRoomNoNavigation);
+}
+
+void TDarkRoom::Enter(const std::string& fromRoom) {
+    TRoom::Enter(fromRoom);
+    if (CurrentSongTag() <= 0) AddTimer(kMusicTimer, 10);
+    FSongStarted = false;
+    AddTimer(kAnimateTimer, 10);
+}
+
+void TDarkRoom::Leave() {
+    // Only the lullaby this room started ends with the visit; the schedule goes with it, so
+    // no late end of it reaches a later visit.
+    if (FSongStarted) World().StopMusic();
+    FSongStarted = false;
+    TRoom::Leave();
+}
+
+void TDarkRoom::RunScript(const std::string& script, const std::string& sender) {
+    if (sender == "ANIMATE") {
+        ShowRoomFrame(*this, "LAMP", FrameOf(*this, "LAMP") == 0 ? 1 : 0);
+        AddTimer(kAnimateTimer, 2 + platform::Random(10));
+    } else if (sender == "LAMP") {
+        PlaySound(kSoundLampSwitch);
+        World().GoRoom("BED");
+    } else if (sender == "MUSIC") {
+        if (CurrentSongTag() == -1) {
+            World().PlayMusic(kLullaby);
+            FSongStarted = true;
+        }
+    } else if (sender == "TUTOR") {
+        World().GoRoom("DBRTEXT");
+    } else {
+        TRoom::RunScript(script, sender);
+    }
+}

@@ -10,7 +10,9 @@
 #include "foundation/config.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
+#include "rooms/tree/tree_room.h"
 #include "shell/room.h"
+#include "shell/room_kinds.h"
 #include "shell/world.h"
 #include "tests/support/quiet_world_window.h"
 #include "tests/support/test_house.h"
@@ -47,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing_support::BuildTestHouse(world);
     auto* memory = static_cast<TMemoryRoom*>(world.AddRoom(std::make_unique<TMemoryRoom>("MEMORY", &world)));
     world.FindRoom("KITCHEN")->FirstSaveVersion = 5;
+    // The tree room after them: its top, switches and bauble list (corpus file "tree").
+    auto* tree = static_cast<TTreeRoom*>(world.AddRoom(CreateRoomOfKind("TREE", "TREE")));
 
     TMemoryStream input(data, size);
     try {
@@ -55,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (memory->Visited.CachedCount() > TRoomStack::kMaxDepth) std::abort();
+    if (tree->Tree().Baubles().CachedCount() > kTreeMaxBaubles || tree->Tree().TopChoice() > 4) std::abort();
+    for (const auto* bauble : NodesOf<TBauble>(tree->Tree().Baubles()))
+        if (bauble->Kind < 1 || bauble->Kind > kBaubleKindCount) std::abort();
     for (auto* frameSet : NodesOf<TFrameSet>(memory->FrameSets()))
         if (frameSet->CurrentFrame < 0 || frameSet->CurrentFrame >= frameSet->GetFrameCount()) std::abort();
     return 0;

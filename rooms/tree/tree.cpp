@@ -94,7 +94,7 @@ std::unique_ptr<TTree> TTree::Clone() const {
     copy->FLights = FLights;
     copy->FTinsel = FTinsel;
     copy->FBulbCounters = FBulbCounters;
-    for (const auto* bauble : NodesOf<TBauble>(FBaubles))
+    for (const TBauble* bauble : FBaubles)
         copy->FBaubles.Append(std::make_unique<TBauble>(bauble->Kind, bauble->Position));
     return copy;
 }
@@ -159,7 +159,7 @@ void TTree::Draw(TAC8ImageData& surface, TPoint origin) {
         const TTreePiece& piece = TreeTopPiece(FTopChoice);
         surface.Blit(PointAdd(origin, piece.At), decoration, piece.Source);
     }
-    for (const auto* bauble : NodesOf<TBauble>(FBaubles)) {
+    for (const TBauble* bauble : FBaubles) {
         // A drag step redraws two small rectangles over a full tree: skip what lies outside.
         if (Intersects(OffsetRectBy(bauble->Bounds(), origin), clip)) DrawBauble(surface, origin, *bauble);
     }
@@ -202,9 +202,7 @@ void TTree::Twinkle(TAC8ImageData& surface, TPoint origin) {
 // ---- baubles
 
 TBauble* TTree::FirstSelected() const {
-    for (auto* bauble : NodesOf<TBauble>(FBaubles))
-        if (bauble->Selected) return bauble;
-    return nullptr;
+    return FBaubles.Find([](const TBauble& bauble) { return bauble.Selected; });
 }
 
 void TTree::ClearSelection() {
@@ -212,10 +210,8 @@ void TTree::ClearSelection() {
 }
 
 TBauble* TTree::BaubleAt(TPoint point) const {
-    for (auto* node = FBaubles.Last(); node != nullptr; node = node->Prev) {
-        auto* bauble = static_cast<TBauble*>(node);
+    for (TBauble* bauble = FBaubles.Last(); bauble != nullptr; bauble = FBaubles.Prev(bauble))
         if (PtInRect(bauble->Bounds(), point)) return bauble;
-    }
     return nullptr;
 }
 
@@ -223,8 +219,8 @@ void TTree::AddBauble(std::uint8_t kind) {
     if (kind < 1 || kind > kBaubleKindCount) return;
     ClearSelection();
     if (FBaubles.CachedCount() >= kTreeMaxBaubles) {
-        const std::unique_ptr<TVekNode> oldest = FBaubles.RemoveFirst();
-        const TRect gone = static_cast<const TBauble&>(*oldest).Bounds();
+        const std::unique_ptr<TBauble> oldest = FBaubles.RemoveFirst();
+        const TRect gone = oldest->Bounds();
         if (TAC8ImageData* surface = LastSurface()) {
             const TClipKeeper keeper(*surface);
             RedrawClipped(*surface, FLastOrigin, gone);
@@ -286,7 +282,7 @@ void TTree::WriteToStream(TStream& s) const {
     // The node stream: a count, then each bauble's class id and fields.
     const std::int32_t count = FBaubles.CachedCount();
     WriteWord(s, static_cast<std::uint16_t>(count));
-    for (const auto* bauble : NodesOf<TBauble>(FBaubles)) bauble->SaveToStream(s);
+    for (const TBauble* bauble : FBaubles) bauble->SaveToStream(s);
 }
 
 void TTree::ReadFromStream(TStream& s) {
@@ -298,7 +294,7 @@ void TTree::ReadFromStream(TStream& s) {
     // Only baubles may stand in this list, and never more than the tree can hold.
     const std::uint16_t count = ReadU16(s);
     if (count > kTreeMaxBaubles) Damaged();
-    TVekList baubles;
+    TTypedNodeList<TBauble> baubles;
     for (std::uint16_t i = 0; i < count; ++i) {
         if (ReadU8(s) != kBaubleClassId) Damaged();
         auto bauble = std::make_unique<TBauble>();

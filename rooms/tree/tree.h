@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "foundation/geometry.h"
-#include "foundation/node_list.h"
+#include "foundation/typed_node_list.h"
 #include "rooms/tree/bauble.h"
 #include "shell/hit_box.h"
 
@@ -60,7 +60,7 @@ public:
     std::uint8_t BulbCounter(int bulb) const;
     void SetBulbCounter(int bulb, std::uint8_t ticks);
 
-    const TVekList& Baubles() const { return FBaubles; }
+    const TTypedNodeList<TBauble>& Baubles() const { return FBaubles; }
     TBauble* FirstSelected() const;
     // Clears the first selected bauble's flag (without drawing).
     void ClearSelection();
@@ -109,5 +109,5 @@ private:
     std::array<bool, kTreeStringCount> FLights{};
     std::array<bool, kTreeStringCount> FTinsel{};
     std::array<std::uint8_t, kTreeBulbCount> FBulbCounters{};
-    TVekList FBaubles;
+    TTypedNodeList<TBauble> FBaubles;
 };

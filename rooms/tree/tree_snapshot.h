@@ -14,13 +14,13 @@ class TTree;
 
 inline constexpr std::uint8_t kTreeSnapshotKind = 11;
 
-struct TSnapshotSize {
+struct TTreePictureSize {
     std::int32_t Width;
     std::int32_t Height;
 };
-inline constexpr TSnapshotSize kTreeThumbnailSize{140, 207};
-inline constexpr TSnapshotSize kTreeFullSize{225, 320};
-inline constexpr TSnapshotSize kTreeHungSize{48, 71};
+inline constexpr TTreePictureSize kTreeThumbnailSize{140, 207};
+inline constexpr TTreePictureSize kTreeFullSize{225, 320};
+inline constexpr TTreePictureSize kTreeHungSize{48, 71};
 
 // The tree drawn at (0, 0) of a 225 x 320 picture, of which (15, 0)-(225, 311) is stretched
 // into the rectangle; the tree lets its pictures go afterwards.

@@ -72,7 +72,7 @@ TEST(KeptSavedGame, AWorldWithFewerRoomsThanTheFileKeepsItButOneWithAllOfThemSav
     THarnessOptions shorter;
     shorter.BuildRooms = [](TWorld& world) {
         testing_support::BuildTestHouse(world);
-        const_cast<TIDList&>(world.Rooms()).RemoveLast();
+        const_cast<TTypedNodeList<TRoom, TIDList>&>(world.Rooms()).RemoveLast();
     };
     TGameHarness game(shorter);
     game.Folder().Write("Default.qeg", saved);

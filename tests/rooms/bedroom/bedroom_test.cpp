@@ -7,6 +7,7 @@
 
 #include "house_game.h"
 #include "rooms/bedroom/bed_room.h"
+#include "rooms/bedroom/jukebox_in_repair.h"
 #include "rooms/bedroom/jukebox_room.h"
 
 namespace house_test {
@@ -332,6 +333,47 @@ TEST_F(Bedroom, NothingOfTheseRoomsGoesIntoTheSavedGame) {
     Enter("BED");
     EXPECT_FALSE(Game->RoomAs<TBedRoom>("BED").IsDoorOpen()) << "each run starts with the door shut";
     EXPECT_EQ(Game->RoomAs<TJukeboxRoom>("JUKEBOX").Cartridge(), kNoCartridge);
+}
+
+}  // namespace
+}  // namespace house_test
+
+namespace house_test {
+namespace {
+
+// A workshop that has the jukebox on its repair shelf.
+class TRepairShop final : public TRoom, public TJukeboxRepairAnswer {
+public:
+    using TRoom::TRoom;
+    bool JukeboxInRepair() const override { return InRepair; }
+    bool InRepair = true;
+};
+
+class BedroomAndWorkshop : public HouseGame {
+protected:
+    void SetUp() override { Start(); }
+};
+
+TEST_F(BedroomAndWorkshop, JukeboxAwayInTheWorkshopIsHiddenAndCannotBeVisited) {
+    ASSERT_EQ(Game->World().FindRoom("WORKSHOP"), nullptr) << "this test stands in for the workshop";
+    auto* shop = static_cast<TRepairShop*>(Game->World().AddRoom(std::make_unique<TRepairShop>("WORKSHOP")));
+    Enter("BED");
+    EXPECT_TRUE(Game->RoomAs<TBedRoom>("BED").JukeboxAway());
+    EXPECT_EQ(Frame("JUKE"), 0);
+    EXPECT_FALSE(Enabled("JUKE"));
+    const std::uint8_t spot = Game->ViewPixel(198, 170);
+    shop->InRepair = false;
+    Enter("BED");
+    EXPECT_EQ(Frame("JUKE"), 1);
+    EXPECT_TRUE(Enabled("JUKE"));
+    EXPECT_NE(Game->ViewPixel(198, 170), spot) << "the jukebox stands there again";
+}
+
+TEST_F(BedroomAndWorkshop, AWorkshopOfAnotherKindAnswersNotInRepair) {
+    Game->World().AddRoom(std::make_unique<TRoom>("WORKSHOP"));
+    Enter("BED");
+    EXPECT_FALSE(Game->RoomAs<TBedRoom>("BED").JukeboxAway());
+    EXPECT_TRUE(Enabled("JUKE"));
 }
 
 }  // namespace

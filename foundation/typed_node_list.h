@@ -68,9 +68,8 @@ public:
         return nullptr;
     }
     // The first node with that ID (upper-cased as the ID list does), or nullptr.
-    T* FindByID(std::string_view key) const
-        requires std::derived_from<Base, TIDList> && std::derived_from<T, TIDNode>
-    {
+    T* FindByID(std::string_view key) const {
+        static_assert(std::derived_from<Base, TIDList> && std::derived_from<T, TIDNode>);
         return static_cast<T*>(Base::FindByID(key));
     }
 

@@ -21,6 +21,11 @@ struct PcmFormat {
     std::uint16_t BitsPerSample = 0;
 };
 
+// True for the formats the game plays: PCM of 8, 16 or 32 bits, 1 to 8 channels, a rate up
+// to 384 kHz, and a block of one sample per channel. The wave file's own fields are not to
+// be trusted; every output checks them here before it opens.
+bool IsPlayablePcmFormat(const PcmFormat& format);
+
 using WaveToken = std::uint64_t;
 
 // One open output. Destroying it closes the output; a buffer still in it is stopped first.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the programs and the content, installs the game folder
-# where the programs look for it, and starts the game.
+# where the programs look for it, puts the game's icon and the utility's menu entry into
+# the user's XDG data folder, and starts the game.
 #
 # The game folder is <data>/Kettlebrook/Zorvik, <data> being $ZORVIK_DATA_DIR, else
 # $XDG_DATA_HOME, else ~/.local/share (see README, Folders). Its dat folder is replaced by
@@ -28,4 +29,5 @@ if [[ -d "$game/dat" ]]; then mv "$game/dat" "$game/dat.old"; fi
 mv "$game/dat.new" "$game/dat"
 rm -rf "$game/dat.old"
 echo "Game folder: $game"
+bash scripts/install-desktop.sh build/default
 exec build/default/zorvik "$@"

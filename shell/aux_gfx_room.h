@@ -37,8 +37,8 @@ private:
 };
 
 // Scroll timers: each repeats one step of 50 pixels on the next tick.
-inline constexpr std::uint8_t kScrollLeftTimer = 23;
-inline constexpr std::uint8_t kScrollRightTimer = 24;
+inline constexpr std::uint8_t kScrollLeftTimer = TimerCodeValue(TTimerCode::GoLeftEnd);
+inline constexpr std::uint8_t kScrollRightTimer = TimerCodeValue(TTimerCode::GoRightEnd);
 inline constexpr std::int32_t kScrollStep = 50;
 
 // A room whose picture is wider than the view. Its constructor sets the width; the init

@@ -17,6 +17,7 @@
 #include "shell/application_title.h"
 #include "shell/game_services.h"
 #include "shell/music_ended.h"
+#include "shell/program_start.h"
 #include "shell/songs.h"
 #include "shell/sound_effects.h"
 #include "shell/sound_list.h"
@@ -146,7 +147,7 @@ void TFormQE::BuildGame() {
     FConfig->LoadFromFile(FCommandLine.ConfigName);  // a missing or damaged file keeps the defaults
 
     FLibrary = std::make_unique<TAC8Library>();
-    FLibrary->Open(Folders().DataFolder + Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
+    OpenGameLibrary(*FLibrary, Folders().DataFolder + Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
     SetHotImageLibrary(FLibrary.get());
     TTileBG::SetGlobalImageLibrary(FLibrary.get());
     TVekButton::SetGlobalImageLibrary(FLibrary.get());

@@ -9,7 +9,7 @@
 #include "world_room_roles.h"
 
 // Timer code of the song cycle (its word is DELAY).
-inline constexpr std::uint8_t kFrontDelayTimer = 5;
+inline constexpr std::uint8_t kFrontDelayTimer = TimerCodeValue(TTimerCode::Delay);
 
 class TFrontRoom : public TRoom, public TTutorRoleRoom {
 public:

@@ -6,16 +6,17 @@
 //   # number  image     hotX  hotY
 //   1         cur_hand  6     1
 //
-// Loading stops silently at the first cursor that is missing or cannot be made; the
-// cursors not loaded by then stay the system's arrow.
+// A missing list is reported as a missing data file is ("Sorry! We cannot find the needed
+// file"), a damaged one (a cursor it lacks, a picture the library does not have or that is
+// too big or unreadable) in a message naming the list; loading stops there, and the cursors
+// not loaded by then stay the system's arrow.
 #include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
 
-namespace platform {
-class GameWindow;
-}
+#include "platform/canvas.h"
+#include "platform/game_window.h"
 class TAC8Library;
 
 struct TCursorEntry {
@@ -36,3 +37,8 @@ inline constexpr std::int16_t kCursorLoadOrder[] = {1,  2,  4,  3,  5,  6,  7,  
 // Reads the data folder's cursor list and defines each cursor on the window, in load order.
 // Returns how many were defined.
 int LoadGameCursors(platform::GameWindow& window, TAC8Library& library);
+
+// A cursor from a library picture: its transparent colour clear, the others opaque through
+// the palette, the hot spot kept inside. An empty picture gives an empty cursor.
+platform::CursorPicture CursorPictureOf(const class TAC8ImageData& image, const platform::CanvasPalette& palette,
+                                        std::int32_t hotX, std::int32_t hotY);

@@ -32,6 +32,24 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
+void OpenGameLibrary(TAC8Library& library, const std::string& path) {
+    try {
+        library.Open(path);
+    } catch (const VekException& e) {
+        throw VekException("The file \"" + path + "\" is damaged: " + e.what());
+    } catch (const std::bad_alloc&) {
+        throw VekException("The file \"" + path + "\" is damaged: it asks for more memory than there is.");
+    } catch (const std::exception&) {
+        throw VekException("The file \"" + path + "\" cannot be read.");
+    }
+}
+
+std::u16string UnexpectedErrorText(const std::exception& error) {
+    if (dynamic_cast<const VekException*>(&error) != nullptr) return Utf8ToUtf16(error.what());
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return u"There is not enough memory to go on.";
+    return u"An unexpected error occurred.";
+}
+
 std::u16string StartupProblemText(const std::u16string& message) {
     return std::u16string(kApplicationTitle) + u" encountered a problem on start-up: " + message;
 }
@@ -105,11 +123,11 @@ TStartOutcome TGameStart::Prepare() {
 
     try {
         auto library = std::make_unique<TAC8Library>();
-        library->Open(Folders().DataFolder + Utf16ToUtf8(GameString(GameStringStartLibraryFile)));
+        OpenGameLibrary(*library, Folders().DataFolder + Utf16ToUtf8(GameString(GameStringStartLibraryFile)));
         FStartLibrary = std::move(library);
     } catch (const std::exception& e) {
         // A damaged library is a start-up failure like any other, never an uncaught error.
-        Box(StartupProblemText(Utf8ToUtf16(e.what())), platform::MessageButtons::Ok, platform::MessageIcon::None);
+        Box(StartupProblemText(UnexpectedErrorText(e)), platform::MessageButtons::Ok, platform::MessageIcon::None);
         return TStartOutcome::Failed;
     }
     // The loading window owns the library from here on.

@@ -4,7 +4,9 @@
 // from the start library. Each check may end the program before any window shows.
 #include <cstdint>
 #include <functional>
+#include <exception>
 #include <memory>
+#include <string>
 
 #include "platform/single_instance.h"
 
@@ -49,6 +51,15 @@ private:
     TGameStartServices FServices;
     std::unique_ptr<TAC8Library> FStartLibrary;
 };
+
+// Opens an image library of the game. A file that cannot be read raises VekException naming
+// it: "The file "<path>" is damaged: " and what was wrong with it.
+void OpenGameLibrary(TAC8Library& library, const std::string& path);
+
+// The text a box shows for an error no handler of the game expected: the game's own errors
+// say what they mean; the system's texts (std::bad_alloc and the like) are no text for a
+// box, so they become a plain sentence.
+std::u16string UnexpectedErrorText(const std::exception& error);
 
 // The whole of a start-up failure's message: the application title, " encountered a problem
 // on start-up: " and the error's text.

@@ -8,6 +8,7 @@
 #include "qe_exception.h"
 #include "sound_effects.h"
 #include "room_world.h"
+#include "room_words.h"
 #include "script_message.h"
 #include "view_size.h"
 
@@ -35,26 +36,27 @@ void TRoom::Leave() {
 }
 
 void TRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "ENDOFSOUND") return;
-    if (sender == "EXIT") {
+    using namespace room_words;
+    if (script == kEndOfSound) return;
+    if (sender == kExit) {
         World().GoRoom(script);
         return;
     }
-    if (sender == "DELAYEDEXIT") {
+    if (sender == kDelayedExit) {
         World().GoRoom(DelayedExitRoom);
         return;
     }
-    if (script == "FOCUS") {
-        if (sender == "F") UnloadAllSounds();
+    if (script == kFocus) {
+        if (sender == kFocusLost) UnloadAllSounds();
         return;
     }
-    if (sender == "SNAPFLASH") {
+    if (sender == kSnapFlash) {
         Flags ^= kRoomBlanked;
         if (IsBlanked()) AddTimer(kSnapFlashTimer, kSnapFlashTicks);
         Draw(World().GetViewImage());
         return;
     }
-    if (script == "NIL") return;
+    if (script == kNil) return;
     RaiseGameError(GameStringUnknownScript, {script, sender});
 }
 

@@ -89,6 +89,10 @@ public:
     TTimerScriptInfo* AddTimer(std::uint8_t code, std::int32_t delay);
     void RemoveTimer(std::uint8_t code);
     TTimerScriptInfo* FindTimer(std::uint8_t code) const;
+    // The same by name: rooms name their timers rather than number them.
+    TTimerScriptInfo* AddTimer(TTimerCode code, std::int32_t delay) { return AddTimer(TimerCodeValue(code), delay); }
+    void RemoveTimer(TTimerCode code) { RemoveTimer(TimerCodeValue(code)); }
+    TTimerScriptInfo* FindTimer(TTimerCode code) const { return FindTimer(TimerCodeValue(code)); }
     void ClearTimers();
     void ProcessTimers(std::int32_t now);
     const TTypedNodeList<TTimerScriptInfo>& Timers() const { return FTimers; }

@@ -17,6 +17,13 @@ std::map<std::string, TRoomFactory, std::less<>>& Kinds() {
 
 void RegisterRoomKind(std::string_view kindWord, TRoomFactory factory) { Kinds()[std::string(kindWord)] = factory; }
 
+std::vector<std::string> RegisteredRoomKinds() {
+    std::vector<std::string> words;
+    for (const auto& [word, factory] : Kinds())
+        if (factory != nullptr) words.push_back(word);
+    return words;
+}
+
 std::unique_ptr<TRoom> CreateRoomOfKind(std::string_view kindWord, std::string_view id) {
     const auto found = Kinds().find(kindWord);
     if (found == Kinds().end() || found->second == nullptr) return nullptr;

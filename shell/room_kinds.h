@@ -4,7 +4,9 @@
 // rooms registers its kinds at start the same way, so the loader never has to know them.
 // Registration is explicit: nothing registers itself from a static initialiser.
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class TRoom;
 
@@ -19,6 +21,9 @@ std::unique_ptr<TRoom> MakeRoomOfKind(std::string_view id) {
 // Registers (or replaces) the kind word, compared exactly (kind words are upper case; the
 // empty word is the plain room).
 void RegisterRoomKind(std::string_view kindWord, TRoomFactory factory);
+// Every registered kind word, sorted (the fuzz targets and tests walk them all, so a kind is
+// checked as soon as it registers).
+std::vector<std::string> RegisteredRoomKinds();
 // A new room of the kind, or nullptr when no such kind is registered.
 std::unique_ptr<TRoom> CreateRoomOfKind(std::string_view kindWord, std::string_view id);
 // The shell's own kinds: the plain room (empty word), DISKOPS, FRONT, TEXT and ENTRYTEXT.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "foundation/node_list.h"
+#include "timer_codes.h"
 
 class TTimerScriptInfo : public TVekNode {
 public:
@@ -13,7 +14,7 @@ public:
 };
 
 // Timer codes with a role in the room framework itself.
-inline constexpr std::uint8_t kDelayedExitTimer = 32;
-inline constexpr std::uint8_t kSnapFlashTimer = 37;
+inline constexpr std::uint8_t kDelayedExitTimer = TimerCodeValue(TTimerCode::DelayedExit);
+inline constexpr std::uint8_t kSnapFlashTimer = TimerCodeValue(TTimerCode::SnapFlash);
 // The camera flash lasts this many ticks.
 inline constexpr std::int32_t kSnapFlashTicks = 10;

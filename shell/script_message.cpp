@@ -9,19 +9,7 @@
 #include "qe_exception.h"
 #include "room.h"
 #include "room_world.h"
-
-namespace {
-
-// The sender words of timer codes 18 to 45, in code order.
-constexpr std::array<std::string_view, 28> kTimerWords{
-    "RED1",    "RED2",      "EXIT",        "MUSIC",     "FLASH",    "GO_L_END", "GO_R_END",
-    "RELEASE", "MATCH",     "COOK",        "EAT",       "MACHINE",  "CARTRIDGE", "DEAL",
-    "DELAYEDEXIT", "RAISE", "LOWER",       "CUCKOO",    "SLATE",    "SNAPFLASH", "PLACING",
-    "RADIO",   "RADIOFLASH", "WHISTLE1",   "WHISTLE2",  "HANGBUGWAIT", "PRINTBUGWAIT", "CARDBUGWAIT"};
-
-constexpr std::array<std::string_view, 4> kFirstTimerWords{"TICK", "TIMER", "DELAY", "ANIMATE"};
-
-}  // namespace
+#include "timer_codes.h"
 
 std::optional<TScriptMessage> TimerMessage(std::uint8_t code) {
     if (code < 3) return std::nullopt;

@@ -17,7 +17,6 @@
 #include "platform/posix/known_folders.h"
 #include "platform/posix/posix_single_instance.h"
 #include "platform/sdl/sdl_game_platform.h"
-#include "rooms/game_classes.h"
 #include "shell/application_title.h"
 #include "shell/form_qe.h"
 #include "shell/game_loaders.h"
@@ -27,8 +26,6 @@
 namespace {
 
 int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& arguments) {
-    // The rooms' kind words and every stored class, before the init script and saved game.
-    RegisterGameClasses();
     platform::posix::PosixSingleInstance instance("zorvik");
     platform::GameWindow* window = nullptr;
     std::unique_ptr<TStartupView> loading;
@@ -96,7 +93,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         // Anything the game's own handlers did not catch: said plainly, never a silent end.
         std::fprintf(stderr, "zorvik: %s\n", error.what());
-        ShowInfo(kApplicationTitle, Utf8ToUtf16(error.what()));
+        ShowInfo(kApplicationTitle, UnexpectedErrorText(error));
     }
     platform::InstallMessageBoxes(nullptr);
     ClearPaths();

@@ -141,6 +141,20 @@ const std::uint8_t* DecodeEscapedBytes(const std::uint8_t* p, std::uint8_t a, st
     return p;
 }
 
+// A byte loop here is not vectorised at the optimisation level the game is built with, and
+// was four tenths of the decoding time of the game's library: eight bytes a step instead.
+inline void XorWithRowBeneath(std::uint8_t* row, const std::uint8_t* prev, std::size_t width) {
+    std::size_t i = 0;
+    for (; i + 8 <= width; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, row + i, 8);
+        std::memcpy(&y, prev + i, 8);
+        x ^= y;
+        std::memcpy(row + i, &x, 8);
+    }
+    for (; i < width; ++i) row[i] ^= prev[i];
+}
+
 const std::uint8_t* DecodeLineCodedRow(const std::uint8_t* p, std::uint8_t a, std::uint8_t b, bool raw,
                                        std::uint8_t* const row, std::uint8_t* const rowEnd, const std::uint8_t* prevRow,
                                        const TBounds& bounds) {
@@ -163,12 +177,10 @@ const std::uint8_t* DecodeLineCodedRow(const std::uint8_t* p, std::uint8_t a, st
             case 4:
             case 5:
                 return DecodeEscapedBytes(p, a, b, dst, rowEnd, prev, bounds);
-            case 2: {
+            case 2:
                 p = DecodeEscapedBytes(p, a, b, dst, rowEnd, prev, bounds);
-                const std::size_t width = std::size_t(rowEnd - row);
-                for (std::size_t i = 0; i < width; ++i) row[i] ^= prevRow[i];
+                XorWithRowBeneath(row, prevRow, std::size_t(rowEnd - row));
                 return p;
-            }
             case 6:
                 if (p == end) SourceOverflow();
                 std::memset(dst, *p, rest);

@@ -151,10 +151,13 @@ TImageNode* TAC8Library::CreateImage(const AC8ImageName& name, std::uint32_t wid
 
 TImageNode* TAC8Library::CreateImageFromStream(const AC8ImageName& name, std::uint32_t width, std::uint32_t height,
                                                TStream& stream) {
-    // Built aside and appended only once read and decoded, so a failure leaves no node.
+    // Built aside and appended only once read and decoded, so a failure leaves no node. The
+    // record brings its own pixel buffers: no blank picture is made first only to be
+    // replaced (a damaged size would cost megabytes of zeros for nothing).
     auto node = NewNode(name);
-    node->Image->Init(node->Name, width, height);
     node->Image->LoadFromStream(stream);
+    if (node->Image->Width() != width || node->Image->Height() != height)
+        throw AC8Exception("CreateImageFromStream: the picture's size does not match its record");
     node->Image->DecodeAll();
     return static_cast<TImageNode*>(FCache.Append(std::move(node)));
 }

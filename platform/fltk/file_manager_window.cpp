@@ -13,6 +13,7 @@
 #include "configutil/file_manager_dialog.h"
 #include "configutil/utility_texts.h"
 #include "platform/fltk/fltk_text.h"
+#include "platform/fltk/keyboard_widgets.h"
 #include "platform/fltk/run_handler.h"
 
 namespace platform::fltk {
@@ -26,10 +27,12 @@ constexpr int kButtonFontSize = 11;
 struct FileManagerWindow {
     configutil::TFileManagerDialog& Logic;
     Fl_Window Window{391, 296, "Brindle's House - Configuration File Manager"};
-    Fl_Box pmtConfigFileStems{8, 6, 150, 18, "Configurations on file:"};
+    ShortcutLabel pmtConfigFileStems{8, 6, 150, 18, "&Configurations on file:"};
     Fl_Hold_Browser lbxConfigFileStems{8, 26, 150, 186};
-    Fl_Box pmtConfigName{8, 218, 180, 18, "New configuration name:"};
+    ShortcutLabel pmtConfigName{8, 218, 180, 18, "&New configuration name:"};
     Fl_Input txtStemName{8, 238, 150, 24};
+    // Why the typed name is refused, under the field.
+    Fl_Box lblNameProblem{8, 263, 292, 30};
     Fl_Button cmdOpenSelected{166, 26, 217, 25, "&Open selected configuration"};
     Fl_Button cmdSaveToSelected{166, 56, 217, 25, "&Save to selected configuration"};
     Fl_Button cmdDeleteSelected{166, 86, 217, 25, "&Delete selected configuration"};
@@ -55,6 +58,11 @@ struct FileManagerWindow {
         for (Fl_Button* button : {&cmdOpenSelected, &cmdSaveToSelected, &cmdDeleteSelected, &cmdRenameSelected,
                                   &cmdSaveAsNew, &cmdClose})
             button->labelsize(kButtonFontSize);
+        pmtConfigFileStems.Target(&lbxConfigFileStems);
+        pmtConfigName.Target(&txtStemName);
+        lblNameProblem.labelsize(kButtonFontSize);
+        lblNameProblem.labelcolor(FL_DARK_RED);
+        lblNameProblem.align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
         lbxConfigFileStems.textsize(kFontSize);
         lbxConfigFileStems.format_char(0);
         txtStemName.textsize(kFontSize);
@@ -104,8 +112,9 @@ struct FileManagerWindow {
             for (const std::u16string& item : view.Items) lbxConfigFileStems.add(Utf16ToUtf8(item).c_str());
         }
         lbxConfigFileStems.value(view.Selection + 1);
-        lblCurrentName.copy_label(LabelText(view.CurrentName).c_str());
-        lblChanged.copy_label(LabelText(view.Changed).c_str());
+        lblCurrentName.copy_label(BoxText(view.CurrentName).c_str());
+        lblChanged.copy_label(BoxText(view.Changed).c_str());
+        lblNameProblem.copy_label(BoxText(view.NewNameProblem).c_str());
         Enable(cmdOpenSelected, view.CanOpen);
         Enable(cmdSaveToSelected, view.CanSaveToSelected);
         Enable(cmdDeleteSelected, view.CanDelete);

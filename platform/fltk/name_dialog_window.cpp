@@ -7,16 +7,34 @@
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
 
+#include <functional>
+
 #include "configutil/name_rule.h"
 #include "foundation/text.h"
 
 namespace platform::fltk {
 
 namespace {
+// The name field answers Enter itself: OK while the name is usable, nothing at all while it
+// is empty, so the focus stays where the parent is typing.
+class NameInput : public Fl_Input {
+public:
+    using Fl_Input::Fl_Input;
+    std::function<void()> OnEnter;
+
+    int handle(int event) override {
+        if (event == FL_KEYBOARD && (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+            if (OnEnter) OnEnter();
+            return 1;
+        }
+        return Fl_Input::handle(event);
+    }
+};
+
 struct NameDialog {
     Fl_Window Window{321, 124, "User"};
     Fl_Box Frame{8, 8, 305, 70};
-    Fl_Input Name{60, 30, 240, 24, "Name"};
+    NameInput Name{60, 30, 240, 24, "Name"};
     Fl_Return_Button Ok{150, 88, 75, 25, "OK"};
     Fl_Button Cancel{238, 88, 75, 25, "Cancel"};
     bool Accepted = false;
@@ -26,12 +44,15 @@ struct NameDialog {
         Frame.box(FL_ENGRAVED_BOX);
         Name.when(FL_WHEN_CHANGED);
         Name.callback([](Fl_Widget*, void* self) { static_cast<NameDialog*>(self)->UpdateOk(); }, this);
-        Ok.callback([](Fl_Widget*, void* self) {
-            auto* dialog = static_cast<NameDialog*>(self);
-            dialog->Accepted = true;
-            dialog->Window.hide();
-        }, this);
+        Ok.callback([](Fl_Widget*, void* self) { static_cast<NameDialog*>(self)->Accept(); }, this);
+        Name.OnEnter = [this] {
+            if (Ok.active()) Accept();
+        };
         Cancel.callback([](Fl_Widget*, void* self) { static_cast<NameDialog*>(self)->Window.hide(); }, this);
+    }
+    void Accept() {
+        Accepted = true;
+        Window.hide();
     }
     void UpdateOk() {
         if (configutil::NameDialogAccepts(Utf8ToUtf16(Name.value()))) Ok.activate(); else Ok.deactivate();

@@ -20,6 +20,7 @@
 #include "configutil/utility_texts.h"
 #include "platform/fltk/file_manager_window.h"
 #include "platform/fltk/fltk_text.h"
+#include "platform/fltk/keyboard_widgets.h"
 #include "platform/fltk/run_handler.h"
 
 namespace platform::fltk {
@@ -33,7 +34,7 @@ constexpr int kSmallFontSize = 11;
 // A label of help text: wrapped, top-left, in a size that fits the page.
 std::unique_ptr<Fl_Box> HelpLabel(int x, int y, int w, int h, int text, int size = kFontSize) {
     auto box = std::make_unique<Fl_Box>(x, y, w, h);
-    box->copy_label(LabelText(kHelpTexts[static_cast<std::size_t>(text)]).c_str());
+    box->copy_label(BoxText(kHelpTexts[static_cast<std::size_t>(text)]).c_str());
     box->labelsize(size);
     box->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
     return box;
@@ -106,7 +107,7 @@ private:
     void Build() {
         FHandlers.reserve(40);
         FWindow = std::make_unique<Fl_Window>(568, 409, "Zorvik Configuration");
-        pcWizard = std::make_unique<Fl_Tabs>(6, 6, 556, 362);
+        pcWizard = std::make_unique<KeyboardTabs>(6, 6, 556, 362);
         constexpr int top = 30, height = 338;
 
         tsWelcome = std::make_unique<Fl_Group>(6, top, 556, height, "Welcome");
@@ -172,7 +173,7 @@ private:
         rectSeeReadMe = std::make_unique<Fl_Box>(16, 304, 410, 48);
         rectSeeReadMe->box(FL_FLAT_BOX);
         rectSeeReadMe->color(FL_YELLOW);
-        rectSeeReadMe->copy_label(LabelText(kHelpTexts[10]).c_str());
+        rectSeeReadMe->copy_label(BoxText(kHelpTexts[10]).c_str());
         rectSeeReadMe->labelsize(kFontSize);
         rectSeeReadMe->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
         cmdManage = Make<Fl_Button>(446, 316, 106, 25, "&Manage...");
@@ -233,7 +234,7 @@ private:
     // Declared in creation order; the groups own nothing here, so destruction of these
     // members (children first, each leaving its group) is safe.
     std::unique_ptr<Fl_Window> FWindow;
-    std::unique_ptr<Fl_Tabs> pcWizard;
+    std::unique_ptr<KeyboardTabs> pcWizard;
     std::unique_ptr<Fl_Group> tsWelcome, tsGift, tsInternational, tsPresents, tsPrinter, tsMultiUser;
     std::vector<std::unique_ptr<Fl_Box>> FLabels;
     std::unique_ptr<Fl_Check_Button> chkGiftScreen;
@@ -255,6 +256,7 @@ private:
 }  // namespace
 
 void RunSettingsWindow(configutil::TSettingsWizard& wizard, SingleInstance& instance) {
+    UseUtilityWindowClass();
     SettingsWindow window(wizard);
     window.Refresh();
     instance.SetRaiseHandler([&window] { window.Window().show(); });

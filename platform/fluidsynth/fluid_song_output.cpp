@@ -1,5 +1,7 @@
 #include "fluid_song_output.h"
 
+#include "platform/song_file_check.h"
+
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -130,7 +132,8 @@ bool FluidSongOutput::Open(const std::filesystem::path& file) {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
         return false;
-    if (std::memcmp(bytes.data(), "MThd", 4) != 0) return false;
+    // The synthesiser's own reader is not made for hostile files; ours goes first.
+    if (!IsPlayableSongFile(bytes)) return false;
     FSong = std::move(bytes);
     StartLoading();
     return true;

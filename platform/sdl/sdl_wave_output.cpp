@@ -125,12 +125,9 @@ SdlWaveOutput::SdlWaveOutput(SdlAudioDevice& device, EventQueue& queue)
 SdlWaveOutput::~SdlWaveOutput() { FQueue.Cancel(this); }
 
 std::unique_ptr<WaveVoice> SdlWaveOutput::Open(const PcmFormat& format) {
-    if (!FDevice.IsOpen() || format.FormatTag != 1) return nullptr;
+    if (!FDevice.IsOpen() || !IsPlayablePcmFormat(format)) return nullptr;
     const SDL_AudioFormat sdlFormat = SdlFormatOf(format);
-    if (sdlFormat == 0 || format.Channels == 0 || format.Channels > 8 ||
-        format.SamplesPerSec == 0 || format.SamplesPerSec > 384000 ||
-        format.BlockAlign != format.Channels * (format.BitsPerSample / 8))
-        return nullptr;
+    if (sdlFormat == 0) return nullptr;
     SDL_AudioStream* stream =
         SDL_NewAudioStream(sdlFormat, static_cast<Uint8>(format.Channels),
                            static_cast<int>(format.SamplesPerSec), AUDIO_F32SYS, 2, FDevice.Rate());

@@ -8,7 +8,6 @@
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
 #include "foundation/text.h"
-#include "rooms/game_classes.h"
 #include "shell/disk_ops_room.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
@@ -32,7 +31,6 @@ protected:
     // content build wrote, not a record file the loader made again from the text.
     void Start(bool giftScreen = false) {
         RegisterGameFontMetrics();
-        RegisterGameClasses();
         THarnessOptions options;
         options.WriteLibrary = [](const fs::path& library) {
             fs::copy_file(kDat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);

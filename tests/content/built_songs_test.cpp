@@ -2,6 +2,11 @@
 // and checks it against the game's song table.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "platform/song_file_check.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -122,6 +127,11 @@ TEST(BuiltSongs, EverySongOfTheTableReadsBackCleanly) {
         SCOPED_TRACE(name);
         TMidiSummary s = ReadMidi(kSongs / (name + ".mid"));
         ASSERT_EQ(s.error, "");
+        // The game plays only what its own check passes.
+        std::ifstream in(kSongs / (name + ".mid"), std::ios::binary);
+        const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string why;
+        EXPECT_TRUE(platform::IsPlayableSongFile(bytes, &why)) << why;
         EXPECT_EQ(s.format, 1);
         EXPECT_GE(s.tracks, 3);  // conductor, melody and accompaniment
         EXPECT_GT(s.notes, 40);

@@ -2,6 +2,7 @@
 // record faults a reader must refuse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "ac8_test_records.h"
@@ -69,6 +70,42 @@ TEST(AC8Record, EncoderRoundTripsRandomPictures) {
             ASSERT_EQ(image->Width(), width);
             EXPECT_EQ(PictureRows(*image), picture.Pixels);
         }
+    }
+}
+
+// Every token weight the tools accept gives records the decoder reads back exactly: the
+// weight moves the choice between literal bytes, runs, copies, XOR rows and prefix copies,
+// so each weight reaches other mixtures of them.
+TEST(AC8Record, EveryTokenWeightRoundTripsAndTradesSizeForFewerTokens) {
+    std::mt19937 rng(3030);
+    const std::uint32_t weights[] = {0, 1, 4, AC8DefaultTokenWeight, 60, AC8MaxTokenWeight};
+    for (int round = 0; round < 40; ++round) {
+        const std::uint32_t width = 1 + rng() % 700;
+        const std::uint32_t height = 1 + rng() % 90;
+        const TAC8Picture picture = RandomPicture(rng, width, height);
+        for (const std::uint32_t weight : weights) {
+            SCOPED_TRACE(testing::Message() << width << " x " << height << " weight " << weight);
+            TMemoryStream s;
+            WriteImageRecord(s, picture, TAC8StripCoding::Auto, weight);
+            const auto image = Load(s.TakeBytes());
+            EXPECT_EQ(PictureRows(*image), picture.Pixels);
+        }
+    }
+    // On a room picture the smallest record comes from weight 0 and the largest from the
+    // heaviest weight, which still stays below the plain pixels.
+    std::vector<std::size_t> sizes;
+    for (const TAC8Picture& room : {MakeSamplePicture(3, 512, 320, "room"), MakeSamplePicture(8, 200, 150, "toy")}) {
+        sizes.clear();
+        for (const std::uint32_t weight : weights) {
+            TMemoryStream s;
+            WriteImageRecord(s, room, TAC8StripCoding::Auto, weight);
+            const Bytes bytes = s.TakeBytes();
+            EXPECT_EQ(PictureRows(*Load(bytes)), room.Pixels);
+            sizes.push_back(bytes.size());
+        }
+        EXPECT_EQ(*std::min_element(sizes.begin(), sizes.end()), sizes.front());
+        EXPECT_LT(sizes.front(), sizes.back());
+        EXPECT_LE(sizes.back(), room.Pixels.size() + 4 * room.Height + 64);
     }
 }
 

@@ -11,13 +11,11 @@
 #include "engine/graphics/ac8_library.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
+#include "tests/fuzz/fuzz_scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::filesystem::path path = std::filesystem::temp_directory_path() / "zorvik_fuzz_ac8_library.ac8";
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-    }
+    static const fuzz_support::TScratchFolder folder("fuzz_ac8_library");
+    const std::filesystem::path path = folder.Write("library.ac8", data, size);
     TAC8Library library;
     try {
         library.Open(path);

@@ -16,31 +16,13 @@
 #include "shell/sound_list.h"
 #include "shell/sound_list_loader.h"
 #include "shell/world.h"
+#include "tests/fuzz/fuzz_scratch_folder.h"
 #include "tests/support/quiet_world_window.h"
 
 namespace {
 
-// The files of one fuzzing process, removed when it ends.
-class TScratchFolder {
-public:
-    TScratchFolder() {
-        std::random_device random;
-        FPath = std::filesystem::temp_directory_path() /
-                ("fuzz_init_script_" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(FPath);
-    }
-    ~TScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(FPath, ignored);
-    }
-    const std::filesystem::path& Path() const { return FPath; }
-
-private:
-    std::filesystem::path FPath;
-};
-
 const std::filesystem::path& Folder() {
-    static const TScratchFolder folder;
+    static const fuzz_support::TScratchFolder folder("fuzz_init_script");
     return folder.Path();
 }
 

@@ -1,16 +1,21 @@
 // Any bytes read as a room's stored records: a hit-box list, then a frame-set list, then
-// the frame states of those frame sets. Each read either succeeds or throws VekException;
-// it never crashes, hangs or reads out of bounds. Lists that were read write themselves
-// back and read back to the same bytes.
+// the frame states of those frame sets; and, from the start again, as the own record of a
+// room of every registered kind. Each read either succeeds or throws VekException; it never
+// crashes, hangs or reads out of bounds. What was read writes itself back and reads back to
+// the same bytes, taking exactly the bytes it wrote.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
-#include "rooms/game_classes.h"
+#include "engine/graphics/ac8_library.h"
+#include "foundation/config.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
 #include "shell/hit_box.h"
 #include "shell/room.h"
+#include "tests/fuzz/every_room_kind.h"
+#include "tests/support/quiet_world_window.h"
+#include "tests/support/record_framing.h"
 
 namespace {
 
@@ -26,14 +31,29 @@ void ExpectStableRoundTrip(List& list) {
     if (first.Bytes() != second.Bytes()) std::abort();
 }
 
+// Every kind reads the bytes as its own record; a record it takes must be framed.
+void FuzzEveryRoomKind(const std::uint8_t* data, std::size_t size) {
+    TQuietWindow window;
+    TAC8Library library;
+    TConfig config;
+    TWorld world(window, library, config);
+    for (const TKindRoom& kind : AddRoomOfEveryKind(world)) {
+        TMemoryStream input(data, size);
+        try {
+            kind.Room->ReadData(input);
+        } catch (const VekException&) {
+            continue;
+        }
+        TRoom* fresh = AddRoomOfKind(world, kind.KindWord, kind.Room->GetID() + "COPY");
+        if (fresh == nullptr || !testing_support::CheckRoomRecordFraming(*kind.Room, *fresh).empty()) std::abort();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool registered = [] {
-        RegisterGameClasses();
-        return true;
-    }();
-    (void)registered;
+    RegisterGameClassesOnce();
+    FuzzEveryRoomKind(data, size);
 
     TMemoryStream input(data, size);
     TRoom room("fuzz");
@@ -47,10 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TFrameSetList frameSets;
         frameSets.LoadFromStream(input);
         ExpectStableRoundTrip(frameSets);
-        while (TVekNode* node = frameSets.First()) {
-            std::unique_ptr<TVekNode> owned = frameSets.Remove(node);
-            room.AddFrameSet(std::unique_ptr<TFrameSet>(static_cast<TFrameSet*>(owned.release())));
-        }
+        while (TFrameSet* frameSet = frameSets.First()) room.AddFrameSet(frameSets.Remove(frameSet));
         room.LoadFrameStates(input);
     } catch (const VekException&) {
     }

@@ -3,6 +3,8 @@
 // with the game's own loaders, not the test harness) reads a saved game holding a node list.
 #include <gtest/gtest.h>
 
+#include "shell/game_cursors.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -101,6 +103,9 @@ TEST_F(GameStart, TheRealStartReadsASavedGameHoldingANodeListAndKeepsItWhole) {
     RegisterRoomKind("NODES", &MakeRoomOfKind<TNodeListRoom>);
     {
         std::ofstream(Folder.Path() / "dat" / "init.txt") << "BEGIN NODES\nNODESROOM NODES A room of nodes\n";
+        // Every cursor, so the start has nothing to report.
+        std::ofstream cursors(Folder.Path() / "dat" / "cursors.txt");
+        for (const std::int16_t number : kCursorLoadOrder) cursors << number << " tile 0 0\n";
     }
     const Bytes saved = SavedGameWithNodeList();
     Folder.Write("Default.qeg", saved);

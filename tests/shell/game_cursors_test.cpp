@@ -2,6 +2,7 @@
 // load order, stopping at the first one missing.
 #include <gtest/gtest.h>
 
+#include "foundation/text.h"
 #include "shell/game_cursors.h"
 #include "tests/shell/main_window_fixture.h"
 
@@ -26,7 +27,7 @@ TEST(CursorList, KeepsWellFormedLinesAndSkipsTheRest) {
     EXPECT_EQ(entries.at(5).Image, "cur_z");
 }
 
-TEST_F(MainWindowTest, CursorsComeFromLibraryPicturesInLoadOrderUntilOneIsMissing) {
+TEST_F(MainWindowTest, CursorsComeFromLibraryPicturesInLoadOrderUntilOneIsMissingWhichIsReported) {
     // Cursor 4 is loaded before 3 and is missing: the loading stops before 3.
     std::ofstream(Folder.Path() / "dat" / "cursors.txt") << "1 tile 3 4\n2 abt_btn 0 0\n3 tile 0 0\n";
     ASSERT_TRUE(Create());
@@ -39,7 +40,26 @@ TEST_F(MainWindowTest, CursorsComeFromLibraryPicturesInLoadOrderUntilOneIsMissin
     EXPECT_EQ(hand.Pixels[0], 0xFF000000u | Shown(kTileColour));
     EXPECT_TRUE(Window.HasCursor(2));
     EXPECT_FALSE(Window.HasCursor(3));
-    // A picture too big for a cursor also ends the loading.
-    std::ofstream(Folder.Path() / "dat" / "cursors.txt") << "1 glnd_ns 0 0\n2 tile 0 0\n";
+    const std::string list = (Folder.Path() / "dat" / "cursors.txt").string();
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text,
+              u"The cursor list \"" + Utf8ToUtf16(list) + u"\" is damaged: it has no cursor 4.");
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Icon, platform::MessageIcon::Error);
+    // A picture too big for a cursor, or one the library lacks, also ends the loading, named.
+    Boxes.Boxes.ClearShown();
+    std::ofstream(list) << "1 glnd_ns 0 0\n2 tile 0 0\n";
     EXPECT_EQ(LoadGameCursors(Window, *Form->Library()), 0);
+    std::ofstream(list) << "1 tile 0 0\n2 nothere 0 0\n";
+    EXPECT_EQ(LoadGameCursors(Window, *Form->Library()), 1);
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 2u);
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text,
+              u"The cursor list \"" + Utf8ToUtf16(list) + u"\" is damaged: the picture of cursor 1 is too big for a cursor.");
+    EXPECT_EQ(Boxes.Boxes.Shown()[1].Text, u"The cursor list \"" + Utf8ToUtf16(list) +
+                                               u"\" is damaged: cursor 2 names the picture \"nothere\", which the library does not have.");
+    // A missing list is a missing data file.
+    Boxes.Boxes.ClearShown();
+    std::filesystem::remove(list);
+    EXPECT_EQ(LoadGameCursors(Window, *Form->Library()), 0);
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text, u"Sorry! We cannot find the needed file \"" + Utf8ToUtf16(list) + u"\".");
 }

@@ -9,6 +9,7 @@
 #include "foundation/text.h"
 #include "foundation/vek_exception.h"
 #include "foundation/config.h"
+#include "shell/program_start.h"
 #include "shell/songs.h"
 #include "shell/strings/game_string.h"
 #include "tests/engine/wave_builder.h"
@@ -57,6 +58,25 @@ TEST_F(MainWindowTest, StartUpErrorIsShownWithTheTitleAndStopsTheStart) {
     EXPECT_EQ(text.rfind(u"Quorvel! encountered a problem on start-up: ", 0), 0u) << Utf16ToUtf8(text);
     EXPECT_EQ(Form->World(), nullptr);
     EXPECT_FALSE(Window.TimerEnabled());
+
+    // A main library cut short is named in the message.
+    const auto library = Folder.Path() / "dat" / "Zorvik.ac8";
+    std::ofstream(library, std::ios::binary) << "AC8";
+    Boxes.Boxes.ClearShown();
+    Form.reset();
+    EXPECT_FALSE(Create());
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text.rfind(u"Quorvel! encountered a problem on start-up: The file \"" +
+                                                    Utf8ToUtf16(library.string()) + u"\" is damaged: ",
+                                                0),
+              0u)
+        << Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
+}
+
+TEST(UnexpectedErrors, TheSystemsOwnTextsNeverReachABox) {
+    EXPECT_EQ(UnexpectedErrorText(std::bad_alloc()), u"There is not enough memory to go on.");
+    EXPECT_EQ(UnexpectedErrorText(std::runtime_error("basic_string::_M_create")), u"An unexpected error occurred.");
+    EXPECT_EQ(UnexpectedErrorText(VekException("Saved game is damaged.")), u"Saved game is damaged.");
 }
 
 TEST_F(MainWindowTest, AFailureOfAnyKindWhileBuildingIsShownAsAStartUpProblem) {

@@ -154,6 +154,11 @@ TEST_F(ProgramStartTest, DamagedStartLibraryIsAStartUpFailure) {
     main_window_test::Touch(Folder.Path() / "dat" / "QEstart.ac8");
     EXPECT_EQ(Start(), TStartOutcome::Failed);
     ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
-    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text.rfind(u"Quorvel! encountered a problem on start-up: ", 0), 0u);
+    // The message names the file, so a parent knows what to reinstall.
+    const std::u16string path = Utf8ToUtf16((Folder.Path() / "dat" / "QEstart.ac8").string());
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Text.rfind(
+                  u"Quorvel! encountered a problem on start-up: The file \"" + path + u"\" is damaged: ", 0),
+              0u)
+        << Utf16ToUtf8(Boxes.Boxes.Shown()[0].Text);
     EXPECT_EQ(StartLibrary, nullptr);
 }

@@ -1,6 +1,7 @@
 // The saved game a world must not write over: one read by a world that lacks some of its
 // rooms (a damaged or cut-short init script), one of a world whose rooms failed to build,
 // and a saved-game name that is not a file at all.
+#include <type_traits>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -72,7 +73,7 @@ TEST(KeptSavedGame, AWorldWithFewerRoomsThanTheFileKeepsItButOneWithAllOfThemSav
     THarnessOptions shorter;
     shorter.BuildRooms = [](TWorld& world) {
         testing_support::BuildTestHouse(world);
-        const_cast<TTypedNodeList<TRoom, TIDList>&>(world.Rooms()).RemoveLast();
+        const_cast<std::remove_cvref_t<decltype(world.Rooms())>&>(world.Rooms()).RemoveLast();
     };
     TGameHarness game(shorter);
     game.Folder().Write("Default.qeg", saved);

@@ -109,3 +109,27 @@ TEST_F(SongsTest, NumbersOutsideTheTableAreIgnored) {
     EXPECT_TRUE(output.Opened().empty());
     EXPECT_EQ(0, schedule.SongEndTime());
 }
+
+TEST_F(SongsTest, StoppingASongForgetsItsScheduledEnd) {
+    schedule.PlayMusic(13);
+    ASSERT_NE(0, schedule.SongEndTime());
+    schedule.StopMusic();
+    EXPECT_EQ(0, schedule.SongEndTime());
+    EXPECT_EQ(-1, player.CurrentTag());
+    clock.Advance(60000);
+    schedule.CheckSongEnd();
+    EXPECT_TRUE(endedSongs.empty()) << "a song cut short reports no end later";
+}
+
+TEST_F(SongsTest, ASongStartedWhenThePlayerReportsAnEndKeepsItsSchedule) {
+    // The title song starts over from the end-of-song handling.
+    schedule.SetOnMusicEnded([this](std::int32_t song) {
+        endedSongs.push_back(song);
+        schedule.PlayMusic(1);
+    });
+    schedule.PlayMusic(1);
+    ASSERT_TRUE(output.EndSong());
+    queue.Drain();
+    ASSERT_EQ(std::vector<std::int32_t>{1}, endedSongs);
+    EXPECT_NE(0, schedule.SongEndTime());
+}

@@ -58,7 +58,8 @@ mkdir -p "$work/data/Kettlebrook/Zorvik" "$work/desktop" "$work/runtime"
 chmod 700 "$work/runtime"
 export ZORVIK_DATA_DIR="$work/data" ZORVIK_DESKTOP_DIR="$work/desktop" XDG_RUNTIME_DIR="$work/runtime"
 export HOME="$work" XDG_CONFIG_HOME="$work/config"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$qel" "$shot" --on-display
+# A free display from a random start: tests running side by side would race for the first.
+xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24" bash "$0" "$qel" "$shot" --on-display
 
 # A screenshot of a 1024x768 screen in 24-bit colour is well over a megabyte.
 size=$(stat -c %s "$shot")

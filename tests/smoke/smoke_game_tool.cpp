@@ -30,10 +30,14 @@ int MakeGame(const std::filesystem::path& game) {
     std::filesystem::create_directories(dat / "mid");
     std::vector<TAC8Picture> pictures = MainWindowPictures();
     pictures.push_back(Cells("title", 512, 320, 1, 1, kTitleColour, 0, 0));
+    pictures.push_back(Cells("cursor", 16, 16, 1, 1, 3, 0, 0));
     SaveAC8Library(dat / "Zorvik.ac8", RevealingPalette(), pictures);
     SaveAC8Library(dat / "QEstart.ac8", RevealingPalette(), {Cells("loading", 320, 200, 1, 1, 90, 0, 0)});
     std::ofstream(dat / "init.txt") << "BEGIN TITLE\nROOM TITLE Brindle's House\nPIC title\n";
     std::ofstream(dat / "sounds.txt") << "# no sounds\n";
+    std::ofstream cursors(dat / "cursors.txt");
+    for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 51, 69})
+        cursors << number << " cursor 1 1\n";
     std::printf("%06X\n", Shown(kTitleColour));
     return 0;
 }

@@ -17,14 +17,28 @@ constexpr std::uint8_t CodeXorEscaped = 2;
 constexpr std::uint8_t CodeFill = 6;
 constexpr std::uint8_t CodeSameAsPrevious = 7;
 constexpr std::uint32_t MinPrefixCopy = 8;
-// Every escape costs the decoder about as much as a dozen literal bytes, so short runs and
-// copies stay literal: a little larger, much faster to load.
-constexpr std::uint32_t MinCopy = 12;
-constexpr std::uint32_t MinRun = 12;
-// An XOR row costs a second pass over the row and a prefix copy a second line code, so
-// they are chosen only when they save more than that many bytes.
-constexpr std::size_t XorRowPenalty = 8;
-constexpr std::size_t PrefixCopyPenalty = 2;
+
+// Stored bytes and the number of tokens the decoder meets in them.
+struct TCoded {
+    Bytes Stored;
+    std::size_t Tokens = 0;
+    std::size_t Cost(std::uint32_t weight) const { return Stored.size() + weight * Tokens; }
+};
+
+// What the encoder weighs, from the token weight: a run or copy of n bytes replaces n
+// literal bytes by 3 and adds up to two tokens (itself and the literal span after it), so it
+// pays from n = 4 + 2 x weight; an XOR row costs a second pass over the row, about one token
+// per 256 bytes besides its own.
+struct TWeights {
+    std::uint32_t Token;
+    std::uint32_t MinRun;
+    std::size_t XorPass(std::uint32_t width) const { return Token * (1 + width / 256); }
+};
+
+TWeights WeightsFor(std::uint32_t tokenWeight) {
+    const std::uint32_t w = std::min(tokenWeight, AC8MaxTokenWeight);
+    return {w, std::min<std::uint32_t>(4 + 2 * w, 0xFFFFu)};
+}
 
 struct TEscapes {
     std::uint8_t A;
@@ -61,33 +75,47 @@ std::uint32_t MatchLength(const std::uint8_t* row, const std::uint8_t* prev, std
 // Escape-coded bytes for row[from, width). With `prev` given, spans equal to the row
 // beneath are copied from it.
 void EncodeEscaped(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t from, std::uint32_t width,
-                   const TEscapes& e, Bytes& out) {
+                   const TEscapes& e, const TWeights& weights, TCoded& coded) {
     const std::uint8_t a = e.A;
     const std::uint8_t b = e.B;
+    Bytes& out = coded.Stored;
+    bool inLiteral = false;
+    const auto escapeToken = [&] {
+        ++coded.Tokens;
+        inLiteral = false;
+    };
     std::uint32_t j = from;
     while (j < width) {
         const std::uint8_t v = row[j];
-        const std::uint32_t run = std::min(RunLength(row, j, width), MaxCount);
+        // Runs longer than one count are cut into counts; a copy to the row's end is one.
+        const std::uint32_t fullRun = RunLength(row, j, width);
+        const std::uint32_t run = std::min(fullRun, MaxCount);
         const std::uint32_t match = prev != nullptr ? MatchLength(row, prev, j, width) : 0;
-        if (match >= MinCopy && match >= run) {
-            const bool toEnd = j + match == width;
+        const bool toEnd = j + match == width;
+        if (match >= weights.MinRun && match >= run) {
             const std::uint32_t m = toEnd ? 0 : std::min(match, MaxCount);
             out.insert(out.end(), {a, 2, static_cast<std::uint8_t>(m)});
+            escapeToken();
             j = toEnd ? width : j + m;
             continue;
         }
         const bool escape = v == a || v == b;
-        if (run >= MinRun || (run >= 3 && escape)) {
+        if (fullRun >= weights.MinRun || (run >= 3 && escape)) {
             out.insert(out.end(), {a, static_cast<std::uint8_t>(run), v});
+            escapeToken();
             j += run;
         } else if (v == a) {
             out.insert(out.end(), {a, static_cast<std::uint8_t>(run == 2 ? 1 : 0)});
+            escapeToken();
             j += run;
         } else if (v == b) {
             out.insert(out.end(), {b, run == 2 ? b : a});
+            escapeToken();
             j += run;
         } else {
             out.push_back(v);
+            if (!inLiteral) ++coded.Tokens;
+            inLiteral = true;
             ++j;
         }
     }
@@ -96,48 +124,50 @@ void EncodeEscaped(const std::uint8_t* row, const std::uint8_t* prev, std::uint3
 bool AllEqual(const std::uint8_t* p, std::uint32_t from, std::uint32_t end) { return RunLength(p, from, end) == end - from; }
 
 // The rest of a row from `from`, after a prefix copy or from the start: literal, fill or
-// escape-coded, whichever is shortest. Code 7 and code 2 are never chosen here.
-Bytes EncodeRest(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t from, std::uint32_t width,
-                 const TEscapes& e) {
-    if (AllEqual(row, from, width)) return {CodeFill, row[from]};
-    Bytes escaped{CodeEscaped};
-    EncodeEscaped(row, prev, from, width, e, escaped);
-    if (escaped.size() < 1 + (width - from)) return escaped;
-    Bytes literal{CodeLiteral};
-    literal.insert(literal.end(), row + from, row + width);
-    return literal;
+// escape-coded, whichever costs least. Code 7 and code 2 are never chosen here.
+TCoded EncodeRest(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t from, std::uint32_t width,
+                  const TEscapes& e, const TWeights& weights) {
+    if (AllEqual(row, from, width)) return {{CodeFill, row[from]}, 1};
+    TCoded escaped{{CodeEscaped}, 1};
+    EncodeEscaped(row, prev, from, width, e, weights, escaped);
+    TCoded literal{{CodeLiteral}, 1};
+    literal.Stored.insert(literal.Stored.end(), row + from, row + width);
+    return escaped.Cost(weights.Token) < literal.Cost(weights.Token) ? escaped : literal;
 }
 
-void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t width, const TEscapes& e, Bytes& out) {
+void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t width, const TEscapes& e,
+               const TWeights& weights, Bytes& out) {
     if (prev != nullptr && std::memcmp(row, prev, width) == 0) {
         out.push_back(CodeSameAsPrevious);
         return;
     }
-    Bytes best = EncodeRest(row, prev, 0, width, e);
+    TCoded best = EncodeRest(row, prev, 0, width, e, weights);
     if (prev != nullptr) {
         Bytes diff(width);
         for (std::uint32_t x = 0; x < width; ++x) diff[x] = row[x] ^ prev[x];
-        Bytes xored{CodeXorEscaped};
-        EncodeEscaped(diff.data(), nullptr, 0, width, e, xored);
-        if (xored.size() + XorRowPenalty < best.size()) best = std::move(xored);
+        TCoded xored{{CodeXorEscaped}, 1};
+        EncodeEscaped(diff.data(), nullptr, 0, width, e, weights, xored);
+        if (xored.Cost(weights.Token) + weights.XorPass(width) < best.Cost(weights.Token)) best = std::move(xored);
 
         // The row differs from the one beneath, so a matching prefix ends before the row does.
         const std::uint32_t prefix = std::min(MatchLength(row, prev, 0, width), MaxCount);
         if (prefix >= MinPrefixCopy) {
-            Bytes copied{static_cast<std::uint8_t>(prefix)};
-            const Bytes rest = EncodeRest(row, prev, prefix, width, e);
-            copied.insert(copied.end(), rest.begin(), rest.end());
-            if (copied.size() + PrefixCopyPenalty < best.size()) best = std::move(copied);
+            TCoded copied{{static_cast<std::uint8_t>(prefix)}, 1};
+            const TCoded rest = EncodeRest(row, prev, prefix, width, e, weights);
+            copied.Stored.insert(copied.Stored.end(), rest.Stored.begin(), rest.Stored.end());
+            copied.Tokens += rest.Tokens;
+            if (copied.Cost(weights.Token) < best.Cost(weights.Token)) best = std::move(copied);
         }
     }
-    out.insert(out.end(), best.begin(), best.end());
+    out.insert(out.end(), best.Stored.begin(), best.Stored.end());
 }
 
-Bytes EncodeLineCoded(const std::uint8_t* rows, const TAC8StripLayout& layout, const TEscapes& e) {
+Bytes EncodeLineCoded(const std::uint8_t* rows, const TAC8StripLayout& layout, const TEscapes& e,
+                      const TWeights& weights) {
     Bytes out;
     for (std::uint32_t i = 0; i < layout.Rows; ++i) {
         const std::uint8_t* row = rows + std::size_t(i) * layout.RowStride;
-        EncodeRow(row, i == 0 ? nullptr : row - layout.RowStride, layout.Width, e, out);
+        EncodeRow(row, i == 0 ? nullptr : row - layout.RowStride, layout.Width, e, weights, out);
     }
     return out;
 }
@@ -186,7 +216,8 @@ TAC8EncodedStrip PlainStrip(const std::uint8_t* rows, const TAC8StripLayout& lay
 
 }  // namespace
 
-TAC8EncodedStrip EncodeStrip(const std::uint8_t* rows, const TAC8StripLayout& layout, TAC8StripCoding coding) {
+TAC8EncodedStrip EncodeStrip(const std::uint8_t* rows, const TAC8StripLayout& layout, TAC8StripCoding coding,
+                             std::uint32_t tokenWeight) {
     if (coding == TAC8StripCoding::Plain) return PlainStrip(rows, layout);
     const TEscapes e = ChooseEscapes(rows, layout);
     TAC8EncodedStrip strip;
@@ -203,7 +234,7 @@ TAC8EncodedStrip EncodeStrip(const std::uint8_t* rows, const TAC8StripLayout& la
         strip.Bytes = EncodeRunStream(rows, layout, e.A);
         return strip;
     }
-    strip.Bytes = EncodeLineCoded(rows, layout, e);
+    strip.Bytes = EncodeLineCoded(rows, layout, e, WeightsFor(tokenWeight));
     if (coding == TAC8StripCoding::Auto && strip.Bytes.size() >= std::size_t(layout.Rows) * layout.RowStride)
         return PlainStrip(rows, layout);
     return strip;

@@ -21,7 +21,7 @@ std::vector<std::uint8_t> BottomUpRows(const TAC8Picture& picture, std::uint32_t
 
 }  // namespace
 
-void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding coding) {
+void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding coding, std::uint32_t tokenWeight) {
     const auto geometry = ComputeStripGeometry(picture.Width, picture.Height);
     if (!geometry) throw AC8Exception("WriteImageRecord: invalid image size");
     if (picture.Pixels.size() != std::size_t(picture.Width) * picture.Height)
@@ -33,7 +33,7 @@ void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding 
     for (std::uint32_t k = 0; k < geometry->SegmentCount; ++k) {
         const TAC8StripLayout layout{picture.Width, geometry->RowsOf(k), geometry->RowStride};
         strips.push_back(EncodeStrip(rows.data() + std::size_t(geometry->FirstRowOf(k)) * geometry->RowStride, layout,
-                                     coding));
+                                     coding, tokenWeight));
         anyEncoded = anyEncoded || (strips.back().Flags & AC8FlagEncoded) != 0;
     }
 
@@ -62,7 +62,7 @@ void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding 
 }
 
 void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::vector<TAC8Picture>& pictures,
-                     TAC8StripCoding coding) {
+                     TAC8StripCoding coding, std::uint32_t tokenWeight) {
     WriteWord(out, std::uint16_t{0x4341});
     WriteByte(out, std::uint8_t{8});
     WriteByte(out, std::uint8_t{0});
@@ -71,16 +71,17 @@ void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::
         const std::uint8_t bytes[4] = {entry.Blue, entry.Green, entry.Red, 0};
         out.Write(bytes, sizeof bytes);
     }
-    for (const auto& picture : pictures) WriteImageRecord(out, picture, coding);
+    for (const auto& picture : pictures) WriteImageRecord(out, picture, coding, tokenWeight);
 }
 
 void SaveAC8Library(const std::filesystem::path& path, const TAC8SourcePalette& palette,
-                    const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding) {
+                    const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding,
+                    std::uint32_t tokenWeight) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     try {
         TFileStream file(temporary, TFileStream::Mode::Create);
-        WriteAC8Library(file, palette, pictures, coding);
+        WriteAC8Library(file, palette, pictures, coding, tokenWeight);
         file.Close();
         std::filesystem::rename(temporary, path);
     } catch (...) {

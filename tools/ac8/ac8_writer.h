@@ -32,12 +32,14 @@ using TAC8SourcePalette = std::array<TAC8SourceColour, 256>;
 
 // Writes one image record at the stream's position. Sizes no record can hold raise
 // AC8Exception; so does a pixel vector of the wrong length.
-void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding coding = TAC8StripCoding::Auto);
+void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding coding = TAC8StripCoding::Auto,
+                      std::uint32_t tokenWeight = AC8DefaultTokenWeight);
 
 // Header, palette and the records back to back.
 void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::vector<TAC8Picture>& pictures,
-                     TAC8StripCoding coding = TAC8StripCoding::Auto);
+                     TAC8StripCoding coding = TAC8StripCoding::Auto, std::uint32_t tokenWeight = AC8DefaultTokenWeight);
 // The same into a file, written beside it first and renamed over it, so a failed build
 // never leaves half a library behind.
 void SaveAC8Library(const std::filesystem::path& path, const TAC8SourcePalette& palette,
-                    const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding = TAC8StripCoding::Auto);
+                    const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding = TAC8StripCoding::Auto,
+                    std::uint32_t tokenWeight = AC8DefaultTokenWeight);

@@ -2,10 +2,13 @@
 // and, optionally, a font list; writes every picture also as an indexed PNG to look at.
 //   make_library <palette.gpl> <manifest.txt> <output.ac8> <work folder>
 //                [--manifest <more.txt>]... [--fonts <fonts.txt> <face folder>]
-//                [--preview <folder>]
+//                [--preview <folder>] [--token-weight <n>]
+// The token weight sets how the encoder trades size for decoding speed (see
+// AC8DefaultTokenWeight; 0 makes the smallest library).
 // Each room's pictures come in a manifest of their own (content/house/<room>/manifest.txt);
 // every --manifest adds its pictures after those of the main manifest, in the order given.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -29,7 +32,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: make_library <palette.gpl> <manifest.txt> <output.ac8> <work folder>\n"
                  "                    [--manifest <more.txt>]... [--fonts <fonts.txt> <face folder>]\n"
-                 "                    [--preview <folder>]\n");
+                 "                    [--preview <folder>] [--token-weight <n>]\n");
     return 2;
 }
 
@@ -38,6 +41,7 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 5) return Usage();
     fs::path fontList, faceFolder, preview;
+    std::uint32_t tokenWeight = AC8DefaultTokenWeight;
     std::vector<fs::path> manifests{argv[2]};
     for (int i = 5; i < argc; ++i) {
         if (std::strcmp(argv[i], "--manifest") == 0 && i + 1 < argc) {
@@ -47,6 +51,11 @@ int main(int argc, char** argv) {
             faceFolder = argv[++i];
         } else if (std::strcmp(argv[i], "--preview") == 0 && i + 1 < argc) {
             preview = argv[++i];
+        } else if (std::strcmp(argv[i], "--token-weight") == 0 && i + 1 < argc) {
+            char* end = nullptr;
+            const unsigned long n = std::strtoul(argv[++i], &end, 10);
+            if (end == argv[i] || *end != '\0' || n > AC8MaxTokenWeight) return Usage();
+            tokenWeight = static_cast<std::uint32_t>(n);
         } else {
             return Usage();
         }
@@ -70,7 +79,7 @@ int main(int argc, char** argv) {
                 ThrowContentError(argv[3], 0, "the picture name \"" + picture.name + "\" is used twice");
             records.push_back(LibraryPictureOf(picture));
         }
-        SaveAC8Library(argv[3], LibraryPaletteOf(palette), records);
+        SaveAC8Library(argv[3], LibraryPaletteOf(palette), records, TAC8StripCoding::Auto, tokenWeight);
 
         if (!preview.empty()) {
             fs::create_directories(preview);

@@ -18,7 +18,6 @@
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
-#include "rooms/game_classes.h"
 #include "tests/support/game_harness.h"
 #include "tools/common/palette.h"
 #include "tools/pictures/indexed_picture.h"
@@ -135,7 +134,6 @@ int main(int argc, char** argv) {
         const fs::path output = argv[3];
         fs::create_directories(output);
         RegisterGameFontMetrics();
-        RegisterGameClasses();
 
         THarnessOptions options;
         options.WriteLibrary = [&](const fs::path& library) {

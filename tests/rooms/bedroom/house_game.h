@@ -13,7 +13,6 @@
 #include "foundation/config.h"
 #include "foundation/text.h"
 #include "platform/random.h"
-#include "rooms/game_classes.h"
 #include "shell/frame_set.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
@@ -30,7 +29,6 @@ protected:
 
     void Start() {
         RegisterGameFontMetrics();
-        RegisterGameClasses();
         platform::SeedRandom(7);
         const fs::path dat = fs::path(ZORVIK_GAME_DIR) / "dat";
         testing_support::THarnessOptions options;

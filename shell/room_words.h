@@ -1,0 +1,17 @@
+#pragma once
+// The script words every room answers through the base room's RunScript. A room's own words
+// go in a file of its own beside it, the same way (rooms/<room>/<room>_words.h), so the
+// words its init-script lines, its timers and its RunScript share are spelt once.
+#include <string_view>
+
+namespace room_words {
+// Scripts.
+inline constexpr std::string_view kEndOfSound = "ENDOFSOUND";  // a wave sound ended
+inline constexpr std::string_view kFocus = "FOCUS";            // the window gained or lost focus
+inline constexpr std::string_view kNil = "NIL";                // a box that does nothing
+// Senders.
+inline constexpr std::string_view kExit = "EXIT";                // go to the room the script names
+inline constexpr std::string_view kDelayedExit = "DELAYEDEXIT";  // go to the room set beforehand
+inline constexpr std::string_view kSnapFlash = "SNAPFLASH";      // the camera flash turns on or off
+inline constexpr std::string_view kFocusLost = "F";
+}  // namespace room_words

@@ -3,6 +3,7 @@
 #include "foundation/node_factory.h"
 #include "rooms/bedroom/register_bedroom.h"
 #include "rooms/album/register_album.h"
+#include "rooms/tree/register_tree.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -14,4 +15,5 @@ void RegisterGameClasses() {
     RegisterGenericRoomKinds();
     RegisterBedroomRooms();
     RegisterAlbumRoom();
+    RegisterTreeRoom();
 }

@@ -17,6 +17,8 @@
 #include "engine/graphics/hot_image.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
+#include "rooms/tree/tree_room.h"
+#include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
 #include "shell/init_script.h"
 #include "tests/support/game_harness.h"
@@ -112,6 +114,44 @@ void DrawMainWindow(TAC8Library& library, const TAC8ImageData& playArea, TAC8Ima
     window.FillRect(MakeBounds(actionX, firstButton.Y + 2 * step, 60, 60), 118);
     window.Blit({4, 4}, *about, MakeBounds(0, 0, 56, 34));
     window.Blit({64, 4}, *tutor, MakeBounds(0, 0, 119, 34));
+}
+
+// The tree room bare, decorated with every top, light, garland and bauble kind, with a
+// bauble being dragged off the branches, the album's copy of the tree, and its help page.
+template <class Show, class Visit, class Write>
+void ShowTreeRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("TREE", "tree");
+    for (const char* box : {"A1", "L1", "L2", "L3", "L4", "T1", "T2", "T3", "T4"}) game.Click(box);
+    // Top-left corners on the branches, one per kind, spread over the tree.
+    const TPoint spots[] = {{100, 40}, {128, 70},  {80, 95},   {150, 112}, {60, 140},  {118, 128}, {170, 160},
+                            {40, 190}, {95, 175},  {140, 200}, {185, 205}, {70, 222},  {115, 232}, {160, 238},
+                            {30, 236}, {190, 180}, {100, 80},  {55, 175},  {135, 160}, {176, 120}, {80, 240}};
+    auto& room = dynamic_cast<TTreeRoom&>(*game.World().FindRoom("TREE"));
+    for (int kind = 1; kind <= 21; ++kind) {
+        game.Click((kind < 10 ? "B0" : "B") + std::to_string(kind));
+        const TPoint at = static_cast<const TBauble*>(room.Tree().Baubles().Last())->Position;
+        const TPoint spot = spots[kind - 1];
+        game.MouseDown({at.X + 3, at.Y + 3});
+        game.MouseUp({spot.X + 3, spot.Y + 3});
+    }
+    show("tree-decorated");
+    game.Click("A4");
+    game.Click("B14");
+    const TPoint at = static_cast<const TBauble*>(room.Tree().Baubles().Last())->Position;
+    game.MouseDown({at.X + 3, at.Y + 3});
+    game.MouseMove({at.X + 3, at.Y + 40});
+    show("tree-drag-on");
+    game.MouseMove({150, 290});
+    show("tree-drag-off");
+    game.MouseUp({150, 290});
+    const auto copy = room.Tree().Clone();
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    DrawTreeSnapshot(*copy, view, MakeBounds(20, 56, kTreeThumbnailSize.Width, kTreeThumbnailSize.Height));
+    DrawTreeSnapshot(*copy, view, MakeBounds(200, 10, kTreeFullSize.Width, kTreeFullSize.Height - 20));
+    DrawTreeSnapshot(*copy, view, MakeBounds(440, 124, kTreeHungSize.Width, kTreeHungSize.Height));
+    write("tree-album", view);
+    visit("CTTEXT", "tree-help");
 }
 
 }  // namespace
@@ -227,6 +267,9 @@ int main(int argc, char** argv) {
             album.DrawHungPicture(wall->Image(), MakeBounds(0, 0, 140, 100));
             WriteIndexedPng(output / "album-hung-picture.png", PictureOf(wall->Image(), "hung"), palette);
         }
+        ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

@@ -1,0 +1,11 @@
+#include "rooms/tree/register_tree.h"
+
+#include "foundation/node_factory.h"
+#include "rooms/tree/bauble.h"
+#include "rooms/tree/tree_room.h"
+#include "shell/room_kinds.h"
+
+void RegisterTreeRoom() {
+    RegisterRoomKind("TREE", MakeRoomOfKind<TTreeRoom>);
+    RegisterNodeClass(kBaubleClassId, CreateNodeOf<TBauble>);
+}

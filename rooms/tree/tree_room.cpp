@@ -1,0 +1,143 @@
+#include "rooms/tree/tree_room.h"
+
+#include "rooms/tree/tree_snapshot.h"
+#include "shell/room_world.h"
+#include "shell/world.h"
+
+namespace {
+
+constexpr std::uint8_t kFlashTimer = 22;
+constexpr std::int32_t kFirstFlashDelay = 10;
+constexpr std::int32_t kFlashDelay = 3;
+constexpr std::int16_t kTakeCursor = 4;
+constexpr TPoint kTreeOrigin{0, 0};
+
+// The digit after a switch's letter ("A3" is 3), or 0 for anything else.
+int SwitchNumber(const std::string& sender) {
+    if (sender.size() != 2 || sender[1] < '1' || sender[1] > '4') return 0;
+    return sender[1] - '0';
+}
+
+}  // namespace
+
+TTreeRoom::TTreeRoom(std::string_view name) : TRoom(name), FTree(std::make_unique<TTree>()) {
+    Flags |= kRoomSnapEnabled;
+    // Saved games before version 5 have no tree.
+    FirstSaveVersion = 5;
+}
+
+TTreeRoom::~TTreeRoom() = default;
+
+TTree& TTreeRoom::Tree() {
+    if (GetWorld() != nullptr) FTree->SetLibrary(GetWorld()->GetImageLibrary());
+    return *FTree;
+}
+
+void TTreeRoom::ReadData(TStream& s) {
+    Tree().ReadFromStream(s);
+    LoadFrameStates(s);
+}
+
+void TTreeRoom::WriteData(TStream& s) {
+    Tree().WriteToStream(s);
+    SaveFrameStates(s);
+}
+
+void TTreeRoom::Enter(const std::string& fromRoom) {
+    TRoom::Enter(fromRoom);
+    AddTimer(kFlashTimer, kFirstFlashDelay);
+}
+
+void TTreeRoom::RunScript(const std::string& script, const std::string& sender) {
+    if (sender == "EXIT") {
+        TRoom::RunScript(script, sender);
+    } else if (sender == "SNAP") {
+        Snap();
+        RunScript("", "SNAPFLASH");
+    } else if (!script.empty() && (script[0] == 'A' || script[0] == 'L' || script[0] == 'T')) {
+        RunSwitch(script[0], sender);
+    } else if (script == "B") {
+        AddBaubleFrom(sender);
+    } else if (sender == "FLASH") {
+        if ((World().GetFlags() & kWorldIdle) != 0)
+            if (TAC8ImageData* view = World().GetViewImage()) Tree().Twinkle(*view, kTreeOrigin);
+        AddTimer(kFlashTimer, kFlashDelay);
+    } else if (sender == "TUTOR") {
+        World().GoRoom("CTTEXT");
+    } else {
+        TRoom::RunScript(script, sender);
+    }
+}
+
+void TTreeRoom::RunSwitch(char group, const std::string& sender) {
+    TAC8ImageData* view = World().GetViewImage();
+    TFrameSet& pressed = FindFrameSetOrFail(FrameSets(), sender);
+    const bool wasOn = pressed.CurrentFrame == 1;
+    pressed.SetFrame(view, static_cast<std::int16_t>(1 - pressed.CurrentFrame), view != nullptr);
+    const int number = SwitchNumber(sender);
+    TTree& tree = Tree();
+    if (group == 'A') {
+        // The four tops are one choice: the others go off.
+        for (const char* other : {"A1", "A2", "A3", "A4"}) {
+            if (sender == other) continue;
+            TFrameSet& set = FindFrameSetOrFail(FrameSets(), other);
+            if (set.CurrentFrame == 1) set.SetFrame(view, 0, view != nullptr);
+        }
+        tree.SetTopChoice(static_cast<std::uint8_t>(wasOn ? 0 : number));
+    } else if (group == 'L') {
+        tree.SetLightString(number, !tree.LightString(number));
+    } else {
+        tree.SetTinsel(number, !tree.Tinsel(number));
+    }
+    if (view != nullptr) tree.Draw(*view, kTreeOrigin);
+}
+
+void TTreeRoom::AddBaubleFrom(const std::string& sender) {
+    // "B" and two digits: the kind the box offers.
+    int kind = 0;
+    if (sender.size() == 3 && sender[1] >= '0' && sender[1] <= '9' && sender[2] >= '0' && sender[2] <= '9')
+        kind = (sender[1] - '0') * 10 + (sender[2] - '0');
+    if (kind < 1 || kind > kBaubleKindCount) {
+        // A box offering no bauble is a fault of the script: the base reports it.
+        TRoom::RunScript("B", sender);
+        return;
+    }
+    TTree& tree = Tree();
+    tree.AddBauble(static_cast<std::uint8_t>(kind));
+    if (TAC8ImageData* view = World().GetViewImage()) tree.Draw(*view, kTreeOrigin);
+}
+
+void TTreeRoom::Snap() { HandTreeToAlbum(World(), Tree().Clone()); }
+
+bool TTreeRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
+    if (kind == TControlEventKind::Tick || box.GetID() != "TREE") return false;
+    TAC8ImageData* view = World().GetViewImage();
+    if (view == nullptr) return false;
+    return Tree().MouseEvent(*view, box.EventPoint, kind, kTreeOrigin);
+}
+
+std::int16_t TTreeRoom::GetBoxCursor(const std::string& boxName, std::int32_t x, std::int32_t y) {
+    if (boxName == "TREE") return FTree->BaubleAt(TPoint{x, y}) != nullptr ? kTakeCursor : 0;
+    return TRoom::GetBoxCursor(boxName, x, y);
+}
+
+void TTreeRoom::DrawOverlays(TAC8ImageData* view) {
+    TRoom::DrawOverlays(view);
+    if (view != nullptr) Tree().Draw(*view, kTreeOrigin);
+}
+
+void TTreeRoom::ReleaseGraphics(bool final) {
+    TRoom::ReleaseGraphics(final);
+    if (final) {
+        // The tree itself stays: the game is saved after the rooms let their pictures go.
+        FTree->FreePictures();
+    } else {
+        FTree->ClearSelection();
+        FTree->ReleasePictures();
+    }
+}
+
+TTree* FindHouseTree(const TRoomWorld& world) {
+    auto* room = dynamic_cast<TTreeRoom*>(world.FindRoom("TREE"));
+    return room != nullptr ? &room->Tree() : nullptr;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The tree decorating room (kind word TREE): buttons for the four top ornaments ("A1" to
+// "A4"), the four light strings ("L1" to "L4") and the four garlands ("T1" to "T4"), a box of
+// baubles ("B01" to "B21") and the tree itself under the control box "TREE", whose top-left
+// corner is the tree's origin. The living room and the album reach the tree through this
+// room by its name.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "rooms/tree/tree.h"
+#include "shell/room.h"
+
+class TTreeRoom : public TRoom {
+public:
+    explicit TTreeRoom(std::string_view name);
+    ~TTreeRoom() override;
+
+    void ReadData(TStream& s) override;
+    void WriteData(TStream& s) override;
+    void Enter(const std::string& fromRoom) override;
+    void RunScript(const std::string& script, const std::string& sender) override;
+    bool ControlEvent(TControlBox& box, TControlEventKind kind) override;
+    std::int16_t GetBoxCursor(const std::string& boxName, std::int32_t x, std::int32_t y) override;
+    void DrawOverlays(TAC8ImageData* view) override;
+    void ReleaseGraphics(bool final) override;
+
+    // The decorated tree, drawing from the world's library once the room is in a world.
+    TTree& Tree();
+
+private:
+    void RunSwitch(char group, const std::string& sender);
+    void AddBaubleFrom(const std::string& sender);
+    void Snap();
+
+    std::unique_ptr<TTree> FTree;
+};
+
+// The tree of the room named "TREE", or nullptr when there is no such room of this class.
+TTree* FindHouseTree(const TRoomWorld& world);

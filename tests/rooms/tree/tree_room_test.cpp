@@ -277,7 +277,9 @@ TEST_F(TreeSwitches, TheSameRandomSequenceTwinklesTheSameWay) {
         for (int bulb = 1; bulb <= 18; ++bulb) {
             TPoint at;
             if (!TreeBulbPoint(bulb, at)) continue;
-            if (Tree().BulbLit(bulb)) EXPECT_EQ(Game->ViewPixel(at.X + 3, at.Y + 2), 255) << "bulb " << bulb;
+            if (Tree().BulbLit(bulb)) {
+                EXPECT_EQ(Game->ViewPixel(at.X + 3, at.Y + 2), 255) << "bulb " << bulb;
+            }
         }
         Game.reset();
         return counters;
@@ -381,7 +383,8 @@ TEST_F(TreeRecord, SavedGamesBeforeVersionFiveHaveNoTree) {
 TEST_F(TreeRecord, ADamagedFrameStateIsTheCorruptSavedGame) {
     EnterTree();
     std::vector<std::uint8_t> bytes = Record();
-    bytes[bytes.size() - 2] = 2;  // T4's frame: only 0 and 1 exist
+    ASSERT_GE(bytes.size(), 2u);
+    bytes.at(bytes.size() - 2) = 2;  // T4's frame: only 0 and 1 exist
     TMemoryStream s(bytes);
     try {
         Room().ReadData(s);

@@ -2,6 +2,8 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
+#include "rooms/album/album_room.h"
+#include "rooms/album/snapshot_kinds.h"
 #include "rooms/tree/tree.h"
 #include "shell/room_world.h"
 
@@ -10,6 +12,28 @@ namespace {
 // The part of the tree's drawing the album shows: the tree and its pot, without the strip
 // of wall on the left and the floor's last rows.
 constexpr TRect kShownPart{15, 0, 225, 311};
+
+// The album keeps a copy of the tree as it stood at the snapshot.
+class TTreeSnapshot final : public TSnapshot {
+public:
+    explicit TTreeSnapshot(std::unique_ptr<TTree> tree) : Tree(std::move(tree)) {}
+    std::unique_ptr<TTree> Tree;
+};
+
+// The album dispatches by kind, so a snapshot of kind 11 is always a tree's.
+TTree& TreeOf(TSnapshot& snapshot) { return *static_cast<TTreeSnapshot&>(snapshot).Tree; }
+
+void DrawTreeKind(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
+    TTree& tree = TreeOf(snapshot);
+    tree.SetLibrary(&library);
+    DrawTreeSnapshot(tree, surface, rect);
+}
+
+std::unique_ptr<TSnapshot> ReadTreeKind(TStream& s) { return std::make_unique<TTreeSnapshot>(ReadTreeSnapshot(s)); }
+
+void WriteTreeKind(const TSnapshot& snapshot, TStream& s) {
+    WriteTreeSnapshot(*static_cast<const TTreeSnapshot&>(snapshot).Tree, s);
+}
 
 }  // namespace
 
@@ -37,7 +61,20 @@ std::unique_ptr<TTree> ReadTreeSnapshot(TStream& s, TAC8Library* library) {
 void WriteTreeSnapshot(const TTree& tree, TStream& s) { tree.WriteToStream(s); }
 
 bool HandTreeToAlbum(TRoomWorld& world, std::unique_ptr<TTree> copy) {
-    (void)world;
-    (void)copy;
-    return false;
+    auto* album = dynamic_cast<TAlbumRoom*>(world.FindRoom("ALBUM"));
+    if (album == nullptr || copy == nullptr) return false;
+    album->AddPicture(std::make_unique<TTreeSnapshot>(std::move(copy)), kTreeSnapshotKind);
+    return true;
+}
+
+void RegisterTreeSnapshotKind() {
+    TSnapshotKind kind;
+    kind.Kind = kTreeSnapshotKind;
+    kind.Thumbnail = {kTreeThumbnailSize.Width, kTreeThumbnailSize.Height};
+    kind.Full = {kTreeFullSize.Width, kTreeFullSize.Height};
+    kind.Hung = {kTreeHungSize.Width, kTreeHungSize.Height};
+    kind.Draw = &DrawTreeKind;
+    kind.Read = &ReadTreeKind;
+    kind.Write = &WriteTreeKind;
+    RegisterSnapshotKind(kind);
 }

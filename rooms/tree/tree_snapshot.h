@@ -32,3 +32,5 @@ void WriteTreeSnapshot(const TTree& tree, TStream& s);
 // Gives the copy to the album of the house (the room "ALBUM"); without an album there is
 // nowhere to keep it and it is dropped. Returns whether the album took it.
 bool HandTreeToAlbum(TRoomWorld& world, std::unique_ptr<TTree> copy);
+// Puts kind 11 into the album's table of snapshot kinds.
+void RegisterTreeSnapshotKind();

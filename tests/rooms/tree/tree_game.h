@@ -11,6 +11,7 @@
 #include "foundation/config.h"
 #include "foundation/stream.h"
 #include "foundation/text.h"
+#include "platform/headless/fake_printers.h"
 #include "platform/random.h"
 #include "rooms/game_classes.h"
 #include "rooms/tree/tree_room.h"
@@ -36,10 +37,11 @@ protected:
             fs::copy_file(kDat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
         };
         options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
+        options.AllowPrinterUse = true;
         Game = std::make_unique<testing_support::TGameHarness>(options);
         fs::remove(Game->Folder().Path() / "dat" / "init.txt");
         fs::copy_file(kDat / "init.dat", Game->Folder().Path() / "dat" / "init.dat", fs::copy_options::overwrite_existing);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr});
+        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
         Game->Start();
     }
 
@@ -68,6 +70,7 @@ protected:
     }
 
     TConfig Config;
+    platform::headless::FakePrinters Printers{1};
     std::unique_ptr<testing_support::TGameHarness> Game;
 };
 

@@ -19,36 +19,10 @@ sky=161D42
 door_by_day=8F6330
 door_at_night=2B2B2B
 
-work=$(mktemp -d)
-game="$work/data/Kettlebrook/Zorvik"
-mkdir -p "$game" "$work/desktop" "$work/runtime"
-chmod 700 "$work/runtime"
+source "$(dirname "$0")/private_session.sh"
+game_smoke_session
 cp -r "$built/dat" "$game/dat"
-server=""
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -n "$server" ] && kill -9 "$server" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "$1" >&2
-    [ -f "$work/shot.xwd" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
-    exit 1
-}
-
-export ZORVIK_DATA_DIR="$work/data" ZORVIK_DESKTOP_DIR="$work/desktop" XDG_RUNTIME_DIR="$work/runtime"
-export HOME="$work" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
-
-# A display server of our own, so parallel tests never share one.
-fifo="$work/displayfd"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$work/xvfb.log" &
-server=$!
-read -r -t 30 number <"$fifo" || fail "the virtual display did not start"
-export DISPLAY=":$number"
+start_server
 
 "$zorvik" &
 pid=$!

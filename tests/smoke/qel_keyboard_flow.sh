@@ -99,12 +99,10 @@ if [ "${2:-}" = --on-display ]; then
     exit
 fi
 
-work=$(mktemp -d)
+source "$(dirname "$0")/private_session.sh"
+make_private_folders
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/data/Kettlebrook/Zorvik" "$work/desktop" "$work/runtime"
-chmod 700 "$work/runtime"
-export ZORVIK_DATA_DIR="$work/data" ZORVIK_DESKTOP_DIR="$work/desktop" XDG_RUNTIME_DIR="$work/runtime"
-export ZORVIK_PROGRAM_DIR="$work/program" HOME="$work" XDG_CONFIG_HOME="$work/config"
+export ZORVIK_PROGRAM_DIR="$work/program"
 # A free display from a random start: tests running side by side would race for the first.
 xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24" bash "$0" "$qel" --on-display
 

@@ -60,12 +60,10 @@ if [ "${2:-}" = --on-display ]; then
     exit
 fi
 
-work=$(mktemp -d)
+source "$(dirname "$0")/private_session.sh"
+make_private_folders
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/data/Kettlebrook/Zorvik" "$work/desktop" "$work/runtime"
-chmod 700 "$work/runtime"
-export ZORVIK_DATA_DIR="$work/data" ZORVIK_DESKTOP_DIR="$work/desktop" XDG_RUNTIME_DIR="$work/runtime"
-export ZORVIK_PROGRAM_DIR="$work/program" HOME="$work" XDG_CONFIG_HOME="$work/config"
+export ZORVIK_PROGRAM_DIR="$work/program"
 # A game program where the launchers point, so qel has no warning to give.
 mkdir -p "$work/program"
 printf '#!/bin/sh\n' >"$work/program/zorvik"

@@ -19,39 +19,10 @@ failed_shot="${shot%.xwd}-failed.xwd"
 title="Brindle's House"
 start_limit=${ZORVIK_SMOKE_START_LIMIT:-120}  # seconds; sanitizer builds start slowly
 
-work=$(mktemp -d)
-game="$work/data/Kettlebrook/Zorvik"
-mkdir -p "$game" "$work/desktop" "$work/runtime"
-chmod 700 "$work/runtime"
-server=""
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -n "$server" ] && kill -9 "$server" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "$1" >&2
-    [ -f "$work/shot.xwd" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
-    exit 1
-}
+source "$(dirname "$0")/private_session.sh"
+game_smoke_session
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-
-# A display server of our own: the server picks a free display number and tells it, so
-# parallel tests never share (or fight over) one.
-start_server() {
-    local fifo="$work/displayfd"
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$work/xvfb.log" &
-    server=$!
-    local number
-    read -r -t 30 number <"$fifo" || fail "the virtual display did not start"
-    export DISPLAY=":$number"
-}
 
 stop_server() {
     kill -9 "$server" 2>/dev/null
@@ -98,8 +69,6 @@ expect_end() {
 }
 
 expected=$("$tool" make "$game")
-export ZORVIK_DATA_DIR="$work/data" ZORVIK_DESKTOP_DIR="$work/desktop" XDG_RUNTIME_DIR="$work/runtime"
-export HOME="$work" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 
 start_server
 start_game "$expected"

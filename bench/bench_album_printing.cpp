@@ -16,7 +16,7 @@
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/game_classes.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
+#include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 
 namespace {
@@ -74,15 +74,11 @@ void BM_PrintLargestKindFullSizeAt600Dpi(benchmark::State& state) {
     kind.Write = WriteNothing;
     RegisterSnapshotKind(kind);
 
-    testing_support::THarnessOptions options;
     const fs::path dat = ZORVIK_BUILT_DAT;
-    options.WriteLibrary = [dat](const fs::path& library) {
-        fs::copy_file(dat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
-    };
-    options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
+    testing_support::THarnessOptions options = testing_support::BuiltGameOptions(dat);
     options.AllowPrinterUse = true;
     testing_support::TGameHarness game(options);
-    fs::copy_file(dat / "init.txt", game.Folder().Path() / "dat" / "init.txt", fs::copy_options::overwrite_existing);
+    testing_support::InstallBuiltScript(game, dat, testing_support::TBuiltScript::Text);
     game.Start();
     PdfFilePrinters printers(game.Folder().Path() / "page.pdf");
     InstallGameServices(TGameServices{&game.Config(), nullptr, nullptr, &printers});

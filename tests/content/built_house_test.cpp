@@ -7,12 +7,11 @@
 
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
-#include "foundation/text.h"
 #include "shell/disk_ops_room.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
 #include "shell/room.h"
 #include "shell/view_size.h"
+#include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 
 using testing_support::TGameHarness;
@@ -31,15 +30,10 @@ protected:
     // content build wrote, not a record file the loader made again from the text.
     void Start(bool giftScreen = false) {
         RegisterGameFontMetrics();
-        THarnessOptions options;
-        options.WriteLibrary = [](const fs::path& library) {
-            fs::copy_file(kDat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
-        };
-        options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
+        THarnessOptions options = testing_support::BuiltGameOptions(kDat);
         options.BeginWithGiftScreen = giftScreen;
         Game = std::make_unique<TGameHarness>(options);
-        fs::remove(Game->Folder().Path() / "dat" / "init.txt");
-        fs::copy_file(kDat / "init.dat", Game->Folder().Path() / "dat" / "init.dat", fs::copy_options::overwrite_existing);
+        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
         Config.GiftLabel = u"Christopher";
         InstallGameServices(TGameServices{&Config, nullptr, nullptr});
         Game->Start();
@@ -47,11 +41,7 @@ protected:
         EXPECT_EQ(Shown(), "") << "the built init script loads without a message";
     }
 
-    std::string Shown() {
-        std::string all;
-        for (const auto& message : Game->Messages()) all += Utf16ToUtf8(message.Text) + "\n";
-        return all;
-    }
+    std::string Shown() { return Game->MessageTexts(); }
 
     // A room shows and paints without a single message box.
     void ExpectRoom(const std::string& name) {

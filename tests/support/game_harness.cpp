@@ -366,4 +366,10 @@ std::uint32_t TGameHarness::ScreenPixel(std::int32_t x, std::int32_t y) {
 
 std::filesystem::path TGameHarness::SavedGameFile() const { return SavedGamePath(FOptions.Player); }
 
+std::string TGameHarness::MessageTexts() {
+    std::string all;
+    for (const auto& message : Messages()) all += Utf16ToUtf8(message.Text) + "\n";
+    return all;
+}
+
 }  // namespace testing_support

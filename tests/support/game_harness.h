@@ -170,6 +170,8 @@ public:
     // Message boxes shown so far, and answers for the next ones.
     platform::headless::ScriptedMessageBoxes& Boxes() { return FBoxes.Boxes; }
     const std::vector<platform::headless::ShownMessage>& Messages() { return FBoxes.Boxes.Shown(); }
+    // The texts of the boxes shown so far, one a line; empty when none was shown.
+    std::string MessageTexts();
 
     TempGameFolder& Folder() { return FFolder; }
     std::filesystem::path SavedGameFile() const;

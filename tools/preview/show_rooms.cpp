@@ -20,7 +20,7 @@
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
+#include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 #include "tools/common/palette.h"
 #include "tools/pictures/indexed_picture.h"
@@ -168,14 +168,8 @@ int main(int argc, char** argv) {
         fs::create_directories(output);
         RegisterGameFontMetrics();
 
-        THarnessOptions options;
-        options.WriteLibrary = [&](const fs::path& library) {
-            fs::copy_file(dat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
-        };
-        options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
-        TGameHarness game(options);
-        fs::copy_file(dat / "init.txt", game.Folder().Path() / "dat" / "init.txt", fs::copy_options::overwrite_existing);
-        fs::remove(game.Folder().Path() / "dat" / "init.dat");
+        TGameHarness game(testing_support::BuiltGameOptions(dat));
+        testing_support::InstallBuiltScript(game, dat, testing_support::TBuiltScript::Text);
         TConfig config;
         config.GiftLabel = u"Christopher";
         InstallGameServices(TGameServices{&config, nullptr, nullptr});

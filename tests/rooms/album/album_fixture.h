@@ -10,13 +10,12 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/stream_values.h"
-#include "foundation/text.h"
 #include "platform/headless/fake_printers.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/game_classes.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
+#include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 
 namespace album_test {
@@ -101,16 +100,12 @@ protected:
 
     void Start(bool allowPrinting = false) {
         RegisterGameFontMetrics();
-        testing_support::THarnessOptions options;
         const fs::path dat = fs::path(ZORVIK_GAME_DIR) / "dat";
-        options.WriteLibrary = [dat](const fs::path& library) {
-            fs::copy_file(dat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
-        };
-        options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
+        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(dat);
         options.AllowPrinterUse = allowPrinting;
         End();
         Game = std::make_unique<testing_support::TGameHarness>(options);
-        fs::copy_file(dat / "init.txt", Game->Folder().Path() / "dat" / "init.txt", fs::copy_options::overwrite_existing);
+        testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::Text);
         Game->Start();
         Install();
     }
@@ -147,11 +142,7 @@ protected:
 
     bool Enabled(const char* box) { return Album().FindHitBox(box)->IsEnabled(); }
 
-    std::string Shown() {
-        std::string all;
-        for (const auto& message : Game->Messages()) all += Utf16ToUtf8(message.Text) + "\n";
-        return all;
-    }
+    std::string Shown() { return Game->MessageTexts(); }
 
     TActionState Action(int index) { return Game->Window().ActionStates.at(std::size_t(index - 1)); }
     TActionCommand Command(int index) { return Game->Window().ActionCommands.at(std::size_t(index - 1)); }

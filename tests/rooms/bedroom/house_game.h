@@ -11,12 +11,11 @@
 
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
-#include "foundation/text.h"
 #include "platform/random.h"
 #include "shell/frame_set.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
 #include "shell/room.h"
+#include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 
 namespace house_test {
@@ -31,14 +30,8 @@ protected:
         RegisterGameFontMetrics();
         platform::SeedRandom(7);
         const fs::path dat = fs::path(ZORVIK_GAME_DIR) / "dat";
-        testing_support::THarnessOptions options;
-        options.WriteLibrary = [dat](const fs::path& library) {
-            fs::copy_file(dat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
-        };
-        options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        fs::remove(Game->Folder().Path() / "dat" / "init.txt");
-        fs::copy_file(dat / "init.dat", Game->Folder().Path() / "dat" / "init.dat", fs::copy_options::overwrite_existing);
+        Game = std::make_unique<testing_support::TGameHarness>(testing_support::BuiltGameOptions(dat));
+        testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::RecordFile);
         Game->Start();
         InstallServices();
         Game->Tick(2);
@@ -59,11 +52,7 @@ protected:
         ASSERT_EQ(Game->RoomName(), room);
     }
 
-    std::string Shown() {
-        std::string all;
-        for (const auto& message : Game->Messages()) all += Utf16ToUtf8(message.Text) + "\n";
-        return all;
-    }
+    std::string Shown() { return Game->MessageTexts(); }
 
     TFrameSet& Set(const std::string& room, const std::string& name) {
         TRoom* r = Game->World().FindRoom(room);

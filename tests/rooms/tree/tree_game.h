@@ -10,13 +10,12 @@
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
 #include "foundation/stream.h"
-#include "foundation/text.h"
 #include "platform/headless/fake_printers.h"
 #include "platform/random.h"
 #include "rooms/game_classes.h"
 #include "rooms/tree/tree_room.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
+#include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 
 namespace tree_tests {
@@ -32,15 +31,10 @@ protected:
         RegisterGameClasses();
         RegisterGameFontMetrics();
         platform::SeedRandom(2026);
-        testing_support::THarnessOptions options;
-        options.WriteLibrary = [](const fs::path& library) {
-            fs::copy_file(kDat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
-        };
-        options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
+        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
         options.AllowPrinterUse = true;
         Game = std::make_unique<testing_support::TGameHarness>(options);
-        fs::remove(Game->Folder().Path() / "dat" / "init.txt");
-        fs::copy_file(kDat / "init.dat", Game->Folder().Path() / "dat" / "init.dat", fs::copy_options::overwrite_existing);
+        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
         InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
         Game->Start();
     }
@@ -57,11 +51,7 @@ protected:
     TTreeRoom& Room() { return Game->RoomAs<TTreeRoom>("TREE"); }
     TTree& Tree() { return Room().Tree(); }
 
-    std::string Shown() {
-        std::string all;
-        for (const auto& message : Game->Messages()) all += Utf16ToUtf8(message.Text) + "\n";
-        return all;
-    }
+    std::string Shown() { return Game->MessageTexts(); }
 
     std::vector<std::uint8_t> Record() {
         TMemoryStream s;

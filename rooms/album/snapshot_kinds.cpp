@@ -4,6 +4,9 @@
 #include <optional>
 #include <stdexcept>
 
+#include "rooms/album/album_room.h"
+#include "shell/room_world.h"
+
 namespace {
 // Kinds 0 to 5 and 11; 6 to 10 were never made.
 constexpr std::uint8_t kLastKind = 11;
@@ -34,4 +37,11 @@ const TSnapshotKind* FindSnapshotKind(std::uint8_t kind) {
 
 void UnregisterSnapshotKind(std::uint8_t kind) {
     if (kind <= kLastKind) Table()[kind].reset();
+}
+
+bool HandSnapshotToAlbum(TRoomWorld& world, std::unique_ptr<TSnapshot> snapshot, std::uint8_t kind) {
+    auto* album = dynamic_cast<TAlbumRoom*>(world.FindRoom("ALBUM"));
+    if (album == nullptr || snapshot == nullptr || FindSnapshotKind(kind) == nullptr) return false;
+    album->AddPicture(std::move(snapshot), kind);
+    return true;
 }

@@ -54,3 +54,9 @@ void RegisterSnapshotKind(const TSnapshotKind& kind);
 const TSnapshotKind* FindSnapshotKind(std::uint8_t kind);
 // Removes a kind (tests that register their own kind restore the table with it).
 void UnregisterSnapshotKind(std::uint8_t kind);
+
+class TRoomWorld;
+// An activity room's SNAP: the snapshot goes into the album of the house (the room "ALBUM"),
+// which owns it from then on. Without an album, or for a kind no room registered, there is
+// nowhere to keep it: it is dropped and false is returned.
+bool HandSnapshotToAlbum(TRoomWorld& world, std::unique_ptr<TSnapshot> snapshot, std::uint8_t kind);

@@ -5,7 +5,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "frame_drawing.h"
-#include "jukebox_in_repair.h"
+#include "rooms/questions/toys_in_repair.h"
 #include "jukebox_room.h"
 #include "platform/random.h"
 #include "shell/hit_box.h"

@@ -2,7 +2,6 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
-#include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/tree/tree.h"
 #include "shell/room_world.h"
@@ -61,10 +60,8 @@ std::unique_ptr<TTree> ReadTreeSnapshot(TStream& s, TAC8Library* library) {
 void WriteTreeSnapshot(const TTree& tree, TStream& s) { tree.WriteToStream(s); }
 
 bool HandTreeToAlbum(TRoomWorld& world, std::unique_ptr<TTree> copy) {
-    auto* album = dynamic_cast<TAlbumRoom*>(world.FindRoom("ALBUM"));
-    if (album == nullptr || copy == nullptr) return false;
-    album->AddPicture(std::make_unique<TTreeSnapshot>(std::move(copy)), kTreeSnapshotKind);
-    return true;
+    if (copy == nullptr) return false;
+    return HandSnapshotToAlbum(world, std::make_unique<TTreeSnapshot>(std::move(copy)), kTreeSnapshotKind);
 }
 
 void RegisterTreeSnapshotKind() {

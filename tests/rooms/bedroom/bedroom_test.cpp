@@ -7,7 +7,7 @@
 
 #include "house_game.h"
 #include "rooms/bedroom/bed_room.h"
-#include "rooms/bedroom/jukebox_in_repair.h"
+#include "rooms/questions/toys_in_repair.h"
 #include "rooms/bedroom/jukebox_room.h"
 
 namespace house_test {
@@ -342,10 +342,10 @@ namespace house_test {
 namespace {
 
 // A workshop that has the jukebox on its repair shelf.
-class TRepairShop final : public TRoom, public TJukeboxRepairAnswer {
+class TRepairShop final : public TRoom, public TToysInRepair {
 public:
     using TRoom::TRoom;
-    bool JukeboxInRepair() const override { return InRepair; }
+    bool ToyWaitingBroken(int toy) const override { return toy == kJukeboxToy && InRepair; }
     bool InRepair = true;
 };
 

@@ -509,7 +509,10 @@ void TWorkshopRoom::UpdateScrollButtons() {
 
 void TWorkshopRoom::RunScript(const std::string& script, const std::string& sender) {
     if (script == "ENDOFSOUND") {
-        if (sender == std::to_string(kRadioSoundEnd)) {
+        // The radio's tune ended: its flashing stops. The same sound ending elsewhere in the
+        // house (a one-shot sound plays on after its room is left) must not make a broken
+        // radio look mended.
+        if (sender == std::to_string(kRadioSoundEnd) && FToysInitialised && Toy(kRadio).Repaired) {
             RemoveTimer(TTimerCode::RadioFlash);
             ShowToyFrame(kRadio, 0);
         }

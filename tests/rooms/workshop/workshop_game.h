@@ -16,10 +16,16 @@
 
 namespace workshop_tests {
 
-// The train room as the workshop sees it.
-class TStandInTrains final : public TRoom, public TTrainEnginesForWorkshop {
+// A room of the house that is built elsewhere, with a picture to show when visited.
+class TStandIn : public TRoom {
 public:
-    using TRoom::TRoom;
+    explicit TStandIn(std::string_view name) : TRoom(name) { SetBackgroundName("textroom"); }
+};
+
+// The train room as the workshop sees it.
+class TStandInTrains final : public TStandIn, public TTrainEnginesForWorkshop {
+public:
+    using TStandIn::TStandIn;
     std::uint8_t TerrainOfFirstCell() const override { return Terrain; }
     int EngineInWorkshop() const override { return Engine; }
     void ReturnEngine(int engine) override {
@@ -31,23 +37,23 @@ public:
     std::vector<int> Returned;
 };
 
-class TStandInPuzzle final : public TRoom, public TCurrentPuzzleAnswer {
+class TStandInPuzzle final : public TStandIn, public TCurrentPuzzleAnswer {
 public:
-    using TRoom::TRoom;
+    using TStandIn::TStandIn;
     int CurrentPuzzleNumber() const override { return Number; }
     int Number = 0;
 };
 
-class TStandInDolls final : public TRoom, public TDollPartsAnswer {
+class TStandInDolls final : public TStandIn, public TDollPartsAnswer {
 public:
-    using TRoom::TRoom;
+    using TStandIn::TStandIn;
     TDollPartChoices CurrentDollParts() const override { return Parts; }
     TDollPartChoices Parts;
 };
 
-class TStandInCards final : public TRoom, public TCardTableAnswer {
+class TStandInCards final : public TStandIn, public TCardTableAnswer {
 public:
-    using TRoom::TRoom;
+    using TStandIn::TStandIn;
     TCardTableView CardTable() const override { return View; }
     TCardTableView View;
 };
@@ -122,7 +128,11 @@ protected:
     // A tool that does not mend the toy.
     static int WrongTool(int toy) { return TWorkshopRoom::ToolOf(toy) % 4 + 1; }
 
-    void ClickToy(int toy) { Game->Click(kToyBoxes[std::size_t(toy - 1)]); }
+    // The click, and the tick in which it is over: the toy's timers count from there.
+    void ClickToy(int toy) {
+        Game->Click(kToyBoxes[std::size_t(toy - 1)]);
+        Game->Tick();
+    }
 
     void Mend(int toy) {
         TakeTool(TWorkshopRoom::ToolOf(toy));

@@ -344,11 +344,12 @@ void TWorkshopRoom::ToyClicked(int toy) {
                     AddTimer(TTimerCode::RadioFlash, kRadioFirstFlash);
                 }
                 break;
+            // The jukebox and the slate are rooms of their own; a house without one of them
+            // leaves the toy sitting on its shelf.
             case TToyPlay::Jukebox:
-                World().GoRoom("JUKEBOX");
+                if (World().FindRoom("JUKEBOX") != nullptr) World().GoRoom("JUKEBOX");
                 break;
             case TToyPlay::Slate:
-                // The slate is a room of its own; until the house has it the toy just sits.
                 if (World().FindRoom("SLATE") != nullptr) World().GoRoom("SLATE");
                 break;
             case TToyPlay::Once:

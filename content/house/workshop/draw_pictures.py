@@ -510,6 +510,11 @@ def draw_card_sheets():
 # theatre, the card table. Right end: the tool cabinet with its four drawers, the slate on
 # its easel, the toy shelves and the train table.
 SHELF_X0, SHELF_X1 = 716, 910
+# Where the doll's parts hang on the board (room coordinates of the code's table).
+DOLL_PLACES = [(339, 29, 366, 57), (178, 10, 210, 45), (74, 2, 110, 36), (283, 73, 313, 104),
+               (339, 115, 363, 154), (74, 61, 111, 105), (284, 166, 314, 207), (127, 0, 165, 41),
+               (128, 126, 168, 149), (339, 75, 376, 97), (283, 23, 324, 52), (340, 187, 369, 204),
+               (233, 38, 276, 56), (283, 142, 329, 160), (127, 88, 171, 107), (74, 145, 118, 177)]
 
 
 def room():
@@ -531,6 +536,10 @@ def room():
     for x in range(84, 370, 20):
         for y in range(12, 244, 20):
             out.append(circle(x, y, 1.5, BLUE2, None))
+    # a hook above each place where a doll's part hangs when it is chosen
+    for l, t, r, b in DOLL_PLACES:
+        hx = (l + r) // 2
+        out.append(path(f"M{hx} {max(t - 1, 3)} v-3 q0 -3 3 -3", ink=GREY_INK, sw=2))
     out.append(rect(176, 208, 84, 36, WOOD5, INK, 2, 3))  # the doll's shoe box
     out.append(rect(176, 204, 84, 8, WOOD3, INK, 2, 2))
     # the little doll theatre on the floor in front of the board

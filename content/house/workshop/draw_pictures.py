@@ -104,17 +104,21 @@ def bandage(x, y, angle=30):
 def tool(n):
     if n == 1:
         return (path("M10 12 L27 29", ink=INK, sw=6) + path("M10 12 L27 29", ink=WOOD4, sw=3) +
-                group(rect(-10, -5, 20, 10, SILVER, GREY_INK, 2, 1) + rect(-10, -5, 5, 10, GREY9, GREY_INK, 2), 10, 10, 45))
+                group(rect(-11, -5, 22, 10, SILVER, GREY_INK, 2, 1) + rect(-11, -5, 6, 10, GREY9, GREY_INK, 2), 10, 10, -45))
     if n == 2:
         return (path("M3 3 L15 15", ink=GREY_INK, sw=4) + path("M3 3 L15 15", ink=SILVER_LIGHT, sw=2) +
                 group(rect(-4, -9, 8, 18, RED, RED_INK, 2, 3) + path("M0 -6 V6", ink=LIGHT_RED, sw=2), 21, 21, -45))
     if n == 3:
         return (path("M8 8 L25 25", ink=GREY_INK, sw=7) + path("M8 8 L25 25", ink=SILVER, sw=4) +
-                circle(8, 8, 7, SILVER, GREY_INK, 2) + rect(2, 2, 6, 6, "#ff00ff", None) +
-                path("M2 8 L8 2", ink=GREY_INK, sw=2) + circle(26, 26, 4, SILVER, GREY_INK, 2))
-    return (path("M4 4 L13 13", ink=GREY_INK, sw=4) + path("M4 4 L13 13", ink=GOLD3, sw=2) +
-            circle(21, 21, 9, GOLD4, GOLD1, 2) + path("M15 26 Q21 30 27 26", ink=GOLD1, sw=2) +
-            path("M25 12 Q31 12 30 20", ink=GOLD1, sw=3) + circle(3, 3, 1.5, INK, None))
+                circle(9, 9, 8, SILVER, GREY_INK, 2) +
+                path("M0 5 L5 0 L11 7 L7 11 Z", fill="#ff00ff", ink=None) +
+                path("M2 7 L7 11 L11 7 L6 2", ink=GREY_INK, sw=1.5) + circle(26, 26, 4, SILVER, GREY_INK, 2))
+    # an oil can: a round-shouldered can, a long spout to the top left, a handle at the back
+    return (path("M3 3 L16 16", ink=GREY_INK, sw=5) + path("M3 3 L16 16", ink=GOLD3, sw=2.5) +
+            path("M27 14 Q32 20 27 27", ink=GOLD1, sw=3) +
+            path("M11 30 L13 19 Q20 11 27 19 L29 30 Z", fill=GOLD4, ink=GOLD1, sw=2) +
+            rect(16, 12, 8, 4, RED, RED_INK, 1.5, 1) + path("M13 25 H28", ink=GOLD1, sw=1.5) +
+            circle(3, 6, 1.5, INK, None))
 
 
 def tool_fit(n, w, h, glow=False):
@@ -132,7 +136,7 @@ CURSORS = [("cur_hamr", 1, "a hammer"), ("cur_scdr", 2, "a screwdriver"), ("cur_
 
 def draw_cursors():
     for name, n, what in CURSORS:
-        write(name + ".svg", svg(32, 32, tool(n).replace('fill="#ff00ff"', 'fill="none"'),
+        write(name + ".svg", svg(32, 32, tool(n),
                                  f"Cursor {n + 21}: {what}, the workshop's tool {n} in the hand. "
                                  "Hot spot listed in content/pictures/cursors.txt."))
 

@@ -75,6 +75,19 @@ TEST_F(WorkshopRepairs, TheRightToolMendsAToyAndGoesBackToItsDrawer) {
     EXPECT_EQ(Box(kToyBoxes[0]).Cursor, 1);
 }
 
+TEST_F(WorkshopRepairs, EachSingingToyPlaysItsOwnSong) {
+    for (const auto& [toy, song] : std::vector<std::pair<int, int>>{{1, 10}, {2, 17}, {3, 11}, {6, 4}, {9, 12}}) {
+        Restart();
+        EnterWith({toy});
+        ScrollRight();
+        Mend(toy);
+        ClickToy(toy);
+        EXPECT_EQ(Shop().PlayingToy(), toy);
+        ASSERT_FALSE(Game->SongLog().empty());
+        EXPECT_EQ(Game->SongLog().back(), SongFileName(song)) << toy;
+    }
+}
+
 TEST_F(WorkshopRepairs, AMendedToyPlaysItsSongAndRunsUntilTheSongEnds) {
     EnterWith({1, 3});
     ScrollRight();

@@ -189,6 +189,7 @@ void TTrainRoom::ReturnEngine(int engine) {
     FLayout.Record(engine).CarAttached = false;
     if (TFrameSet* set = FrameSets().FindFrameSet(Numbered("ENG", engine))) set->CurrentFrame = kEngineOnShelf;
     if (TFrameSet* set = FrameSets().FindFrameSet(Numbered("CAR", engine))) set->CurrentFrame = 0;
+    if (FindHitBox("ENG1") != nullptr) UpdateBoxes();
 }
 
 // --- Reset ---
@@ -404,10 +405,10 @@ void TTrainRoom::TakeOffLayout(int engine) {
         FLayout.Record(n).NewlyCrashed = false;
     }
     e.CarAttached = false;
-    if (e.Speed != 0) {
-        FLayout.SetSpeed(engine, 0);
-        UpdateRunningSound();
-    }
+    const bool moving = e.Speed != 0;
+    // Also a standing engine's knob goes to its off position.
+    FLayout.SetSpeed(engine, 0);
+    if (moving) UpdateRunningSound();
     UpdateBoxes();
     SetFrame(Numbered("ENG", engine), kEngineOnShelf);
     if (hadCar) SetFrame(Numbered("CAR", engine), 0);

@@ -209,7 +209,8 @@ void TTrainRoom::ResetLayout() {
     }
     FLayout.ForgetCrashWhenNoneCrashed();
     FPlacing = 0;
-    if (GetWorld() != nullptr) UpdateRunningSound();
+    // Only the room shown plays its sounds: after a WRAP the wrapping table is shown already.
+    if (GetWorld() != nullptr && GetWorld()->GetCurrentRoom() == this) UpdateRunningSound();
     if (TFrameSet* palette = FrameSets().FindFrameSet("PALSWITCH")) {
         palette->CurrentFrame = 0;
         for (int engine = 1; engine <= 2; ++engine) {

@@ -95,6 +95,12 @@ TEST_F(TrainGame, TheSwitchLeverFlipsTheSwitchAndWithShiftMakesItSpringOrNot) {
     EXPECT_EQ(Game->ViewPixel(TilePoint(2, 1, 17, 30).X, TilePoint(2, 1, 17, 30).Y), 10);
     Game->SetKeys(false, false);
     Game->Tick(1);
+    // The mouse alone over the lever frames it; elsewhere on the tile the cursor frame shows.
+    Game->MouseMove(TilePoint(3, 1));
+    EXPECT_FALSE(Room().LeverHover());
+    Game->MouseMove(TilePoint(2, 1, 30, 40));
+    EXPECT_TRUE(Room().LeverHover());
+    EXPECT_EQ(Game->ViewPixel(TilePoint(2, 1, 17, 30).X, TilePoint(2, 1, 17, 30).Y), 10);
     // Outside the lever the piece picked in the palette is laid over the switch.
     PickOnce(2, 0);
     ClickTile(2, 1, 4, 4);

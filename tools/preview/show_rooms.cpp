@@ -220,7 +220,7 @@ void ShowTrainRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("TRAINS", "train-before-crash");
     for (int n = 1; n <= 2; ++n)
         if (layout.Record(n).State == kOnLayout) room.RunScript("ENG", n == 1 ? "ENG1" : "ENG2");
-    place("ENG1", {10 + 75 + 20, 9 + 225 + 37});
+    place("ENG1", {10 + 75 + 60, 9 + 225 + 37});
     place("ENG2", {10 + 225 + 60, 9 + 225 + 37});
     room.RunScript("KNOB", "+1KNB");
     room.RunScript("KNOB", "-2KNB");

@@ -186,8 +186,10 @@ def lever(dx, dy, position):
 
 def draw_track():
     body = rect(0, 0, 225, 532, KEY)
+    # Each piece is clipped to its own cell, so no sleeper end spills into the next one.
     for (col, row) in PIECES:
-        body += group(piece(col, row), f"translate({75 * col} {75 * row})")
+        body += f'<clipPath id="p{col}{row}"><rect x="0" y="0" width="75" height="75"/></clipPath>\n'
+        body += group(f'<g clip-path="url(#p{col}{row})">' + piece(col, row) + "</g>\n", f"translate({75 * col} {75 * row})")
     # The cursor frame in the plain-ground cell: a friendly yellow outline with corners.
     fx, fy = 150, 375
     body += rect(fx + 1.5, fy + 1.5, 72, 72, "none", BLACK, 3)

@@ -386,5 +386,44 @@ TEST_F(TrainGame, ADamagedRecordIsRefusedAndLeavesTheLayoutAsItWas) {
     EXPECT_THROW(Room().ReadData(cut), VekException);
 }
 
+TEST_F(TrainGame, TheHelpPagesOpenFromTheTutorAndLeadBackToTheTable) {
+    EnterTrains();
+    Game->PressTutor();
+    EXPECT_EQ(Game->RoomName(), "MRTEXT>");
+    Game->Click("NEXT");
+    EXPECT_EQ(Game->RoomName(), "MR2<");
+    Game->Click("EXIT");
+    EXPECT_EQ(Game->RoomName(), "MRTEXT>") << "back the way it came";
+    Game->Click("EXIT");
+    EXPECT_EQ(Game->RoomName(), "TRAINS");
+    EXPECT_EQ(Shown(), "");
+}
+
+TEST_F(TrainGame, LeavingPutsAnEngineBeingPlacedBackAndRegainedFocusRestartsTheRunning) {
+    EnterTrains();
+    LayLoop();
+    Place(1, 1, 0);
+    Game->Click("+1KNB");
+    Game->Click("ENG2");
+    ASSERT_EQ(Engine(2).State, kBeingPlaced);
+    Game->SetActive(false);
+    Game->Tick(1);
+    Game->SetActive(true);
+    const std::size_t before = Heard().size();
+    Game->Tick(1);
+    const auto log = Heard();
+    EXPECT_NE(std::find(log.begin() + std::ptrdiff_t(before), log.end(), int(RemapSoundId(76))), log.end())
+        << "the running loop starts again";
+    Game->World().GoRoom("TITLE");
+    Game->Tick(1);
+    EXPECT_EQ(Engine(2).State, kOnShelf);
+    EXPECT_EQ(Room().EngineBeingPlaced(), 0);
+    EXPECT_EQ(Engine(1).State, kOnLayout) << "an engine on the table stays there";
+    EnterTrains();
+    EXPECT_EQ(Frame("ENG2"), 0);
+    EXPECT_EQ(Frame("KNB1"), 3);
+    EXPECT_EQ(PendingTimers(Room(), AnimateTimer(1)), 1) << "a running engine runs on";
+}
+
 }  // namespace
 }  // namespace train_tests

@@ -557,7 +557,7 @@ def draw_showroom():
         body.append(f'<path d="M{k} 0 q18 {h / 2} 0 {h}" stroke="{BLUE2}" stroke-width="14" fill="none"/>')
     body.append(f'<ellipse cx="{w / 2}" cy="{h / 2}" rx="200" ry="110" fill="{PURPLE1}"/>')
     body.append(f'<ellipse cx="{w / 2}" cy="{h / 2}" rx="170" ry="90" fill="{BLUE2}"/>')
-    body.append(f'<ellipse cx="{w / 2}" cy="250" rx="190" ry="26" fill="{CRIMSON3}" stroke="{CRIMSON2}" stroke-width="3"/>')
+    body.append(f'<ellipse cx="{w / 2}" cy="214" rx="190" ry="24" fill="{CRIMSON3}" stroke="{CRIMSON2}" stroke-width="3"/>')
     import random
     rnd = random.Random(7)
     for _ in range(40):

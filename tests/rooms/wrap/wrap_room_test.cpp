@@ -251,7 +251,7 @@ TEST_F(WrapGame, TheSlateToyLeavingWithItsGiftGoesBackOnItsShelf) {
 // An activity of the tests that makes a gift of its own kind.
 class TGiftMaker final : public TRoom {
 public:
-    using TRoom::TRoom;
+    explicit TGiftMaker(std::string_view name) : TRoom(name) { SetBackgroundName("bedroom"); }
     void RunScript(const std::string& script, const std::string& sender) override {
         if (sender == "WRAP")
             Wrapped = WrapAsGift(*GetWorld(), kCookieGift, 0);

@@ -461,8 +461,8 @@ def scissors(x, y):
 
 
 def hook(x, y):
-    return (f'<rect x="{x - 5}" y="{y}" width="10" height="6" fill="{WOOD2}" stroke="{INK}" stroke-width="1.5"/>'
-            f'<path d="M{x} {y + 6} V{y + 14} q0 6 -6 6" stroke="{GREY_INK}" stroke-width="3" fill="none"/>')
+    return (f'<rect x="{x - 5}" y="{y + 1}" width="10" height="6" fill="{WOOD2}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<path d="M{x} {y + 7} V{y + 15} q0 6 -6 6" stroke="{GREY_INK}" stroke-width="3" fill="none"/>')
 
 
 RACK_BOW = {1: (330, 8), 2: (390, 8), 3: (450, 8)}   # frame sets 56 x 70

@@ -223,8 +223,10 @@ void TLivingRoom::CollectWrappedGift(bool force) {
 
 void TLivingRoom::MakeHostGift() {
     FHostGift.reset();
-    auto gift = std::make_unique<TGift>(static_cast<std::uint8_t>(platform::Random(kGiftKinds)), std::uint8_t{0},
-                                        TGift::TagLanguage(kNorthAmericanTag));
+    auto gift = std::make_unique<TGift>(static_cast<std::uint8_t>(platform::Random(kGiftKinds)), std::uint8_t{0});
+    // Set, not drawn from the configuration: the host writes in one language whatever the
+    // child's settings allow.
+    gift->TagLanguage = kNorthAmericanTag;
     gift->Paper = kHostPaper;
     gift->Ribbon = static_cast<std::uint8_t>(1 + platform::Random(kRibbonCount));
     gift->Bow = 0;

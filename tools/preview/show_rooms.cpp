@@ -15,8 +15,10 @@
 #include "foundation/config.h"
 #include "foundation/text.h"
 #include "engine/graphics/hot_image.h"
+#include "platform/headless/fake_clock.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
+#include "rooms/living/living_room.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
@@ -154,6 +156,28 @@ void ShowTreeRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("CTTEXT", "tree-help");
 }
 
+// The living room at its tree end with the decorated tree and the hung picture, the radio
+// playing, the clock end with the cuckoo out, and its help pages.
+template <class Show, class Visit>
+void ShowLivingRoom(TGameHarness& game, Show show, Visit visit) {
+    game.Clock().SetTimeOfDay(3, 40);
+    visit("LIVING", "living-tree-end");
+    game.Click("#365");
+    game.Click("#365");
+    game.Tick(7);
+    show("living-radio-music");
+    game.Click("GO_R_END");
+    game.Tick(10);
+    show("living-clock-end");
+    game.Click("#678");
+    game.Tick(9);
+    show("living-cuckoo-out");
+    game.Click("GO_L_END");
+    game.Tick(10);
+    visit("LRTEXT>", "living-help1");
+    visit("LR2<", "living-help2");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -264,6 +288,7 @@ int main(int argc, char** argv) {
         ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
+        ShowLivingRoom(game, show, visit);
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

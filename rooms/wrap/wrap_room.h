@@ -75,6 +75,8 @@ private:
     bool FIsShowRoom = false;
     bool FBigTagShown = false;
     TPoint FGiftPlace{0, 0};
+    // All the last large drawing covered (gift, bow and tag), put back before the next one.
+    TRect FLastCoverage;
 };
 
 // The gift drawn small (a gift in paper 1 to 4) from the picture "wrapsgfx" with its

@@ -21,6 +21,8 @@
 #include "rooms/living/living_room.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
+#include "rooms/wrap/gift_geometry.h"
+#include "rooms/wrap/wrap_room.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -178,6 +180,77 @@ void ShowLivingRoom(TGameHarness& game, Show show, Visit visit) {
     visit("LR2<", "living-help2");
 }
 
+// The wrapping table empty, with each kind of gift open, wrapped in every paper, ribbon and
+// bow, with its tag, the big tag in every language, the show room, the small gifts of the
+// living room, and the help pages.
+template <class Show, class Visit, class Write>
+void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("WRAP", "wrap-empty");
+    auto& room = dynamic_cast<TWrapRoom&>(*game.World().FindRoom("WRAP"));
+    for (std::uint8_t kind = 0; kind < kGiftKinds; ++kind) {
+        room.SetGift(kind, kind == kDollGift ? 3 : kind == kPuzzleGift ? 2 : 0);
+        game.World().GoRoom("TITLE");
+        visit("WRAP", "wrap-open-kind" + std::to_string(kind));
+    }
+    room.DropGift();
+    game.Click("SLATE2");
+    show("wrap-slate-taken");
+    for (int p = 1; p <= 4; ++p) {
+        game.Click("PAPER" + std::to_string(p));
+        game.Click("RIB" + std::to_string(p <= 3 ? p : 1));
+        game.Click("BOW" + std::to_string(p <= 3 ? p : 1));
+        show("wrap-paper" + std::to_string(p));
+    }
+    game.Click("TAGS");
+    show("wrap-bigtag-new");
+    game.Click("BIGTAG");
+    show("wrap-tagged");
+    game.MouseDown({300, 230});
+    game.MouseUp({300, 230});
+    show("wrap-bow-slid");
+    room.SetGift(kTrainGift, 0);
+    game.World().GoRoom("TITLE");
+    visit("WRAP", "wrap-train-open");
+    game.Click("PAPER2");
+    game.Click("RIB1");
+    game.Click("BOW1");
+    game.Click("TAGS");
+    for (std::uint8_t language = 0; language < kTagLanguageCount; ++language) {
+        const_cast<TGift*>(room.Gift())->TagLanguage = language;
+        game.Tick(1);
+        room.Draw(&game.View());
+        show("wrap-bigtag-lang" + std::to_string(language));
+    }
+    game.Click("BIGTAG");
+    show("wrap-train-wrapped");
+    auto& showRoom = dynamic_cast<TWrapRoom&>(*game.World().FindRoom("SHOWGIFT"));
+    showRoom.ShowGift(room.Gift()->Clone());
+    visit("SHOWGIFT", "showgift");
+    game.Click("SMTAG");
+    show("showgift-bigtag");
+    game.Click("BIGTAG");
+    // The small gifts, in each size class, paper and bow.
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TPictureHandle small(*game.World().GetImageLibrary(), AC8ImageName("wrapsgfx"));
+    for (std::uint8_t kind = 0; kind < kGiftKinds; kind = static_cast<std::uint8_t>(kind + 2)) {
+        for (std::uint8_t paper = 1; paper <= 4; ++paper) {
+            TGift gift(kind, 0);
+            gift.Paper = paper;
+            gift.Ribbon = static_cast<std::uint8_t>(1 + paper % 3);
+            gift.Bow = static_cast<std::uint8_t>(1 + paper % 3);
+            gift.BowPosition = static_cast<std::int16_t>(25 * paper - 10);
+            gift.Tagged = paper % 2 == 0;
+            gift_geometry::PlaceTag(gift);
+            DrawSmallGift(view, TPoint{20 + 120 * (paper - 1), 40 + 90 * (kind / 2)}, *small, gift);
+        }
+    }
+    write("wrap-small-gifts", view);
+    visit("GATEXT>", "wrap-help1");
+    visit("GA2<", "wrap-help2");
+    visit("SRTEXT", "showgift-help");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -289,6 +362,9 @@ int main(int argc, char** argv) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         ShowLivingRoom(game, show, visit);
+        ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

@@ -153,6 +153,9 @@ void TLivingRoom::Enter(const std::string& fromRoom) {
     FMinuteShown = kNoMinute;
     FLastCuckooMinute = kNoMinute;
     FBirdGoingOut = false;
+    // A visit ended while the cuckoo was out leaves no bird hanging from the clock: its
+    // steps died with the room's timers.
+    bird.CurrentFrame = kBirdInside;
     // The pendulum's two pairs of frames: each visit shows the other pair.
     pendulum.CurrentFrame = static_cast<std::int16_t>(pendulum.CurrentFrame ^ 2);
     FindFrameSetOrFail(FrameSets(), "SLTU").CurrentFrame = SlateToyInRepair(World()) ? 0 : 1;

@@ -19,10 +19,10 @@
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/living/living_room.h"
+#include "rooms/wrap/wrap_room.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "rooms/wrap/gift_geometry.h"
-#include "rooms/wrap/wrap_room.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -174,8 +174,27 @@ void ShowLivingRoom(TGameHarness& game, Show show, Visit visit) {
     game.Click("#678");
     game.Tick(9);
     show("living-cuckoo-out");
+    // A gift waiting on the wrapping table while the view is away from the tree.
+    auto& table = game.RoomAs<TWrapRoom>("WRAP");
+    auto wrap = [&](int n) {
+        table.SetGift(static_cast<std::uint8_t>(n % 6), 0);
+        game.World().GoRoom("WRAP");
+        game.Tick(1);
+        game.Click("PAPER" + std::to_string(1 + n % 4));
+        game.Click("RIB" + std::to_string(1 + n % 3));
+        if (n % 4 != 0) game.Click("BOW" + std::to_string(n % 4));
+        if (n % 2 == 0) {
+            game.Click("TAGS");
+            game.Click("BIGTAG");
+        }
+    };
+    wrap(0);
+    visit("LIVING", "living-gift-waiting");
     game.Click("GO_L_END");
     game.Tick(10);
+    // Eleven gifts under the tree.
+    for (int n = 1; n < 11; ++n) wrap(n);
+    visit("LIVING", "living-gifts");
     visit("LRTEXT>", "living-help1");
     visit("LR2<", "living-help2");
 }

@@ -89,11 +89,16 @@ TEST_F(CuckooClock, HandsFollowTheTimeOfDayAndThePendulumSwings) {
     EXPECT_EQ(Frame("PEND"), before ^ 1);
 }
 
-TEST_F(CuckooClock, EachVisitShowsThePendulumsOtherPair) {
+TEST_F(CuckooClock, EachVisitShowsThePendulumsOtherPairAndTheCuckooInside) {
     EnterLiving();
     const int first = Frame("PEND");
+    ScrollToClock();
+    Game->Click("#678");
+    Game->Tick(8);
+    ASSERT_NE(Frame("BIRD"), 0);
     Go("BED");
     Go("LIVING");
+    EXPECT_EQ(Frame("BIRD"), 0) << "the bird left out when the child went is back inside";
     EXPECT_EQ(Frame("PEND") & 2, (first & 2) ^ 2);
     EXPECT_EQ(TimersOf(TimerCodeValue(TTimerCode::Timer)), 1);
     EXPECT_EQ(TimersOf(TimerCodeValue(TTimerCode::Tick)), 1);

@@ -3,6 +3,7 @@
 #include "foundation/node_factory.h"
 #include "rooms/bedroom/register_bedroom.h"
 #include "rooms/album/register_album.h"
+#include "rooms/living/register_living.h"
 #include "rooms/tree/register_tree.h"
 #include "rooms/wrap/register_wrap.h"
 #include "shell/room_kinds.h"
@@ -18,4 +19,5 @@ void RegisterGameClasses() {
     RegisterAlbumRoom();
     RegisterTreeRoom();
     RegisterWrapRooms();
+    RegisterLivingRoom();
 }

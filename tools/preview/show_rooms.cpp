@@ -15,12 +15,14 @@
 #include "foundation/config.h"
 #include "foundation/text.h"
 #include "engine/graphics/hot_image.h"
+#include "platform/headless/fake_clock.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
+#include "rooms/living/living_room.h"
+#include "rooms/wrap/wrap_room.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "rooms/wrap/gift_geometry.h"
-#include "rooms/wrap/wrap_room.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -154,6 +156,47 @@ void ShowTreeRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     DrawTreeSnapshot(*copy, view, MakeBounds(440, 124, kTreeHungSize.Width, kTreeHungSize.Height));
     write("tree-album", view);
     visit("CTTEXT", "tree-help");
+}
+
+// The living room at its tree end with the decorated tree and the hung picture, the radio
+// playing, the clock end with the cuckoo out, and its help pages.
+template <class Show, class Visit>
+void ShowLivingRoom(TGameHarness& game, Show show, Visit visit) {
+    game.Clock().SetTimeOfDay(3, 40);
+    visit("LIVING", "living-tree-end");
+    game.Click("#365");
+    game.Click("#365");
+    game.Tick(7);
+    show("living-radio-music");
+    game.Click("GO_R_END");
+    game.Tick(10);
+    show("living-clock-end");
+    game.Click("#678");
+    game.Tick(9);
+    show("living-cuckoo-out");
+    // A gift waiting on the wrapping table while the view is away from the tree.
+    auto& table = game.RoomAs<TWrapRoom>("WRAP");
+    auto wrap = [&](int n) {
+        table.SetGift(static_cast<std::uint8_t>(n % 6), 0);
+        game.World().GoRoom("WRAP");
+        game.Tick(1);
+        game.Click("PAPER" + std::to_string(1 + n % 4));
+        game.Click("RIB" + std::to_string(1 + n % 3));
+        if (n % 4 != 0) game.Click("BOW" + std::to_string(n % 4));
+        if (n % 2 == 0) {
+            game.Click("TAGS");
+            game.Click("BIGTAG");
+        }
+    };
+    wrap(0);
+    visit("LIVING", "living-gift-waiting");
+    game.Click("GO_L_END");
+    game.Tick(10);
+    // Eleven gifts under the tree.
+    for (int n = 1; n < 11; ++n) wrap(n);
+    visit("LIVING", "living-gifts");
+    visit("LRTEXT>", "living-help1");
+    visit("LR2<", "living-help2");
 }
 
 // The wrapping table empty, with each kind of gift open, wrapped in every paper, ribbon and
@@ -337,6 +380,7 @@ int main(int argc, char** argv) {
         ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
+        ShowLivingRoom(game, show, visit);
         ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });

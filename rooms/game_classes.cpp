@@ -6,6 +6,7 @@
 #include "rooms/living/register_living.h"
 #include "rooms/tree/register_tree.h"
 #include "rooms/wrap/register_wrap.h"
+#include "rooms/slate/register_slate.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -20,4 +21,5 @@ void RegisterGameClasses() {
     RegisterTreeRoom();
     RegisterWrapRooms();
     RegisterLivingRoom();
+    RegisterSlateRoom();
 }

@@ -23,6 +23,8 @@
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "rooms/wrap/gift_geometry.h"
+#include "rooms/slate/slate_room.h"
+#include "rooms/slate/slate_snapshot.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -268,6 +270,48 @@ void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("GATEXT>", "wrap-help1");
     visit("GA2<", "wrap-help2");
     visit("SRTEXT", "showgift-help");
+// The slate: a bare page, pages coloured with stickers (one selected, mirrored, halved), the
+// panel turned to another page with the bright wells, a full slate, the album's copy, and its
+// help pages.
+template <class Show, class Visit, class Write>
+void ShowSlateRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("SLATE", "slate");
+    auto& room = dynamic_cast<TSlateRoom&>(*game.World().FindRoom("SLATE"));
+    game.Click("2");
+    for (const char* well : {"1W", "3W", "4W", "5W", "6W"}) {
+        game.Click(well);
+        const TPoint at = {40 + 50 * (well[0] - '0'), 60 + 20 * (well[0] - '0')};
+        game.MouseDown(at);
+        game.MouseUp(at);
+    }
+    game.Click("5");
+    game.Tick(6);
+    game.Click("8");
+    game.Tick(6);
+    game.Click("FLOP");
+    show("slate-coloured");
+    game.Click("HALF");
+    game.Click("XPANEL2");
+    game.Click("BRIGHT");
+    game.Click("3");
+    game.Click("7");
+    game.Tick(6);
+    show("slate-page2");
+    game.Click("XPANEL2");
+    game.Click("XPANEL2");
+    for (int i = 0; i < 13; ++i) {
+        room.RunScript("BTN", std::to_string(5 + i % 8));
+        game.Tick(6);
+    }
+    show("slate-full");
+    TAC8ImageData& view = game.View();
+    const TStaticSlateDrawing copy(room.Drawing());
+    view.FillRect(view.GetBounds(), 255);
+    DrawStaticSlate(copy, view, MakeBounds(10, 10, 200, 120), game.World().GetImageLibrary());
+    DrawStaticSlate(copy, view, MakeBounds(10, 140, 117, 71), game.World().GetImageLibrary());
+    write("slate-album", view);
+    visit("MSTEXT>", "slate-help1");
+    visit("MS2<", "slate-help2");
 }
 
 }  // namespace
@@ -382,6 +426,7 @@ int main(int argc, char** argv) {
         });
         ShowLivingRoom(game, show, visit);
         ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+        ShowSlateRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         int shown = 0;

@@ -7,6 +7,7 @@
 #include "rooms/tree/register_tree.h"
 #include "rooms/wrap/register_wrap.h"
 #include "rooms/slate/register_slate.h"
+#include "rooms/train/register_train.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -22,4 +23,5 @@ void RegisterGameClasses() {
     RegisterWrapRooms();
     RegisterLivingRoom();
     RegisterSlateRoom();
+    RegisterTrainRoom();
 }

@@ -25,6 +25,8 @@
 #include "rooms/wrap/gift_geometry.h"
 #include "rooms/slate/slate_room.h"
 #include "rooms/slate/slate_snapshot.h"
+#include "rooms/train/train_room.h"
+#include "rooms/train/train_set.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -312,6 +314,79 @@ void ShowSlateRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("slate-album", view);
     visit("MSTEXT>", "slate-help1");
     visit("MS2<", "slate-help2");
+
+// The train table bare, a full layout of both pages with both trains running, an engine
+// being placed, a switch's lever under the mouse, a crash, the album's copy and the help.
+template <class Show, class Visit, class Write>
+void ShowTrainRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("TRAINS", "train-empty");
+    auto& room = game.RoomAs<TTrainRoom>("TRAINS");
+    TTrainLayout& layout = room.Layout();
+    struct Laid { int x, y, column, row, setting, terrain; };
+    const Laid pieces[] = {
+        {0, 0, 0, 2, 0, 1}, {1, 0, 2, 1, 0, 1}, {2, 0, 1, 4, 0, 1}, {3, 0, 2, 1, 0, 2}, {4, 0, 1, 3, 0, 2},
+        {0, 1, 2, 0, 0, 1}, {1, 1, 2, 5, 1, 1}, {2, 1, 2, 0, 0, 1}, {3, 1, 2, 5, 1, 2}, {4, 1, 2, 0, 0, 2},
+        {0, 2, 2, 0, 0, 1}, {1, 2, 2, 5, 4, 1}, {2, 2, 0, 0, 0, 2}, {3, 2, 2, 5, 3, 2}, {4, 2, 2, 4, 0, 2},
+        {0, 3, 0, 3, 0, 1}, {1, 3, 2, 1, 0, 1}, {2, 3, 2, 1, 0, 2}, {3, 3, 2, 1, 0, 2}, {4, 3, 1, 2, 0, 2},
+    };
+    for (const Laid& p : pieces) {
+        TTrainCell& cell = layout.Cell(p.x, p.y);
+        cell.Column = static_cast<std::uint8_t>(p.column);
+        cell.Row = static_cast<std::uint8_t>(p.row);
+        cell.Setting = static_cast<std::uint8_t>(p.setting);
+        cell.Terrain = static_cast<std::uint8_t>(p.terrain);
+        cell.Spring = cell.IsSwitch();
+    }
+    layout.Cell(1, 2).Setting = 2;
+    game.World().GoRoom("TITLE");
+    visit("TRAINS", "train-layout");
+    // Engine 1 onto the top straight, engine 2 onto the bottom one, each with its car.
+    const auto place = [&](const char* engine, TPoint at) {
+        room.RunScript("ENG", engine);
+        game.MouseMove(at);
+        game.MouseDown(at);
+        game.MouseUp(at);
+    };
+    place("ENG1", {10 + 75 + 60, 9 + 37});
+    place("ENG2", {10 + 150 + 60, 9 + 225 + 37});
+    room.RunScript("CAR", "CAR1");
+    room.RunScript("CAR", "CAR2");
+    room.RunScript("KNOB", "+1KNB");
+    room.RunScript("KNOB", "+2KNB");
+    room.RunScript("KNOB", "+2KNB");
+    game.Tick(30);
+    show("train-running");
+    room.RunScript("", "SWITCH");
+    room.RunScript("ENG", "ENG1");
+    room.RunScript("ENG", "ENG1");
+    game.MouseMove({10 + 37, 9 + 75 + 50});
+    show("train-placing-page2");
+    room.RunScript("ENG", "ENG1");
+    game.MouseMove({10 + 150 + 37, 9 + 37});
+    show("train-lever-hover");
+    {
+        auto snapshot = MakeTrainSet(layout);
+        TAC8ImageData& view = game.View();
+        view.FillRect(view.GetBounds(), 135);
+        DrawTrainSet(*snapshot, view, MakeBounds(4, 4, kTrainThumbnailSize.Width, kTrainThumbnailSize.Height), game.World().GetImageLibrary());
+        DrawTrainSet(*snapshot, view, MakeBounds(4, 160, kTrainHungSize.Width, kTrainHungSize.Height), game.World().GetImageLibrary());
+        DrawTrainSet(*snapshot, view, MakeBounds(186, 0, 326, 264), game.World().GetImageLibrary());
+        write("train-album", view);
+    }
+    // Both trains head on at the same speed on one straight: one falls over.
+    game.World().GoRoom("TITLE");
+    visit("TRAINS", "train-before-crash");
+    for (int n = 1; n <= 2; ++n)
+        if (layout.Record(n).State == kOnLayout) room.RunScript("ENG", n == 1 ? "ENG1" : "ENG2");
+    place("ENG1", {10 + 75 + 20, 9 + 225 + 37});
+    place("ENG2", {10 + 225 + 60, 9 + 225 + 37});
+    room.RunScript("KNOB", "+1KNB");
+    room.RunScript("KNOB", "-2KNB");
+    for (int i = 0; i < 60 && layout.Record(1).State != kCrashed && layout.Record(2).State != kCrashed; ++i) game.Tick(1);
+    game.Tick(4);
+    show("train-crash");
+    visit("MRTEXT>", "train-help1");
+    visit("MR2<", "train-help2");
 }
 
 }  // namespace
@@ -427,6 +502,7 @@ int main(int argc, char** argv) {
         ShowLivingRoom(game, show, visit);
         ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
         ShowSlateRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+        ShowTrainRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         int shown = 0;

@@ -17,6 +17,8 @@
 #include "engine/graphics/hot_image.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
+#include "rooms/cards/conc_room.h"
+#include "rooms/cards/conc_snapshot.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
@@ -154,6 +156,79 @@ void ShowTreeRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("CTTEXT", "tree-help");
 }
 
+// The two cards of the deck in play that show this face.
+std::pair<int, int> CardsOfFace(const TConcRoom& room, int face) {
+    int first = 0;
+    for (int i = 1; i <= room.Game().InPlay(); ++i)
+        if (room.Game().Card(i).Face == face) {
+            if (first == 0)
+                first = i;
+            else
+                return {first, i};
+        }
+    return {first, 0};
+}
+
+// Every pair of the deck in play found, one after the other.
+void FinishDeck(TGameHarness& game, const TConcRoom& room) {
+    const int deck = room.Game().CurrentDeck();
+    for (int face = DeckFirstFace(deck); face < DeckFirstFace(deck) + DeckPairs(deck); ++face) {
+        const auto [a, b] = CardsOfFace(room, face);
+        if (room.Game().Card(a).Removed) continue;
+        game.Click("C" + std::to_string(a));
+        game.Click("C" + std::to_string(b));
+        game.Tick(11);
+    }
+}
+
+// The card room: a deck dealt, a pair shown, a mismatch, decks finished, the shadow play, the
+// album's picture of the wall, and its help pages.
+template <class Show, class Visit, class Write>
+void ShowCardRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("CONC", "cards");
+    auto& room = dynamic_cast<TConcRoom&>(*game.World().FindRoom("CONC"));
+    game.Click("D3");
+    game.Tick(20);
+    show("cards-dealing");
+    game.Tick(60);
+    show("cards-dealt");
+    const auto [a, b] = CardsOfFace(room, 9);
+    game.Click("C" + std::to_string(a));
+    game.Click("C" + std::to_string(b));
+    show("cards-pair");
+    game.Tick(11);
+    const int other = CardsOfFace(room, 10).first;
+    game.Click("C" + std::to_string(CardsOfFace(room, 11).first));
+    game.Click("C" + std::to_string(other));
+    show("cards-mismatch");
+    game.Tick(21);
+    FinishDeck(game, room);
+    show("cards-deck-done");
+    game.Click("D1");
+    game.Tick(50);
+    FinishDeck(game, room);
+    game.Click("D2");
+    game.Tick(50);
+    FinishDeck(game, room);
+    game.Tick(6);
+    show("cards-shadows");
+    game.Tick(12);
+    show("cards-shadows2");
+    const TConcInfo info(room.Game());
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TAC8Library& library = *game.World().GetImageLibrary();
+    info.Draw(view, MakeBounds(10, 10, 200, 121), library);
+    info.Draw(view, MakeBounds(230, 10, kConcFullWidth, kConcFullHeight), library);
+    info.Draw(view, MakeBounds(10, 200, 117, 71), library);
+    TConcInfo dark;
+    dark.FaceShown[2] = dark.FaceShown[9] = true;
+    dark.Draw(view, MakeBounds(230, 180, 200, 121), library);
+    write("cards-album", view);
+    visit("CMTEXT>", "cards-help1");
+    visit("CM2<", "cards-help2");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -262,6 +337,9 @@ int main(int argc, char** argv) {
             WriteIndexedPng(output / "album-hung-picture.png", PictureOf(wall->Image(), "hung"), palette);
         }
         ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
+        ShowCardRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         int shown = 0;

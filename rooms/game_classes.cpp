@@ -5,6 +5,7 @@
 #include "rooms/album/register_album.h"
 #include "rooms/tree/register_tree.h"
 #include "rooms/cards/register_cards.h"
+#include "rooms/puzzle/register_puzzle.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -18,4 +19,5 @@ void RegisterGameClasses() {
     RegisterAlbumRoom();
     RegisterTreeRoom();
     RegisterCardRoom();
+    RegisterPuzzleRoom();
 }

@@ -19,6 +19,8 @@
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/cards/conc_room.h"
 #include "rooms/cards/conc_snapshot.h"
+#include "rooms/puzzle/puzzle_room.h"
+#include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/game_services.h"
@@ -229,6 +231,61 @@ void ShowCardRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("CM2<", "cards-help2");
 }
 
+// The puzzle room: the cover down, each puzzle open with cubes half-turned, closed unsolved
+// and solved, scrambling, the album's pictures of it, and its help pages.
+template <class Show, class Visit, class Write>
+void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("PUZZLE", "puzzle-covered");
+    auto& room = dynamic_cast<TPuzzleRoom&>(*game.World().FindRoom("PUZZLE"));
+    game.Click("DOWN");
+    show("puzzle2-open");
+    game.Click("11");
+    game.Click("22");
+    show("puzzle2-half-turned");
+    game.Click("FCLS");
+    show("puzzle2-closed");
+    game.Click("TCLS");
+    for (int c = 1; c <= 2; ++c)
+        for (int r = 1; r <= 2; ++r) room.Current().SetState(c, r, 4);
+    game.Click("FCLS");
+    game.Tick(22);
+    show("puzzle2-solved");
+    game.Click("TCLS");
+    game.Click("LPUZ");
+    game.Tick(2);
+    game.Click("12");
+    game.Click("23");
+    game.Click("33");
+    show("puzzle3-open");
+    game.Click("RPUZ");
+    game.Tick(2);
+    game.Click("11");
+    game.Click("23");
+    game.Click("34");
+    game.Click("42");
+    show("puzzle4-open");
+    game.Click("FCLS");
+    show("puzzle4-closed");
+    game.Click("TCLS");
+    game.Click("LEVER");
+    game.Tick(8);
+    show("puzzle4-scrambling");
+    game.EndSong();
+    game.Tick(2);
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TAC8Library& library = *game.World().GetImageLibrary();
+    for (int size = 2; size <= 4; ++size) {
+        TPuzzleInfo info(room.Puzzle(size));
+        info.Draw(view, MakeBounds(10 + 160 * (size - 2), 10, 142, 142), library);
+        info.Solved = true;
+        info.Draw(view, MakeBounds(10 + 160 * (size - 2), 170, 71, 71), library);
+    }
+    write("puzzle-album", view);
+    visit("PTEXT>", "puzzle-help1");
+    visit("P2<", "puzzle-help2");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -340,6 +397,9 @@ int main(int argc, char** argv) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         ShowCardRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
+        ShowPuzzleRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         int shown = 0;

@@ -329,8 +329,11 @@ def puzdown():
     out += f'<rect x="30" y="6" width="328" height="300" rx="6" fill="{RED}" {stroke(3)}/>'
     for y in range(24, 300, 24):
         out += f'<path d="M34 {y} L354 {y}" stroke="{RED2}" stroke-width="3"/>'
-    out += f'<rect x="110" y="258" width="170" height="26" rx="12" fill="{GOLD4}" {stroke(3)}/>'
-    out += f'<path d="M150 120 L194 80 L238 120 L214 120 L214 170 L174 170 L174 120 Z" fill="{GOLD7}" {stroke(3)}/>'
+    # the handle and an arrow up, inside the part a click lifts (view 58..326 across, 182..300 down)
+    out += f'<rect x="96" y="266" width="150" height="24" rx="12" fill="{GOLD4}" {stroke(3)}/>'
+    out += f'<path d="M136 232 L172 196 L208 232 L188 232 L188 258 L156 258 L156 232 Z" fill="{GOLD7}" {stroke(3)}/>'
+    # a star on the upper part of the shutter
+    out += f'<path d="M194 52 L204 80 L234 80 L210 98 L218 126 L194 110 L170 126 L178 98 L154 80 L184 80 Z" fill="{YELLOW}" {stroke(3)}/>'
     out += f'<rect x="58" y="182" width="40" height="40" rx="4" fill="{WOOD1}" {stroke(2)}/>'
     return out
 

@@ -307,8 +307,14 @@ def concgfx():
     out = f'<rect width="390" height="250" fill="{KEY}"/>'
     out += table_top()
     decks = [((0, 0, 61, 25), (0, 25, 61, 50)), ((0, 50, 69, 85), (0, 85, 69, 120)), ((0, 120, 65, 154), (0, 154, 65, 188))]
+    places = [(384, 221), (422, 249), (447, 210)]
     for d, (shelf, taken) in enumerate(decks):
         for rect, is_taken in ((shelf, False), (taken, True)):
+            # The room behind the box, so that either picture covers the other whole.
+            x, y, w, h = rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1]
+            px, py = places[d]
+            out += (f'<clipPath id="deck{d}{int(is_taken)}"><rect x="{x}" y="{y}" width="{w}" height="{h}"/></clipPath>'
+                    f'<g clip-path="url(#deck{d}{int(is_taken)})"><g transform="translate({x - px} {y - py})">{room()}</g></g>')
             out += deck(rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1], DECK_COLOURS[d], is_taken)
     for n, (_, lit, unlit) in enumerate(FACES):
         w, h = size_of(n)

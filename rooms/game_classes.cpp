@@ -8,6 +8,8 @@
 #include "rooms/wrap/register_wrap.h"
 #include "rooms/slate/register_slate.h"
 #include "rooms/train/register_train.h"
+#include "rooms/cards/register_cards.h"
+#include "rooms/puzzle/register_puzzle.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -24,4 +26,6 @@ void RegisterGameClasses() {
     RegisterLivingRoom();
     RegisterSlateRoom();
     RegisterTrainRoom();
+    RegisterCardRoom();
+    RegisterPuzzleRoom();
 }

@@ -20,6 +20,10 @@
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/living/living_room.h"
 #include "rooms/wrap/wrap_room.h"
+#include "rooms/cards/conc_room.h"
+#include "rooms/cards/conc_snapshot.h"
+#include "rooms/puzzle/puzzle_room.h"
+#include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "rooms/wrap/gift_geometry.h"
@@ -387,6 +391,132 @@ void ShowTrainRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     show("train-crash");
     visit("MRTEXT>", "train-help1");
     visit("MR2<", "train-help2");
+// The two cards of the deck in play that show this face.
+std::pair<int, int> CardsOfFace(const TConcRoom& room, int face) {
+    int first = 0;
+    for (int i = 1; i <= room.Game().InPlay(); ++i)
+        if (room.Game().Card(i).Face == face) {
+            if (first == 0)
+                first = i;
+            else
+                return {first, i};
+        }
+    return {first, 0};
+}
+
+// Every pair of the deck in play found, one after the other.
+void FinishDeck(TGameHarness& game, const TConcRoom& room) {
+    const int deck = room.Game().CurrentDeck();
+    for (int face = DeckFirstFace(deck); face < DeckFirstFace(deck) + DeckPairs(deck); ++face) {
+        const auto [a, b] = CardsOfFace(room, face);
+        if (room.Game().Card(a).Removed) continue;
+        game.Click("C" + std::to_string(a));
+        game.Click("C" + std::to_string(b));
+        game.Tick(11);
+    }
+}
+
+// The card room: a deck dealt, a pair shown, a mismatch, decks finished, the shadow play, the
+// album's picture of the wall, and its help pages.
+template <class Show, class Visit, class Write>
+void ShowCardRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("CONC", "cards");
+    auto& room = dynamic_cast<TConcRoom&>(*game.World().FindRoom("CONC"));
+    game.Click("D3");
+    game.Tick(20);
+    show("cards-dealing");
+    game.Tick(60);
+    show("cards-dealt");
+    const auto [a, b] = CardsOfFace(room, 9);
+    game.Click("C" + std::to_string(a));
+    game.Click("C" + std::to_string(b));
+    show("cards-pair");
+    game.Tick(11);
+    const int other = CardsOfFace(room, 10).first;
+    game.Click("C" + std::to_string(CardsOfFace(room, 11).first));
+    game.Click("C" + std::to_string(other));
+    show("cards-mismatch");
+    game.Tick(21);
+    FinishDeck(game, room);
+    show("cards-deck-done");
+    game.Click("D1");
+    game.Tick(50);
+    FinishDeck(game, room);
+    game.Click("D2");
+    game.Tick(50);
+    FinishDeck(game, room);
+    game.Tick(6);
+    show("cards-shadows");
+    game.Tick(12);
+    show("cards-shadows2");
+    const TConcInfo info(room.Game());
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TAC8Library& library = *game.World().GetImageLibrary();
+    info.Draw(view, MakeBounds(10, 10, 200, 121), library);
+    info.Draw(view, MakeBounds(230, 10, kConcFullWidth, kConcFullHeight), library);
+    info.Draw(view, MakeBounds(10, 200, 117, 71), library);
+    TConcInfo dark;
+    dark.FaceShown[2] = dark.FaceShown[9] = true;
+    dark.Draw(view, MakeBounds(230, 180, 200, 121), library);
+    write("cards-album", view);
+    visit("CMTEXT>", "cards-help1");
+    visit("CM2<", "cards-help2");
+}
+
+// The puzzle room: the cover down, each puzzle open with cubes half-turned, closed unsolved
+// and solved, scrambling, the album's pictures of it, and its help pages.
+template <class Show, class Visit, class Write>
+void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("PUZZLE", "puzzle-covered");
+    auto& room = dynamic_cast<TPuzzleRoom&>(*game.World().FindRoom("PUZZLE"));
+    game.Click("DOWN");
+    show("puzzle2-open");
+    game.Click("11");
+    game.Click("22");
+    show("puzzle2-half-turned");
+    game.Click("FCLS");
+    show("puzzle2-closed");
+    game.Click("TCLS");
+    for (int c = 1; c <= 2; ++c)
+        for (int r = 1; r <= 2; ++r) room.Current().SetState(c, r, 4);
+    game.Click("FCLS");
+    game.Tick(22);
+    show("puzzle2-solved");
+    game.Click("TCLS");
+    game.Click("LPUZ");
+    game.Tick(2);
+    game.Click("12");
+    game.Click("23");
+    game.Click("33");
+    show("puzzle3-open");
+    game.Click("RPUZ");
+    game.Tick(2);
+    game.Click("11");
+    game.Click("23");
+    game.Click("34");
+    game.Click("42");
+    show("puzzle4-open");
+    game.Click("FCLS");
+    show("puzzle4-closed");
+    game.Click("TCLS");
+    game.Click("LEVER");
+    game.Tick(8);
+    show("puzzle4-scrambling");
+    game.EndSong();
+    game.Tick(2);
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TAC8Library& library = *game.World().GetImageLibrary();
+    for (int size = 2; size <= 4; ++size) {
+        TPuzzleInfo info(room.Puzzle(size));
+        info.Draw(view, MakeBounds(10 + 160 * (size - 2), 10, 142, 142), library);
+        info.Solved = true;
+        info.Draw(view, MakeBounds(10 + 160 * (size - 2), 170, 71, 71), library);
+    }
+    write("puzzle-album", view);
+    visit("PTEXT>", "puzzle-help1");
+    visit("P2<", "puzzle-help2");
 }
 
 }  // namespace
@@ -503,6 +633,10 @@ int main(int argc, char** argv) {
         ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
         ShowSlateRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
         ShowTrainRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+        ShowCardRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
+        ShowPuzzleRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
         int shown = 0;

@@ -105,6 +105,8 @@ TRect DollAccessorySource(int which, std::uint8_t choice) {
     return accessory != nullptr ? accessory->Source : TRect{};
 }
 
+TDoll::TDoll() { Recalc(); }
+
 std::unique_ptr<TDoll> TDoll::Clone() const {
     auto copy = std::make_unique<TDoll>();
     copy->FParts = FParts;

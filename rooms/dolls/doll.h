@@ -33,7 +33,8 @@ inline constexpr const char* kDollSheetName = "dollgfx";
 
 class TDoll : public TVekNode {
 public:
-    TDoll() = default;
+    // Nothing chosen; the torso's place is already that of the first torso.
+    TDoll();
 
     // The same choices and positions, not singing.
     std::unique_ptr<TDoll> Clone() const;

@@ -216,9 +216,11 @@ def robe(n, w, h):
 
 
 def bow(w, h):
-    return (f'<path d="M{w/2} {h/2} L3 2 L3 {h - 2} Z" fill="{c(16)}" {st(RED_INK)}/>'
-            f'<path d="M{w/2} {h/2} L{w - 3} 2 L{w - 3} {h - 2} Z" fill="{c(16)}" {st(RED_INK)}/>'
-            f'<circle cx="{w/2}" cy="{h/2}" r="4" fill="{c(18)}" {st(RED_INK, 1.5)}/>')
+    # in the lower half of its rectangle, below the chin of every head
+    top, mid = h / 2 - 2, h * 3 / 4
+    return (f'<path d="M{w/2} {mid} L4 {top} L4 {h - 1} Z" fill="{c(16)}" {st(RED_INK)}/>'
+            f'<path d="M{w/2} {mid} L{w - 4} {top} L{w - 4} {h - 1} Z" fill="{c(16)}" {st(RED_INK)}/>'
+            f'<circle cx="{w/2}" cy="{mid}" r="3" fill="{c(18)}" {st(RED_INK, 1.5)}/>')
 
 
 def cap(n, w, h):
@@ -228,13 +230,16 @@ def cap(n, w, h):
                 f'<path d="M{w/2} 1 L{w/2 + 3} 7 L{w/2 + 9} 8 L{w/2 + 4} 12 L{w/2 + 6} 18 L{w/2} 14 L{w/2 - 6} 18 '
                 f'L{w/2 - 4} 12 L{w/2 - 9} 8 L{w/2 - 3} 7 Z" fill="{c(51)}" {st(INK, 1.5)}/>')
     if n == 1:  # a big hat with a long feather
-        return (f'<path d="M2 10 Q12 2 26 14" fill="none" {st(c(59), 5)}/><path d="M2 10 Q12 2 26 14" fill="none" {st(GREEN_INK, 1)}/>'
-                f'<ellipse cx="{w/2 + 6}" cy="{h - 9}" rx="{w/2 - 8}" ry="7" fill="{c(131)}" {st(PLUM)}/>'
-                f'<path d="M{w/2 - 8} {h - 10} Q{w/2 - 6} 10 {w/2 + 8} 10 Q{w/2 + 20} 10 {w/2 + 20} {h - 10} Z" fill="{c(133)}" {st(PLUM)}/>')
+        brim = h - 19
+        return (f'<path d="M2 8 Q12 0 26 10" fill="none" {st(c(59), 5)}/><path d="M2 8 Q12 0 26 10" fill="none" {st(GREEN_INK, 1)}/>'
+                f'<ellipse cx="{w/2 + 6}" cy="{brim}" rx="{w/2 - 8}" ry="6" fill="{c(131)}" {st(PLUM)}/>'
+                f'<path d="M{w/2 - 8} {brim - 1} Q{w/2 - 6} 4 {w/2 + 8} 4 Q{w/2 + 20} 4 {w/2 + 20} {brim - 1} Z" fill="{c(133)}" {st(PLUM)}/>')
     if n == 2:  # a cap with its peak to the side
-        return (f'<path d="M3 {h - 6} Q3 6 {w/2 - 4} 6 Q{w/2 + 18} 6 {w/2 + 18} {h - 6} Z" fill="{c(107)}" {st(NAVY)}/>'
-                f'<path d="M{w/2 + 10} {h - 10} L{w - 2} {h - 6} L{w - 4} {h - 2} L{w/2 + 10} {h - 3} Z" fill="{c(105)}" {st(NAVY)}/>'
-                f'<circle cx="{w/2 - 4}" cy="7" r="3" fill="{c(241)}" {st(NAVY, 1)}/>')
+        # the cap ends above the eyes of every head
+        edge = h - 16
+        return (f'<path d="M3 {edge} Q3 4 {w/2 - 4} 4 Q{w/2 + 18} 4 {w/2 + 18} {edge} Z" fill="{c(107)}" {st(NAVY)}/>'
+                f'<path d="M{w/2 + 10} {edge - 4} L{w - 2} {edge} L{w - 4} {edge + 4} L{w/2 + 10} {edge + 3} Z" fill="{c(105)}" {st(NAVY)}/>'
+                f'<circle cx="{w/2 - 4}" cy="5" r="3" fill="{c(241)}" {st(NAVY, 1)}/>')
     if n == 3:  # a tall red hat with a white bobble
         return (f'<path d="M3 {h - 8} L{w/2 + 4} 10 L{w - 4} {h - 8} Z" fill="{c(19)}" {st(RED_INK)}/>'
                 f'<rect x="2" y="{h - 11}" width="{w - 4}" height="9" rx="4" fill="{WHITE}" {st(GREY_INK, 1.5)}/>'

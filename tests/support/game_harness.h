@@ -175,6 +175,8 @@ public:
 
     TempGameFolder& Folder() { return FFolder; }
     std::filesystem::path SavedGameFile() const;
+    // Copies the saved game into $ZORVIK_SAVED_GAME_SEEDS when that is set (Close does it).
+    void KeepSavedGameAsFuzzSeed() const;
     TConfig& Config();
 
 private:

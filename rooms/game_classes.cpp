@@ -10,6 +10,7 @@
 #include "rooms/train/register_train.h"
 #include "rooms/cards/register_cards.h"
 #include "rooms/puzzle/register_puzzle.h"
+#include "rooms/dolls/register_dolls.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -28,4 +29,5 @@ void RegisterGameClasses() {
     RegisterTrainRoom();
     RegisterCardRoom();
     RegisterPuzzleRoom();
+    RegisterDollRoom();
 }

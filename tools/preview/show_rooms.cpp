@@ -24,6 +24,8 @@
 #include "rooms/cards/conc_snapshot.h"
 #include "rooms/puzzle/puzzle_room.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
+#include "rooms/dolls/doll_room.h"
+#include "rooms/dolls/doll_snapshot.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "rooms/wrap/gift_geometry.h"
@@ -517,6 +519,45 @@ void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("puzzle-album", view);
     visit("PTEXT>", "puzzle-help1");
     visit("P2<", "puzzle-help2");
+// The doll theatre: the curtains closed, the empty stage, whole dolls in every look and
+// dressed, singing, the open wardrobe, the doll as the album draws it, and the help pages.
+template <class Show, class Visit, class Write>
+void ShowDollRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("DOLLS", "dolls-curtains");
+    game.Tick(30);
+    show("dolls-empty");
+    for (const char* box : {"T1", "H1", "A1", "L1"}) game.Click(box);
+    show("dolls-complete");
+    game.Click("DRAWER");
+    game.Tick(60);
+    show("dolls-wardrobe");
+    for (const char* box : {"R1", "X1", "C4"}) game.Click(box);
+    show("dolls-dressed");
+    game.Click("DOLL");
+    game.Tick(1);
+    show("dolls-singing");
+    game.Tick(12);
+    const char* looks[][6] = {{"T2", "H2", "A2", "L2", "R2", "C1"}, {"T3", "H3", "A3", "L3", "R3", "C2"},
+                              {"T4", "H4", "A4", "L4", "R4", "C3"}, {"T1", "H3", "A4", "L2", "R5", "C5"},
+                              {"T4", "H2", "A1", "L3", "R6", "C6"}};
+    int n = 0;
+    for (const auto& look : looks) {
+        for (const char* box : look) game.Click(box);
+        show("dolls-look" + std::to_string(++n));
+    }
+    game.Click("DRAWER");
+    show("dolls-wardrobe-shut");
+    auto& room = dynamic_cast<TDollRoom&>(*game.World().FindRoom("DOLLS"));
+    const auto copy = room.Doll().Clone();
+    TAC8ImageData& view = game.View();
+    TAC8Library& library = *game.World().GetImageLibrary();
+    view.FillRect(view.GetBounds(), 135);
+    DrawDollSnapshot(*copy, view, MakeBounds(20, 56, kDollThumbnailSize.Width, kDollThumbnailSize.Height), library);
+    DrawDollSnapshot(*copy, view, MakeBounds(200, 10, kDollFullSize.Width * 3 / 2, kDollFullSize.Height * 3 / 2), library);
+    DrawDollSnapshot(*copy, view, MakeBounds(440, 124, kDollHungSize.Width, kDollHungSize.Height), library);
+    write("dolls-album", view);
+    visit("DTEXT>", "dolls-help1");
+    visit("DT2<", "dolls-help2");
 }
 
 }  // namespace
@@ -626,6 +667,9 @@ int main(int argc, char** argv) {
             album.DrawHungPicture(wall->Image(), MakeBounds(0, 0, 140, 100));
             WriteIndexedPng(output / "album-hung-picture.png", PictureOf(wall->Image(), "hung"), palette);
         }
+        ShowDollRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });

@@ -11,6 +11,7 @@
 #include "rooms/cards/register_cards.h"
 #include "rooms/puzzle/register_puzzle.h"
 #include "rooms/dolls/register_dolls.h"
+#include "rooms/workshop/register_workshop.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -30,4 +31,5 @@ void RegisterGameClasses() {
     RegisterCardRoom();
     RegisterPuzzleRoom();
     RegisterDollRoom();
+    RegisterWorkshopRoom();
 }

@@ -33,6 +33,11 @@
 #include "rooms/slate/slate_snapshot.h"
 #include "rooms/train/train_room.h"
 #include "rooms/train/train_set.h"
+#include "rooms/questions/card_table.h"
+#include "rooms/questions/doll_parts.h"
+#include "rooms/questions/puzzle_number.h"
+#include "rooms/questions/train_engines.h"
+#include "rooms/workshop/workshop_room.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -558,6 +563,79 @@ void ShowDollRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("dolls-album", view);
     visit("DTEXT>", "dolls-help1");
     visit("DT2<", "dolls-help2");
+// Rooms the workshop's work table and shelves mirror, standing in for the rooms of the house
+// that are built elsewhere: a puzzle in the machine, a doll half dressed, a card game under
+// way, an engine waiting for repair.
+class TPreviewPlayroom final : public TRoom,
+                               public TCurrentPuzzleAnswer,
+                               public TDollPartsAnswer,
+                               public TCardTableAnswer,
+                               public TTrainEnginesForWorkshop {
+public:
+    using TRoom::TRoom;
+    int CurrentPuzzleNumber() const override { return 2; }
+    TDollPartChoices CurrentDollParts() const override { return {2, 3, 1, 4}; }
+    TCardTableView CardTable() const override {
+        TCardTableView view;
+        view.DeckTaken = {false, true, false};
+        view.CurrentDeck = 1;
+        view.CardCount = 8;
+        for (int i = 0; i < 8; ++i) {
+            view.Cards[std::size_t(i)] = {i % 2 == 0, i < 3, i == 5, std::uint8_t(i / 2)};
+        }
+        for (int f : {0, 2, 5, 9, 12, 16}) view.FaceLit[std::size_t(f)] = true;
+        return view;
+    }
+    std::uint8_t TerrainOfFirstCell() const override { return 1; }
+    int EngineInWorkshop() const override { return 1; }
+    void ReturnEngine(int) override {}
+};
+
+// The workshop at both ends, its drawers open, a tool in the hand, a toy complaining, a toy
+// mended and playing, the hint of a tool's drawer; and its help pages.
+template <class Show, class Visit>
+void ShowWorkshop(TGameHarness& game, Show show, Visit visit) {
+    for (const char* name : {"PUZZLE", "DOLLS", "CONC", "TRAINS"})
+        game.World().AddRoom(std::make_unique<TPreviewPlayroom>(name));
+    visit("WORKSHOP", "workshop-left");
+    auto& shop = game.RoomAs<TWorkshopRoom>("WORKSHOP");
+    game.Click("GO_R_END");
+    game.Tick(12);
+    show("workshop-right");
+    for (const char* box : {"#563D1", "#664D2", "#562D3", "#660D4"}) game.Click(box);
+    show("workshop-drawers-open");
+    // A toy on the shelf, a tool that does not mend it, then its own.
+    int toy = 0;
+    for (int place = 1; place <= 5 && toy == 0; ++place) toy = shop.ShelfToy(place);
+    if (toy == 0) return;
+    const int tool = TWorkshopRoom::ToolOf(toy);
+    const int wrong = tool % 4 + 1;
+    const std::string toolBoxes[] = {"#563T1", "#664T2", "#562T3", "#660T4"};
+    std::string toyBox;
+    for (THitBox* box : game.Room()->HitBoxes())
+        if (box->GetID().size() >= 6 && box->GetID()[4] == 'R' && box->GetID().substr(5) == std::to_string(toy)) toyBox = box->GetID();
+    game.Click(toolBoxes[wrong - 1]);
+    show("workshop-tool-held");
+    game.Click(toyBox);
+    show("workshop-toy-complains");
+    game.Tick(8);
+    game.Click("#550XT");
+    game.Click("#563D1");
+    game.Click("#664D2");
+    game.Click("#562D3");
+    game.Click("#660D4");
+    const THitBox& box = *game.Room()->FindHitBox(toyBox);
+    game.MouseMove({box.Rect.Left + 5, box.Rect.Top + 5});
+    game.Tick(1);
+    show("workshop-drawer-hint");
+    game.MouseMove({300, 300});
+    const std::string drawers[] = {"#563D1", "#664D2", "#562D3", "#660D4"};
+    game.Click(drawers[tool - 1]);
+    game.Click(toolBoxes[tool - 1]);
+    game.Click(toyBox);
+    game.Click(toyBox);
+    game.Tick(12);
+    show("workshop-toy-mended");
 }
 
 }  // namespace
@@ -683,6 +761,9 @@ int main(int argc, char** argv) {
         ShowPuzzleRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
+        ShowWorkshop(game, show, visit);
+        visit("WSTEXT>", "workshop-help1");
+        visit("WS2<", "workshop-help2");
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

@@ -8,6 +8,7 @@
 #include "foundation/vek_exception.h"
 #include "rooms/questions/train_engines.h"
 #include "rooms/train/train_set.h"
+#include "rooms/workshop/workshop_room.h"
 #include "shell/timer_codes.h"
 
 namespace train_tests {
@@ -423,6 +424,25 @@ TEST_F(TrainGame, LeavingPutsAnEngineBeingPlacedBackAndRegainedFocusRestartsTheR
     EXPECT_EQ(Frame("ENG2"), 0);
     EXPECT_EQ(Frame("KNB1"), 3);
     EXPECT_EQ(PendingTimers(Room(), AnimateTimer(1)), 1) << "a running engine runs on";
+}
+
+TEST_F(TrainGame, TheHousesWorkshopShowsTheFirstCellAndTakesInTheCrashedEngine) {
+    EnterTrains();
+    for (int x = 0; x < 5; ++x) Lay(x, 1, 2, 1);
+    Game->Click("SWITCH");
+    Lay(0, 0, 2, 5);
+    Place(1, 0, 1);
+    Place(2, 4, 1, 20, 37);
+    Game->Click("+2KNB");
+    for (int i = 0; i < 200 && Engine(1).State != kCrashed; ++i) Game->Tick(1);
+    ASSERT_EQ(Engine(1).State, kCrashed);
+    Game->World().GoRoom("WORKSHOP");
+    Game->Tick(2);
+    ASSERT_EQ(Game->RoomName(), "WORKSHOP");
+    EXPECT_EQ(Engine(1).State, kInWorkshop);
+    EXPECT_EQ(FindFrameSetOrFail(Game->Room()->FrameSets(), "MR").CurrentFrame, 2) << "the little layout's ground";
+    EXPECT_EQ(Game->RoomAs<TWorkshopRoom>("WORKSHOP").ShelfToy(4), 10) << "the yellow engine waits for repair";
+    EXPECT_EQ(Shown(), "");
 }
 
 }  // namespace

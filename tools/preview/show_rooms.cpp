@@ -329,7 +329,6 @@ void ShowSlateRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("MS2<", "slate-help2");
 }
 
-
 // The train table bare, a full layout of both pages with both trains running, an engine
 // being placed, a switch's lever under the mouse, a crash, the album's copy and the help.
 template <class Show, class Visit, class Write>

@@ -4,6 +4,7 @@
 #include "rooms/bedroom/register_bedroom.h"
 #include "rooms/album/register_album.h"
 #include "rooms/tree/register_tree.h"
+#include "rooms/kitchen/register_kitchen.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -16,4 +17,5 @@ void RegisterGameClasses() {
     RegisterBedroomRooms();
     RegisterAlbumRoom();
     RegisterTreeRoom();
+    RegisterKitchenRooms();
 }

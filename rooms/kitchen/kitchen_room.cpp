@@ -325,7 +325,7 @@ void TKitchenRoom::RunScript(const std::string& script, const std::string& sende
     } else if (script == "GO") {
         StartBatch();
     } else if (sender == "MACHINE") {
-        MachineStep();
+        RunMachineStep();
     } else if (script == "OVN") {
         if (FOvenBusy || !TrayHoldsCookie(FMachineTray)) return;
         SetBoxEnabled(kOvenBox, false);
@@ -389,7 +389,7 @@ void TKitchenRoom::StartBatch() {
     PlaySoundIfIdle(kSoundMachineRuns);
 }
 
-void TKitchenRoom::MachineStep() {
+void TKitchenRoom::RunMachineStep() {
     const int s = FMachineStep;
     if (s == 0) return;
     if (s <= 8) {

@@ -82,7 +82,7 @@ private:
 
     void PressButton(const std::string& sender);
     void StartBatch();
-    void MachineStep();
+    void RunMachineStep();
     void OvenStepOnce();
     void Refill(const std::string& sender);
     void Drink(const std::string& sender);

@@ -453,6 +453,7 @@ void TKitchenRoom::OvenStepOnce() {
             FTrayInOven = true;
             Redraw(kOvenRect);
             Redraw(kMachineTrayRect);
+            RefreshBoxes();
             UpdateIndicators(true);
             PlaySound(kSoundTrayIn);
             break;

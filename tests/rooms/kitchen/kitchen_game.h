@@ -1,7 +1,5 @@
 #pragma once
-// The built game folder played through the headless game, standing in the kitchen. The
-// wrapping room comes later: a stand-in room "WRAP" takes the gifts so the tests can see
-// what reached the table.
+// The built game folder played through the headless game, standing in the kitchen.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +17,8 @@
 #include "rooms/kitchen/kitchen_room.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/game_services.h"
-#include "shell/init_script.h"
+#include "rooms/wrap/gift.h"
+#include "rooms/wrap/wrap_room.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
 
@@ -27,22 +26,6 @@ namespace kitchen_tests {
 
 namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
-
-struct TGiftOnTable {
-    std::uint8_t Kind;
-    std::uint8_t Detail;
-};
-
-class TStandInWrapRoom final : public TRoom, public TGiftTable {
-public:
-    explicit TStandInWrapRoom(std::vector<TGiftOnTable>& gifts) : TRoom("WRAP"), FGifts(gifts) {
-        SetBackgroundName("textroom");
-    }
-    void SetGift(std::uint8_t kind, std::uint8_t detail) override { FGifts.push_back({kind, detail}); }
-
-private:
-    std::vector<TGiftOnTable>& FGifts;
-};
 
 // Button (row, choice) of the machine: "#", its x, "B", the choice and the row.
 inline std::string ChoiceButton(int row, int choice) {
@@ -65,10 +48,6 @@ protected:
         platform::SeedRandom(2026);
         testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
         options.AllowPrinterUse = true;
-        options.BuildRooms = [this](TWorld& world) {
-            LoadGameScript(world);
-            world.AddRoom(std::make_unique<TStandInWrapRoom>(Gifts));
-        };
         Game = std::make_unique<testing_support::TGameHarness>(options);
         testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
         InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
@@ -98,6 +77,8 @@ protected:
     // A flag of the room shown, and whether the window shows action button i clickable.
     bool RoomFlag(std::uint16_t flag) { return (Game->Room()->Flags & flag) != 0; }
     bool ActionClickable(int i) { return Game->Window().ActionStates.at(std::size_t(i - 1)) == TActionState::Normal; }
+    // The gift on the wrapping table, or nullptr.
+    const TGift* GiftOnTable() { return Game->RoomAs<TWrapRoom>("WRAP").Gift(); }
     int Frame(const std::string& set) { return FindFrameSetOrFail(Kitchen().FrameSets(), set).CurrentFrame; }
 
     // Picks a cookie on the three rows of buttons.
@@ -139,7 +120,6 @@ protected:
 
     TConfig Config;
     platform::headless::FakePrinters Printers{1};
-    std::vector<TGiftOnTable> Gifts;
     std::unique_ptr<testing_support::TGameHarness> Game;
 };
 

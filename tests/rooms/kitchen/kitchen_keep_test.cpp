@@ -100,9 +100,9 @@ TEST_F(Keep, WrappingTheCoolingTrayPutsCookiesOnTheTableAndEmptiesIt) {
     ASSERT_TRUE(ActionClickable(2));
     Game->PressAction(2);
     Game->Tick(1);
-    ASSERT_EQ(Gifts.size(), 1u);
-    EXPECT_EQ(Gifts[0].Kind, kCookieGift);
-    EXPECT_EQ(Gifts[0].Detail, 0);
+    ASSERT_NE(GiftOnTable(), nullptr);
+    EXPECT_EQ(GiftOnTable()->Kind, kCookieGift);
+    EXPECT_EQ(GiftOnTable()->Detail, 0);
     EXPECT_EQ(Game->RoomName(), "WRAP");
     EXPECT_FALSE(TrayHoldsCookie(Kitchen().CoolingTray()));
     Go("KITCHEN");
@@ -115,8 +115,9 @@ TEST_F(Keep, WrappingTheBakedTrayInTheTrayRoomTakesItForGood) {
     ASSERT_TRUE(ActionClickable(2));
     Game->PressAction(2);
     Game->Tick(1);
-    ASSERT_EQ(Gifts.size(), 1u);
-    EXPECT_EQ(Gifts[0].Kind, kCookieGift);
+    const TGift* gift = GiftOnTable();
+    ASSERT_NE(gift, nullptr);
+    EXPECT_EQ(gift->Kind, kCookieGift);
     EXPECT_EQ(Game->RoomName(), "WRAP");
     EXPECT_FALSE(TrayHoldsCookie(Kitchen().MachineTray()));
     EXPECT_FALSE(Kitchen().TrayInOven());
@@ -126,7 +127,8 @@ TEST_F(Keep, WrappingTheBakedTrayInTheTrayRoomTakesItForGood) {
     EXPECT_FALSE(RoomFlag(kRoomWrapEnabled));
     EXPECT_FALSE(RoomFlag(kRoomSnapEnabled));
     Game->Room()->RunScript("", "WRAP");
-    EXPECT_EQ(Gifts.size(), 1u);
+    EXPECT_EQ(Game->RoomName(), "TRAY");
+    EXPECT_EQ(GiftOnTable(), gift) << "no gift of an empty tray";
     Go("KITCHEN");
     EXPECT_FALSE(TrayHoldsCookie(Kitchen().CoolingTray())) << "the wrapped cookies do not come back";
     EXPECT_EQ(Shown(), "");

@@ -17,7 +17,7 @@ struct TToppingCell {
     std::int32_t Width, Height;
     TPoint At;
 };
-constexpr std::array<TToppingCell, kShapeCount> kToppingCells{{
+constexpr std::array<TToppingCell, kCookieShapeCount> kToppingCells{{
     {109, 101, {6, 19}},
     {103, 105, {9, 14}},
     {89, 124, {18, 5}},

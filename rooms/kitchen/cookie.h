@@ -18,9 +18,9 @@ class THotImage;
 class TStream;
 
 inline constexpr int kTrayPlaces = 6;
-inline constexpr std::uint8_t kShapeCount = 5;
-inline constexpr std::uint8_t kDecorationCount = 5;
-inline constexpr std::uint8_t kVariantCount = 5;
+inline constexpr std::uint8_t kCookieShapeCount = 5;
+inline constexpr std::uint8_t kCookieDecorationCount = 5;
+inline constexpr std::uint8_t kCookieVariantCount = 5;
 // Decorations: 1 plain, 2 to 4 a topping of the shape's topping sheet, 5 the iced base.
 inline constexpr std::uint8_t kPlainDecoration = 1;
 inline constexpr std::uint8_t kIcedDecoration = 5;

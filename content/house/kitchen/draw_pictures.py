@@ -91,14 +91,11 @@ def tree_path(cx, top, w, h):
 
 
 def snowman_path(cx, top, w, h):
-    # head, body and base as three overlapping circles
-    r1, r2, r3 = w * 0.24, w * 0.34, w * 0.46
-    y1 = top + r1
-    y2 = y1 + r1 + r2 * 0.75
-    y3 = top + h - r3
+    # head, middle and base as three balls, each sitting a little into the one below
+    balls = [(top + 0.15 * h, 0.22 * w), (top + 0.445 * h, 0.29 * w), (top + 0.74 * h, 0.38 * w)]
     def circ(y, r):
         return f"M{cx - r:.1f} {y:.1f} A{r:.1f} {r:.1f} 0 1 0 {cx + r:.1f} {y:.1f} A{r:.1f} {r:.1f} 0 1 0 {cx - r:.1f} {y:.1f} Z"
-    return circ(y1, r1) + " " + circ(y2, r2) + " " + circ(y3, r3)
+    return " ".join(circ(y, r) for (y, r) in balls)
 
 
 def shape_path(shape):

@@ -152,10 +152,7 @@ void TKitchenRoom::ReadData(TStream& s) {
 }
 
 void TKitchenRoom::WriteData(TStream& s) {
-    // A game ended during a batch keeps what the batch would have left: the cookie is
-    // finished on the next visit, which the next run cannot know of.
-    const auto& levels = FMachineStep != 0 ? FTargets : FLevels;
-    for (std::uint8_t level : levels) WriteByte(s, level);
+    for (std::uint8_t level : FLevels) WriteByte(s, level);
 }
 
 // --- State ---

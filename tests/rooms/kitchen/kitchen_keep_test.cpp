@@ -160,16 +160,6 @@ TEST_F(Keep, HopperLevelsSurviveARestartAndTheRecordIsExactlyThreeBytes) {
     EXPECT_EQ(Shown(), "");
 }
 
-TEST_F(Keep, AGameEndedDuringABatchKeepsWhatTheBatchLeaves) {
-    EnterKitchen();
-    Game->Click("#604GO");
-    Game->Tick(6);
-    Game->Restart();
-    EXPECT_EQ(Kitchen().Level(THopper::Flour), 51);
-    EXPECT_EQ(Kitchen().Level(THopper::Butter), 57);
-    EXPECT_EQ(Kitchen().Level(THopper::Sugar), 57);
-}
-
 TEST(KitchenRecord, LevelsAboveFullAreTakenAsFull) {
     TKitchenRoom room("KITCHEN");
     TMemoryStream s(std::vector<std::uint8_t>{200, 61, 255});

@@ -69,6 +69,8 @@ public:
     std::uint8_t EatenPlace() const { return FEatenPlace; }
     std::uint8_t Bites() const { return FBites; }
     bool FlashPhase() const { return FFlashPhase; }
+    // The hoppers' work picture (its first 69 rows keep the funnel strips), once entered.
+    THotImage* WorkPicture() const { return FWorkPicture.get(); }
 
     // The tray room's WRAP: the baked tray becomes a gift and, once it is on the wrapping
     // table, leaves the machine tray (and the oven) for good. False when nothing was wrapped.

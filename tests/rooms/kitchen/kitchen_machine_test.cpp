@@ -187,5 +187,22 @@ TEST_F(Machine, EmptyHoppersBlinkUntilRefilled) {
     EXPECT_EQ(k.FindTimer(TTimerCode::Flash), nullptr) << "the blinking stops";
 }
 
+TEST_F(Machine, NearlyEmptyHoppersDrawWithoutSpoilingTheFunnelStrips) {
+    StartGame();
+    TMemoryStream low(std::vector<std::uint8_t>{5, 1, 22});
+    Kitchen().ReadData(low);
+    Go("KITCHEN");
+    Game->Tick(2);
+    ASSERT_NE(Kitchen().WorkPicture(), nullptr);
+    TAC8ImageData& work = Kitchen().WorkPicture()->Image();
+    THotImage original("hopwork", true, Game->World().GetImageLibrary());
+    for (std::int32_t y = 0; y < 69; ++y)
+        for (std::int32_t x = 0; x < 67; ++x)
+            ASSERT_EQ(work.GetPixel({x, y}), original.Image().GetPixel({x, y})) << "strip row " << y;
+    // Only the content rows show, at the hopper's bottom: flour's five rows above y 79.
+    const std::int32_t hopperX = 616 - Kitchen().ScrollOffset;
+    EXPECT_NE(Game->ViewPixel(hopperX + 33, 76), Game->ViewPixel(hopperX + 33, 70));
+}
+
 }  // namespace
 }  // namespace kitchen_tests

@@ -127,6 +127,11 @@ TEST_F(Oven, ACookieIsEatenInFourBitesAndOthersWaitTheirTurn) {
     PressCookie();
     Bake();
     Game->Click("BACK");
+    // Names without a place digit eat nothing.
+    k.RunScript("PLATE", "#072C0");
+    k.RunScript("PLATE", "#072C7");
+    k.RunScript("PLATE", "#07");
+    EXPECT_EQ(k.EatenPlace(), 0);
     Game->Click("#072C1");
     EXPECT_EQ(k.EatenPlace(), 1);
     EXPECT_EQ(k.CoolingTray()[0].Present, 0);
@@ -188,6 +193,9 @@ TEST_F(Oven, JugsPourFourBandsAndTheGlassEmptiesFromTheTop) {
     EnterKitchen();
     TKitchenRoom& k = Kitchen();
     ScrollLeft();
+    k.RunScript("DRINK", "#093J3");
+    k.RunScript("DRINK", "#093J");
+    EXPECT_EQ(k.GlassBand(4), 0) << "no third jug";
     EXPECT_TRUE(Enabled("#093J1"));
     EXPECT_FALSE(Enabled("#061GLS"));
     Game->Click("#093J1");

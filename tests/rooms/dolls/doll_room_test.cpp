@@ -163,6 +163,12 @@ TEST_F(DollWardrobe, WornItemsStayOnWhenItClosesAndAreSkippedWhenItOpensAgain) {
         EXPECT_EQ(Frame(name), worn ? 2 : 0) << name;
     }
     EXPECT_EQ(Room().FindTimer(TTimerCode::Animate), nullptr) << "eleven items, eleven steps";
+    // Taken off while the wardrobe is shut, a piece goes back behind its doors.
+    Game->Click("DRAWER");
+    Game->Click("C2");
+    EXPECT_EQ(Doll().AccessoryC(), 0);
+    EXPECT_EQ(Frame("C2"), 1);
+    EXPECT_FALSE(Enabled("C2"));
 }
 
 TEST_F(DollWardrobe, LeavingWithTheWardrobeOpenShutsItAndGoesTwentyTicksLater) {

@@ -4,6 +4,7 @@
 #include "tests/rooms/dolls/doll_game.h"
 
 #include "rooms/questions/doll_parts.h"
+#include "rooms/questions/puzzle_number.h"
 #include "shell/room_world.h"
 #include "shell/world.h"
 #include "shell/world_window.h"
@@ -12,6 +13,14 @@ namespace doll_tests {
 namespace {
 
 constexpr int kPartPickers = 4;
+
+// A puzzle machine of the tests' own, holding the puzzle they set.
+class TTestPuzzleRoom final : public TRoom, public TCurrentPuzzleAnswer {
+public:
+    using TRoom::TRoom;
+    int CurrentPuzzleNumber() const override { return Number; }
+    int Number = 0;
+};
 
 // ---- the pickers
 
@@ -288,6 +297,31 @@ TEST_F(DollHouse, TheWorkTableSeesTheDollsPartsAndThePuzzleBoxStaysShut) {
     // No puzzle room answers, so there is no puzzle to show.
     EXPECT_EQ(Frame("PUZ"), 0);
     EXPECT_FALSE(Enabled("PUZ"));
+}
+
+TEST_F(DollHouse, TheShelfShowsThePuzzleOnTheMachineWithItsProgressBar) {
+    EnterDolls();
+    auto* puzzles = static_cast<TTestPuzzleRoom*>(Game->World().AddRoom(std::make_unique<TTestPuzzleRoom>("PUZZLE")));
+    const auto barHeight = [&] {
+        int height = 0;
+        while (height < 20 && Game->ViewPixel(10, 257 + height) == 181 && Game->ViewPixel(13, 257 + height) == 181) ++height;
+        return height;
+    };
+    const struct {
+        int Number;
+        int Frame;
+        int Bar;
+    } cases[] = {{1, 1, 0}, {2, 1, 11}, {3, 1, 4}, {0, 0, 0}};
+    for (const auto& c : cases) {
+        puzzles->Number = c.Number;
+        Game->World().GoRoom("TREE");
+        Game->World().GoRoom("DOLLS");
+        Game->Tick(1);
+        EXPECT_EQ(Frame("PUZ"), c.Frame) << "puzzle " << c.Number;
+        EXPECT_EQ(Enabled("PUZ"), c.Number != 0) << "puzzle " << c.Number;
+        EXPECT_EQ(barHeight(), c.Bar) << "puzzle " << c.Number;
+    }
+    EXPECT_EQ(Shown(), "");
 }
 
 TEST_F(DollHouse, WrapGivesTheHeadAsTheGiftsDetailAndLeavesAnEmptyDoll) {

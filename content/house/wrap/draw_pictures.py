@@ -461,8 +461,8 @@ def scissors(x, y):
 
 
 def hook(x, y):
-    return (f'<rect x="{x - 5}" y="{y}" width="10" height="6" fill="{WOOD2}" stroke="{INK}" stroke-width="1.5"/>'
-            f'<path d="M{x} {y + 6} V{y + 14} q0 6 -6 6" stroke="{GREY_INK}" stroke-width="3" fill="none"/>')
+    return (f'<rect x="{x - 5}" y="{y + 1}" width="10" height="6" fill="{WOOD2}" stroke="{INK}" stroke-width="1.5"/>'
+            f'<path d="M{x} {y + 7} V{y + 15} q0 6 -6 6" stroke="{GREY_INK}" stroke-width="3" fill="none"/>')
 
 
 RACK_BOW = {1: (330, 8), 2: (390, 8), 3: (450, 8)}   # frame sets 56 x 70
@@ -557,7 +557,7 @@ def draw_showroom():
         body.append(f'<path d="M{k} 0 q18 {h / 2} 0 {h}" stroke="{BLUE2}" stroke-width="14" fill="none"/>')
     body.append(f'<ellipse cx="{w / 2}" cy="{h / 2}" rx="200" ry="110" fill="{PURPLE1}"/>')
     body.append(f'<ellipse cx="{w / 2}" cy="{h / 2}" rx="170" ry="90" fill="{BLUE2}"/>')
-    body.append(f'<ellipse cx="{w / 2}" cy="250" rx="190" ry="26" fill="{CRIMSON3}" stroke="{CRIMSON2}" stroke-width="3"/>')
+    body.append(f'<ellipse cx="{w / 2}" cy="214" rx="190" ry="24" fill="{CRIMSON3}" stroke="{CRIMSON2}" stroke-width="3"/>')
     import random
     rnd = random.Random(7)
     for _ in range(40):

@@ -30,7 +30,7 @@ void TAC8Library::Open(const std::filesystem::path& path) {
     Close();
     FFileName = path;
     try {
-        FStream = std::make_unique<TFileStream>(path, TFileStream::Mode::ReadOnly);
+        FStream = std::make_unique<TMemoryStream>(ReadWholeFile(path));
         std::array<std::uint8_t, AC8FileHeaderSize> header{};
         FStream->ReadExact(header.data(), header.size());
         ValidateAC8FileHeader(header);

@@ -24,7 +24,7 @@
 #include "foundation/node_list.h"
 
 class TStream;
-class TFileStream;
+class TMemoryStream;
 struct TAC8LogicalPalette;
 
 namespace platform {
@@ -126,7 +126,9 @@ private:
     std::unique_ptr<std::array<std::uint8_t, AC8PaletteSize>> FPalette;
     std::unique_ptr<TAC8LogicalPalette> FPaletteHandle;
     std::map<std::string, std::int64_t> FIndex;  // lower-case name -> record offset
-    std::unique_ptr<TFileStream> FStream;
+    // The whole file, read at Open in one go: the index walks every record and each picture
+    // loads from its own place, which would otherwise be a seek and a read each.
+    std::unique_ptr<TMemoryStream> FStream;
     std::int64_t FLogicalSize = 0;
     std::vector<TAC8Library**> FReferences;
 };

@@ -5,8 +5,12 @@
 // showing a pixel twice is cheaper than working out exact unions every tick.
 //
 // Text is drawn a glyph at a time, so a page adds hundreds of small rectangles: the list
-// keeps a box around everything it holds, and a rectangle outside that box, or one that
-// holds it, is placed without walking the list.
+// keeps a box around everything it holds (a rectangle outside it, or one that holds it, is
+// placed at once), and once it grows long, a grid of cells naming the rectangles that reach
+// into each, so a new rectangle is compared only with its neighbours.
+#include <cstdint>
+#include <memory>
+
 #include "foundation/geometry.h"
 #include "foundation/node_list.h"
 
@@ -14,16 +18,29 @@ class TDamageNode : public TVekNode {
 public:
     explicit TDamageNode(const TRect& rect) : Rect(rect) {}
     TRect Rect;
+    // Place in the list (0 first), which decides among several rectangles r meets.
+    std::uint32_t Order = 0;
 };
 
 class TDamageList : public TVekList {
 public:
+    TDamageList();
+    ~TDamageList() override;
+    TDamageList(const TDamageList&) = delete;
+    TDamageList& operator=(const TDamageList&) = delete;
+
     // Merges r as above; an empty r meets nothing and is appended.
     void Add(const TRect& r);
     void Clear();
 
 private:
-    // Holds every non-empty rectangle of the list (it may be larger after removals through
-    // the base list, which keeps every use of it right). Empty while nothing is held.
+    class TGrid;
+    TDamageNode* FirstMerging(const TRect& r) const;
+    void AppendNode(const TRect& r);
+
+    // Holds every non-empty rectangle of the list. Empty while nothing is held.
     TRect FBounds{};
+    TDamageNode* FFirstHeld = nullptr;  // the first non-empty rectangle
+    std::uint32_t FCount = 0;
+    std::unique_ptr<TGrid> FGrid;  // made when the list grows long, kept across Clear
 };

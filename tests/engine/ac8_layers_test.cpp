@@ -59,9 +59,12 @@ TEST(AC8Damage, ShortcutsMergeExactlyAsTheWalkOverEveryRectangle) {
         std::vector<TRect> expected;
         // Small rectangles side by side as glyphs are, overlapping ones, empty ones, and now
         // and then one over all of them.
-        const int spread = 8 + round % 90;
-        std::uniform_int_distribution<int> pos(0, spread), size(0, 12), kind(0, 19);
-        for (int i = 0; i < 60; ++i) {
+        // Long lists over a large surface (and past its edges) as well, where the list keeps
+        // its grid of neighbours.
+        const bool large = round % 3 == 2;
+        const int spread = large ? 300 + round * 4 : 8 + round % 90;
+        std::uniform_int_distribution<int> pos(large ? -40 : 0, spread), size(0, large ? 70 : 12), kind(0, 19);
+        for (int i = 0; i < (large ? 400 : 60); ++i) {
             TRect r;
             switch (kind(rng)) {
                 case 0: r = {-1, -1, spread + 20, spread + 20}; break;

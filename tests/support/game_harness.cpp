@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "../engine/wave_builder.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
@@ -102,7 +105,13 @@ TGameHarness::TGameHarness(THarnessOptions options)
         wavetest::WriteFile(data / "mid" / (std::string(SongFileName(song)) + ".mid"), {'M', 'T', 'h', 'd'});
 }
 
-TGameHarness::~TGameHarness() { FSession.reset(); }
+TGameHarness::~TGameHarness() {
+    try {
+        Close();
+    } catch (...) {
+        // A harness going away never throws; the seed copy is only a convenience.
+    }
+}
 
 void TGameHarness::Start() {
     FSession = std::make_unique<TSession>(FOptions, *FClock, FFolder.Path() / "dat");
@@ -126,7 +135,28 @@ void TGameHarness::Start() {
     Settle();
 }
 
-void TGameHarness::Close() { FSession.reset(); }
+void TGameHarness::Close() {
+    const bool wasRunning = Running();
+    FSession.reset();
+    if (wasRunning) KeepSavedGameAsFuzzSeed();
+}
+
+// With ZORVIK_SAVED_GAME_SEEDS naming a folder, every saved game a test leaves behind is
+// copied there: the saved-game fuzz target's seeds come from real play of every room.
+void TGameHarness::KeepSavedGameAsFuzzSeed() const {
+    const char* folder = std::getenv("ZORVIK_SAVED_GAME_SEEDS");
+    if (folder == nullptr || *folder == 0) return;
+    std::error_code ec;
+    const std::filesystem::path saved = SavedGameFile();
+    if (!std::filesystem::is_regular_file(saved, ec)) return;
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    static int counter = 0;
+    const std::string name = std::string(test != nullptr ? test->test_suite_name() : "game") + "." +
+                             (test != nullptr ? test->name() : "close") + "." + std::to_string(++counter);
+    std::filesystem::create_directories(folder, ec);
+    std::filesystem::copy_file(saved, std::filesystem::path(folder) / name,
+                               std::filesystem::copy_options::overwrite_existing, ec);
+}
 
 void TGameHarness::Restart() {
     Close();

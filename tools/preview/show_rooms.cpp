@@ -15,12 +15,29 @@
 #include "foundation/config.h"
 #include "foundation/text.h"
 #include "engine/graphics/hot_image.h"
+#include "platform/headless/fake_clock.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
+#include "rooms/living/living_room.h"
+#include "rooms/wrap/wrap_room.h"
+#include "rooms/cards/conc_room.h"
+#include "rooms/cards/conc_snapshot.h"
+#include "rooms/puzzle/puzzle_room.h"
+#include "rooms/puzzle/puzzle_snapshot.h"
+#include "rooms/dolls/doll_room.h"
+#include "rooms/dolls/doll_snapshot.h"
 #include "rooms/tree/tree_room.h"
 #include "rooms/tree/tree_snapshot.h"
+#include "rooms/wrap/gift_geometry.h"
 #include "rooms/slate/slate_room.h"
 #include "rooms/slate/slate_snapshot.h"
+#include "rooms/train/train_room.h"
+#include "rooms/train/train_set.h"
+#include "rooms/questions/card_table.h"
+#include "rooms/questions/doll_parts.h"
+#include "rooms/questions/puzzle_number.h"
+#include "rooms/questions/train_engines.h"
+#include "rooms/workshop/workshop_room.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -156,6 +173,116 @@ void ShowTreeRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("CTTEXT", "tree-help");
 }
 
+// The living room at its tree end with the decorated tree and the hung picture, the radio
+// playing, the clock end with the cuckoo out, and its help pages.
+template <class Show, class Visit>
+void ShowLivingRoom(TGameHarness& game, Show show, Visit visit) {
+    game.Clock().SetTimeOfDay(3, 40);
+    visit("LIVING", "living-tree-end");
+    game.Click("#365");
+    game.Click("#365");
+    game.Tick(7);
+    show("living-radio-music");
+    game.Click("GO_R_END");
+    game.Tick(10);
+    show("living-clock-end");
+    game.Click("#678");
+    game.Tick(9);
+    show("living-cuckoo-out");
+    // A gift waiting on the wrapping table while the view is away from the tree.
+    auto& table = game.RoomAs<TWrapRoom>("WRAP");
+    auto wrap = [&](int n) {
+        table.SetGift(static_cast<std::uint8_t>(n % 6), 0);
+        game.World().GoRoom("WRAP");
+        game.Tick(1);
+        game.Click("PAPER" + std::to_string(1 + n % 4));
+        game.Click("RIB" + std::to_string(1 + n % 3));
+        if (n % 4 != 0) game.Click("BOW" + std::to_string(n % 4));
+        if (n % 2 == 0) {
+            game.Click("TAGS");
+            game.Click("BIGTAG");
+        }
+    };
+    wrap(0);
+    visit("LIVING", "living-gift-waiting");
+    game.Click("GO_L_END");
+    game.Tick(10);
+    // Eleven gifts under the tree.
+    for (int n = 1; n < 11; ++n) wrap(n);
+    visit("LIVING", "living-gifts");
+    visit("LRTEXT>", "living-help1");
+    visit("LR2<", "living-help2");
+}
+
+// The wrapping table empty, with each kind of gift open, wrapped in every paper, ribbon and
+// bow, with its tag, the big tag in every language, the show room, the small gifts of the
+// living room, and the help pages.
+template <class Show, class Visit, class Write>
+void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("WRAP", "wrap-empty");
+    auto& room = dynamic_cast<TWrapRoom&>(*game.World().FindRoom("WRAP"));
+    for (std::uint8_t kind = 0; kind < kGiftKinds; ++kind) {
+        room.SetGift(kind, kind == kDollGift ? 3 : kind == kPuzzleGift ? 2 : 0);
+        game.World().GoRoom("TITLE");
+        visit("WRAP", "wrap-open-kind" + std::to_string(kind));
+    }
+    room.DropGift();
+    game.Click("SLATE2");
+    show("wrap-slate-taken");
+    for (int p = 1; p <= 4; ++p) {
+        game.Click("PAPER" + std::to_string(p));
+        game.Click("RIB" + std::to_string(p <= 3 ? p : 1));
+        game.Click("BOW" + std::to_string(p <= 3 ? p : 1));
+        show("wrap-paper" + std::to_string(p));
+    }
+    game.Click("TAGS");
+    show("wrap-bigtag-new");
+    game.Click("BIGTAG");
+    show("wrap-tagged");
+    game.MouseDown({300, 230});
+    game.MouseUp({300, 230});
+    show("wrap-bow-slid");
+    room.SetGift(kTrainGift, 0);
+    game.World().GoRoom("TITLE");
+    visit("WRAP", "wrap-train-open");
+    game.Click("PAPER2");
+    game.Click("RIB1");
+    game.Click("BOW1");
+    game.Click("TAGS");
+    for (std::uint8_t language = 0; language < kTagLanguageCount; ++language) {
+        const_cast<TGift*>(room.Gift())->TagLanguage = language;
+        game.Tick(1);
+        room.Draw(&game.View());
+        show("wrap-bigtag-lang" + std::to_string(language));
+    }
+    game.Click("BIGTAG");
+    show("wrap-train-wrapped");
+    auto& showRoom = dynamic_cast<TWrapRoom&>(*game.World().FindRoom("SHOWGIFT"));
+    showRoom.ShowGift(room.Gift()->Clone());
+    visit("SHOWGIFT", "showgift");
+    game.Click("SMTAG");
+    show("showgift-bigtag");
+    game.Click("BIGTAG");
+    // The small gifts, in each size class, paper and bow.
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TPictureHandle small(*game.World().GetImageLibrary(), AC8ImageName("wrapsgfx"));
+    for (std::uint8_t kind = 0; kind < kGiftKinds; kind = static_cast<std::uint8_t>(kind + 2)) {
+        for (std::uint8_t paper = 1; paper <= 4; ++paper) {
+            TGift gift(kind, 0);
+            gift.Paper = paper;
+            gift.Ribbon = static_cast<std::uint8_t>(1 + paper % 3);
+            gift.Bow = static_cast<std::uint8_t>(1 + paper % 3);
+            gift.BowPosition = static_cast<std::int16_t>(25 * paper - 10);
+            gift.Tagged = paper % 2 == 0;
+            gift_geometry::PlaceTag(gift);
+            DrawSmallGift(view, TPoint{20 + 120 * (paper - 1), 40 + 90 * (kind / 2)}, *small, gift);
+        }
+    }
+    write("wrap-small-gifts", view);
+    visit("GATEXT>", "wrap-help1");
+    visit("GA2<", "wrap-help2");
+    visit("SRTEXT", "showgift-help");
 // The slate: a bare page, pages coloured with stickers (one selected, mirrored, halved), the
 // panel turned to another page with the bright wells, a full slate, the album's copy, and its
 // help pages.
@@ -198,6 +325,317 @@ void ShowSlateRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("slate-album", view);
     visit("MSTEXT>", "slate-help1");
     visit("MS2<", "slate-help2");
+
+// The train table bare, a full layout of both pages with both trains running, an engine
+// being placed, a switch's lever under the mouse, a crash, the album's copy and the help.
+template <class Show, class Visit, class Write>
+void ShowTrainRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("TRAINS", "train-empty");
+    auto& room = game.RoomAs<TTrainRoom>("TRAINS");
+    TTrainLayout& layout = room.Layout();
+    struct Laid { int x, y, column, row, setting, terrain; };
+    const Laid pieces[] = {
+        {0, 0, 0, 2, 0, 1}, {1, 0, 2, 1, 0, 1}, {2, 0, 1, 4, 0, 1}, {3, 0, 2, 1, 0, 2}, {4, 0, 1, 3, 0, 2},
+        {0, 1, 2, 0, 0, 1}, {1, 1, 2, 5, 1, 1}, {2, 1, 2, 0, 0, 1}, {3, 1, 2, 5, 1, 2}, {4, 1, 2, 0, 0, 2},
+        {0, 2, 2, 0, 0, 1}, {1, 2, 2, 5, 4, 1}, {2, 2, 0, 0, 0, 2}, {3, 2, 2, 5, 3, 2}, {4, 2, 2, 4, 0, 2},
+        {0, 3, 0, 3, 0, 1}, {1, 3, 2, 1, 0, 1}, {2, 3, 2, 1, 0, 2}, {3, 3, 2, 1, 0, 2}, {4, 3, 1, 2, 0, 2},
+    };
+    for (const Laid& p : pieces) {
+        TTrainCell& cell = layout.Cell(p.x, p.y);
+        cell.Column = static_cast<std::uint8_t>(p.column);
+        cell.Row = static_cast<std::uint8_t>(p.row);
+        cell.Setting = static_cast<std::uint8_t>(p.setting);
+        cell.Terrain = static_cast<std::uint8_t>(p.terrain);
+        cell.Spring = cell.IsSwitch();
+    }
+    layout.Cell(1, 2).Setting = 2;
+    game.World().GoRoom("TITLE");
+    visit("TRAINS", "train-layout");
+    // Engine 1 onto the top straight, engine 2 onto the bottom one, each with its car.
+    const auto place = [&](const char* engine, TPoint at) {
+        room.RunScript("ENG", engine);
+        game.MouseMove(at);
+        game.MouseDown(at);
+        game.MouseUp(at);
+    };
+    place("ENG1", {10 + 75 + 60, 9 + 37});
+    place("ENG2", {10 + 150 + 60, 9 + 225 + 37});
+    room.RunScript("CAR", "CAR1");
+    room.RunScript("CAR", "CAR2");
+    room.RunScript("KNOB", "+1KNB");
+    room.RunScript("KNOB", "+2KNB");
+    room.RunScript("KNOB", "+2KNB");
+    game.Tick(30);
+    show("train-running");
+    room.RunScript("", "SWITCH");
+    room.RunScript("ENG", "ENG1");
+    room.RunScript("ENG", "ENG1");
+    game.MouseMove({10 + 37, 9 + 75 + 50});
+    show("train-placing-page2");
+    room.RunScript("ENG", "ENG1");
+    game.MouseMove({10 + 150 + 37, 9 + 37});
+    show("train-lever-hover");
+    {
+        auto snapshot = MakeTrainSet(layout);
+        TAC8ImageData& view = game.View();
+        view.FillRect(view.GetBounds(), 135);
+        DrawTrainSet(*snapshot, view, MakeBounds(4, 4, kTrainThumbnailSize.Width, kTrainThumbnailSize.Height), game.World().GetImageLibrary());
+        DrawTrainSet(*snapshot, view, MakeBounds(4, 160, kTrainHungSize.Width, kTrainHungSize.Height), game.World().GetImageLibrary());
+        DrawTrainSet(*snapshot, view, MakeBounds(186, 0, 326, 264), game.World().GetImageLibrary());
+        write("train-album", view);
+    }
+    // Both trains head on at the same speed on one straight: one falls over.
+    game.World().GoRoom("TITLE");
+    visit("TRAINS", "train-before-crash");
+    for (int n = 1; n <= 2; ++n)
+        if (layout.Record(n).State == kOnLayout) room.RunScript("ENG", n == 1 ? "ENG1" : "ENG2");
+    place("ENG1", {10 + 75 + 20, 9 + 225 + 37});
+    place("ENG2", {10 + 225 + 60, 9 + 225 + 37});
+    room.RunScript("KNOB", "+1KNB");
+    room.RunScript("KNOB", "-2KNB");
+    for (int i = 0; i < 60 && layout.Record(1).State != kCrashed && layout.Record(2).State != kCrashed; ++i) game.Tick(1);
+    game.Tick(4);
+    show("train-crash");
+    visit("MRTEXT>", "train-help1");
+    visit("MR2<", "train-help2");
+// The two cards of the deck in play that show this face.
+std::pair<int, int> CardsOfFace(const TConcRoom& room, int face) {
+    int first = 0;
+    for (int i = 1; i <= room.Game().InPlay(); ++i)
+        if (room.Game().Card(i).Face == face) {
+            if (first == 0)
+                first = i;
+            else
+                return {first, i};
+        }
+    return {first, 0};
+}
+
+// Every pair of the deck in play found, one after the other.
+void FinishDeck(TGameHarness& game, const TConcRoom& room) {
+    const int deck = room.Game().CurrentDeck();
+    for (int face = DeckFirstFace(deck); face < DeckFirstFace(deck) + DeckPairs(deck); ++face) {
+        const auto [a, b] = CardsOfFace(room, face);
+        if (room.Game().Card(a).Removed) continue;
+        game.Click("C" + std::to_string(a));
+        game.Click("C" + std::to_string(b));
+        game.Tick(11);
+    }
+}
+
+// The card room: a deck dealt, a pair shown, a mismatch, decks finished, the shadow play, the
+// album's picture of the wall, and its help pages.
+template <class Show, class Visit, class Write>
+void ShowCardRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("CONC", "cards");
+    auto& room = dynamic_cast<TConcRoom&>(*game.World().FindRoom("CONC"));
+    game.Click("D3");
+    game.Tick(20);
+    show("cards-dealing");
+    game.Tick(60);
+    show("cards-dealt");
+    const auto [a, b] = CardsOfFace(room, 9);
+    game.Click("C" + std::to_string(a));
+    game.Click("C" + std::to_string(b));
+    show("cards-pair");
+    game.Tick(11);
+    const int other = CardsOfFace(room, 10).first;
+    game.Click("C" + std::to_string(CardsOfFace(room, 11).first));
+    game.Click("C" + std::to_string(other));
+    show("cards-mismatch");
+    game.Tick(21);
+    FinishDeck(game, room);
+    show("cards-deck-done");
+    game.Click("D1");
+    game.Tick(50);
+    FinishDeck(game, room);
+    game.Click("D2");
+    game.Tick(50);
+    FinishDeck(game, room);
+    game.Tick(6);
+    show("cards-shadows");
+    game.Tick(12);
+    show("cards-shadows2");
+    const TConcInfo info(room.Game());
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TAC8Library& library = *game.World().GetImageLibrary();
+    info.Draw(view, MakeBounds(10, 10, 200, 121), library);
+    info.Draw(view, MakeBounds(230, 10, kConcFullWidth, kConcFullHeight), library);
+    info.Draw(view, MakeBounds(10, 200, 117, 71), library);
+    TConcInfo dark;
+    dark.FaceShown[2] = dark.FaceShown[9] = true;
+    dark.Draw(view, MakeBounds(230, 180, 200, 121), library);
+    write("cards-album", view);
+    visit("CMTEXT>", "cards-help1");
+    visit("CM2<", "cards-help2");
+}
+
+// The puzzle room: the cover down, each puzzle open with cubes half-turned, closed unsolved
+// and solved, scrambling, the album's pictures of it, and its help pages.
+template <class Show, class Visit, class Write>
+void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("PUZZLE", "puzzle-covered");
+    auto& room = dynamic_cast<TPuzzleRoom&>(*game.World().FindRoom("PUZZLE"));
+    game.Click("DOWN");
+    show("puzzle2-open");
+    game.Click("11");
+    game.Click("22");
+    show("puzzle2-half-turned");
+    game.Click("FCLS");
+    show("puzzle2-closed");
+    game.Click("TCLS");
+    for (int c = 1; c <= 2; ++c)
+        for (int r = 1; r <= 2; ++r) room.Current().SetState(c, r, 4);
+    game.Click("FCLS");
+    game.Tick(22);
+    show("puzzle2-solved");
+    game.Click("TCLS");
+    game.Click("LPUZ");
+    game.Tick(2);
+    game.Click("12");
+    game.Click("23");
+    game.Click("33");
+    show("puzzle3-open");
+    game.Click("RPUZ");
+    game.Tick(2);
+    game.Click("11");
+    game.Click("23");
+    game.Click("34");
+    game.Click("42");
+    show("puzzle4-open");
+    game.Click("FCLS");
+    show("puzzle4-closed");
+    game.Click("TCLS");
+    game.Click("LEVER");
+    game.Tick(8);
+    show("puzzle4-scrambling");
+    game.EndSong();
+    game.Tick(2);
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    TAC8Library& library = *game.World().GetImageLibrary();
+    for (int size = 2; size <= 4; ++size) {
+        TPuzzleInfo info(room.Puzzle(size));
+        info.Draw(view, MakeBounds(10 + 160 * (size - 2), 10, 142, 142), library);
+        info.Solved = true;
+        info.Draw(view, MakeBounds(10 + 160 * (size - 2), 170, 71, 71), library);
+    }
+    write("puzzle-album", view);
+    visit("PTEXT>", "puzzle-help1");
+    visit("P2<", "puzzle-help2");
+// The doll theatre: the curtains closed, the empty stage, whole dolls in every look and
+// dressed, singing, the open wardrobe, the doll as the album draws it, and the help pages.
+template <class Show, class Visit, class Write>
+void ShowDollRoom(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("DOLLS", "dolls-curtains");
+    game.Tick(30);
+    show("dolls-empty");
+    for (const char* box : {"T1", "H1", "A1", "L1"}) game.Click(box);
+    show("dolls-complete");
+    game.Click("DRAWER");
+    game.Tick(60);
+    show("dolls-wardrobe");
+    for (const char* box : {"R1", "X1", "C4"}) game.Click(box);
+    show("dolls-dressed");
+    game.Click("DOLL");
+    game.Tick(1);
+    show("dolls-singing");
+    game.Tick(12);
+    const char* looks[][6] = {{"T2", "H2", "A2", "L2", "R2", "C1"}, {"T3", "H3", "A3", "L3", "R3", "C2"},
+                              {"T4", "H4", "A4", "L4", "R4", "C3"}, {"T1", "H3", "A4", "L2", "R5", "C5"},
+                              {"T4", "H2", "A1", "L3", "R6", "C6"}};
+    int n = 0;
+    for (const auto& look : looks) {
+        for (const char* box : look) game.Click(box);
+        show("dolls-look" + std::to_string(++n));
+    }
+    game.Click("DRAWER");
+    show("dolls-wardrobe-shut");
+    auto& room = dynamic_cast<TDollRoom&>(*game.World().FindRoom("DOLLS"));
+    const auto copy = room.Doll().Clone();
+    TAC8ImageData& view = game.View();
+    TAC8Library& library = *game.World().GetImageLibrary();
+    view.FillRect(view.GetBounds(), 135);
+    DrawDollSnapshot(*copy, view, MakeBounds(20, 56, kDollThumbnailSize.Width, kDollThumbnailSize.Height), library);
+    DrawDollSnapshot(*copy, view, MakeBounds(200, 10, kDollFullSize.Width * 3 / 2, kDollFullSize.Height * 3 / 2), library);
+    DrawDollSnapshot(*copy, view, MakeBounds(440, 124, kDollHungSize.Width, kDollHungSize.Height), library);
+    write("dolls-album", view);
+    visit("DTEXT>", "dolls-help1");
+    visit("DT2<", "dolls-help2");
+// Rooms the workshop's work table and shelves mirror, standing in for the rooms of the house
+// that are built elsewhere: a puzzle in the machine, a doll half dressed, a card game under
+// way, an engine waiting for repair.
+class TPreviewPlayroom final : public TRoom,
+                               public TCurrentPuzzleAnswer,
+                               public TDollPartsAnswer,
+                               public TCardTableAnswer,
+                               public TTrainEnginesForWorkshop {
+public:
+    using TRoom::TRoom;
+    int CurrentPuzzleNumber() const override { return 2; }
+    TDollPartChoices CurrentDollParts() const override { return {2, 3, 1, 4}; }
+    TCardTableView CardTable() const override {
+        TCardTableView view;
+        view.DeckTaken = {false, true, false};
+        view.CurrentDeck = 1;
+        view.CardCount = 8;
+        for (int i = 0; i < 8; ++i) {
+            view.Cards[std::size_t(i)] = {i % 2 == 0, i < 3, i == 5, std::uint8_t(i / 2)};
+        }
+        for (int f : {0, 2, 5, 9, 12, 16}) view.FaceLit[std::size_t(f)] = true;
+        return view;
+    }
+    std::uint8_t TerrainOfFirstCell() const override { return 1; }
+    int EngineInWorkshop() const override { return 1; }
+    void ReturnEngine(int) override {}
+};
+
+// The workshop at both ends, its drawers open, a tool in the hand, a toy complaining, a toy
+// mended and playing, the hint of a tool's drawer; and its help pages.
+template <class Show, class Visit>
+void ShowWorkshop(TGameHarness& game, Show show, Visit visit) {
+    for (const char* name : {"PUZZLE", "DOLLS", "CONC", "TRAINS"})
+        game.World().AddRoom(std::make_unique<TPreviewPlayroom>(name));
+    visit("WORKSHOP", "workshop-left");
+    auto& shop = game.RoomAs<TWorkshopRoom>("WORKSHOP");
+    game.Click("GO_R_END");
+    game.Tick(12);
+    show("workshop-right");
+    for (const char* box : {"#563D1", "#664D2", "#562D3", "#660D4"}) game.Click(box);
+    show("workshop-drawers-open");
+    // A toy on the shelf, a tool that does not mend it, then its own.
+    int toy = 0;
+    for (int place = 1; place <= 5 && toy == 0; ++place) toy = shop.ShelfToy(place);
+    if (toy == 0) return;
+    const int tool = TWorkshopRoom::ToolOf(toy);
+    const int wrong = tool % 4 + 1;
+    const std::string toolBoxes[] = {"#563T1", "#664T2", "#562T3", "#660T4"};
+    std::string toyBox;
+    for (THitBox* box : game.Room()->HitBoxes())
+        if (box->GetID().size() >= 6 && box->GetID()[4] == 'R' && box->GetID().substr(5) == std::to_string(toy)) toyBox = box->GetID();
+    game.Click(toolBoxes[wrong - 1]);
+    show("workshop-tool-held");
+    game.Click(toyBox);
+    show("workshop-toy-complains");
+    game.Tick(8);
+    game.Click("#550XT");
+    game.Click("#563D1");
+    game.Click("#664D2");
+    game.Click("#562D3");
+    game.Click("#660D4");
+    const THitBox& box = *game.Room()->FindHitBox(toyBox);
+    game.MouseMove({box.Rect.Left + 5, box.Rect.Top + 5});
+    game.Tick(1);
+    show("workshop-drawer-hint");
+    game.MouseMove({300, 300});
+    const std::string drawers[] = {"#563D1", "#664D2", "#562D3", "#660D4"};
+    game.Click(drawers[tool - 1]);
+    game.Click(toolBoxes[tool - 1]);
+    game.Click(toyBox);
+    game.Click(toyBox);
+    game.Tick(12);
+    show("workshop-toy-mended");
 }
 
 }  // namespace
@@ -307,12 +745,25 @@ int main(int argc, char** argv) {
             album.DrawHungPicture(wall->Image(), MakeBounds(0, 0, 140, 100));
             WriteIndexedPng(output / "album-hung-picture.png", PictureOf(wall->Image(), "hung"), palette);
         }
+        ShowDollRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
+        ShowLivingRoom(game, show, visit);
+        ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
         ShowSlateRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+        ShowTrainRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+        ShowCardRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });
+        ShowPuzzleRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
+        ShowWorkshop(game, show, visit);
+        visit("WSTEXT>", "workshop-help1");
+        visit("WS2<", "workshop-help2");
         int shown = 0;
         for (const auto& message : game.Messages()) {
             std::fprintf(stderr, "show_rooms: the game said: %s\n", Utf16ToUtf8(message.Text).c_str());

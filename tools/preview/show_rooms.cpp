@@ -283,6 +283,8 @@ void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("GATEXT>", "wrap-help1");
     visit("GA2<", "wrap-help2");
     visit("SRTEXT", "showgift-help");
+}
+
 // The slate: a bare page, pages coloured with stickers (one selected, mirrored, halved), the
 // panel turned to another page with the bright wells, a full slate, the album's copy, and its
 // help pages.
@@ -325,6 +327,7 @@ void ShowSlateRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("slate-album", view);
     visit("MSTEXT>", "slate-help1");
     visit("MS2<", "slate-help2");
+}
 
 // The train table bare, a full layout of both pages with both trains running, an engine
 // being placed, a switch's lever under the mouse, a crash, the album's copy and the help.
@@ -398,6 +401,8 @@ void ShowTrainRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     show("train-crash");
     visit("MRTEXT>", "train-help1");
     visit("MR2<", "train-help2");
+}
+
 // The two cards of the deck in play that show this face.
 std::pair<int, int> CardsOfFace(const TConcRoom& room, int face) {
     int first = 0;
@@ -524,6 +529,8 @@ void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("puzzle-album", view);
     visit("PTEXT>", "puzzle-help1");
     visit("P2<", "puzzle-help2");
+}
+
 // The doll theatre: the curtains closed, the empty stage, whole dolls in every look and
 // dressed, singing, the open wardrobe, the doll as the album draws it, and the help pages.
 template <class Show, class Visit, class Write>
@@ -563,6 +570,8 @@ void ShowDollRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     write("dolls-album", view);
     visit("DTEXT>", "dolls-help1");
     visit("DT2<", "dolls-help2");
+}
+
 // Rooms the workshop's work table and shelves mirror, standing in for the rooms of the house
 // that are built elsewhere: a puzzle in the machine, a doll half dressed, a card game under
 // way, an engine waiting for repair.
@@ -753,8 +762,14 @@ int main(int argc, char** argv) {
         });
         ShowLivingRoom(game, show, visit);
         ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         ShowSlateRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         ShowTrainRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        });
         ShowCardRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
             WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
         });

@@ -12,6 +12,7 @@
 #include "rooms/puzzle/register_puzzle.h"
 #include "rooms/dolls/register_dolls.h"
 #include "rooms/workshop/register_workshop.h"
+#include "rooms/kitchen/register_kitchen.h"
 #include "shell/room_kinds.h"
 #include "shell/shell_node_classes.h"
 
@@ -32,4 +33,5 @@ void RegisterGameClasses() {
     RegisterPuzzleRoom();
     RegisterDollRoom();
     RegisterWorkshopRoom();
+    RegisterKitchenRooms();
 }

@@ -40,6 +40,8 @@ std::string DeckBoxName(int deck) { return "D" + std::to_string(deck + 1); }
 
 TConcRoom::TConcRoom(std::string_view name) : TRoom(name), FGame(std::make_unique<TConcentration>()) {
     Flags |= kRoomSnapEnabled | kRoomWrapEnabled;
+    // The game itself is never saved; the room's record (the base's, empty) dates from version 6.
+    FirstSaveVersion = 6;
 }
 
 TConcRoom::~TConcRoom() = default;

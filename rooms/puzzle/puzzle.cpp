@@ -267,12 +267,15 @@ void TPuzzle::DrawMechanism(TAC8ImageData& view, TPoint origin) {
 }
 
 void TPuzzle::Draw(TAC8ImageData& view, TPoint origin) {
-    DrawMechanism(view, origin);
     if (!FClosed) {
+        // Below the mechanism, as each cube's own repaint draws them.
         TAC8ImageData& stripsH = Picture(FBackgroundH, "puzbg_h");
         TAC8ImageData& stripsV = Picture(FBackgroundV, "puzbg_v");
         for (const TStripPiece& strip : kStrips)
             view.Blit(TPoint{strip.At.X + origin.X, strip.At.Y + origin.Y}, strip.Vertical ? stripsV : stripsH, strip.Source);
+    }
+    DrawMechanism(view, origin);
+    if (!FClosed) {
         for (int c = 1; c <= FSize; ++c)
             for (int r = 1; r <= FSize; ++r)
                 if (!FBlockPictures[static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(r - 1)]) ComposeBlock(c, r);

@@ -18,6 +18,8 @@
 #include "platform/headless/fake_clock.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
+#include "rooms/kitchen/cookie.h"
+#include "rooms/kitchen/kitchen_room.h"
 #include "rooms/living/living_room.h"
 #include "rooms/wrap/wrap_room.h"
 #include "rooms/cards/conc_room.h"
@@ -392,7 +394,7 @@ void ShowTrainRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     visit("TRAINS", "train-before-crash");
     for (int n = 1; n <= 2; ++n)
         if (layout.Record(n).State == kOnLayout) room.RunScript("ENG", n == 1 ? "ENG1" : "ENG2");
-    place("ENG1", {10 + 75 + 20, 9 + 225 + 37});
+    place("ENG1", {10 + 75 + 60, 9 + 225 + 37});
     place("ENG2", {10 + 225 + 60, 9 + 225 + 37});
     room.RunScript("KNOB", "+1KNB");
     room.RunScript("KNOB", "-2KNB");
@@ -647,6 +649,80 @@ void ShowWorkshop(TGameHarness& game, Show show, Visit visit) {
     show("workshop-toy-mended");
 }
 
+// The kitchen: fresh at its right end, a cookie dropping, a full baking tray, the oven open
+// with the tray inside, the baked tray close up, the cooling tray at the left end with a
+// cookie being eaten and a glass half full, the album's drawings of a tray, and the help.
+template <class Show, class Visit, class Write>
+void ShowKitchen(TGameHarness& game, Show show, Visit visit, Write write) {
+    visit("KITCHEN", "kitchen-right");
+    auto& kitchen = game.RoomAs<TKitchenRoom>("KITCHEN");
+    // shape, decoration and colour of each of the six cookies; button (row r, choice c) is
+    // named "#", its x, "B", c and r
+    const int picks[6][3] = {{1, 2, 1}, {2, 3, 2}, {3, 4, 3}, {4, 5, 1}, {5, 2, 4}, {2, 1, 1}};
+    const int x[5] = {742, 772, 802, 832, 862};
+    const auto button = [&](int row, int choice) {
+        return "#" + std::to_string(x[choice - 1]) + "B" + std::to_string(choice) + std::to_string(row);
+    };
+    for (int n = 0; n < 6; ++n) {
+        for (int row = 1; row <= 3; ++row) game.Click(button(row, picks[n][row - 1]));
+        game.Click("#604GO");
+        if (n == 2) {
+            game.Tick(5 + 2 * 11);
+            show("kitchen-cookie-drops");
+        }
+        for (int i = 0; i < 100 && kitchen.MachineStep() != 0; ++i) game.Tick();
+    }
+    show("kitchen-tray-full");
+    game.Click("GO_L_END");
+    game.Tick(10);
+    game.Click("#223OVN");
+    for (int i = 0; i < 400 && !(kitchen.TrayInOven() && kitchen.OvenDoor() == 2); ++i) game.Tick();
+    show("kitchen-oven-open");
+    for (int i = 0; i < 400 && game.RoomName() == "KITCHEN"; ++i) game.Tick();
+    show("tray");
+    game.Click("BACK");
+    show("kitchen-left");
+    game.Click("#093J1");
+    game.Click("#093J1");
+    game.Click("#162J2");
+    game.Click("#072C1");
+    game.Tick(21);
+    show("kitchen-eating");
+    TAC8ImageData& view = game.View();
+    view.FillRect(view.GetBounds(), 135);
+    DrawCookieTray(kitchen.CoolingTray(), view, MakeBounds(10, 10, 200, 138), game.World().GetImageLibrary());
+    DrawCookieTray(kitchen.CoolingTray(), view, MakeBounds(10, 160, 103, 71), game.World().GetImageLibrary());
+    TCookieTray all{};
+    for (std::size_t p = 0; p < all.size(); ++p)
+        all[p] = TCookieSlot{static_cast<std::uint8_t>(p % 5 + 1), static_cast<std::uint8_t>(p % 5 + 1),
+                             static_cast<std::uint8_t>(5 - p % 5), 1};
+    DrawCookieTray(all, view, MakeBounds(220, 10, 288, 199), game.World().GetImageLibrary());
+    write("kitchen-album", view);
+    visit("KTEXT>", "kitchen-help1");
+    visit("KTEXT2<", "kitchen-help2");
+    visit("TTEXT", "tray-help");
+}
+
+// Every shape with every decoration and colour, as the machine makes them.
+template <class Write>
+void ShowCookies(TGameHarness& game, Write write) {
+    auto canvas = THotImage::CreateBlank(5 * 64 + 192, 320, game.World().GetImageLibrary());
+    TAC8ImageData& view = canvas->Image();
+    view.SetTransparency(0, false);
+    view.FillRect(view.GetBounds(), 234);
+    int cell = 0;
+    for (std::uint8_t shape = 1; shape <= 5; ++shape)
+        for (std::uint8_t decoration = 1; decoration <= 5; ++decoration)
+            for (std::uint8_t variant = 1; variant <= 5; ++variant) {
+                if ((decoration == 1 || decoration == 5) && variant > 1) continue;
+                auto cookie = MakeCookiePicture(shape, decoration, variant, game.World().GetImageLibrary());
+                const TRect at = MakeBounds(cell % 16 * 32, cell / 16 * 36, 30, 34);
+                view.StretchBlit(at, cookie->Image(), cookie->Image().GetBounds());
+                ++cell;
+            }
+    write("kitchen-cookies", view);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -724,6 +800,12 @@ int main(int argc, char** argv) {
         visit("BRTEXT", "help-bedroom");
         visit("DBRTEXT", "help-dark");
         visit("JBTEXT", "help-jukebox");
+        // The kitchen before the album stands in for snapshots with pictures of its own.
+        const auto writeKitchen = [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        };
+        ShowKitchen(game, show, visit, writeKitchen);
+        ShowCookies(game, writeKitchen);
         // The album: its closed cover, the first page, a spread with the hung picture, the
         // back pages; and its help pages.
         RegisterPreviewKinds();

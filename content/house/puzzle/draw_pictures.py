@@ -312,7 +312,8 @@ def mech(size):
 def machine_body():
     out = f'<rect x="0" y="0" width="388" height="320" fill="{WOOD2}" {stroke(3)}/>'
     out += f'<rect x="12" y="8" width="364" height="304" rx="8" fill="{WOOD4}" {stroke(2)}/>'
-    out += f'<rect x="61" y="17" width="268" height="288" fill="{FILL100}" {stroke(2)}/>'
+    # the well: every cube's area (a half-turned cube reaches above and below its square)
+    out += f'<rect x="60" y="3" width="270" height="311" fill="{FILL100}" {stroke(2)}/>'
     # the places of the size marks at both sides
     for x in (2, 377):
         out += f'<rect x="{x}" y="228" width="11" height="90" fill="{WOOD1}"/>'

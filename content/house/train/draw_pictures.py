@@ -186,8 +186,10 @@ def lever(dx, dy, position):
 
 def draw_track():
     body = rect(0, 0, 225, 532, KEY)
+    # Each piece is clipped to its own cell, so no sleeper end spills into the next one.
     for (col, row) in PIECES:
-        body += group(piece(col, row), f"translate({75 * col} {75 * row})")
+        body += f'<clipPath id="p{col}{row}"><rect x="0" y="0" width="75" height="75"/></clipPath>\n'
+        body += group(f'<g clip-path="url(#p{col}{row})">' + piece(col, row) + "</g>\n", f"translate({75 * col} {75 * row})")
     # The cursor frame in the plain-ground cell: a friendly yellow outline with corners.
     fx, fy = 150, 375
     body += rect(fx + 1.5, fy + 1.5, 72, 72, "none", BLACK, 3)
@@ -416,6 +418,31 @@ def draw_room():
     return svg(512, 320, body, "the train room: table, palette board, shelf and knob panel")
 
 
+def engine_side(colour, dark, trim, x, y):
+    # A little steam engine seen from the side, facing right, its top-left corner at (x, y).
+    body = rect(x + 2, y + 16, 44, 4, GREY_INK)                                 # the frame
+    body += rect(x + 14, y + 7, 28, 11, colour, BLACK, 1.5, 4)                  # the boiler
+    body += rect(x + 34, y + 1, 6, 7, GREY_INK, BLACK, 1) + rect(x + 32, y, 10, 3, GREY_INK)  # the chimney
+    body += circle(x + 25, y + 7, 3, GOLD4, BLACK, 1)                           # the dome
+    body += rect(x + 2, y + 2, 14, 16, dark, BLACK, 1.5, 2)                     # the cab
+    body += rect(x + 5, y + 5, 8, 6, SKY8, BLACK, 1)                            # its window
+    body += rect(x, y, 18, 3, INK)                                              # its roof
+    body += rect(x + 42, y + 12, 5, 5, trim, BLACK, 1)                          # the bumper
+    for wx in (10, 22, 34):
+        body += circle(x + wx, y + 21, 4.5, GREY_INK, BLACK, 1) + circle(x + wx, y + 21, 1.5, GREY10)
+    return body
+
+
+def car_side(colour, dark, x, y):
+    body = rect(x + 2, y + 7, 36, 7, dark, BLACK, 1.5, 1)                       # the wagon
+    body += rect(x + 5, y + 1, 9, 7, RED, INK, 1) + rect(x + 8.5, y + 1, 2, 7, YELLOW)
+    body += rect(x + 16, y, 9, 8, GREEN4, INK, 1) + rect(x + 19.5, y, 2, 8, RED)
+    body += rect(x + 27, y + 2, 8, 6, colour, INK, 1)
+    for wx in (10, 30):
+        body += circle(x + wx, y + 15, 3.5, GREY_INK, BLACK, 1) + circle(x + wx, y + 15, 1.2, GREY10)
+    return body
+
+
 def draw_engine_frames(letter):
     colour, dark, trim = ENGINE_COLOURS[letter]
     body = ""
@@ -425,8 +452,8 @@ def draw_engine_frames(letter):
         body += rect(0, y + 26, 56, 4, WOOD2)
         if f in (0, 1):
             if f == 1:
-                body += rect(2, y + 1, 52, 25, LIGHT_YELLOW, GOLD3, 1.5, 6)
-            body += group(engine_top(colour, dark, trim), f"translate(28 {y + 13}) rotate(-90) scale(0.75 1.4)")
+                body += rect(1, y + 1, 54, 25, LIGHT_YELLOW, GOLD3, 1.5, 6)
+            body += engine_side(colour, dark, trim, 4, y + 1)
         elif f == 3:
             # away in the workshop: a spanner on the empty place
             body += group(path("M-12 3 L8 -3 L10 0 L-10 6 Z", GREY8, GREY_INK, 1.2) + circle(11, -2, 4.5, GREY8, GREY_INK, 1.2) +
@@ -443,7 +470,7 @@ def draw_car_frames(letter):
         y = 20 * f
         body += rect(0, y, 56, 20, WOOD5) + rect(0, y + 16, 56, 4, WOOD2)
         if f == 0:
-            body += group(car_top(colour, dark, trim), f"translate(28 {y + 8}) rotate(-90) scale(0.5 1.2)")
+            body += car_side(colour, dark, 8, y)
         else:
             body += path(f"M16 {y + 13} L40 {y + 13}", stroke=WOOD3, sw=2, extra=' stroke-dasharray="3 3"')
     return svg(56, 40, body, f"car {letter}: on the shelf, and hooked on to its engine")

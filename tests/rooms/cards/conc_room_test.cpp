@@ -8,6 +8,8 @@
 #include "rooms/cards/conc_layout.h"
 #include "rooms/questions/card_table.h"
 #include "rooms/questions/gift_table.h"
+#include "rooms/wrap/gift.h"
+#include "rooms/wrap/wrap_room.h"
 #include "shell/room.h"
 #include "shell/timer_codes.h"
 #include "shell/world.h"
@@ -313,31 +315,19 @@ TEST_F(CardPlay, TheWorkshopSeesTheCardTableAndTheTutorButtonOpensTheHelpPages) 
     EXPECT_EQ(Shown(), "");
 }
 
-// A wrapping table standing in for the wrapping room: it keeps the gifts it is given.
-class TGiftTableRoom final : public TRoom, public TGiftTable {
-public:
-    TGiftTableRoom() : TRoom("WRAP") { SetBackgroundName("conc"); }
-    void SetGift(std::uint8_t kind, std::uint8_t detail) override { Gifts.emplace_back(kind, detail); }
-    std::vector<std::pair<int, int>> Gifts;
-};
-
 TEST_F(CardPlay, WrappingPutsTheCardGameOnTheWrappingTableAndStartsItOver) {
     EnterCards();
-    // Without a wrapping room the game stays as it is.
     DealDeck(0);
     FinishDeck();
-    Game->PressAction(2);
-    Game->Tick();
-    EXPECT_EQ(Game->RoomName(), "CONC");
-    EXPECT_TRUE(Cards().DeckTaken(0));
-
-    auto* table = static_cast<TGiftTableRoom*>(Game->World().AddRoom(std::make_unique<TGiftTableRoom>()));
     DealDeck(2);
     ClickCard(1);
     Game->PressAction(2);
     Game->Tick();
-    EXPECT_EQ(Game->RoomName(), "WRAP");
-    EXPECT_EQ(table->Gifts, (std::vector<std::pair<int, int>>{{kCardGameGift, 0}}));
+    ASSERT_EQ(Game->RoomName(), "WRAP");
+    const TGift* gift = Game->RoomAs<TWrapRoom>("WRAP").Gift();
+    ASSERT_NE(gift, nullptr);
+    EXPECT_EQ(gift->Kind, kCardGameGift);
+    EXPECT_EQ(gift->Detail, 0);
     for (int deck = 0; deck < kConcDecks; ++deck) EXPECT_FALSE(Cards().DeckTaken(deck));
     EXPECT_EQ(Cards().InPlay(), 0);
     EXPECT_EQ(Room().FirstPick(), 0);

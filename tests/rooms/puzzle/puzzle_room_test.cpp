@@ -12,6 +12,8 @@
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/questions/gift_table.h"
+#include "rooms/wrap/gift.h"
+#include "rooms/wrap/wrap_room.h"
 #include "rooms/questions/puzzle_number.h"
 #include "shell/room.h"
 #include "shell/songs.h"
@@ -253,13 +255,6 @@ TEST_F(PuzzleRoomPlay, TheTutorButtonOpensTheHelpPages) {
     EXPECT_EQ(Shown(), "");
 }
 
-class TGiftTableRoom final : public TRoom, public TGiftTable {
-public:
-    TGiftTableRoom() : TRoom("WRAP") { SetBackgroundName("puzroom"); }
-    void SetGift(std::uint8_t kind, std::uint8_t detail) override { Gifts.emplace_back(kind, detail); }
-    std::vector<std::pair<int, int>> Gifts;
-};
-
 TEST_F(PuzzleRoomPlay, WrappingGivesThePuzzleAndLeavesAFreshOpenOneOfTheSameSize) {
     Uncover();
     Game->Click("RPUZ");
@@ -267,14 +262,11 @@ TEST_F(PuzzleRoomPlay, WrappingGivesThePuzzleAndLeavesAFreshOpenOneOfTheSameSize
     Game->Click("FCLS");
     Game->PressAction(2);
     Game->Tick();
-    EXPECT_EQ(Game->RoomName(), "PUZZLE") << "no wrapping table: the puzzle stays";
-    EXPECT_TRUE(Current().Closed());
-
-    auto* table = static_cast<TGiftTableRoom*>(Game->World().AddRoom(std::make_unique<TGiftTableRoom>()));
-    Game->PressAction(2);
-    Game->Tick();
-    EXPECT_EQ(Game->RoomName(), "WRAP");
-    EXPECT_EQ(table->Gifts, (std::vector<std::pair<int, int>>{{kPuzzleGift, 2}}));
+    ASSERT_EQ(Game->RoomName(), "WRAP");
+    const TGift* gift = Game->RoomAs<TWrapRoom>("WRAP").Gift();
+    ASSERT_NE(gift, nullptr);
+    EXPECT_EQ(gift->Kind, kPuzzleGift);
+    EXPECT_EQ(gift->Detail, 2) << "the 4 x 4 puzzle";
     EXPECT_FALSE(Current().Closed());
     EXPECT_EQ(Current().Size(), 4);
     EXPECT_FALSE(Current().IsSolved() && Current().State(1, 1) == 2 && Current().State(4, 4) == 2) << "scrambled";

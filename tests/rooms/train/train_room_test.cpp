@@ -8,6 +8,7 @@
 #include "foundation/vek_exception.h"
 #include "rooms/questions/train_engines.h"
 #include "rooms/train/train_set.h"
+#include "rooms/workshop/workshop_room.h"
 #include "shell/timer_codes.h"
 
 namespace train_tests {
@@ -384,6 +385,64 @@ TEST_F(TrainGame, ADamagedRecordIsRefusedAndLeavesTheLayoutAsItWas) {
     EXPECT_TRUE(refused(5 * 5 + 2, 1)) << "a setting on a straight piece";
     TMemoryStream cut(std::vector<std::uint8_t>(good.begin(), good.begin() + 60));
     EXPECT_THROW(Room().ReadData(cut), VekException);
+}
+
+TEST_F(TrainGame, TheHelpPagesOpenFromTheTutorAndLeadBackToTheTable) {
+    EnterTrains();
+    Game->PressTutor();
+    EXPECT_EQ(Game->RoomName(), "MRTEXT>");
+    Game->Click("NEXT");
+    EXPECT_EQ(Game->RoomName(), "MR2<");
+    Game->Click("EXIT");
+    EXPECT_EQ(Game->RoomName(), "MRTEXT>") << "back the way it came";
+    Game->Click("EXIT");
+    EXPECT_EQ(Game->RoomName(), "TRAINS");
+    EXPECT_EQ(Shown(), "");
+}
+
+TEST_F(TrainGame, LeavingPutsAnEngineBeingPlacedBackAndRegainedFocusRestartsTheRunning) {
+    EnterTrains();
+    LayLoop();
+    Place(1, 1, 0);
+    Game->Click("+1KNB");
+    Game->Click("ENG2");
+    ASSERT_EQ(Engine(2).State, kBeingPlaced);
+    Game->SetActive(false);
+    Game->Tick(1);
+    Game->SetActive(true);
+    const std::size_t before = Heard().size();
+    Game->Tick(1);
+    const auto log = Heard();
+    EXPECT_NE(std::find(log.begin() + std::ptrdiff_t(before), log.end(), int(RemapSoundId(76))), log.end())
+        << "the running loop starts again";
+    Game->World().GoRoom("TITLE");
+    Game->Tick(1);
+    EXPECT_EQ(Engine(2).State, kOnShelf);
+    EXPECT_EQ(Room().EngineBeingPlaced(), 0);
+    EXPECT_EQ(Engine(1).State, kOnLayout) << "an engine on the table stays there";
+    EnterTrains();
+    EXPECT_EQ(Frame("ENG2"), 0);
+    EXPECT_EQ(Frame("KNB1"), 3);
+    EXPECT_EQ(PendingTimers(Room(), AnimateTimer(1)), 1) << "a running engine runs on";
+}
+
+TEST_F(TrainGame, TheHousesWorkshopShowsTheFirstCellAndTakesInTheCrashedEngine) {
+    EnterTrains();
+    for (int x = 0; x < 5; ++x) Lay(x, 1, 2, 1);
+    Game->Click("SWITCH");
+    Lay(0, 0, 2, 5);
+    Place(1, 0, 1);
+    Place(2, 4, 1, 20, 37);
+    Game->Click("+2KNB");
+    for (int i = 0; i < 200 && Engine(1).State != kCrashed; ++i) Game->Tick(1);
+    ASSERT_EQ(Engine(1).State, kCrashed);
+    Game->World().GoRoom("WORKSHOP");
+    Game->Tick(2);
+    ASSERT_EQ(Game->RoomName(), "WORKSHOP");
+    EXPECT_EQ(Engine(1).State, kInWorkshop);
+    EXPECT_EQ(FindFrameSetOrFail(Game->Room()->FrameSets(), "MR").CurrentFrame, 2) << "the little layout's ground";
+    EXPECT_EQ(Game->RoomAs<TWorkshopRoom>("WORKSHOP").ShelfToy(4), 10) << "the yellow engine waits for repair";
+    EXPECT_EQ(Shown(), "");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "tests/rooms/wrap/wrap_game.h"
 
 #include "foundation/stream.h"
+#include "rooms/living/living_room.h"
 #include "rooms/wrap/gift_geometry.h"
 
 namespace wrap_tests {
@@ -205,22 +206,22 @@ TEST_F(WrapGame, TheSlateToyAwayInTheWorkshopCannotBeTaken) {
 
 TEST_F(WrapGame, ANewGiftSendsAWrappedOneUnderTheTreeAndThrowsAnUnwrappedOneAway) {
     StartGame();
-    TGiftCollector& living = AddLivingRoom();
+    // The house's own living room collects.
+    auto& living = Game->RoomAs<TLivingRoom>("LIVING");
     Table().SetGift(kTrainGift, 0);
-    EXPECT_TRUE(living.Calls.empty()) << "nothing to collect from an empty table";
+    EXPECT_EQ(living.GiftCount(), 0) << "nothing to collect from an empty table";
     Game->World().GoRoom("WRAP");
     Game->Tick(1);
     Game->Click("PAPER2");
     Game->Click("RIB1");
     Table().SetGift(kDollGift, 2);
-    ASSERT_EQ(living.Calls, std::vector<bool>{true}) << "collected with Force";
-    ASSERT_EQ(living.Collected.size(), 1u);
-    EXPECT_EQ(living.Collected[0]->Kind, kTrainGift);
-    EXPECT_EQ(living.Collected[0]->Paper, 2);
+    ASSERT_EQ(living.GiftCount(), 1) << "collected with Force";
+    EXPECT_EQ(living.GiftInSlot(1)->Kind, kTrainGift);
+    EXPECT_EQ(living.GiftInSlot(1)->Paper, 2);
     EXPECT_EQ(Gift().Kind, kDollGift);
     EXPECT_EQ(Gift().Detail, 2);
     Table().SetGift(kCookieGift, 0);
-    EXPECT_EQ(living.Collected.size(), 1u) << "the bare doll was thrown away";
+    EXPECT_EQ(living.GiftCount(), 1) << "the bare doll was thrown away";
     EXPECT_EQ(Gift().Kind, kCookieGift);
     Game->Tick(1);
     EXPECT_EQ(Shown(), "");
@@ -237,14 +238,14 @@ TEST_F(WrapGame, WithoutALivingRoomTheOldGiftIsDropped) {
 
 TEST_F(WrapGame, TheSlateToyLeavingWithItsGiftGoesBackOnItsShelf) {
     StartGame();
-    TGiftCollector& living = AddLivingRoom();
+    auto& living = Game->RoomAs<TLivingRoom>("LIVING");
     Game->World().GoRoom("WRAP");
     Game->Tick(1);
     Game->Click("SLATE2");
     Game->Click("PAPER3");
     Table().SetGift(kCardGameGift, 0);
-    ASSERT_EQ(living.Collected.size(), 1u);
-    EXPECT_EQ(living.Collected[0]->Kind, kSlateToyGift);
+    ASSERT_EQ(living.GiftCount(), 1);
+    EXPECT_EQ(living.GiftInSlot(1)->Kind, kSlateToyGift);
     EXPECT_EQ(Frame("SLATE2"), 1);
 }
 

@@ -251,7 +251,10 @@ void TDollRoom::WearItem(char kind, const std::string& sender) {
     };
     if (worn != 0) {
         wear(0);
-        ShowRoomFrame(*this, std::string(1, kind) + char('0' + worn), kItemShown);
+        // Back in its place; behind the shut doors while the wardrobe is closed.
+        const std::string name = std::string(1, kind) + char('0' + worn);
+        if (!FDrawerOpen) FindNodeOrFail<THitBox>(HitBoxes(), name).SetEnabled(false);
+        ShowRoomFrame(*this, name, FDrawerOpen ? kItemShown : kItemHidden);
     }
     if (worn != choice) {
         wear(choice);
@@ -261,7 +264,8 @@ void TDollRoom::WearItem(char kind, const std::string& sender) {
 }
 
 void TDollRoom::Sing() {
-    if (FindTimer(kDelayTimer) != nullptr) return;
+    // Only a whole doll has a song of its own.
+    if (FindTimer(kDelayTimer) != nullptr || !FDoll->IsComplete()) return;
     FDoll->Singing = true;
     RedrawStage();
     AddTimer(kDelayTimer, kSingTicks);

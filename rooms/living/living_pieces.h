@@ -25,8 +25,9 @@ TRect MinuteHandCell(int minute);
 inline constexpr std::int32_t kRadioCellWidth = 48;
 inline constexpr std::int32_t kRadioCellHeight = 52;
 inline constexpr TPoint kRadioAt{356, 73};
-// The cell for the radio as it stands: a missing radio shows the off cell's dark row; a
-// present one the lit row while it is off or its light is on.
+// The cell for the radio as it stands: a missing radio shows the first cell of the dark row
+// (an empty mantel); a present one its mode's cell, in the lit row while it is off or its
+// light is on.
 TRect RadioCell(bool present, std::uint8_t mode, bool lightOn);
 
 // The tree's origin (the tree room's tree is drawn whole there) and the hung album picture.

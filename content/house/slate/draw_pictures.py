@@ -536,7 +536,7 @@ def write_faces():
                 if row < 2:
                     bg = (page - 1) * 2 + row + 1
                     FILL_OFF = not even
-                    body += (f'<g transform="translate({x0 + 1},{y0 + 3}) scale({28 / 376:.5f})">\n'
+                    body += (f'<g transform="translate({x0 + 1},{y0 + 1}) scale({28 / 376:.5f},{25 / 225:.5f})">\n'
                              f'{page_body(bg)}\n</g>\n')
                     FILL_OFF = False
                 else:

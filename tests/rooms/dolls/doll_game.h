@@ -1,7 +1,6 @@
 #pragma once
 // The built game folder played through the headless game, standing in the doll theatre. The
-// workshop that leads there comes later, so the tests go to the room directly; a wrapping
-// table of the tests' own stands in for the wrapping room until it is built.
+// tests go to the room directly, as the workshop's doll theatre does.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +15,6 @@
 #include "platform/random.h"
 #include "rooms/dolls/doll_room.h"
 #include "rooms/game_classes.h"
-#include "rooms/questions/gift_table.h"
 #include "shell/frame_set.h"
 #include "shell/game_services.h"
 #include "shell/room.h"
@@ -27,18 +25,6 @@ namespace doll_tests {
 
 namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
-
-// A wrapping table that remembers what it was given.
-class TTestWrapTable final : public TRoom, public TGiftTable {
-public:
-    explicit TTestWrapTable(std::string_view name) : TRoom(name) { SetBackgroundName("dollroom"); }
-    void SetGift(std::uint8_t kind, std::uint8_t detail) override {
-        Kinds.push_back(kind);
-        Details.push_back(detail);
-    }
-    std::vector<std::uint8_t> Kinds;
-    std::vector<std::uint8_t> Details;
-};
 
 class DollGame : public ::testing::Test {
 protected:
@@ -65,10 +51,6 @@ protected:
         ASSERT_EQ(Game->RoomName(), "DOLLS");
         Game->Tick(26);
         ASSERT_EQ(Room().CurtainStep(), 2);
-    }
-
-    void AddWrapTable() {
-        Wrap = static_cast<TTestWrapTable*>(Game->World().AddRoom(std::make_unique<TTestWrapTable>("WRAP")));
     }
 
     // A whole doll of one look, chosen by the pickers.
@@ -106,7 +88,6 @@ protected:
     TConfig Config;
     platform::headless::FakePrinters Printers{1};
     std::unique_ptr<testing_support::TGameHarness> Game;
-    TTestWrapTable* Wrap = nullptr;
 };
 
 }  // namespace doll_tests

@@ -4,6 +4,12 @@
 #include "tests/rooms/dolls/doll_game.h"
 
 #include "rooms/questions/doll_parts.h"
+#include "foundation/stream.h"
+#include "rooms/puzzle/puzzle_room.h"
+#include "rooms/questions/gift_table.h"
+#include "rooms/questions/puzzle_number.h"
+#include "rooms/wrap/gift.h"
+#include "rooms/wrap/wrap_room.h"
 #include "shell/room_world.h"
 #include "shell/world.h"
 #include "shell/world_window.h"
@@ -12,6 +18,20 @@ namespace doll_tests {
 namespace {
 
 constexpr int kPartPickers = 4;
+
+// Puts the puzzle of this size (2 to 4) on the machine through the puzzle room's record, the
+// others on its shelves.
+void PutOnMachine(TPuzzleRoom& puzzles, std::uint8_t size) {
+    TMemoryStream out;
+    puzzles.WriteData(out);
+    std::vector<std::uint8_t> bytes = out.Bytes();
+    std::size_t at = bytes.size() - 3;
+    for (std::uint8_t other = 2; other <= 4; ++other)
+        if (other != size) bytes[at++] = other;
+    bytes[at] = size;
+    TMemoryStream in(bytes);
+    puzzles.ReadData(in);
+}
 
 // ---- the pickers
 
@@ -163,6 +183,12 @@ TEST_F(DollWardrobe, WornItemsStayOnWhenItClosesAndAreSkippedWhenItOpensAgain) {
         EXPECT_EQ(Frame(name), worn ? 2 : 0) << name;
     }
     EXPECT_EQ(Room().FindTimer(TTimerCode::Animate), nullptr) << "eleven items, eleven steps";
+    // Taken off while the wardrobe is shut, a piece goes back behind its doors.
+    Game->Click("DRAWER");
+    Game->Click("C2");
+    EXPECT_EQ(Doll().AccessoryC(), 0);
+    EXPECT_EQ(Frame("C2"), 1);
+    EXPECT_FALSE(Enabled("C2"));
 }
 
 TEST_F(DollWardrobe, LeavingWithTheWardrobeOpenShutsItAndGoesTwentyTicksLater) {
@@ -272,29 +298,54 @@ TEST_F(DollStage, TheSingingHeadIsDrawnWithItsMouthOpen) {
 
 using DollHouse = DollGame;
 
-TEST_F(DollHouse, TheWorkTableSeesTheDollsPartsAndThePuzzleBoxStaysShut) {
+TEST_F(DollHouse, TheWorkTableSeesTheDollsParts) {
     EnterDolls();
     EXPECT_EQ(CurrentDollParts(Game->World()), TDollPartChoices{});
     Game->Click("H2");
     Game->Click("A4");
     Game->Click("L3");
     EXPECT_EQ(CurrentDollParts(Game->World()), (TDollPartChoices{2, 0, 4, 3}));
-    // No puzzle room answers, so there is no puzzle to show.
-    EXPECT_EQ(Frame("PUZ"), 0);
-    EXPECT_FALSE(Enabled("PUZ"));
+}
+
+TEST_F(DollHouse, TheShelfShowsThePuzzleOnTheMachineWithItsProgressBar) {
+    EnterDolls();
+    auto& puzzles = Game->RoomAs<TPuzzleRoom>("PUZZLE");
+    const auto barHeight = [&] {
+        int height = 0;
+        while (height < 20 && Game->ViewPixel(10, 257 + height) == 181 && Game->ViewPixel(13, 257 + height) == 181) ++height;
+        return height;
+    };
+    // The puzzle's size less one is its number; the bar marks the bigger two.
+    const struct {
+        std::uint8_t Size;
+        int Bar;
+    } cases[] = {{2, 0}, {3, 11}, {4, 4}};
+    for (const auto& c : cases) {
+        PutOnMachine(puzzles, c.Size);
+        ASSERT_EQ(CurrentPuzzleNumber(Game->World()), c.Size - 1);
+        Game->World().GoRoom("TREE");
+        Game->World().GoRoom("DOLLS");
+        Game->Tick(1);
+        EXPECT_EQ(Frame("PUZ"), 1) << "size " << int(c.Size);
+        EXPECT_TRUE(Enabled("PUZ")) << "size " << int(c.Size);
+        EXPECT_EQ(barHeight(), c.Bar) << "size " << int(c.Size);
+    }
+    Game->Click("PUZ");
+    EXPECT_EQ(Game->RoomName(), "PUZZLE");
+    EXPECT_EQ(Shown(), "");
 }
 
 TEST_F(DollHouse, WrapGivesTheHeadAsTheGiftsDetailAndLeavesAnEmptyDoll) {
     EnterDolls();
-    AddWrapTable();
     ChooseAll('3');
     OpenWardrobe();
     Game->Click("R4");
     Game->PressAction(2);
     EXPECT_EQ(Game->RoomName(), "WRAP");
-    ASSERT_EQ(Wrap->Kinds.size(), 1u);
-    EXPECT_EQ(Wrap->Kinds[0], kDollGift);
-    EXPECT_EQ(Wrap->Details[0], 2) << "head 3";
+    const TGift* gift = Game->RoomAs<TWrapRoom>("WRAP").Gift();
+    ASSERT_NE(gift, nullptr);
+    EXPECT_EQ(gift->Kind, kDollGift);
+    EXPECT_EQ(gift->Detail, 2) << "head 3";
     // Back in the theatre: a new doll, nothing chosen, the wardrobe shut.
     EXPECT_FALSE(Room().Doll().IsComplete());
     EXPECT_EQ(Doll().Part(kDollHead), 0);
@@ -311,15 +362,6 @@ TEST_F(DollHouse, WrapGivesTheHeadAsTheGiftsDetailAndLeavesAnEmptyDoll) {
     EXPECT_FALSE(Enabled("R4"));
     EXPECT_FALSE(Enabled("DOLL"));
     EXPECT_EQ(Frame("DRAWER"), 0);
-    EXPECT_EQ(Shown(), "");
-}
-
-TEST_F(DollHouse, WithoutAWrappingTableTheChildKeepsTheDoll) {
-    EnterDolls();
-    ChooseAll('2');
-    Game->PressAction(2);
-    EXPECT_EQ(Game->RoomName(), "DOLLS");
-    EXPECT_TRUE(Doll().IsComplete());
     EXPECT_EQ(Shown(), "");
 }
 

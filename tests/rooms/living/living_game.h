@@ -43,6 +43,9 @@ protected:
         RegisterGameClasses();
         RegisterGameFontMetrics();
         platform::SeedRandom(1225);
+        // A run before this one ends first: two games never share the program-wide objects.
+        InstallGameServices({});
+        Game.reset();
         testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
         options.AllowPrinterUse = true;
         Game = std::make_unique<testing_support::TGameHarness>(options);

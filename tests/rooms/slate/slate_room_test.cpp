@@ -46,6 +46,23 @@ TEST_F(SlateRoomTest, ItStartsOnAnUnfilledFirstPageWithTheFirstButtonLit) {
     EXPECT_FALSE(Game->Room()->FindHitBox("ERASER")->IsEnabled());
 }
 
+TEST_F(SlateRoomTest, TheWorkshopLeadsHereAndTheTutorToTheHelpPages) {
+    Game->World().GoRoom("WORKSHOP");
+    Game->Tick(1);
+    Game->Click("GO_R_END");
+    Game->Tick(10);
+    Game->Click("#566SLT");
+    Game->Tick(1);
+    ASSERT_EQ(Game->RoomName(), "SLATE");
+    EXPECT_EQ(Game->Window().HomeIndex, 2);
+    Game->PressTutor();
+    Game->Tick();
+    EXPECT_EQ(Game->RoomName(), "MSTEXT>");
+    Game->Click("NEXT");
+    EXPECT_EQ(Game->RoomName(), "MS2<");
+    EXPECT_EQ(Shown(), "");
+}
+
 TEST_F(SlateRoomTest, WellsAndBrightnessChooseTheFillColour) {
     Game->Click("3W");
     EXPECT_EQ(Room().Colour(), 3);

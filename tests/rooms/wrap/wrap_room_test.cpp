@@ -190,6 +190,8 @@ TEST_F(WrapGame, TheSlateToyFromItsShelfIsAGiftOfItsOwn) {
 
 TEST_F(WrapGame, TheSlateToyAwayInTheWorkshopCannotBeTaken) {
     StartGame();
+    // The house's workshop steps aside for one whose shelf the test sets.
+    if (TRoom* real = Game->World().FindRoom("WORKSHOP")) real->SetID("REALSHOP");
     auto* shop = static_cast<TSlateRepairShop*>(Game->World().AddRoom(std::make_unique<TSlateRepairShop>("WORKSHOP")));
     Game->World().GoRoom("WRAP");
     Game->Tick(1);
@@ -229,6 +231,7 @@ TEST_F(WrapGame, ANewGiftSendsAWrappedOneUnderTheTreeAndThrowsAnUnwrappedOneAway
 
 TEST_F(WrapGame, WithoutALivingRoomTheOldGiftIsDropped) {
     EnterWrap(kTrainGift);
+    if (TRoom* real = Game->World().FindRoom("LIVING")) real->SetID("NOLIVING");
     Game->Click("PAPER1");
     Table().SetGift(kPuzzleGift, 0);
     EXPECT_EQ(Gift().Kind, kPuzzleGift);

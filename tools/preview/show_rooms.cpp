@@ -552,7 +552,7 @@ void ShowDollRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     show("dolls-singing");
     game.Tick(12);
     const char* looks[][6] = {{"T2", "H2", "A2", "L2", "R2", "C1"}, {"T3", "H3", "A3", "L3", "R3", "C2"},
-                              {"T4", "H4", "A4", "L4", "R4", "C3"}, {"T1", "H3", "A4", "L2", "R5", "C5"},
+                              {"T4", "H4", "A4", "L4", "R4", "C3"}, {"T1", "H1", "A2", "L1", "R5", "C5"},
                               {"T4", "H2", "A1", "L3", "R6", "C6"}};
     int n = 0;
     for (const auto& look : looks) {

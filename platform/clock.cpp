@@ -1,6 +1,7 @@
 #include "clock.h"
 
 #include <chrono>
+#include <ctime>
 
 namespace platform {
 
@@ -9,6 +10,13 @@ std::int64_t SteadyClock::NowMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                  start)
         .count();
+}
+
+TimeOfDay SystemTimeOfDay() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return TimeOfDay{};
+    return TimeOfDay{local.tm_hour, local.tm_min};
 }
 
 }  // namespace platform

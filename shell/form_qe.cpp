@@ -176,8 +176,9 @@ void TFormQE::BuildGame() {
     FSongs->SetOnMusicEnded([this](std::int32_t song) { ReportMusicEnded(song); });
 
     // What rooms read besides the world: the child's settings, whether sound is on, and the
-    // printers the program installed.
-    InstallGameServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get(), platform::InstalledPrinters()});
+    // printers the program installed, and the clock.
+    InstallGameServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get(), platform::InstalledPrinters(),
+                                      FServices.Clock});
 
     FSoundList = std::make_unique<TSoundList>();
     if (FServices.LoadSoundList) FServices.LoadSoundList(*FSoundList);

@@ -37,10 +37,16 @@ for run in $(seq 1 "$runs"); do
     echo "run $run: $(grep present "$work/err" | sed 's/present //' | tr '\n' ' ')| RSS ${rss} kB, ${threads} threads, idle CPU $((t2 - t1)) ticks in 5 s"
 done
 if command -v strace >/dev/null; then
-    ZORVIK_PROBE_T0=$EPOCHREALTIME strace -f -e trace=openat,lseek,read -o "$work/trace" "$zorvik" "$@" 2>/dev/null &
+    ZORVIK_PROBE_T0=$EPOCHREALTIME strace -f -e trace=openat,lseek,read,close -o "$work/trace" "$zorvik" "$@" 2>/dev/null &
     pid=$!
     sleep 4
     kill -9 "$pid"; wait "$pid" 2>/dev/null || true
     fd=$(grep 'Zorvik.ac8' "$work/trace" | grep -o '= [0-9]*$' | head -1 | tr -d '= ')
-    echo "main library (fd $fd): $(grep -c "lseek($fd," "$work/trace") lseek, $(grep -c "read($fd," "$work/trace") read calls"
+    # Only the calls between the library's opening and the closing of that descriptor: the
+    # number is free for other files afterwards.
+    awk -v fd="$fd" '/Zorvik.ac8/ && !open {open = 1; next}
+        open && index($0, "close(" fd ")") {exit}
+        open && index($0, "lseek(" fd ",") {seeks++}
+        open && index($0, "read(" fd ",") {reads++}
+        END {printf "main library (fd %s): %d lseek, %d read calls\n", fd, seeks, reads}' "$work/trace"
 fi

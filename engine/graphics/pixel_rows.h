@@ -59,12 +59,31 @@ inline std::int32_t FillRun(std::uint8_t* row, std::int32_t from, std::int32_t l
 #if defined(__SSE2__)
     const __m128i targets = _mm_set1_epi8(static_cast<char>(target));
     const __m128i colours = _mm_set1_epi8(static_cast<char>(colour));
+    // Long runs (a colouring page's sky, a wall) go 64 pixels a step: one test for four
+    // blocks keeps the loop short enough for the registers to hold both patterns.
+    for (; i + 64 <= limit; i += 64) {
+        const auto* p = reinterpret_cast<const __m128i*>(row + i);
+        const __m128i a = _mm_cmpeq_epi8(_mm_loadu_si128(p), targets);
+        const __m128i b = _mm_cmpeq_epi8(_mm_loadu_si128(p + 1), targets);
+        const __m128i c = _mm_cmpeq_epi8(_mm_loadu_si128(p + 2), targets);
+        const __m128i d = _mm_cmpeq_epi8(_mm_loadu_si128(p + 3), targets);
+        if (_mm_movemask_epi8(_mm_and_si128(_mm_and_si128(a, b), _mm_and_si128(c, d))) != 0xFFFF) break;
+        auto* q = reinterpret_cast<__m128i*>(row + i);
+        _mm_storeu_si128(q, colours);
+        _mm_storeu_si128(q + 1, colours);
+        _mm_storeu_si128(q + 2, colours);
+        _mm_storeu_si128(q + 3, colours);
+    }
     for (; i + 16 <= limit; i += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i));
         const auto same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, targets)));
         if (same != 0xFFFFu) {
             const int n = std::countr_zero(~same);
-            for (int k = 0; k < n; ++k) row[i + k] = colour;
+            // The first n pixels take the colour, the others keep theirs: one store.
+            const __m128i lanes = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+            const __m128i head = _mm_cmplt_epi8(lanes, _mm_set1_epi8(static_cast<char>(n)));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i),
+                             _mm_or_si128(_mm_and_si128(head, colours), _mm_andnot_si128(head, v)));
             return i + n;
         }
         _mm_storeu_si128(reinterpret_cast<__m128i*>(row + i), colours);

@@ -74,7 +74,7 @@ GameWindow& SdlGamePlatform::OpenWindow(const std::u16string& caption, std::int3
         // SDL has its SIGTERM handler by now.
         PassHangUpOn();
         FImpl->Window->SetEventQueue(&FQueue);
-        FImpl->Boxes.SetParent(FImpl->Window->Handle());
+        FImpl->Boxes.SetParent(FImpl->Window.get());
         FImpl->Boxes.SetRefresh([window = FImpl->Window.get()] { window->RefreshPicture(); });
     }
     return *FImpl->Window;

@@ -382,14 +382,18 @@ void SdlGameWindow::PaintAndPresent(bool force) {
         SDL_UpdateTexture(FTexture, &rect, buffer.Pixels + painted.Top * buffer.Stride + painted.Left,
                           static_cast<int>(buffer.Stride * 4));
     }
+    DrawPicture();
+    SDL_RenderPresent(FRenderer);
+    FNeedsPresent = false;
+}
+
+void SdlGameWindow::DrawPicture() {
     // The renderer's own buffer is undefined after a present: draw the whole picture again.
     SDL_SetRenderDrawColor(FRenderer, 0, 0, 0, 255);
     SDL_RenderClear(FRenderer);
     const SDL_Rect target{FScale.OffsetX, FScale.OffsetY, FScale.LogicalWidth * FScale.Scale,
                           FScale.LogicalHeight * FScale.Scale};
-    SDL_RenderCopy(FRenderer, FTexture, nullptr, &target);
-    SDL_RenderPresent(FRenderer);
-    FNeedsPresent = false;
+    if (FTexture != nullptr) SDL_RenderCopy(FRenderer, FTexture, nullptr, &target);
 }
 
 void SdlGameWindow::ProcessPendingMessages() {

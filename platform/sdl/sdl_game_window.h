@@ -7,10 +7,13 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <memory>
 
 #include "platform/event_queue.h"
 #include "platform/game_window.h"
+#include "platform/message_boxes.h"
+#include "platform/sdl/sdl_box_drawing.h"
 
 namespace platform {
 
@@ -59,6 +62,14 @@ public:
     // (the single-instance socket); called once per turn of the loop.
     std::function<void()> OnPoll;
 
+    // A modal message box drawn inside the window, with a loop of its own that keeps the
+    // game's picture shown beneath it (the game itself waits for the answer). A quit from
+    // outside (a signal, the session ending) answers the box Closed and is handled as soon
+    // as the game has taken the answer. Nothing when the box cannot be drawn here (no window
+    // any more, no font): the caller shows the system's box instead.
+    std::optional<MessageAnswer> ShowBox(const std::u16string& caption, const std::u16string& text,
+                                         MessageButtons buttons, MessageIcon icon);
+
     SDL_Window* Handle() const { return FWindow; }
     const WindowScale& Scale() const { return FScale; }
 
@@ -69,6 +80,9 @@ private:
     void PumpEvents();
     void FitToWindow();
     void PaintAndPresent(bool force);
+    // The game's picture into the renderer, scaled into its place; not presented.
+    void DrawPicture();
+    void BoxOutputPoint(std::int32_t windowX, std::int32_t windowY, int& x, int& y) const;
     void UpdateCursor();
     SDL_Cursor* CursorFor(std::int16_t number);
     void RebuildCursors();
@@ -105,6 +119,9 @@ private:
     std::int32_t FTimerInterval = 0;
     bool FTimerEnabled = false;
     std::uint64_t FNextTimer = 0;
+
+    SdlBoxFonts FBoxFonts;
+    int FOpenBoxes = 0;
 
     EventQueue* FQueue = nullptr;
     std::uint32_t FWakeEvent = 0;

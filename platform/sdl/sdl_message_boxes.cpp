@@ -3,12 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/sdl/sdl_game_window.h"
 #include "platform/sdl/sdl_text.h"
 
 namespace platform {
 
 MessageAnswer SdlMessageBoxes::Show(const std::u16string& caption, const std::u16string& text,
                                     MessageButtons buttons, MessageIcon icon) {
+    if (FParent != nullptr)
+        if (const auto answer = FParent->ShowBox(caption, text, buttons, icon)) return *answer;
     // Enter answers the first button and Escape the last, as the game's boxes expect.
     std::vector<SDL_MessageBoxButtonData> list;
     switch (buttons) {
@@ -35,7 +38,7 @@ MessageAnswer SdlMessageBoxes::Show(const std::u16string& caption, const std::u1
     const std::string message = SdlUtf8(text);
     SDL_MessageBoxData data{};
     data.flags = flags;
-    data.window = FParent;
+    data.window = FParent != nullptr ? FParent->Handle() : nullptr;
     data.title = title.c_str();
     data.message = message.c_str();
     data.numbuttons = static_cast<int>(list.size());

@@ -1,5 +1,6 @@
 #pragma once
-// The game's message boxes as SDL message boxes, modal over the game window once it exists.
+// The game's message boxes: drawn inside the game window once it exists (its own loop keeps
+// the game's picture shown and notices a quit from outside), else SDL's system box.
 #include <SDL.h>
 
 #include <functional>
@@ -8,19 +9,21 @@
 
 namespace platform {
 
+class SdlGameWindow;
+
 class SdlMessageBoxes final : public MessageBoxes {
 public:
     MessageAnswer Show(const std::u16string& caption, const std::u16string& text, MessageButtons buttons,
                        MessageIcon icon) override;
     // The window the boxes belong to; nullptr before it exists.
-    void SetParent(SDL_Window* parent) { FParent = parent; }
+    void SetParent(SdlGameWindow* parent) { FParent = parent; }
     // Draws the parent window's whole picture again. Run before a box opens and after it
     // closes: the box's own loop does not paint the game, so without it a closed box would
     // stay on the screen behind the next one.
     void SetRefresh(std::function<void()> refresh) { FRefresh = std::move(refresh); }
 
 private:
-    SDL_Window* FParent = nullptr;
+    SdlGameWindow* FParent = nullptr;
     std::function<void()> FRefresh;
 };
 

@@ -109,6 +109,14 @@ void TTreeRoom::AddBaubleFrom(const std::string& sender) {
 
 void TTreeRoom::Snap() { HandTreeToAlbum(World(), Tree().Clone()); }
 
+void TTreeRoom::DrawHouseTree(TAC8ImageData& surface, TPoint origin) { Tree().Draw(surface, origin); }
+
+void TTreeRoom::TwinkleHouseTree(TAC8ImageData& surface, TPoint origin) { Tree().Twinkle(surface, origin); }
+
+bool TTreeRoom::SnapHouseTree() { return HandTreeToAlbum(World(), Tree().Clone()); }
+
+void TTreeRoom::ReleaseHouseTreePictures() { FTree->ReleasePictures(); }
+
 bool TTreeRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     if (kind == TControlEventKind::Tick || box.GetID() != "TREE") return false;
     TAC8ImageData* view = World().GetViewImage();

@@ -3,15 +3,16 @@
 // "A4"), the four light strings ("L1" to "L4") and the four garlands ("T1" to "T4"), a box of
 // baubles ("B01" to "B21") and the tree itself under the control box "TREE", whose top-left
 // corner is the tree's origin. The living room and the album reach the tree through this
-// room by its name.
+// room by its name; the living room draws it through the house-tree question.
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "rooms/questions/house_tree.h"
 #include "rooms/tree/tree.h"
 #include "shell/room.h"
 
-class TTreeRoom : public TRoom {
+class TTreeRoom : public TRoom, public THouseTree {
 public:
     explicit TTreeRoom(std::string_view name);
     ~TTreeRoom() override;
@@ -27,6 +28,12 @@ public:
 
     // The decorated tree, drawing from the world's library once the room is in a world.
     TTree& Tree();
+
+    // --- The house tree, as the living room shows it ---
+    void DrawHouseTree(TAC8ImageData& surface, TPoint origin) override;
+    void TwinkleHouseTree(TAC8ImageData& surface, TPoint origin) override;
+    bool SnapHouseTree() override;
+    void ReleaseHouseTreePictures() override;
 
 private:
     void RunSwitch(char group, const std::string& sender);

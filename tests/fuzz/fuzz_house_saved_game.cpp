@@ -5,6 +5,7 @@
 // it cannot keep.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -12,8 +13,10 @@
 
 #include "engine/graphics/ac8_library.h"
 #include "foundation/config.h"
+#include "foundation/folders.h"
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
+#include "platform/headless/fake_folders.h"
 #include "shell/init_script.h"
 #include "shell/world.h"
 #include "tests/fuzz/every_room_kind.h"
@@ -22,16 +25,33 @@
 
 namespace {
 
-// The game's init script, copied once into this process's own folder (the loader writes its
-// record file beside it).
+// A game folder of this process's own: the built game's init script (the loader writes its
+// record file beside it) and the data files rooms read when they are made (the slate's fill
+// map), found there through the folder set.
 const std::filesystem::path& ScriptFolder() {
     static const fuzz_support::TScratchFolder folder("fuzz_house_saved_game");
+    static platform::headless::FakeKnownFolders known;
     static const bool copied = [] {
-        std::filesystem::copy_file(ZORVIK_INIT_SCRIPT, folder.Path() / "init.txt");
+        const std::filesystem::path built = ZORVIK_BUILT_DAT;
+        const std::filesystem::path dat = folder.Path() / "game" / "dat";
+        std::filesystem::create_directories(dat);
+        std::filesystem::copy_file(ZORVIK_INIT_SCRIPT, dat / "init.txt");
+        for (const char* file : {"slatemap.dat"}) {
+            if (!std::filesystem::exists(built / file)) {
+                std::fprintf(stderr, "fuzz_house_saved_game: %s is missing: build the default preset first\n",
+                             (built / file).c_str());
+                std::exit(1);
+            }
+            std::filesystem::copy_file(built / file, dat / file);
+        }
+        known.CommonData = folder.Path().string();
+        ClearPaths();
+        SetPaths((folder.Path() / "game").string());
         return true;
     }();
     (void)copied;
-    return folder.Path();
+    static const std::filesystem::path dat = folder.Path() / "game" / "dat";
+    return dat;
 }
 
 struct THouse {

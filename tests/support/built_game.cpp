@@ -10,6 +10,8 @@ THarnessOptions BuiltGameOptions(const fs::path& dat) {
     THarnessOptions options;
     options.WriteLibrary = [dat](const fs::path& library) {
         fs::copy_file(dat / "Zorvik.ac8", library, fs::copy_options::overwrite_existing);
+        // The slate reads its fill map from the same folder when the init script creates it.
+        fs::copy_file(dat / "slatemap.dat", library.parent_path() / "slatemap.dat", fs::copy_options::overwrite_existing);
     };
     options.BuildRooms = [](TWorld& world) { LoadGameScript(world); };
     return options;

@@ -144,6 +144,8 @@ public:
     const TMidiPlayer& SongPlayer();
     // Clock time after which the playing song counts as over; 0 when none is scheduled.
     std::int64_t SongEndTime();
+    // The run's clock: ticks move it; its time of day stands where the test sets it.
+    platform::FakeClock& Clock() { return *FClock; }
 
     // --- What is there to see ---
     TWorld& World();

@@ -105,6 +105,9 @@ protected:
         options.AllowPrinterUse = allowPrinting;
         End();
         Game = std::make_unique<testing_support::TGameHarness>(options);
+        // The harness registers the rooms' own kinds; the test kinds stand in for them.
+        RegisterSnapshotKind(WideTestKind());
+        RegisterSnapshotKind(TallTestKind());
         testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::Text);
         Game->Start();
         Install();

@@ -1,0 +1,340 @@
+#include "rooms/puzzle/puzzle_room.h"
+
+#include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/picture_handles.h"
+#include "foundation/stream_values.h"
+#include "platform/random.h"
+#include "rooms/album/snapshot_kinds.h"
+#include "rooms/bedroom/frame_drawing.h"
+#include "rooms/puzzle/puzzle_snapshot.h"
+#include "rooms/questions/gift_table.h"
+#include "shell/music_ended.h"
+#include "shell/qe_exception.h"
+#include "shell/room_world.h"
+#include "shell/saved_game.h"
+#include "shell/sound_effects.h"
+
+namespace {
+
+constexpr std::int32_t kShowSolvedDelay = 20;
+constexpr std::int32_t kCoverDownDelay = 20;
+constexpr std::int32_t kSoundClick = 59;
+constexpr std::int32_t kSoundFrameShut = 60;
+constexpr std::int32_t kSoundTurn = 61;
+constexpr std::int32_t kSoundSolved = 62;
+constexpr std::int32_t kScrambleSong = 2;
+constexpr std::int16_t kTakeCursor = 4;
+constexpr std::int16_t kActionCursor = 1;
+
+constexpr TPoint kMachineAt{61, 0};
+constexpr TPoint kCoverKnobAt{121, 184};
+constexpr TRect kCoverKnobOpen{33, 262, 66, 295};
+constexpr TRect kCoverKnobShut{0, 262, 33, 295};
+constexpr TRect kLeftShelfSource{19, 0, 38, 253};
+constexpr TRect kRightShelfSource{56, 0, 74, 255};
+constexpr TPoint kRightShelfAt{494, 0};
+constexpr TRect kSizeMark{0, 253, 9, 262};
+
+struct TFixedBox {
+    const char* Name;
+    TRect Rect;
+    std::int16_t Cursor;
+    const char* Script;
+};
+constexpr std::array<TFixedBox, 6> kFixedBoxes{{
+    {"LPUZ", {0, 0, 18, 253}, kTakeCursor, "SIDE"},
+    {"RPUZ", {495, 0, 512, 253}, kTakeCursor, "SIDE"},
+    {"FCLS", {11, 9, 62, 60}, kActionCursor, "CLOSE"},
+    {"TCLS", {11, 242, 62, 293}, kActionCursor, "CLOSE"},
+    {"LEVER", {449, 5, 500, 56}, kActionCursor, "LEVER"},
+    {"DOWN", {58, 182, 326, 300}, kTakeCursor, "DOWN"},
+}};
+
+std::string BlockBoxName(int c, int r) { return std::string{char('0' + c), char('0' + r)}; }
+
+[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
+
+bool ReadFlag(TStream& s) {
+    const std::uint8_t value = ReadU8(s);
+    if (value > 1) Damaged();
+    return value == 1;
+}
+
+}  // namespace
+
+TPuzzleRoom::TPuzzleRoom(std::string_view name) : TAuxGfxRoom(name) {
+    SetAuxImageName("puzgfx");
+    // Older saved games have no record of the puzzles.
+    FirstSaveVersion = kSavedGameVersion;
+    for (int size = 2; size <= 4; ++size) FPuzzles[static_cast<std::size_t>(size - 2)] = std::make_unique<TPuzzle>(size);
+    // The room's own boxes come first, before any the init script adds.
+    for (int c = 1; c <= kMostBlocks; ++c)
+        for (int r = 1; r <= kMostBlocks; ++r) {
+            auto box = std::make_unique<TRoomScriptBox>(BlockBoxName(c, r), TRect{});
+            box->SetScript("BLOCK");
+            box->Cursor = kActionCursor;
+            box->SetEnabled(false);
+            HitBoxes().AddLast(std::move(box));
+        }
+    for (const TFixedBox& fixed : kFixedBoxes) {
+        auto box = std::make_unique<TRoomScriptBox>(fixed.Name, fixed.Rect);
+        box->SetScript(fixed.Script);
+        box->Cursor = fixed.Cursor;
+        HitBoxes().AddLast(std::move(box));
+    }
+}
+
+TPuzzleRoom::~TPuzzleRoom() = default;
+
+void TPuzzleRoom::ReadData(TStream& s) {
+    std::array<TPuzzleStates, 3> states{};
+    std::array<bool, 3> closed{};
+    std::array<bool, 3> shown{};
+    for (std::size_t p = 0; p < 3; ++p) {
+        for (auto& column : states[p])
+            for (std::uint8_t& state : column) {
+                state = ReadU8(s);
+                if (state >= kPuzzleStates) Damaged();
+            }
+        closed[p] = ReadFlag(s);
+        shown[p] = ReadFlag(s);
+        // A closed frame holds whole faces only: closing settles every cube.
+        const int size = static_cast<int>(p) + 2;
+        if (closed[p])
+            for (int c = 0; c < size; ++c)
+                for (int r = 0; r < size; ++r)
+                    if (states[p][static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] % 2 != 0) Damaged();
+    }
+    const std::uint8_t left = ReadU8(s);
+    const std::uint8_t right = ReadU8(s);
+    const std::uint8_t machine = ReadU8(s);
+    // The three puzzles, each in one place.
+    const auto valid = [](std::uint8_t size) { return size >= 2 && size <= 4; };
+    if (!valid(left) || !valid(right) || !valid(machine) || left == right || left == machine || right == machine) Damaged();
+    for (std::size_t p = 0; p < 3; ++p) FPuzzles[p]->Restore(states[p], closed[p], shown[p]);
+    FLeftShelf = left;
+    FRightShelf = right;
+    FMachine = machine;
+}
+
+void TPuzzleRoom::WriteData(TStream& s) {
+    for (const auto& puzzle : FPuzzles) {
+        for (const auto& column : puzzle->States())
+            for (const std::uint8_t state : column) WriteByte(s, state);
+        WriteByte(s, puzzle->Closed());
+        WriteByte(s, puzzle->SolvedShown());
+    }
+    WriteByte(s, FLeftShelf);
+    WriteByte(s, FRightShelf);
+    WriteByte(s, FMachine);
+}
+
+void TPuzzleRoom::Enter(const std::string& fromRoom) {
+    TAuxGfxRoom::Enter(fromRoom);
+    FVisiting = true;
+    for (const auto& puzzle : FPuzzles) puzzle->SetLibrary(&Library());
+    FScrambling = false;
+    FCovered = true;
+    SetRoomFrame(*this, "K2B", 0);
+    SetRoomFrame(*this, "K2T", 1);
+    UpdateKnobs();
+    AddTimer(TTimerCode::Delay, kShowSolvedDelay);
+}
+
+void TPuzzleRoom::Leave() {
+    // The scramble's tune belongs to this room: it stops when the child goes elsewhere.
+    if (FScrambling) StopScrambling();
+    Flags &= static_cast<std::uint16_t>(~(kRoomSnapEnabled | kRoomWrapEnabled));
+    FCoverLock = false;
+    FVisiting = false;
+    TAuxGfxRoom::Leave();
+}
+
+void TPuzzleRoom::StopScrambling() {
+    FScrambling = false;
+    RemoveTimer(TTimerCode::Animate);
+    MusicEnded(World(), 0);
+}
+
+void TPuzzleRoom::RefreshBoxes() {
+    TPuzzle& puzzle = Current();
+    const int size = puzzle.Size();
+    for (int c = 1; c <= kMostBlocks; ++c)
+        for (int r = 1; r <= kMostBlocks; ++r) {
+            THitBox& box = FindNodeOrFail<THitBox>(HitBoxes(), BlockBoxName(c, r));
+            if (c > size || r > size) {
+                box.SetEnabled(false);
+                box.Rect = TRect{};
+                continue;
+            }
+            box.Rect = puzzle.Closed() ? TRect{} : puzzle.BlockRect(c, r);
+            box.SetEnabled(!puzzle.Closed() && !FCovered && !FScrambling);
+        }
+    FindNodeOrFail<THitBox>(HitBoxes(), "LPUZ").SetEnabled(!FScrambling);
+    FindNodeOrFail<THitBox>(HitBoxes(), "RPUZ").SetEnabled(!FScrambling);
+    const bool free = !FScrambling && !FCovered;
+    FindNodeOrFail<THitBox>(HitBoxes(), "FCLS").SetEnabled(!puzzle.Closed() && free);
+    FindNodeOrFail<THitBox>(HitBoxes(), "LEVER").SetEnabled(!puzzle.Closed() && free);
+    FindNodeOrFail<THitBox>(HitBoxes(), "TCLS").SetEnabled(puzzle.Closed() && free);
+    FindNodeOrFail<THitBox>(HitBoxes(), "DOWN").SetEnabled(FCovered && !FCoverLock);
+
+    const std::uint16_t before = Flags;
+    Flags = static_cast<std::uint16_t>(FCovered ? Flags & ~kRoomSnapEnabled : Flags | kRoomSnapEnabled);
+    if (!FScrambling) Flags = static_cast<std::uint16_t>(FCovered ? Flags & ~kRoomWrapEnabled : Flags | kRoomWrapEnabled);
+    if (FVisiting) {
+        if (Flags != before) World().UpdateActionButtons(*this);
+        World().RequestCursorRefresh();
+    }
+}
+
+void TPuzzleRoom::UpdateKnobs() {
+    const bool closed = Current().Closed();
+    SetRoomFrame(*this, "K1T", closed ? 2 : 1);
+    SetRoomFrame(*this, "K1B", closed ? 1 : 0);
+    RefreshBoxes();
+}
+
+void TPuzzleRoom::DrawWhole() {
+    TAC8ImageData* view = World().GetViewImage();
+    if (IsDrawn() && view != nullptr) Draw(view);
+}
+
+void TPuzzleRoom::RedrawBlock(int c, int r) {
+    TAC8ImageData* view = World().GetViewImage();
+    if (!IsDrawn() || view == nullptr || FCovered) return;
+    Current().DrawBlock(*view, TPoint{0, 0}, c, r);
+}
+
+void TPuzzleRoom::Swap(bool left) {
+    std::uint8_t& shelf = left ? FLeftShelf : FRightShelf;
+    std::swap(shelf, FMachine);
+    FCovered = false;
+    UpdateKnobs();
+    AddTimer(TTimerCode::Delay, kShowSolvedDelay);
+    THourglass hourglass(World());
+    DrawWhole();
+}
+
+void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender) {
+    if (sender == "DOWN") {
+        FCovered = false;
+        DrawWhole();
+        RefreshBoxes();
+    } else if (script == "SIDE") {
+        Swap(sender == "LPUZ");
+    } else if (script == "CLOSE") {
+        TPuzzle& puzzle = Current();
+        puzzle.SetClosed(!puzzle.Closed());
+        PlaySound(kSoundClick);
+        if (puzzle.Closed()) {
+            PlaySound(kSoundFrameShut);
+            if (puzzle.IsSolved()) AddTimer(TTimerCode::Delay, kShowSolvedDelay);
+        }
+        UpdateKnobs();
+        DrawWhole();
+    } else if (script == "BLOCK") {
+        const int c = DigitOf(sender.substr(0, 1), 1, kMostBlocks);
+        const int r = sender.size() == 2 ? DigitOf(sender.substr(1, 1), 1, kMostBlocks) : -1;
+        if (c < 1 || r < 1 || c > Current().Size() || r > Current().Size()) {
+            TAuxGfxRoom::RunScript(script, sender);
+            return;
+        }
+        Current().TurnBlock(c, r, true);
+        RedrawBlock(c, r);
+        PlaySound(kSoundTurn);
+    } else if (sender == "DELAY") {
+        TPuzzle& puzzle = Current();
+        if (puzzle.Closed() && puzzle.IsSolved() && !puzzle.SolvedShown()) {
+            puzzle.SetSolvedShown(true);
+            DrawWhole();
+            PlaySound(kSoundSolved);
+        }
+    } else if (script == "LEVER") {
+        MusicEnded(World(), 0);
+        FScrambling = true;
+        Flags &= static_cast<std::uint16_t>(~kRoomWrapEnabled);
+        if (FVisiting) World().UpdateActionButtons(*this);
+        RefreshBoxes();
+        AddTimer(TTimerCode::Animate, 1);
+        PlaySound(kSoundClick);
+        World().PlayMusic(kScrambleSong);
+        ShowRoomFrame(*this, "K2T", 0);
+        ShowRoomFrame(*this, "K2B", 1);
+    } else if (sender == "ENDSCRAMBLE") {
+        RemoveTimer(TTimerCode::Animate);
+        FScrambling = false;
+        RefreshBoxes();
+        Flags |= kRoomWrapEnabled;
+        if (FVisiting) World().UpdateActionButtons(*this);
+        ShowRoomFrame(*this, "K2T", 1);
+        ShowRoomFrame(*this, "K2B", 0);
+        PlaySound(kSoundClick);
+    } else if (sender == "ANIMATE") {
+        if ((World().GetFlags() & kWorldIdle) != 0) {
+            const int size = Current().Size();
+            const int c = platform::Random(size) + 1;
+            const int r = platform::Random(size) + 1;
+            Current().TurnBlock(c, r, true);
+            RedrawBlock(c, r);
+        }
+        AddTimer(TTimerCode::Animate, 1);
+    } else if (sender == "WRAP") {
+        const auto detail = static_cast<std::uint8_t>(FMachine - 2);
+        if (WrapAsGift(World(), kPuzzleGift, detail)) {
+            // The gift goes; a fresh puzzle of the same size stands open on the machine.
+            TPuzzle& puzzle = Current();
+            puzzle.SetClosed(false);
+            UpdateKnobs();
+            puzzle.Reset();
+            RefreshBoxes();
+        }
+    } else if (sender == "SNAP") {
+        HandSnapshotToAlbum(World(), std::make_unique<TPuzzleInfo>(Current()), kPuzzleSnapshotKind);
+        RunScript("", "SNAPFLASH");
+    } else if (sender == "TUTOR") {
+        World().GoRoom("PTEXT>");
+    } else if (sender == "EXIT" && !FCovered) {
+        AddTimer(TTimerCode::DelayedExit, kCoverDownDelay);
+        DelayedExitRoom = script;
+        FCovered = true;
+        FCoverLock = true;
+        if (FScrambling) StopScrambling();
+        DrawWhole();
+        RefreshBoxes();
+    } else {
+        TAuxGfxRoom::RunScript(script, sender);
+    }
+}
+
+void TPuzzleRoom::DrawOverlays(TAC8ImageData* view) {
+    if (view == nullptr || AuxImage() == nullptr) return;
+    TAC8ImageData& sheet = *AuxImage();
+    {
+        const TPictureHandle machine(Library(), FCovered ? "puzdown" : "puzbase");
+        view->Blit(kMachineAt, *machine, machine->GetBounds());
+    }
+    if (FCovered) {
+        view->Blit(kCoverKnobAt, sheet, FrameOf(*this, "K1T") == 1 ? kCoverKnobOpen : kCoverKnobShut);
+    } else {
+        TPuzzle& puzzle = Current();
+        puzzle.SetLibrary(&Library());
+        puzzle.Draw(*view, TPoint{0, 0});
+    }
+    view->Blit(TPoint{0, 0}, sheet, kLeftShelfSource);
+    view->Blit(kRightShelfAt, sheet, kRightShelfSource);
+    for (int k = 0; k < FLeftShelf; ++k) view->Blit(TPoint{1, 233 - 21 * k}, sheet, kSizeMark);
+    for (int k = 0; k < FRightShelf; ++k) view->Blit(TPoint{501, 233 - 21 * k}, sheet, kSizeMark);
+    if (!FCovered) {
+        for (int k = 0; k < FMachine; ++k) {
+            view->Blit(TPoint{64, 306 - 25 * k}, sheet, kSizeMark);
+            view->Blit(TPoint{439, 306 - 25 * k}, sheet, kSizeMark);
+        }
+        DrawFrameSets(view);
+    }
+}
+
+void TPuzzleRoom::ReleaseGraphics(bool final) {
+    // The puzzles themselves stay: the game is saved after the rooms let their pictures go.
+    for (const auto& puzzle : FPuzzles) puzzle->ReleasePictures();
+    TAuxGfxRoom::ReleaseGraphics(final);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The picture-cube puzzle room (kind word PUZZLE): the machine in the middle holds one of the
+// three puzzles (2 x 2, 3 x 3 and 4 x 4 cubes), the other two wait on the shelves at the sides
+// ("LPUZ", "RPUZ" swap them onto the machine). The cubes ("11" to "44", column then row) turn
+// on a click; the knob ("FCLS" open, "TCLS" closed) closes the frame around them; the lever
+// scrambles the puzzle while its tune plays. Each visit starts with the machine's cover down
+// ("DOWN" lifts it). The room keeps its puzzles in the saved game.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "rooms/puzzle/puzzle.h"
+#include "rooms/questions/puzzle_number.h"
+#include "shell/aux_gfx_room.h"
+
+class TPuzzleRoom : public TAuxGfxRoom, public TCurrentPuzzleAnswer {
+public:
+    explicit TPuzzleRoom(std::string_view name);
+    ~TPuzzleRoom() override;
+
+    // Record: per puzzle (sizes 2, 3, 4) the 16 states column by column, closed, solved
+    // shown; then the sizes on the left shelf, the right shelf and the machine.
+    void ReadData(TStream& s) override;
+    void WriteData(TStream& s) override;
+    void Enter(const std::string& fromRoom) override;
+    void Leave() override;
+    void RunScript(const std::string& script, const std::string& sender) override;
+    void DrawOverlays(TAC8ImageData* view) override;
+    void ReleaseGraphics(bool final) override;
+
+    int CurrentPuzzleNumber() const override { return FMachine - 1; }
+
+    TPuzzle& Puzzle(int size) { return *FPuzzles.at(static_cast<std::size_t>(size - 2)); }
+    TPuzzle& Current() { return Puzzle(FMachine); }
+    int LeftShelf() const { return FLeftShelf; }
+    int RightShelf() const { return FRightShelf; }
+    int Machine() const { return FMachine; }
+    bool Covered() const { return FCovered; }
+    bool CoverLock() const { return FCoverLock; }
+    bool Scrambling() const { return FScrambling; }
+
+private:
+    void RefreshBoxes();
+    void UpdateKnobs();
+    void DrawWhole();
+    void RedrawBlock(int c, int r);
+    void StopScrambling();
+    void Swap(bool left);
+
+    std::array<std::unique_ptr<TPuzzle>, 3> FPuzzles;
+    std::uint8_t FLeftShelf = 3;
+    std::uint8_t FRightShelf = 4;
+    std::uint8_t FMachine = 2;
+    bool FCoverLock = false;
+    bool FCovered = true;
+    bool FScrambling = false;
+    // Between Enter and Leave: only then do the action buttons show this room's flags.
+    bool FVisiting = false;
+};

@@ -1,0 +1,148 @@
+#include "rooms/slate/slate_snapshot.h"
+
+#include <cstdlib>
+
+#include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/hot_image.h"
+#include "foundation/stream_values.h"
+#include "rooms/slate/slate_drawing.h"
+#include "rooms/slate/slate_pieces.h"
+#include "shell/qe_exception.h"
+#include "shell/room_world.h"
+
+namespace {
+
+[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
+
+bool ReadFlag(TStream& s) {
+    const std::uint8_t value = ReadU8(s);
+    if (value > 1) Damaged();
+    return value == 1;
+}
+
+constexpr std::int32_t kFarOff = 2048;
+
+TSlateObjectState StateOf(const TStaticSlateObject& object) {
+    TSlateObjectState state;
+    state.MapIndex = object.MapIndex;
+    state.Position = object.Position;
+    state.Mirrored = object.Mirrored;
+    state.Half = object.Half;
+    for (const TSlateSeed& seed : object.Record.Seeds) state.Colours.push_back(seed.Colour);
+    return state;
+}
+
+void DrawSlateKind(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
+    DrawStaticSlate(static_cast<TStaticSlateDrawing&>(snapshot), surface, rect, &library);
+}
+
+std::unique_ptr<TSnapshot> ReadSlateKind(TStream& s) { return TStaticSlateDrawing::ReadFrom(s); }
+
+void WriteSlateKind(const TSnapshot& snapshot, TStream& s) {
+    static_cast<const TStaticSlateDrawing&>(snapshot).WriteTo(s);
+}
+
+}  // namespace
+
+TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) : FMap(drawing.SharedMap()) {
+    const TSlateDrawingState state = drawing.State();
+    const auto add = [&](const TSlateObjectState& object) {
+        auto copy = std::make_unique<TStaticSlateObject>();
+        copy->MapIndex = object.MapIndex;
+        copy->Mirrored = object.Mirrored;
+        copy->Half = object.Half;
+        copy->Position = object.Position;
+        copy->Record = FMap->Record(object.MapIndex);
+        copy->Record.Seeds = PlacedSeeds(*FMap, object.MapIndex, object.Half, object.Mirrored);
+        for (std::size_t k = 0; k < copy->Record.Seeds.size() && k < object.Colours.size(); ++k)
+            copy->Record.Seeds[k].Colour = object.Colours[k];
+        FObjects.Append(std::move(copy));
+    };
+    add(state.Background);
+    for (const TSlateObjectState& sticker : state.Stickers) add(sticker);
+}
+
+std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s, std::shared_ptr<const TSlateMap> map) {
+    if (!map) map = TSlateMap::LoadFromDataFolder();
+    std::unique_ptr<TStaticSlateDrawing> snapshot(new TStaticSlateDrawing());
+    snapshot->FMap = map;
+    const std::uint8_t count = ReadU8(s);
+    if (count < 1 || count > kMaxStickers + 1) Damaged();
+    for (std::uint8_t i = 0; i < count; ++i) {
+        auto object = std::make_unique<TStaticSlateObject>();
+        object->MapIndex = ReadU8(s);
+        if (i == 0 ? !IsBackgroundIndex(object->MapIndex) : !IsStickerIndex(object->MapIndex)) Damaged();
+        object->Mirrored = ReadFlag(s);
+        object->Half = ReadFlag(s);
+        object->Position.X = ReadI32(s);
+        object->Position.Y = ReadI32(s);
+        if (i == 0 && (object->Position != TPoint{0, 0} || object->Mirrored || object->Half)) Damaged();
+        if (std::abs(object->Position.X) > kFarOff || std::abs(object->Position.Y) > kFarOff) Damaged();
+        const std::size_t regions = map->RegionCount(object->MapIndex);
+        if (ReadU16(s) != 5 + 5 * regions) Damaged();
+        object->Record.Unused = ReadU16(s);
+        if (ReadU16(s) != regions) Damaged();
+        object->Record.Index = ReadU8(s);
+        if (object->Record.Index != object->MapIndex) Damaged();
+        // The seeds follow from the map and the flags; any others would fill where no region is.
+        const std::vector<TSlateSeed> expected = PlacedSeeds(*map, object->MapIndex, object->Half, object->Mirrored);
+        for (std::size_t k = 0; k < regions; ++k) {
+            TSlateSeed seed;
+            seed.X = ReadU16(s);
+            seed.Y = ReadU16(s);
+            seed.Colour = ReadU8(s);
+            if (seed.X != expected[k].X || seed.Y != expected[k].Y) Damaged();
+            object->Record.Seeds.push_back(seed);
+        }
+        snapshot->FObjects.Append(std::move(object));
+    }
+    return snapshot;
+}
+
+void TStaticSlateDrawing::WriteTo(TStream& s) const {
+    WriteByte(s, static_cast<std::uint8_t>(FObjects.CachedCount()));
+    for (const TStaticSlateObject* object : FObjects) {
+        WriteByte(s, object->MapIndex);
+        WriteByte(s, object->Mirrored);
+        WriteByte(s, object->Half);
+        WriteInteger(s, object->Position.X);
+        WriteInteger(s, object->Position.Y);
+        const std::vector<std::uint8_t> bytes = object->Record.Bytes();
+        WriteWord(s, static_cast<std::uint16_t>(bytes.size()));
+        s.Write(bytes.data(), bytes.size());
+    }
+}
+
+void DrawStaticSlate(const TStaticSlateDrawing& snapshot, TAC8ImageData& surface, const TRect& rect,
+                     TAC8Library* library) {
+    const TStaticSlateObject* page = snapshot.Objects().First();
+    if (page == nullptr || !IsBackgroundIndex(page->MapIndex)) return;
+    TSlateDrawingObject canvasObject;
+    BuildSlateObject(canvasObject, snapshot.Map(), StateOf(*page), false, library);
+    TAC8ImageData& canvas = canvasObject.Image();
+    canvas.ResetClipRect();
+    for (const TStaticSlateObject* object = snapshot.Objects().Next(page); object != nullptr;
+         object = snapshot.Objects().Next(object)) {
+        // Each sticker is painted on its own copy, so no colour can run into the page below.
+        TSlateDrawingObject sticker;
+        BuildSlateObject(sticker, snapshot.Map(), StateOf(*object), false, library);
+        sticker.Draw(canvas, TPoint{0, 0});
+    }
+    surface.StretchBlit(rect, canvas, canvas.GetBounds());
+}
+
+bool HandSlateToAlbum(TRoomWorld& world, const TSlateDrawing& drawing) {
+    return HandSnapshotToAlbum(world, std::make_unique<TStaticSlateDrawing>(drawing), kSlateSnapshotKind);
+}
+
+void RegisterSlateSnapshotKind() {
+    TSnapshotKind kind;
+    kind.Kind = kSlateSnapshotKind;
+    kind.Thumbnail = {200, 120};
+    kind.Full = {kSlateWidth, kSlateHeight};
+    kind.Hung = {117, 71};
+    kind.Draw = &DrawSlateKind;
+    kind.Read = &ReadSlateKind;
+    kind.Write = &WriteSlateKind;
+    RegisterSnapshotKind(kind);
+}

@@ -1,0 +1,12 @@
+#include "rooms/train/register_train.h"
+
+#include "rooms/questions/gift_table.h"
+#include "rooms/train/train_room.h"
+#include "rooms/train/train_set.h"
+#include "shell/room_kinds.h"
+
+void RegisterTrainRoom() {
+    RegisterRoomKind("TRAIN", MakeRoomOfKind<TTrainRoom>);
+    RegisterTrainSnapshotKind();
+    RegisterGiftKind(kTrainGift, 1);
+}

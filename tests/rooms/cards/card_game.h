@@ -1,0 +1,111 @@
+#pragma once
+// The built game folder played through the headless game, standing in the card room. The
+// workshop that leads there comes with its own room, so the tests go to the room directly.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/graphics/game_font_metrics.h"
+#include "foundation/config.h"
+#include "platform/headless/fake_printers.h"
+#include "platform/random.h"
+#include "rooms/cards/conc_room.h"
+#include "rooms/game_classes.h"
+#include "shell/game_services.h"
+#include "shell/sound_ids.h"
+#include "tests/support/built_game.h"
+#include "tests/support/game_harness.h"
+
+namespace card_tests {
+
+namespace fs = std::filesystem;
+inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
+
+class CardGame : public ::testing::Test {
+protected:
+    ~CardGame() override { InstallGameServices({}); }
+
+    void StartGame() {
+        RegisterGameClasses();
+        RegisterGameFontMetrics();
+        platform::SeedRandom(1225);
+        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
+        options.AllowPrinterUse = true;
+        Game = std::make_unique<testing_support::TGameHarness>(options);
+        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
+        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
+        Game->Start();
+    }
+
+    void EnterCards() {
+        StartGame();
+        Game->World().GoRoom("CONC");
+        Game->Tick(1);
+        ASSERT_EQ(Game->RoomName(), "CONC");
+        EXPECT_EQ(Shown(), "");
+    }
+
+    TConcRoom& Room() { return Game->RoomAs<TConcRoom>("CONC"); }
+    const TConcentration& Cards() { return Room().Game(); }
+    bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
+    std::string Shown() { return Game->MessageTexts(); }
+
+    // The two cards on the table that show this face.
+    std::pair<int, int> CardsOf(int face) {
+        std::vector<int> found;
+        for (int i = 1; i <= Cards().InPlay(); ++i)
+            if (Cards().Card(i).Face == face) found.push_back(i);
+        EXPECT_EQ(found.size(), 2u) << "face " << face;
+        return found.size() == 2 ? std::make_pair(found[0], found[1]) : std::make_pair(0, 0);
+    }
+    // A card that does not match card i.
+    int OtherThan(int i) {
+        for (int j = 1; j <= Cards().InPlay(); ++j)
+            if (Cards().Card(j).Face != Cards().Card(i).Face && !Cards().Card(j).Removed) return j;
+        return 0;
+    }
+    void ClickCard(int i) { Game->Click("C" + std::to_string(i)); }
+
+    // The deck taken and all its cards dealt.
+    void DealDeck(int deck) {
+        Game->Click("D" + std::to_string(deck + 1));
+        Game->Tick(5 * Cards().InPlay() + 2);
+        ASSERT_EQ(Room().Dealt(), Cards().InPlay());
+    }
+    // Every pair of the deck in play found.
+    void FinishDeck() {
+        const int deck = Cards().CurrentDeck();
+        for (int face = DeckFirstFace(deck); face < DeckFirstFace(deck) + DeckPairs(deck); ++face) {
+            const auto [a, b] = CardsOf(face);
+            if (a == 0 || Cards().Card(a).Removed) continue;
+            ClickCard(a);
+            ClickCard(b);
+            Game->Tick(11);
+        }
+    }
+
+    // Waves heard since the last call, with every queued one let through.
+    std::vector<int> NewSounds() {
+        while (Game->CompleteSound()) {
+        }
+        const auto log = Game->SoundLog();
+        std::vector<int> fresh(log.begin() + std::ptrdiff_t(std::min(FHeard, log.size())), log.end());
+        FHeard = log.size();
+        return fresh;
+    }
+    static int Wave(int sound) { return RemapSoundId(sound); }
+
+    TConfig Config;
+    platform::headless::FakePrinters Printers{1};
+    std::unique_ptr<testing_support::TGameHarness> Game;
+
+private:
+    std::size_t FHeard = 0;
+};
+
+}  // namespace card_tests

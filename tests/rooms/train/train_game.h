@@ -1,0 +1,125 @@
+#pragma once
+// The built game folder played through the headless game, standing at the train table. The
+// workshop that leads there comes later, so the tests go to the room directly.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/graphics/game_font_metrics.h"
+#include "foundation/config.h"
+#include "foundation/stream.h"
+#include "platform/headless/fake_printers.h"
+#include "platform/random.h"
+#include "rooms/game_classes.h"
+#include "rooms/train/train_room.h"
+#include "shell/game_services.h"
+#include "shell/sound_ids.h"
+#include "shell/world.h"
+#include "tests/support/built_game.h"
+#include "tests/support/game_harness.h"
+
+namespace train_tests {
+
+namespace fs = std::filesystem;
+inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
+
+// The middle of a tile and a point in it, in view coordinates.
+inline TPoint TilePoint(std::int32_t x, std::int32_t y, std::int32_t dx = 37, std::int32_t dy = 37) {
+    return TPoint{10 + 75 * x + dx, 9 + 75 * y + dy};
+}
+
+class TrainGame : public ::testing::Test {
+protected:
+    ~TrainGame() override { InstallGameServices({}); }
+
+    void StartGame() {
+        RegisterGameClasses();
+        RegisterGameFontMetrics();
+        platform::SeedRandom(2026);
+        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
+        options.AllowPrinterUse = true;
+        Game = std::make_unique<testing_support::TGameHarness>(options);
+        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
+        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
+        Game->Start();
+    }
+
+    // The game started and the train table shown.
+    void EnterTrains() {
+        if (!Game) StartGame();
+        Game->World().GoRoom("TRAINS");
+        Game->Tick(1);
+        ASSERT_EQ(Game->RoomName(), "TRAINS");
+        ASSERT_EQ(Shown(), "");
+    }
+
+    TTrainRoom& Room() { return Game->RoomAs<TTrainRoom>("TRAINS"); }
+    TTrainLayout& Layout() { return Room().Layout(); }
+    const TTrainCell& Cell(std::int32_t x, std::int32_t y) { return Layout().Cell(x, y); }
+    TTrainEngine& Engine(int n) { return Layout().Record(n); }
+    std::string Shown() { return Game->MessageTexts(); }
+    int Frame(const std::string& name) { return FindFrameSetOrFail(Room().FrameSets(), name).CurrentFrame; }
+    bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
+
+    // Picks a palette cell (clicking the picked plain-ground cell again turns its scenery).
+    void Pick(int column, int row) { Game->MouseDown(TPoint{405 + 32 * column + 16, 1 + 32 * row + 16}); }
+    void PickOnce(int column, int row) {
+        if (Room().SelectedCell() != TPoint{column, row}) Pick(column, row);
+    }
+    // A click on the table at a point of a tile, the mouse coming over it first.
+    void ClickTile(std::int32_t x, std::int32_t y, std::int32_t dx = 37, std::int32_t dy = 37) {
+        const TPoint at = TilePoint(x, y, dx, dy);
+        Game->MouseMove(at);
+        Game->MouseDown(at);
+        Game->MouseUp(at);
+    }
+    void Lay(std::int32_t x, std::int32_t y, int column, int row) {
+        PickOnce(column, row);
+        ClickTile(x, y, 5, 5);
+    }
+    // A loop of track round the edge of the table, laid from page 1.
+    void LayLoop() {
+        Lay(0, 0, 0, 2);
+        for (int x = 1; x <= 3; ++x) Lay(x, 0, 2, 1);
+        Lay(4, 0, 1, 3);
+        for (int y = 1; y <= 2; ++y) {
+            Lay(0, y, 2, 0);
+            Lay(4, y, 2, 0);
+        }
+        Lay(0, 3, 0, 3);
+        for (int x = 1; x <= 3; ++x) Lay(x, 3, 2, 1);
+        Lay(4, 3, 1, 2);
+    }
+    // Takes engine n from the shelf and sets it on the tile.
+    void Place(int n, std::int32_t x, std::int32_t y, std::int32_t dx = 50, std::int32_t dy = 37) {
+        Game->Click(n == 1 ? "ENG1" : "ENG2");
+        ClickTile(x, y, dx, dy);
+    }
+
+    std::vector<std::uint8_t> Record() {
+        TMemoryStream s;
+        Room().WriteData(s);
+        return s.Bytes();
+    }
+
+    // Every wave played so far, letting each queued one start and end.
+    std::vector<int> Heard() {
+        while (Game->CompleteSound()) {
+        }
+        return Game->SoundLog();
+    }
+    bool HeardSound(int sound) {
+        const auto log = Heard();
+        return std::find(log.begin(), log.end(), int(RemapSoundId(sound))) != log.end();
+    }
+
+    TConfig Config;
+    platform::headless::FakePrinters Printers{1};
+    std::unique_ptr<testing_support::TGameHarness> Game;
+};
+
+}  // namespace train_tests

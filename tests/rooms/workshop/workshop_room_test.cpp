@@ -282,6 +282,9 @@ TEST_F(WorkshopHouse, TheLittleLayoutShowsTheTrainTablesFirstCell) {
 using WorkTable = WorkshopGame;
 
 TEST_F(WorkTable, ThePuzzleMachineTheDollsPartsAndTheCardGameFollowTheirRooms) {
+    auto& puzzle = AddStandIn<TStandInPuzzle>("PUZZLE");
+    auto& dolls = AddStandIn<TStandInDolls>("DOLLS");
+    auto& cards = AddStandIn<TStandInCards>("CONC");
     EnterWith({});
     const std::uint8_t machineEmpty = Game->ViewPixel(40, 130);
     const std::uint8_t noBar = Game->ViewPixel(20, 234);
@@ -289,9 +292,6 @@ TEST_F(WorkTable, ThePuzzleMachineTheDollsPartsAndTheCardGameFollowTheirRooms) {
     const std::uint8_t noFace = Game->ViewPixel(380 + 33 + 6, 60 + 13 + 8);
     const std::uint8_t noCard = Game->ViewPixel(380 + 21 + 6, 60 + 108 + 7);
 
-    auto& puzzle = AddStandIn<TStandInPuzzle>("PUZZLE");
-    auto& dolls = AddStandIn<TStandInDolls>("DOLLS");
-    auto& cards = AddStandIn<TStandInCards>("CONC");
     puzzle.Number = 2;
     dolls.Parts = {1, 0, 0, 2};
     cards.View.FaceLit[0] = true;

@@ -10,6 +10,7 @@
 #include "shell/disk_ops_room.h"
 #include "shell/game_services.h"
 #include "shell/room.h"
+#include "shell/text_room.h"
 #include "shell/view_size.h"
 #include "tests/support/built_game.h"
 #include "tests/support/game_harness.h"
@@ -111,6 +112,30 @@ TEST_F(BuiltHouse, GiftScreenOpensTheStoryPage) {
     ExpectRoom("GIFT");
     Game->Click("OPEN");
     ExpectRoom("MGTEXT");
+}
+
+}  // namespace
+
+namespace {
+
+// Every page of text in the house (help pages and the credits) has its way back, and it leads
+// back to where the page was opened from. The story page's own exit goes into the house.
+TEST_F(BuiltHouse, EveryTextPageHasAWayBack) {
+    Start();
+    std::vector<std::string> pages;
+    for (auto* room : NodesOf<TRoom>(Game->World().Rooms()))
+        if (dynamic_cast<TTextRoom*>(room) != nullptr && dynamic_cast<TEntryTextRoom*>(room) == nullptr)
+            pages.push_back(room->GetID());
+    ASSERT_FALSE(pages.empty());
+    for (const std::string& page : pages) {
+        Game->World().GoRoom("OPTIONS");
+        Game->World().GoRoom(page);
+        ASSERT_EQ(Game->RoomName(), page);
+        ASSERT_NE(Game->Room()->FindHitBox("EXIT"), nullptr) << page << " has no way back";
+        Game->Click("EXIT");
+        EXPECT_EQ(Game->RoomName(), "OPTIONS") << "the way back of " << page;
+    }
+    EXPECT_EQ(Shown(), "");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "shell/game_services.h"
 #include "shell/sound_ids.h"
 #include "tests/support/built_game.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 namespace card_tests {
@@ -26,34 +27,15 @@ namespace card_tests {
 namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
-class CardGame : public ::testing::Test {
+class CardGame : public testing_support::BuiltRoomGame {
 protected:
-    ~CardGame() override { InstallGameServices({}); }
+    CardGame() : BuiltRoomGame(1225) {}
 
-    void StartGame() {
-        RegisterGameClasses();
-        RegisterGameFontMetrics();
-        platform::SeedRandom(1225);
-        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
-        options.AllowPrinterUse = true;
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
-        Game->Start();
-    }
-
-    void EnterCards() {
-        StartGame();
-        Game->World().GoRoom("CONC");
-        Game->Tick(1);
-        ASSERT_EQ(Game->RoomName(), "CONC");
-        EXPECT_EQ(Shown(), "");
-    }
+    void EnterCards() { StartIn("CONC"); }
 
     TConcRoom& Room() { return Game->RoomAs<TConcRoom>("CONC"); }
     const TConcentration& Cards() { return Room().Game(); }
     bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
-    std::string Shown() { return Game->MessageTexts(); }
 
     // The two cards on the table that show this face.
     std::pair<int, int> CardsOf(int face) {
@@ -99,10 +81,6 @@ protected:
         return fresh;
     }
     static int Wave(int sound) { return RemapSoundId(sound); }
-
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
 
 private:
     std::size_t FHeard = 0;

@@ -19,6 +19,7 @@
 #include "shell/game_services.h"
 #include "shell/room.h"
 #include "tests/support/built_game.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 namespace doll_tests {
@@ -26,20 +27,12 @@ namespace doll_tests {
 namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
-class DollGame : public ::testing::Test {
+class DollGame : public testing_support::BuiltRoomGame {
 protected:
-    ~DollGame() override { InstallGameServices({}); }
+    DollGame() : BuiltRoomGame(2026) {}
 
     void StartGame() {
-        RegisterGameClasses();
-        RegisterGameFontMetrics();
-        platform::SeedRandom(2026);
-        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
-        options.AllowPrinterUse = true;
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
-        Game->Start();
+        BuiltRoomGame::StartGame();
         ASSERT_EQ(Shown(), "") << "the built init script loads without a message";
     }
 
@@ -77,17 +70,11 @@ protected:
         return (Room().Flags & kRoomSnapEnabled) != 0 && (Room().Flags & kRoomWrapEnabled) != 0;
     }
 
-    std::string Shown() { return Game->MessageTexts(); }
-
     std::vector<int> Heard() {
         while (Game->CompleteSound()) {
         }
         return Game->SoundLog();
     }
-
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
 };
 
 }  // namespace doll_tests

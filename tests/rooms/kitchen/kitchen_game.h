@@ -20,6 +20,7 @@
 #include "rooms/wrap/gift.h"
 #include "rooms/wrap/wrap_room.h"
 #include "tests/support/built_game.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 namespace kitchen_tests {
@@ -38,21 +39,9 @@ inline constexpr int kWaveDrop = 46, kWaveLand = 47, kWaveDoor = 48, kWaveMachin
                      kWaveLastGulp = 51, kWavePour = 52, kWaveBaked = 53, kWaveTrayIn = 54, kWaveBite = 55,
                      kWaveLastBite = 56, kWaveRefill = 31, kWaveTicking = 58, kWaveRing = 57;
 
-class KitchenGame : public ::testing::Test {
+class KitchenGame : public testing_support::BuiltRoomGame {
 protected:
-    ~KitchenGame() override { InstallGameServices({}); }
-
-    void StartGame() {
-        RegisterGameClasses();
-        RegisterGameFontMetrics();
-        platform::SeedRandom(2026);
-        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
-        options.AllowPrinterUse = true;
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
-        Game->Start();
-    }
+    KitchenGame() : BuiltRoomGame(2026) {}
 
     // The game started and the kitchen shown (at its right end, the machine).
     void EnterKitchen() {
@@ -68,7 +57,6 @@ protected:
     }
 
     TKitchenRoom& Kitchen() { return Game->RoomAs<TKitchenRoom>("KITCHEN"); }
-    std::string Shown() { return Game->MessageTexts(); }
     bool Enabled(const std::string& box) {
         THitBox* b = Game->Room()->FindHitBox(box);
         if (b == nullptr) throw std::runtime_error("no box " + box);
@@ -117,10 +105,6 @@ protected:
         const auto log = Heard();
         return std::find(log.begin(), log.end(), wave) != log.end();
     }
-
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
 };
 
 }  // namespace kitchen_tests

@@ -19,6 +19,7 @@
 #include "shell/game_services.h"
 #include "shell/sound_ids.h"
 #include "tests/support/built_game.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 namespace puzzle_tests {
@@ -26,21 +27,9 @@ namespace puzzle_tests {
 namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
-class PuzzleGame : public ::testing::Test {
+class PuzzleGame : public testing_support::BuiltRoomGame {
 protected:
-    ~PuzzleGame() override { InstallGameServices({}); }
-
-    void StartGame() {
-        RegisterGameClasses();
-        RegisterGameFontMetrics();
-        platform::SeedRandom(1225);
-        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
-        options.AllowPrinterUse = true;
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
-        Game->Start();
-    }
+    PuzzleGame() : BuiltRoomGame(1225) {}
 
     void EnterPuzzles() {
         StartGame();
@@ -60,7 +49,6 @@ protected:
     TPuzzle& Current() { return Room().Current(); }
     bool RoomFlag(std::uint16_t flag) { return (Room().Flags & flag) != 0; }
     bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
-    std::string Shown() { return Game->MessageTexts(); }
     static std::string Block(int c, int r) { return std::string{char('0' + c), char('0' + r)}; }
 
     // Every cube clicked round to the face of state `face`.
@@ -81,10 +69,6 @@ protected:
         return fresh;
     }
     static int Wave(int sound) { return RemapSoundId(sound); }
-
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
 
 private:
     std::size_t FHeard = 0;

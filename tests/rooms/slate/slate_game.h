@@ -1,6 +1,6 @@
 #pragma once
-// The built game folder played through the headless game, standing in the slate room. The
-// workshop that leads there comes later, so the tests go to the room directly.
+// The built game folder played through the headless game, standing in the slate room. Most tests go
+// to the room directly; the way from the workshop is tested where it starts.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,6 +20,7 @@
 #include "shell/game_services.h"
 #include "shell/world.h"
 #include "tests/support/built_game.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 namespace slate_tests {
@@ -27,33 +28,14 @@ namespace slate_tests {
 namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
-class SlateGame : public ::testing::Test {
+class SlateGame : public testing_support::BuiltRoomGame {
 protected:
-    ~SlateGame() override { InstallGameServices({}); }
+    SlateGame() : BuiltRoomGame(2027) {}
 
-    void StartGame() {
-        RegisterGameClasses();
-        RegisterGameFontMetrics();
-        platform::SeedRandom(2027);
-        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
-        options.AllowPrinterUse = true;
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
-        Game->Start();
-    }
-
-    void EnterSlate() {
-        StartGame();
-        Game->World().GoRoom("SLATE");
-        Game->Tick(1);
-        ASSERT_EQ(Game->RoomName(), "SLATE");
-        EXPECT_EQ(Shown(), "");
-    }
+    void EnterSlate() { StartIn("SLATE"); }
 
     TSlateRoom& Room() { return Game->RoomAs<TSlateRoom>("SLATE"); }
     TSlateDrawing& Drawing() { return Room().Drawing(); }
-    std::string Shown() { return Game->MessageTexts(); }
 
     std::vector<std::uint8_t> Record() {
         TMemoryStream s;
@@ -75,10 +57,6 @@ protected:
         TSlateDrawingObject* sticker = Drawing().Sticker(n);
         return PointAdd(sticker->Position, TPoint{sticker->Record().Seeds[k].X, sticker->Record().Seeds[k].Y});
     }
-
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
 };
 
 }  // namespace slate_tests

@@ -1,6 +1,6 @@
 #pragma once
-// The built game folder played through the headless game, standing at the train table. The
-// workshop that leads there comes later, so the tests go to the room directly.
+// The built game folder played through the headless game, standing at the train table. Most tests go
+// to the room directly; the way from the workshop is tested where it starts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "shell/sound_ids.h"
 #include "shell/world.h"
 #include "tests/support/built_game.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 namespace train_tests {
@@ -32,21 +33,9 @@ inline TPoint TilePoint(std::int32_t x, std::int32_t y, std::int32_t dx = 37, st
     return TPoint{10 + 75 * x + dx, 9 + 75 * y + dy};
 }
 
-class TrainGame : public ::testing::Test {
+class TrainGame : public testing_support::BuiltRoomGame {
 protected:
-    ~TrainGame() override { InstallGameServices({}); }
-
-    void StartGame() {
-        RegisterGameClasses();
-        RegisterGameFontMetrics();
-        platform::SeedRandom(2026);
-        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
-        options.AllowPrinterUse = true;
-        Game = std::make_unique<testing_support::TGameHarness>(options);
-        testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
-        Game->Start();
-    }
+    TrainGame() : BuiltRoomGame(2026) {}
 
     // The game started and the train table shown.
     void EnterTrains() {
@@ -61,7 +50,6 @@ protected:
     TTrainLayout& Layout() { return Room().Layout(); }
     const TTrainCell& Cell(std::int32_t x, std::int32_t y) { return Layout().Cell(x, y); }
     TTrainEngine& Engine(int n) { return Layout().Record(n); }
-    std::string Shown() { return Game->MessageTexts(); }
     int Frame(const std::string& name) { return FindFrameSetOrFail(Room().FrameSets(), name).CurrentFrame; }
     bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
 
@@ -116,10 +104,6 @@ protected:
         const auto log = Heard();
         return std::find(log.begin(), log.end(), int(RemapSoundId(sound))) != log.end();
     }
-
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
 };
 
 }  // namespace train_tests

@@ -1,0 +1,62 @@
+#pragma once
+// The fixture room tests share: the built game folder played through the headless game with
+// printing allowed on one headless printer, the random numbers seeded, and the game's services
+// installed for the length of the test.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "engine/graphics/game_font_metrics.h"
+#include "foundation/config.h"
+#include "platform/headless/fake_printers.h"
+#include "platform/random.h"
+#include "rooms/game_classes.h"
+#include "shell/game_services.h"
+#include "tests/support/built_game.h"
+#include "tests/support/game_harness.h"
+
+namespace testing_support {
+
+class BuiltRoomGame : public ::testing::Test {
+protected:
+    // `seed` makes each suite's random choices its own and the same on every run.
+    explicit BuiltRoomGame(std::uint32_t seed) : FSeed(seed) {}
+    ~BuiltRoomGame() override { InstallGameServices({}); }
+
+    static std::filesystem::path Dat() { return std::filesystem::path(ZORVIK_GAME_DIR) / "dat"; }
+
+    void StartGame() {
+        RegisterGameClasses();
+        RegisterGameFontMetrics();
+        platform::SeedRandom(FSeed);
+        THarnessOptions options = BuiltGameOptions(Dat());
+        options.AllowPrinterUse = true;
+        Game = std::make_unique<TGameHarness>(options);
+        InstallBuiltScript(*Game, Dat(), TBuiltScript::RecordFile);
+        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
+        Game->Start();
+    }
+
+    // The game started and the room shown, without a message.
+    void StartIn(const std::string& room) {
+        StartGame();
+        Game->World().GoRoom(room);
+        Game->Tick(1);
+        ASSERT_EQ(Game->RoomName(), room);
+        EXPECT_EQ(Shown(), "");
+    }
+
+    std::string Shown() { return Game->MessageTexts(); }
+
+    TConfig Config;
+    platform::headless::FakePrinters Printers{1};
+    std::unique_ptr<TGameHarness> Game;
+
+private:
+    std::uint32_t FSeed;
+};
+
+}  // namespace testing_support

@@ -8,11 +8,15 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/graphics/game_font_metrics.h"
 #include "foundation/config.h"
+#include "foundation/stream.h"
 #include "platform/headless/fake_printers.h"
 #include "platform/random.h"
+#include "rooms/album/album_room.h"
+#include "rooms/album/snapshot_kinds.h"
 #include "rooms/game_classes.h"
 #include "shell/game_services.h"
 #include "tests/support/built_game.h"
@@ -50,6 +54,16 @@ protected:
     }
 
     std::string Shown() { return Game->MessageTexts(); }
+
+    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
+    // A snapshot as the saved game keeps it, written by its kind's own routine.
+    static std::vector<std::uint8_t> SnapshotStream(const TPicNode& entry) {
+        TMemoryStream s;
+        FindSnapshotKind(entry.Kind)->Write(*entry.Snapshot, s);
+        return s.Bytes();
+    }
+    // The same for picture n (1-based) of the album.
+    std::vector<std::uint8_t> AlbumEntryStream(int n) { return SnapshotStream(*Album().Entry(n)); }
 
     TConfig Config;
     platform::headless::FakePrinters Printers{1};

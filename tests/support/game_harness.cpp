@@ -394,6 +394,14 @@ std::uint32_t TGameHarness::ScreenPixel(std::int32_t x, std::int32_t y) {
     return FSession->Host.PixelAt(x, y);
 }
 
+int TGameHarness::CountViewPixels(std::uint8_t colour) {
+    int count = 0;
+    for (std::int32_t y = 0; y < 320; ++y)
+        for (std::int32_t x = 0; x < 512; ++x)
+            if (ViewPixel(x, y) == colour) ++count;
+    return count;
+}
+
 std::filesystem::path TGameHarness::SavedGameFile() const { return SavedGamePath(FOptions.Player); }
 
 std::string TGameHarness::MessageTexts() {

@@ -164,6 +164,8 @@ public:
     // The 8-bit view picture, and one pixel of it.
     TAC8ImageData& View();
     std::uint8_t ViewPixel(std::int32_t x, std::int32_t y);
+    // How many pixels of the play area (512 x 320 from its corner) have this colour.
+    int CountViewPixels(std::uint8_t colour);
     // The play area as painted: 0x00RRGGBB at the paint box's pixel.
     std::uint32_t ScreenPixel(std::int32_t x, std::int32_t y);
     THarnessWindow& Window();

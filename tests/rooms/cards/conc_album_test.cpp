@@ -52,16 +52,7 @@ TEST(ConcInfoStream, AnotherMarkerOrAFaceByteAboveOneIsADamagedSavedGame) {
     EXPECT_THROW(TConcInfo::Read(cut), VekException);
 }
 
-class CardsInTheAlbum : public CardGame {
-protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-    std::vector<std::uint8_t> EntryStream(int n) {
-        TMemoryStream s;
-        TPicNode* entry = Album().Entry(n);
-        FindSnapshotKind(entry->Kind)->Write(*entry->Snapshot, s);
-        return s.Bytes();
-    }
-};
+class CardsInTheAlbum : public CardGame {};
 
 TEST_F(CardsInTheAlbum, ASnapOfTheLitToysIsAnAlbumPictureThatDrawsPrintsAndStays) {
     EnterCards();
@@ -74,7 +65,7 @@ TEST_F(CardsInTheAlbum, ASnapOfTheLitToysIsAnAlbumPictureThatDrawsPrintsAndStays
     Game->Tick(12);
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kConcSnapshotKind);
-    const auto snapped = EntryStream(1);
+    const auto snapped = AlbumEntryStream(1);
     TConcInfo expected;
     for (int face = 0; face < kConcFaces; ++face)
         expected.FaceShown[static_cast<std::size_t>(face)] = face < 4 || face >= 9;
@@ -88,10 +79,7 @@ TEST_F(CardsInTheAlbum, ASnapOfTheLitToysIsAnAlbumPictureThatDrawsPrintsAndStays
     TAC8Library& library = *Game->World().GetImageLibrary();
     THotImage room("conc", false, &library);
     const std::uint8_t wall = room.Image().GetPixel(TPoint{130, 20});
-    int wallPixels = 0;
-    for (std::int32_t y = 0; y < 320; ++y)
-        for (std::int32_t x = 0; x < 512; ++x)
-            if (Game->ViewPixel(x, y) == wall) ++wallPixels;
+    const int wallPixels = Game->CountViewPixels(wall);
     EXPECT_GT(wallPixels, 2000);
 
     Game->PressAction(2);
@@ -103,7 +91,7 @@ TEST_F(CardsInTheAlbum, ASnapOfTheLitToysIsAnAlbumPictureThatDrawsPrintsAndStays
     Game->Restart();
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kConcSnapshotKind);
-    EXPECT_EQ(EntryStream(1), snapped);
+    EXPECT_EQ(AlbumEntryStream(1), snapped);
     EXPECT_EQ(Shown(), "");
 }
 

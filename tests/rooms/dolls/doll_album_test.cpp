@@ -17,8 +17,6 @@ namespace {
 
 class DollInTheAlbum : public DollGame {
 protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-
     // A dressed doll photographed once.
     void SnapADressedDoll() {
         EnterDolls();

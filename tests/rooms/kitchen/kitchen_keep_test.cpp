@@ -15,8 +15,6 @@ namespace {
 
 class Keep : public KitchenGame {
 protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-
     // Two cookies pressed and baked, the game standing in the tray room.
     void BakeTwo() {
         EnterKitchen();
@@ -27,22 +25,11 @@ protected:
         Bake();
     }
 
-    std::vector<std::uint8_t> StreamOfEntry(int page) {
-        TMemoryStream s;
-        TPicNode* entry = Album().Entry(page);
-        FindSnapshotKind(entry->Kind)->Write(*entry->Snapshot, s);
-        return s.Bytes();
-    }
-
     // The album shows its newest page; how much of the tray's steel it shows.
     int SteelInTheAlbum() {
         Go("ALBUM");
         Game->Tick(21);
-        int steel = 0;
-        for (std::int32_t y = 0; y < 320; ++y)
-            for (std::int32_t x = 0; x < 512; ++x)
-                if (Game->ViewPixel(x, y) == 234) ++steel;
-        return steel;
+        return Game->CountViewPixels(234);
     }
 };
 
@@ -61,7 +48,7 @@ TEST_F(Keep, APhotoOfTheCoolingTrayDrawsPrintsAndStaysInTheAlbum) {
     Game->Tick(12);
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kCookieSnapshotKind);
-    EXPECT_EQ(StreamOfEntry(1), StreamOf(cooling));
+    EXPECT_EQ(AlbumEntryStream(1), StreamOf(cooling));
     EXPECT_EQ(StreamOf(cooling).size(), 24u);
     EXPECT_EQ(Game->RoomName(), "KITCHEN") << "the photo leaves the cookies where they are";
     EXPECT_TRUE(TrayHoldsCookie(Kitchen().CoolingTray()));
@@ -76,7 +63,7 @@ TEST_F(Keep, APhotoOfTheCoolingTrayDrawsPrintsAndStaysInTheAlbum) {
     Game->Restart();
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kCookieSnapshotKind);
-    EXPECT_EQ(StreamOfEntry(1), StreamOf(cooling));
+    EXPECT_EQ(AlbumEntryStream(1), StreamOf(cooling));
     EXPECT_EQ(Shown(), "");
 }
 
@@ -87,7 +74,7 @@ TEST_F(Keep, APhotoFromTheTrayRoomKeepsTheBakedTray) {
     Game->PressAction(1);
     Game->Tick(12);
     ASSERT_EQ(Album().Count(), 1);
-    EXPECT_EQ(StreamOfEntry(1), StreamOf(baked));
+    EXPECT_EQ(AlbumEntryStream(1), StreamOf(baked));
     EXPECT_EQ(baked[0], (TCookieSlot{3, 2, 2, 1}));
     EXPECT_EQ(baked[3], (TCookieSlot{5, 5, 1, 1}));
     EXPECT_GT(SteelInTheAlbum(), 2000);

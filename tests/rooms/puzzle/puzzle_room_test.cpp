@@ -274,16 +274,7 @@ TEST_F(PuzzleRoomPlay, WrappingGivesThePuzzleAndLeavesAFreshOpenOneOfTheSameSize
     EXPECT_EQ(Shown(), "");
 }
 
-class PuzzlesInTheAlbum : public PuzzleGame {
-protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-    std::vector<std::uint8_t> EntryStream(int n) {
-        TMemoryStream s;
-        TPicNode* entry = Album().Entry(n);
-        FindSnapshotKind(entry->Kind)->Write(*entry->Snapshot, s);
-        return s.Bytes();
-    }
-};
+class PuzzlesInTheAlbum : public PuzzleGame {};
 
 TEST_F(PuzzlesInTheAlbum, ASnapOfThePuzzleIsAnAlbumPictureThatDrawsPrintsAndStays) {
     Uncover();
@@ -293,7 +284,7 @@ TEST_F(PuzzlesInTheAlbum, ASnapOfThePuzzleIsAnAlbumPictureThatDrawsPrintsAndStay
     Game->Tick(12);
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kPuzzleSnapshotKind);
-    const auto snapped = EntryStream(1);
+    const auto snapped = AlbumEntryStream(1);
     ASSERT_EQ(snapped.size(), 19u);
     EXPECT_EQ(snapped[1], 3);
     EXPECT_EQ(snapped[2], 6);
@@ -306,10 +297,7 @@ TEST_F(PuzzlesInTheAlbum, ASnapOfThePuzzleIsAnAlbumPictureThatDrawsPrintsAndStay
     TAC8Library& library = *Game->World().GetImageLibrary();
     THotImage faces("puzzle3", false, &library);
     const std::uint8_t sky = faces.Image().GetPixel(TPoint{242, 242});
-    int count = 0;
-    for (std::int32_t y = 0; y < 320; ++y)
-        for (std::int32_t x = 0; x < 512; ++x)
-            if (Game->ViewPixel(x, y) == sky) ++count;
+    const int count = Game->CountViewPixels(sky);
     EXPECT_GT(count, 1000);
 
     Game->PressAction(2);
@@ -318,7 +306,7 @@ TEST_F(PuzzlesInTheAlbum, ASnapOfThePuzzleIsAnAlbumPictureThatDrawsPrintsAndStay
     EXPECT_TRUE(Printers.Jobs[0].Ended);
     Game->Restart();
     ASSERT_EQ(Album().Count(), 1);
-    EXPECT_EQ(EntryStream(1), snapped);
+    EXPECT_EQ(AlbumEntryStream(1), snapped);
     EXPECT_EQ(Shown(), "");
 }
 

@@ -9,16 +9,7 @@
 namespace slate_tests {
 namespace {
 
-std::vector<std::uint8_t> StreamOfEntry(TPicNode& entry) {
-    TMemoryStream s;
-    FindSnapshotKind(entry.Kind)->Write(*entry.Snapshot, s);
-    return s.Bytes();
-}
-
-class SlateInTheAlbum : public SlateGame {
-protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-};
+class SlateInTheAlbum : public SlateGame {};
 
 TEST_F(SlateInTheAlbum, ASnapIsAnAlbumPictureThatDrawsPrintsAndStays) {
     EnterSlate();
@@ -32,7 +23,7 @@ TEST_F(SlateInTheAlbum, ASnapIsAnAlbumPictureThatDrawsPrintsAndStays) {
     ASSERT_EQ(Album().Count(), 1);
     TPicNode* entry = Album().Entry(1);
     EXPECT_EQ(entry->Kind, kSlateSnapshotKind);
-    const std::vector<std::uint8_t> snapped = StreamOfEntry(*entry);
+    const std::vector<std::uint8_t> snapped = SnapshotStream(*entry);
 
     // The stream reads back exactly; the copy does not follow the slate.
     EXPECT_EQ(testing_support::CheckRecordFraming(
@@ -44,16 +35,13 @@ TEST_F(SlateInTheAlbum, ASnapIsAnAlbumPictureThatDrawsPrintsAndStays) {
                   }),
               "");
     Game->Room()->RunScript("BTN", "9");
-    EXPECT_EQ(StreamOfEntry(*Album().Entry(1)), snapped);
+    EXPECT_EQ(SnapshotStream(*Album().Entry(1)), snapped);
 
     // The thumbnail shows the slate's paper and its colours.
     Game->World().GoRoom("ALBUM");
     Game->Tick(21);
     ASSERT_EQ(Game->RoomName(), "ALBUM");
-    int ink = 0;
-    for (std::int32_t y = 0; y < 320; ++y)
-        for (std::int32_t x = 0; x < 512; ++x)
-            if (Game->ViewPixel(x, y) == kOutlineColour) ++ink;
+    const int ink = Game->CountViewPixels(kOutlineColour);
     EXPECT_GT(ink, 200) << "the slate's lines on the page";
 
     Game->PressAction(2);
@@ -64,7 +52,7 @@ TEST_F(SlateInTheAlbum, ASnapIsAnAlbumPictureThatDrawsPrintsAndStays) {
 
     Game->Restart();
     ASSERT_EQ(Album().Count(), 1);
-    EXPECT_EQ(StreamOfEntry(*Album().Entry(1)), snapped);
+    EXPECT_EQ(SnapshotStream(*Album().Entry(1)), snapped);
     EXPECT_EQ(Shown(), "");
 }
 

@@ -19,16 +19,8 @@ std::vector<std::uint8_t> StreamOf(const TTrainSet& set) {
     return s.Bytes();
 }
 
-std::vector<std::uint8_t> StreamOfEntry(TPicNode& entry) {
-    TMemoryStream s;
-    FindSnapshotKind(entry.Kind)->Write(*entry.Snapshot, s);
-    return s.Bytes();
-}
-
 class TrainInTheAlbum : public TrainGame {
 protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-
     // A loop with engine 1 and its car running, and engine 2 standing on the far side.
     void BuildAndRun() {
         EnterTrains();
@@ -52,7 +44,7 @@ TEST_F(TrainInTheAlbum, ASnapOfTheTableIsAnAlbumPictureThatDrawsPrintsAndStays) 
     TPicNode* entry = Album().Entry(1);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Kind, kTrainSnapshotKind);
-    const std::vector<std::uint8_t> snapped = StreamOfEntry(*entry);
+    const std::vector<std::uint8_t> snapped = SnapshotStream(*entry);
     EXPECT_EQ(snapped, StreamOf(*expected));
     EXPECT_TRUE(expected->Entries[0].Present);
     EXPECT_TRUE(expected->Entries[1].Present);
@@ -64,10 +56,7 @@ TEST_F(TrainInTheAlbum, ASnapOfTheTableIsAnAlbumPictureThatDrawsPrintsAndStays) 
     Game->Tick(21);
     ASSERT_EQ(Game->RoomName(), "ALBUM");
     ASSERT_FALSE(Album().CoverShown());
-    int grass = 0;
-    for (std::int32_t y = 0; y < 320; ++y)
-        for (std::int32_t x = 0; x < 512; ++x)
-            if (Game->ViewPixel(x, y) == 68) ++grass;
+    const int grass = Game->CountViewPixels(68);
     EXPECT_GT(grass, 1000);
 
     Game->PressAction(2);
@@ -80,7 +69,7 @@ TEST_F(TrainInTheAlbum, ASnapOfTheTableIsAnAlbumPictureThatDrawsPrintsAndStays) 
     Game->Restart();
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kTrainSnapshotKind);
-    EXPECT_EQ(StreamOfEntry(*Album().Entry(1)), snapped);
+    EXPECT_EQ(SnapshotStream(*Album().Entry(1)), snapped);
     EXPECT_EQ(Shown(), "");
 }
 

@@ -13,8 +13,6 @@ namespace {
 
 class TreeInTheAlbum : public TreeGame {
 protected:
-    TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
-
     // A decorated tree snapped once.
     void SnapADecoratedTree() {
         EnterTree();
@@ -34,34 +32,25 @@ std::vector<std::uint8_t> StreamOf(const TTree& tree) {
     return s.Bytes();
 }
 
-std::vector<std::uint8_t> StreamOfEntry(TPicNode& entry) {
-    TMemoryStream s;
-    FindSnapshotKind(entry.Kind)->Write(*entry.Snapshot, s);
-    return s.Bytes();
-}
-
 TEST_F(TreeInTheAlbum, ASnapOfTheTreeIsAnAlbumPictureThatDrawsPrintsAndStays) {
     SnapADecoratedTree();
     ASSERT_EQ(Album().Count(), 1);
     TPicNode* entry = Album().Entry(1);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Kind, kTreeSnapshotKind);
-    EXPECT_EQ(StreamOfEntry(*entry), StreamOf(Tree())) << "the album keeps the tree as it was";
+    EXPECT_EQ(SnapshotStream(*entry), StreamOf(Tree())) << "the album keeps the tree as it was";
 
     // Decorating on does not change the copy.
-    const std::vector<std::uint8_t> snapped = StreamOfEntry(*entry);
+    const std::vector<std::uint8_t> snapped = SnapshotStream(*entry);
     Room().RunScript("B", "B11");
-    EXPECT_EQ(StreamOfEntry(*Album().Entry(1)), snapped);
+    EXPECT_EQ(SnapshotStream(*Album().Entry(1)), snapped);
 
     // On its page the album draws the tree: its green shows in the view.
     Game->World().GoRoom("ALBUM");
     Game->Tick(21);
     ASSERT_EQ(Game->RoomName(), "ALBUM");
     ASSERT_FALSE(Album().CoverShown());
-    int green = 0;
-    for (std::int32_t y = 0; y < 320; ++y)
-        for (std::int32_t x = 0; x < 512; ++x)
-            if (Game->ViewPixel(x, y) == 74) ++green;
+    const int green = Game->CountViewPixels(74);
     EXPECT_GT(green, 1000) << "the tree's green on the page";
 
     // Printed full size through the headless printer: one job, the tree's full size framed.
@@ -76,7 +65,7 @@ TEST_F(TreeInTheAlbum, ASnapOfTheTreeIsAnAlbumPictureThatDrawsPrintsAndStays) {
     Game->Restart();
     ASSERT_EQ(Album().Count(), 1);
     EXPECT_EQ(Album().Entry(1)->Kind, kTreeSnapshotKind);
-    EXPECT_EQ(StreamOfEntry(*Album().Entry(1)), snapped);
+    EXPECT_EQ(SnapshotStream(*Album().Entry(1)), snapped);
     EXPECT_EQ(Shown(), "");
 }
 

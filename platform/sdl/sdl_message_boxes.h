@@ -17,9 +17,8 @@ public:
                        MessageIcon icon) override;
     // The window the boxes belong to; nullptr before it exists.
     void SetParent(SdlGameWindow* parent) { FParent = parent; }
-    // Draws the parent window's whole picture again. Run before a box opens and after it
-    // closes: the box's own loop does not paint the game, so without it a closed box would
-    // stay on the screen behind the next one.
+    // Draws the parent window's whole picture again, before and after a system box (the
+    // fallback), whose own loop does not paint the game.
     void SetRefresh(std::function<void()> refresh) { FRefresh = std::move(refresh); }
 
 private:

@@ -19,8 +19,6 @@ void RegisterGiftKind(std::uint8_t kind, std::uint8_t detailCount) {
     DetailCounts()[kind] = detailCount;
 }
 
-bool IsGiftKindRegistered(std::uint8_t kind) { return GiftDetailCount(kind) != 0; }
-
 std::uint8_t GiftDetailCount(std::uint8_t kind) { return kind < kGiftKinds ? DetailCounts()[kind] : 0; }
 
 bool WrapAsGift(TRoomWorld& world, std::uint8_t kind, std::uint8_t detail) {

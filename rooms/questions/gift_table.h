@@ -31,6 +31,5 @@ bool WrapAsGift(TRoomWorld& world, std::uint8_t kind, std::uint8_t detail);
 // the detail is always 0). An unregistered kind, or a detail outside its count, is refused by
 // WrapAsGift (false).
 void RegisterGiftKind(std::uint8_t kind, std::uint8_t detailCount);
-bool IsGiftKindRegistered(std::uint8_t kind);
 // The number of details of a registered kind; 0 for a kind no room registered.
 std::uint8_t GiftDetailCount(std::uint8_t kind);

@@ -744,9 +744,12 @@ int main(int argc, char** argv) {
         InstallGameServices(TGameServices{&config, nullptr, nullptr});
         game.Start();
 
+        const auto write = [&](const std::string& file, const TAC8ImageData& image) {
+            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
+        };
         auto show = [&](const std::string& file) {
             game.Tick(2);
-            WriteIndexedPng(output / (file + ".png"), PictureOf(game.View(), file), palette);
+            write(file, game.View());
         };
         auto visit = [&](const std::string& room, const std::string& file) {
             game.World().GoRoom(room);
@@ -758,7 +761,7 @@ int main(int argc, char** argv) {
             library.Open(dat / "Zorvik.ac8");
             const TPictureHandle window(TImageHandle::CreateBlank(library, "mainwin", 800, 600));
             DrawMainWindow(library, game.View(), *window);
-            WriteIndexedPng(output / "mainwin.png", PictureOf(*window, "mainwin"), palette);
+            write("mainwin", *window);
         }
         visit("GIFT", "gift");
         visit("MGTEXT", "mgtext");
@@ -801,11 +804,8 @@ int main(int argc, char** argv) {
         visit("DBRTEXT", "help-dark");
         visit("JBTEXT", "help-jukebox");
         // The kitchen before the album stands in for snapshots with pictures of its own.
-        const auto writeKitchen = [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        };
-        ShowKitchen(game, show, visit, writeKitchen);
-        ShowCookies(game, writeKitchen);
+        ShowKitchen(game, show, visit, write);
+        ShowCookies(game, write);
         // The album: its closed cover, the first page, a spread with the hung picture, the
         // back pages; and its help pages.
         RegisterPreviewKinds();
@@ -834,30 +834,16 @@ int main(int argc, char** argv) {
         {
             std::unique_ptr<THotImage> wall = THotImage::CreateBlank(140, 100, game.World().GetImageLibrary());
             album.DrawHungPicture(wall->Image(), MakeBounds(0, 0, 140, 100));
-            WriteIndexedPng(output / "album-hung-picture.png", PictureOf(wall->Image(), "hung"), palette);
+            write("album-hung-picture", wall->Image());
         }
-        ShowDollRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
-        ShowTreeRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
+        ShowDollRoom(game, show, visit, write);
+        ShowTreeRoom(game, show, visit, write);
         ShowLivingRoom(game, show, visit);
-        ShowWrapRooms(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
-        ShowSlateRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
-        ShowTrainRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
-        ShowCardRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
-        ShowPuzzleRoom(game, show, visit, [&](const std::string& file, const TAC8ImageData& image) {
-            WriteIndexedPng(output / (file + ".png"), PictureOf(image, file), palette);
-        });
+        ShowWrapRooms(game, show, visit, write);
+        ShowSlateRoom(game, show, visit, write);
+        ShowTrainRoom(game, show, visit, write);
+        ShowCardRoom(game, show, visit, write);
+        ShowPuzzleRoom(game, show, visit, write);
         ShowWorkshop(game, show, visit);
         visit("WSTEXT>", "workshop-help1");
         visit("WS2<", "workshop-help2");

@@ -112,9 +112,6 @@ TFormQE::~TFormQE() {
         FAbout.SetLibrary(nullptr);
         FTutor.SetLibrary(nullptr);
         FContext.SetLibrary(nullptr);
-        if (HotImageLibrary() == FLibrary.get()) SetHotImageLibrary(nullptr);
-        if (TTileBG::GlobalImageLibrary() == FLibrary.get()) TTileBG::SetGlobalImageLibrary(nullptr);
-        if (TVekButton::GlobalImageLibrary() == FLibrary.get()) TVekButton::SetGlobalImageLibrary(nullptr);
         FLibrary.reset();
     }
 }
@@ -152,9 +149,9 @@ void TFormQE::BuildGame() {
     FLibrary = std::make_unique<TAC8Library>();
     OpenGameLibrary(*FLibrary, Folders().DataFolder + Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
     FContext.SetLibrary(FLibrary.get());
-    SetHotImageLibrary(FLibrary.get());
-    TTileBG::SetGlobalImageLibrary(FLibrary.get());
-    TVekButton::SetGlobalImageLibrary(FLibrary.get());
+    FBackground.SetLibrary(FLibrary.get());
+    FAbout.SetLibrary(FLibrary.get());
+    FTutor.SetLibrary(FLibrary.get());
 
     FBackground.OnPaint = [this](TTileBG&, platform::ControlCanvas& canvas, const TRect& clip) {
         PaintGarland(canvas, clip);

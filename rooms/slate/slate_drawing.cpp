@@ -327,7 +327,7 @@ void TSlateDrawing::Reset() {
 
 TSlateDrawing::~TSlateDrawing() = default;
 
-TAC8Library* TSlateDrawing::Library() const { return FLibrary != nullptr ? FLibrary : HotImageLibrary(); }
+TAC8Library* TSlateDrawing::Library() const { return FLibrary; }
 
 void TSlateDrawing::SetLibrary(TAC8Library* library) {
     if (library == FLibrary) return;

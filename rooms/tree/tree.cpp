@@ -45,7 +45,7 @@ TTree::TTree(TAC8Library* library) : FLibrary(library) {}
 
 TTree::~TTree() = default;
 
-TAC8Library* TTree::Library() const { return FLibrary != nullptr ? FLibrary : HotImageLibrary(); }
+TAC8Library* TTree::Library() const { return FLibrary; }
 
 void TTree::SetLibrary(TAC8Library* library) {
     if (library == FLibrary) return;

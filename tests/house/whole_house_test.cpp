@@ -59,6 +59,7 @@ protected:
         EXPECT_EQ(Game->Window().HomeIndex, 1);
     }
 
+    // A carol on the jukebox, and the credits in the picture book.
     void PlayASong() {
         ClickTo("JUKE", "JUKEBOX");
         Game->Click("4");
@@ -67,6 +68,10 @@ protected:
         ASSERT_FALSE(Game->SongLog().empty());
         EXPECT_FALSE(Game->RoomAs<TJukeboxRoom>("JUKEBOX").Idle()) << "the carol plays";
         ClickTo("BACK", "BED");
+        // The picture book, opened and clicked again, shows who made the house.
+        Game->Click("BOOK");
+        ClickTo("BOOK", "CREDITS");
+        ClickTo("EXIT", "BED");
     }
 
     void WalkRound() {
@@ -146,6 +151,11 @@ protected:
         Snap();
         WrapHere(2, 2, 2);
         EXPECT_EQ(Table().Gift()->Kind, kDollGift);
+        // Back in the theatre a new doll waits; its sign leads back to the workshop.
+        Nav(2, "WORKSHOP");
+        ClickTo("#096DOL", "DOLLS");
+        EXPECT_FALSE(dolls.Doll().IsComplete());
+        ClickTo("EXIT", "WORKSHOP");
     }
 
     void PlayCards() {
@@ -331,6 +341,38 @@ protected:
         EXPECT_GT(PicturePixelsAboveTheFire(), 1000) << "the photo hangs above the fire";
     }
 
+    // The play area as the view shows it.
+    std::vector<std::uint8_t> ViewPixels() {
+        std::vector<std::uint8_t> view;
+        for (std::int32_t y = 0; y < 320; ++y)
+            for (std::int32_t x = 0; x < 512; ++x) view.push_back(Game->ViewPixel(x, y));
+        return view;
+    }
+    std::vector<std::uint8_t> ViewOf(const std::string& room) {
+        Game->World().GoRoom(room);
+        Game->Tick();
+        return ViewPixels();
+    }
+
+    // The album's every opening, from the first page to the last, as the view shows it.
+    std::vector<std::vector<std::uint8_t>> AlbumOpenings() {
+        Game->World().GoRoom("ALBUM");
+        Game->Tick(21);
+        const auto enabled = [&](const char* box) { return Album().FindHitBox(box)->IsEnabled(); };
+        for (int i = 0; i < 20 && enabled("BACK"); ++i) {
+            Game->Click("BACK");
+            Game->Tick();
+        }
+        std::vector<std::vector<std::uint8_t>> openings;
+        for (int i = 0; i < 20; ++i) {
+            openings.push_back(ViewPixels());
+            if (!enabled("FWD")) break;
+            Game->Click("FWD");
+            Game->Tick();
+        }
+        return openings;
+    }
+
     int PicturePixelsAboveTheFire() {
         int picture = 0;
         for (std::int32_t y = 31; y < 108; ++y)
@@ -395,7 +437,12 @@ TEST_F(WholeHouse, ADayInTheHouseIsAllThereTheNextMorning) {
     }
     EXPECT_EQ(Shown(), "") << "a whole day without a message";
 
-    // The day ends in the bedroom, every activity left as the child left it.
+    // The album shows every photo of the day; the day ends in the bedroom, every activity
+    // left as the child left it.
+    const auto openings = AlbumOpenings();
+    EXPECT_GE(openings.size(), 4u) << "seven photos, two to an opening";
+    const auto slatePage = ViewOf("SLATE");
+    const auto puzzleMachine = ViewOf("PUZZLE");
     Nav(1, "BED");
     const TRoomRecords evening = Records();
     const auto album = Game->RoomAs<TAlbumRoom>("ALBUM").Count();
@@ -438,6 +485,12 @@ TEST_F(WholeHouse, ADayInTheHouseIsAllThereTheNextMorning) {
     Game->World().GoRoom("LIVING");
     Game->Tick(2);
     EXPECT_GT(PicturePixelsAboveTheFire(), 1000) << "the photo still hangs above the fire";
+    const auto openingsAgain = AlbumOpenings();
+    ASSERT_EQ(openingsAgain.size(), openings.size());
+    for (std::size_t i = 0; i < openings.size(); ++i)
+        EXPECT_TRUE(openingsAgain[i] == openings[i]) << "the album's opening " << i + 1 << " looks as it did";
+    EXPECT_TRUE(ViewOf("SLATE") == slatePage) << "the slate looks as it was left";
+    EXPECT_TRUE(ViewOf("PUZZLE") == puzzleMachine) << "so does the puzzle machine";
 
     // A day that changes nothing saves the same file again.
     Game->World().GoRoom("BED");

@@ -306,6 +306,12 @@ protected:
         EXPECT_EQ(shown->Kind, under.Kind);
         EXPECT_EQ(shown->Paper, under.Paper);
         EXPECT_EQ(shown->TagName(), under.TagName());
+        // Its tag, read large and put down again.
+        auto& show = Game->RoomAs<TWrapRoom>("SHOWGIFT");
+        Game->Click("SMTAG");
+        EXPECT_TRUE(show.BigTagShown());
+        Game->Click("BIGTAG");
+        EXPECT_FALSE(show.BigTagShown());
         ClickTo("BACK", "LIVING");
         EXPECT_EQ(Living().GiftCount(), 6) << "the gift stays under the tree";
     }

@@ -19,6 +19,7 @@ class TWaveMan;
 class TGameContext {
 public:
     TGameContext() = default;
+    explicit TGameContext(TAC8Library& library) : FLibrary(&library) {}
     TGameContext(const TGameContext&) = delete;
     TGameContext& operator=(const TGameContext&) = delete;
 

@@ -18,6 +18,7 @@
 #include "foundation/vek_exception.h"
 #include "platform/headless/fake_folders.h"
 #include "shell/init_script.h"
+#include "shell/game_context.h"
 #include "shell/world.h"
 #include "tests/fuzz/every_room_kind.h"
 #include "tests/fuzz/fuzz_scratch_folder.h"
@@ -57,8 +58,9 @@ const std::filesystem::path& ScriptFolder() {
 struct THouse {
     TQuietWindow Window;
     TAC8Library Library;
+    TGameContext Context{Library};
     TConfig Config;
-    TWorld World{Window, Library, Config};
+    TWorld World{Window, Context, Config};
     THouse() { LoadGameScript(World, ScriptFolder()); }
 };
 

@@ -15,6 +15,7 @@
 #include "shell/init_script.h"
 #include "shell/sound_list.h"
 #include "shell/sound_list_loader.h"
+#include "shell/game_context.h"
 #include "shell/world.h"
 #include "tests/fuzz/fuzz_scratch_folder.h"
 #include "tests/support/quiet_world_window.h"
@@ -48,9 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TQuietWindow window;
     TAC8Library library;
+    TGameContext context{library};
     TConfig config;
     {
-        TWorld world(window, library, config);
+        TWorld world(window, context, config);
         try {
             LoadGameScript(world, folder);
         } catch (const VekException&) {

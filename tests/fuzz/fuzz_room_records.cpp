@@ -35,8 +35,9 @@ void ExpectStableRoundTrip(List& list) {
 void FuzzEveryRoomKind(const std::uint8_t* data, std::size_t size) {
     TQuietWindow window;
     TAC8Library library;
+    TGameContext context{library};
     TConfig config;
-    TWorld world(window, library, config);
+    TWorld world(window, context, config);
     for (const TKindRoom& kind : AddRoomOfEveryKind(world)) {
         TMemoryStream input(data, size);
         try {

@@ -11,6 +11,7 @@
 #include "foundation/stream.h"
 #include "foundation/vek_exception.h"
 #include "shell/room.h"
+#include "shell/game_context.h"
 #include "shell/world.h"
 #include "tests/fuzz/every_room_kind.h"
 #include "tests/support/quiet_world_window.h"
@@ -39,8 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TQuietWindow window;
     TAC8Library library;
+    TGameContext context{library};
     TConfig config;
-    TWorld world(window, library, config);
+    TWorld world(window, context, config);
     testing_support::BuildTestHouse(world);
     auto* memory = static_cast<TMemoryRoom*>(world.AddRoom(std::make_unique<TMemoryRoom>("MEMORY", &world)));
     world.FindRoom("KITCHEN")->FirstSaveVersion = 5;

@@ -19,7 +19,7 @@ TEST(AC8LibraryDisplay, PaletteHandleIsBuiltAtOpenAndDrawsThroughIt) {
     const TAC8SourcePalette source = MakeSamplePalette();
     std::vector<std::uint8_t> pixels(std::size_t(20) * 300);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(1 + i % 200);
-    SaveAC8Library(path, source, {TAC8Picture{"tall", 20, 300, pixels, 0, false}});
+    SaveAC8Library(path, source, {TIndexedPicture{"tall", 20, 300, pixels, false, 0}});
 
     TAC8Library library;
     library.Open(path);

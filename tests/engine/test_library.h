@@ -24,13 +24,13 @@ inline std::uint32_t ShownColour(std::uint8_t index) {
     return (std::uint32_t(index) << 16) | (std::uint32_t(255 - index) << 8);
 }
 
-inline TAC8Picture SolidPicture(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
-    return TAC8Picture{name, w, h, std::vector<std::uint8_t>(std::size_t(w) * h, colour), 0, false};
+inline TIndexedPicture SolidPicture(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
+    return TIndexedPicture{name, int(w), int(h), std::vector<std::uint8_t>(std::size_t(w) * h, colour), false, 0};
 }
 
 class TTestLibrary {
 public:
-    explicit TTestLibrary(const std::vector<TAC8Picture>& pictures) {
+    explicit TTestLibrary(const std::vector<TIndexedPicture>& pictures) {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
         FPath = std::filesystem::temp_directory_path() /
                 (std::string("zorvik_") + info->test_suite_name() + "_" + info->name() + ".ac8");

@@ -9,6 +9,7 @@
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "tests/support/temp_folder.h"
 #include "tools/ac8/ac8_writer.h"
 #include "tools/ac8/sample_pictures.h"
 
@@ -32,14 +33,6 @@ TIndexedPicture Solid(const std::string& name, std::uint32_t w, std::uint32_t h,
 
 class AC8LibraryTest : public testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        FFolder = fs::temp_directory_path() / (std::string("ac8lib_") + info->name());
-        fs::remove_all(FFolder);
-        fs::create_directories(FFolder);
-    }
-    void TearDown() override { fs::remove_all(FFolder); }
-
     fs::path Write(const std::string& file, const std::vector<TIndexedPicture>& pictures) {
         const fs::path path = FFolder / file;
         SaveAC8Library(path, MakeSamplePalette(), pictures);
@@ -56,7 +49,9 @@ protected:
         return s.TakeBytes();
     }
 
-    fs::path FFolder;
+    // Not named after the test: other builds' test programs may run it at the same time.
+    testing_support::TempFolder FTemp;
+    fs::path FFolder = FTemp.Path();
     TAC8Library FLibrary;
 };
 

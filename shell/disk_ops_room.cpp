@@ -23,7 +23,12 @@ constexpr std::int32_t kScratchHeight = 102;
 // The buttons on the screen, drawn in this order; C has no place there.
 constexpr std::array<char, 5> kDrawnButtons{kSaveButton, kMusicButton, kSoundsButton, kLeaveButton, kRestoreButton};
 
-constexpr std::size_t ButtonIndex(char name) { return std::string_view(kDiskOpsButtons).find(name); }
+// A plain loop: the sanitizer builds cannot evaluate string_view's find at compile time.
+constexpr std::size_t ButtonIndex(char name) {
+    for (std::size_t index = 0; index < kDiskOpsButtonCount; ++index)
+        if (kDiskOpsButtons[index] == name) return index;
+    return std::string_view::npos;
+}
 
 constexpr bool EveryDrawnButtonIsABox() {
     for (char name : kDrawnButtons)

@@ -25,4 +25,4 @@ inline constexpr char kDiskOpsButtons[] = {'1', '2', '3', '4', '5', '6', '7', '8
                                            '\0'};
 inline constexpr std::size_t kDiskOpsButtonCount = 14;
 inline constexpr std::size_t kDiskOpsSlotCount = 8;
-static_assert(std::string_view(kDiskOpsButtons).size() == kDiskOpsButtonCount);
+static_assert(sizeof kDiskOpsButtons == kDiskOpsButtonCount + 1);

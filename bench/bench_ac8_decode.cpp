@@ -27,20 +27,20 @@
 // straight into a surface's rows.
 namespace png_peer {
 
-std::vector<std::uint8_t> EncodeIndexedPng(const TAC8Picture& picture, const TAC8SourcePalette& palette) {
+std::vector<std::uint8_t> EncodeIndexedPng(const TIndexedPicture& picture, const TAC8SourcePalette& palette) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    image.width = picture.Width;
-    image.height = picture.Height;
+    image.width = static_cast<png_uint_32>(picture.width);
+    image.height = static_cast<png_uint_32>(picture.height);
     image.format = PNG_FORMAT_RGB_COLORMAP;
     image.colormap_entries = 256;
     std::vector<std::uint8_t> colormap;
     for (const auto& e : palette) colormap.insert(colormap.end(), {e.Red, e.Green, e.Blue});
     png_alloc_size_t bytes = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &bytes, 0, picture.Pixels.data(), 0, colormap.data()))
+    if (!png_image_write_to_memory(&image, nullptr, &bytes, 0, picture.pixels.data(), 0, colormap.data()))
         throw std::runtime_error(std::string("PNG encoding failed: ") + image.message);
     std::vector<std::uint8_t> out(bytes);
-    if (!png_image_write_to_memory(&image, out.data(), &bytes, 0, picture.Pixels.data(), 0, colormap.data()))
+    if (!png_image_write_to_memory(&image, out.data(), &bytes, 0, picture.pixels.data(), 0, colormap.data()))
         throw std::runtime_error(std::string("PNG encoding failed: ") + image.message);
     out.resize(bytes);
     return out;
@@ -94,7 +94,7 @@ using png_peer::EncodeIndexedPng;
 namespace {
 
 struct TCorpus {
-    std::vector<TAC8Picture> Pictures;
+    std::vector<TIndexedPicture> Pictures;
     std::vector<std::uint8_t> Records;        // the records back to back, as in a library file
     std::vector<std::int64_t> Offsets;        // of each record in Records
     std::vector<std::vector<std::uint8_t>> Pngs;
@@ -116,7 +116,7 @@ const TCorpus& Corpus() {
             c.Offsets.push_back(records.Position());
             WriteImageRecord(records, p);
             c.Pngs.push_back(EncodeIndexedPng(p, palette));
-            c.PixelBytes += std::int64_t(p.Height) * ((p.Width + 3) / 4 * 4);
+            c.PixelBytes += std::int64_t(p.height) * ((p.width + 3) / 4 * 4);
         }
         c.Records = records.TakeBytes();
         return c;
@@ -147,10 +147,11 @@ void BM_PngDecode(benchmark::State& state) {
     for (const auto& png : c.Pngs) pngBytes += png.size();
     for (auto _ : state) {
         for (std::size_t i = 0; i < c.Pictures.size(); ++i) {
-            const TAC8Picture& p = c.Pictures[i];
-            const std::size_t stride = (p.Width + 3) / 4 * 4;
-            std::vector<std::uint8_t> out(stride * p.Height);
-            if (!DecodeIndexedPng(c.Pngs[i].data(), c.Pngs[i].size(), p.Width, p.Height, out.data(), stride))
+            const TIndexedPicture& p = c.Pictures[i];
+            const std::size_t stride = std::size_t(p.width + 3) / 4 * 4;
+            std::vector<std::uint8_t> out(stride * std::size_t(p.height));
+            if (!DecodeIndexedPng(c.Pngs[i].data(), c.Pngs[i].size(), std::uint32_t(p.width), std::uint32_t(p.height),
+                                  out.data(), stride))
                 state.SkipWithError("PNG decoding failed");
             benchmark::DoNotOptimize(out.data());
         }
@@ -164,7 +165,7 @@ void BM_Memcpy(benchmark::State& state) {
     const TCorpus& c = Corpus();
     std::vector<std::vector<std::uint8_t>> sources, targets;
     for (const auto& p : c.Pictures) {
-        const std::size_t bytes = std::size_t((p.Width + 3) / 4 * 4) * p.Height;
+        const std::size_t bytes = std::size_t((p.width + 3) / 4 * 4) * std::size_t(p.height);
         sources.emplace_back(bytes, 1);
         targets.emplace_back(bytes, 0);
     }

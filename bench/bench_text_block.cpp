@@ -22,14 +22,14 @@ std::u16string HelpPage() {
     return page;
 }
 
-TAC8Picture SheetFor(const TFontMetrics& m, const char* name) {
-    TAC8Picture p;
-    p.Name = name;
-    p.Width = 600;
-    p.Height = static_cast<std::uint32_t>(m.RowPitch * 6);
-    p.Pixels.assign(std::size_t(p.Width) * p.Height, 0);
-    for (std::size_t i = 0; i < p.Pixels.size(); i += 3) p.Pixels[i] = 5;
-    p.HasTransparency = true;
+TIndexedPicture SheetFor(const TFontMetrics& m, const char* name) {
+    TIndexedPicture p;
+    p.name = name;
+    p.width = 600;
+    p.height = m.RowPitch * 6;
+    p.pixels.assign(std::size_t(p.width) * std::size_t(p.height), 0);
+    for (std::size_t i = 0; i < p.pixels.size(); i += 3) p.pixels[i] = 5;
+    p.hasTransparency = true;
     return p;
 }
 

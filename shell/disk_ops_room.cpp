@@ -1,5 +1,6 @@
 #include "disk_ops_room.h"
 
+#include <array>
 #include <string_view>
 
 #include "engine/graphics/ac8_image_data.h"
@@ -9,6 +10,8 @@
 #include "game_services.h"
 #include "room_world.h"
 
+using namespace disk_ops_words;
+
 namespace {
 constexpr std::uint8_t kPanelColour = 208;
 constexpr std::int32_t kButtonWidth = 40;
@@ -17,10 +20,22 @@ constexpr TRect kSlotFrame{0, 90, 72, 200};
 constexpr TPoint kSlotPictureInset{4, 4};
 constexpr std::int32_t kScratchWidth = 64;
 constexpr std::int32_t kScratchHeight = 102;
-// Buttons S, M, F, X and R, drawn in this order.
-constexpr std::string_view kDrawnButtons = "SMFXR";
+// The buttons on the screen, drawn in this order; C has no place there.
+constexpr std::array<char, 5> kDrawnButtons{kSaveButton, kMusicButton, kSoundsButton, kLeaveButton, kRestoreButton};
 
-std::size_t ButtonIndex(char name) { return std::string_view(kDiskOpsButtons).find(name); }
+// A plain loop: the sanitizer builds cannot evaluate string_view's find at compile time.
+constexpr std::size_t ButtonIndex(char name) {
+    for (std::size_t index = 0; index < kDiskOpsButtonCount; ++index)
+        if (kDiskOpsButtons[index] == name) return index;
+    return std::string_view::npos;
+}
+
+constexpr bool EveryDrawnButtonIsABox() {
+    for (char name : kDrawnButtons)
+        if (ButtonIndex(name) == std::string_view::npos) return false;
+    return true;
+}
+static_assert(EveryDrawnButtonIsABox(), "a drawn button needs a face on the sheet");
 
 TRect ButtonFace(std::size_t index, std::int32_t row) {
     return MakeBounds(std::int32_t(index) * kButtonWidth, row * kButtonHeight, kButtonWidth, kButtonHeight);
@@ -42,7 +57,7 @@ void TDiskOpsRoom::Enter(const std::string& fromRoom) {
     FModeDetail = false;
     FPressedInside = false;
     FPressedButton = 0;
-    FFromTitle = fromRoom == "TITLE";
+    FFromTitle = fromRoom == kTitleRoom;
     RefreshButtons();
 }
 
@@ -54,11 +69,11 @@ void TDiskOpsRoom::EnableBox(char name, bool enabled) {
 void TDiskOpsRoom::RefreshButtons() {
     for (std::size_t slot = 0; slot < kDiskOpsSlotCount; ++slot)
         EnableBox(kDiskOpsButtons[slot], FSlots[slot] != nullptr);
-    EnableBox('C', FMode);
-    EnableBox('S', !FMode);
+    EnableBox(kCancelButton, FMode);
+    EnableBox(kSaveButton, !FMode);
     const TGameServices& services = GameServices();
-    EnableBox('M', services.Songs != nullptr && services.Songs->HasDevice());
-    EnableBox('F', services.Waves != nullptr && services.Waves->HasDevice());
+    EnableBox(kMusicButton, services.Songs != nullptr && services.Songs->HasDevice());
+    EnableBox(kSoundsButton, services.Waves != nullptr && services.Waves->HasDevice());
 }
 
 void TDiskOpsRoom::RunScript(const std::string&, const std::string&) {}
@@ -123,8 +138,8 @@ void TDiskOpsRoom::DrawButton(TAC8ImageData& view, std::size_t index) {
     if (box == nullptr) return;
     std::int32_t row = 0;
     const TGameServices& services = GameServices();
-    if (kDiskOpsButtons[index] == 'M' && (services.Songs == nullptr || !services.Songs->Enabled())) row = 2;
-    if (kDiskOpsButtons[index] == 'F' && (services.Waves == nullptr || !services.Waves->Enabled())) row = 2;
+    if (kDiskOpsButtons[index] == kMusicButton && (services.Songs == nullptr || !services.Songs->Enabled())) row = 2;
+    if (kDiskOpsButtons[index] == kSoundsButton && (services.Waves == nullptr || !services.Waves->Enabled())) row = 2;
     if (FPressedButton == index + 1 && FPressedInside) row = 1;
     DrawPiece(view, TPoint{box->Rect.Left, box->Rect.Top}, ButtonFace(index, row));
 }

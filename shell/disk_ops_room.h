@@ -16,13 +16,10 @@
 #include <string>
 
 #include "aux_gfx_room.h"
+#include "disk_ops_room_words.h"
 #include "foundation/geometry.h"
 
 class THotImage;
-
-inline constexpr char kDiskOpsButtons[] = "12345678SMFXRC";
-inline constexpr std::size_t kDiskOpsButtonCount = 14;
-inline constexpr std::size_t kDiskOpsSlotCount = 8;
 
 class TDiskOpsRoom : public TAuxGfxRoom {
 public:

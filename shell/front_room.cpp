@@ -6,8 +6,10 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/config.h"
+#include "front_room_words.h"
 #include "game_services.h"
 #include "room_world.h"
+#include "room_words.h"
 
 namespace {
 // The songs of the cycle, in order; a fifth DELAY pauses instead.
@@ -36,7 +38,8 @@ void TFrontRoom::Leave() {
 }
 
 void TFrontRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "DELAY") {
+    using namespace front_room_words;
+    if (sender == kCycleTimer) {
         if (FCycleCounter < kCycleSongs.size()) {
             World().PlayMusic(kCycleSongs[FCycleCounter]);
             ++FCycleCounter;
@@ -44,10 +47,10 @@ void TFrontRoom::RunScript(const std::string& script, const std::string& sender)
             FCycleCounter = 0;
             AddTimer(kFrontDelayTimer, kPauseAfterCycle);
         }
-    } else if (sender == "MUSIC") {
+    } else if (sender == kSongEnded) {
         AddTimer(kFrontDelayTimer, kDelayAfterSong);
-    } else if (sender == "TUTOR") {
-        World().GoRoom("MGTEXT");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kWelcomePage);
     } else {
         TRoom::RunScript(script, sender);
     }

@@ -14,4 +14,7 @@ inline constexpr std::string_view kExit = "EXIT";                // go to the ro
 inline constexpr std::string_view kDelayedExit = "DELAYEDEXIT";  // go to the room set beforehand
 inline constexpr std::string_view kSnapFlash = "SNAPFLASH";      // the camera flash turns on or off
 inline constexpr std::string_view kFocusLost = "F";
+// Sent by the window's tutor button to the rooms whose tutor role is Tutor: rooms with a help
+// page go to it.
+inline constexpr std::string_view kTutor = "TUTOR";
 }  // namespace room_words

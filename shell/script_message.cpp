@@ -12,10 +12,12 @@
 #include "timer_codes.h"
 
 std::optional<TScriptMessage> TimerMessage(std::uint8_t code) {
-    if (code < 3) return std::nullopt;
-    if (code <= 6) return TScriptMessage{"", std::string(kFirstTimerWords[code - 3])};
-    if (code <= 17) return TScriptMessage{"ANIMATE", std::to_string(code - 6)};
-    if (code <= 45) return TScriptMessage{"", std::string(kTimerWords[code - 18])};
+    constexpr std::uint8_t kFirstFrame = TimerCodeValue(TTimerCode::AnimateFirst);
+    if (code < TimerCodeValue(TTimerCode::Tick)) return std::nullopt;
+    if (code >= kFirstFrame && code <= TimerCodeValue(TTimerCode::AnimateLast))
+        return TScriptMessage{std::string(TimerWord(TTimerCode::Animate)), std::to_string(code - kFirstFrame + 1)};
+    if (code <= TimerCodeValue(TTimerCode::CardBugWait))
+        return TScriptMessage{"", std::string(TimerWord(static_cast<TTimerCode>(code)))};
     return TScriptMessage{};
 }
 

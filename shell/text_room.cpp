@@ -5,7 +5,11 @@
 #include "engine/graphics/hot_image.h"
 #include "engine/graphics/text_block.h"
 #include "room_world.h"
+#include "room_words.h"
+#include "text_room_words.h"
 #include "view_size.h"
+
+using namespace text_room_words;
 
 namespace {
 constexpr char kRegularFont[] = "00f12mc";
@@ -32,11 +36,11 @@ void TTextRoom::AddText(std::int32_t x, std::int32_t y, const std::u16string& te
 }
 
 void TTextRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender != "EXIT" || FClickingExit) {
+    if (sender != room_words::kExit || FClickingExit) {
         TRoom::RunScript(script, sender);
         return;
     }
-    THitBox& exit = FindNodeOrFail<THitBox>(HitBoxes(), "EXIT");
+    THitBox& exit = FindNodeOrFail<THitBox>(HitBoxes(), kExitBox);
     FClickingExit = true;
     try {
         exit.Click();
@@ -56,8 +60,8 @@ void TTextRoom::DrawParagraphs(TAC8ImageData& view) {
     block.SetMargins(6, 5, 0, 0);
     for (const TTextNode* paragraph : NodesOf<TTextNode>(FParagraphs))
         block.Draw(&view, MakeRect(paragraph->X, paragraph->Y, ViewWidth() - 10, ViewHeight()), true, paragraph->Text);
-    const bool next = GetID().find('>') != std::string::npos;
-    const bool previous = GetID().find('<') != std::string::npos;
+    const bool next = GetID().find(kNextPageMark) != std::string::npos;
+    const bool previous = GetID().find(kPreviousPageMark) != std::string::npos;
     if (next && previous) {
         DrawLibraryPicture(library, view, "more", kArrowRight);
         DrawLibraryPicture(library, view, "prevpage", kArrowLeft);
@@ -82,7 +86,7 @@ void TTextRoom::ReleaseGraphics(bool final) {
 
 void TEntryTextRoom::Enter(const std::string& fromRoom) {
     TRoom::Enter(fromRoom);
-    THitBox& view = FindNodeOrFail<THitBox>(HitBoxes(), "VIEW");
+    THitBox& view = FindNodeOrFail<THitBox>(HitBoxes(), kViewBox);
     if (FPictureShown) {
         view.Rect = MakeRect(0, 0, 512, 320);
         view.Cursor = 11;
@@ -96,9 +100,9 @@ void TEntryTextRoom::Enter(const std::string& fromRoom) {
 // goes back, which re-enters it from the entry that going to it pushed, so the return
 // stack is as it was before.
 void TEntryTextRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "EXIT") {
-        World().GoRoom("DARK");
-    } else if (sender == "VIEW") {
+    if (sender == kExitBox) {
+        World().GoRoom(kHouseEntrance);
+    } else if (sender == kViewBox) {
         FPictureShown = !FPictureShown;
         if (FPictureShown) {
             Flags |= kRoomFullFrame;
@@ -107,8 +111,8 @@ void TEntryTextRoom::RunScript(const std::string& script, const std::string& sen
             Flags &= static_cast<std::uint16_t>(~kRoomFullFrame);
             World().GoBack();
         }
-    } else if (sender == "TUTOR") {
-        World().GoRoom("HBTEXT");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kGrownUpsHelp);
     } else {
         TTextRoom::RunScript(script, sender);
     }

@@ -58,8 +58,10 @@ inline constexpr std::array<std::string_view, 28> kTimerWords{
 // The word a code sends as its sender; empty for the ANIMATE frames and codes without one.
 constexpr std::string_view TimerWord(TTimerCode code) {
     const std::uint8_t value = TimerCodeValue(code);
-    if (value >= 3 && value <= 6) return kFirstTimerWords[value - 3];
-    if (value >= 18 && value <= 45) return kTimerWords[value - 18];
+    if (value >= TimerCodeValue(TTimerCode::Tick) && value <= TimerCodeValue(TTimerCode::Animate))
+        return kFirstTimerWords[value - TimerCodeValue(TTimerCode::Tick)];
+    if (value >= TimerCodeValue(TTimerCode::Red1) && value <= TimerCodeValue(TTimerCode::CardBugWait))
+        return kTimerWords[value - TimerCodeValue(TTimerCode::Red1)];
     return {};
 }
 
@@ -96,3 +98,5 @@ constexpr bool NamesMatchWords() {
 
 static_assert(timer_codes_detail::NamesMatchWords(), "a timer code's name and the word it sends differ");
 static_assert(TimerCodeValue(TTimerCode::AnimateLast) - TimerCodeValue(TTimerCode::AnimateFirst) + 1 == 11);
+static_assert(kFirstTimerWords.size() == TimerCodeValue(TTimerCode::Animate) - TimerCodeValue(TTimerCode::Tick) + 1);
+static_assert(kTimerWords.size() == TimerCodeValue(TTimerCode::CardBugWait) - TimerCodeValue(TTimerCode::Red1) + 1);

@@ -26,10 +26,10 @@ public:
 };
 
 // Timer codes of the album (their words are DELAY, HANGBUGWAIT, PRINTBUGWAIT, CARDBUGWAIT).
-inline constexpr std::uint8_t kAlbumCoverTimer = 5;
-inline constexpr std::uint8_t kAlbumHangTimer = 43;
-inline constexpr std::uint8_t kAlbumPrintTimer = 44;
-inline constexpr std::uint8_t kAlbumCardTimer = 45;
+inline constexpr std::uint8_t kAlbumCoverTimer = TimerCodeValue(TTimerCode::Delay);
+inline constexpr std::uint8_t kAlbumHangTimer = TimerCodeValue(TTimerCode::HangBugWait);
+inline constexpr std::uint8_t kAlbumPrintTimer = TimerCodeValue(TTimerCode::PrintBugWait);
+inline constexpr std::uint8_t kAlbumCardTimer = TimerCodeValue(TTimerCode::CardBugWait);
 // Ticks the closed cover shows before the album opens.
 inline constexpr std::int32_t kAlbumCoverTicks = 20;
 // The resolution pages are laid out and printed at.

@@ -14,11 +14,11 @@
 namespace {
 
 // Timers.
-constexpr std::uint8_t kRedUpTimer = 18;    // "RED1": the socks hop one step out
-constexpr std::uint8_t kRedDownTimer = 19;  // "RED2": the socks hop one step back
-constexpr std::uint8_t kFlashTimer = 22;    // "FLASH": the lamp flickers
-constexpr std::uint8_t kRaiseTimer = 33;    // "RAISE": the blind rolls up one step
-constexpr std::uint8_t kLowerTimer = 34;    // "LOWER": the blind comes down one step
+constexpr std::uint8_t kRedUpTimer = TimerCodeValue(TTimerCode::Red1);    // "RED1": the socks hop one step out
+constexpr std::uint8_t kRedDownTimer = TimerCodeValue(TTimerCode::Red2);  // "RED2": the socks hop one step back
+constexpr std::uint8_t kFlashTimer = TimerCodeValue(TTimerCode::Flash);   // "FLASH": the lamp flickers
+constexpr std::uint8_t kRaiseTimer = TimerCodeValue(TTimerCode::Raise);   // "RAISE": the blind rolls up one step
+constexpr std::uint8_t kLowerTimer = TimerCodeValue(TTimerCode::Lower);   // "LOWER": the blind comes down one step
 // ("ANIMATE", n) for drawer n's toy.
 constexpr std::uint8_t ArticleTimer(int drawer) { return static_cast<std::uint8_t>(6 + drawer); }
 

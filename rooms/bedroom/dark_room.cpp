@@ -6,8 +6,8 @@
 #include "shell/game_context.h"
 
 namespace {
-constexpr std::uint8_t kMusicTimer = 21;    // "MUSIC": start the lullaby if all is quiet
-constexpr std::uint8_t kAnimateTimer = 6;   // "ANIMATE": the night light blinks
+constexpr std::uint8_t kMusicTimer = TimerCodeValue(TTimerCode::Music);      // "MUSIC": start the lullaby if all is quiet
+constexpr std::uint8_t kAnimateTimer = TimerCodeValue(TTimerCode::Animate);  // "ANIMATE": the night light blinks
 constexpr std::int32_t kLullaby = 13;
 constexpr std::int32_t kSoundLampSwitch = 30;
 

@@ -12,9 +12,9 @@
 namespace {
 
 // Timers and sounds of the jukebox.
-constexpr std::uint8_t kCartridgeTimer = 30;  // "CARTRIDGE": the taken cartridge reaches the slot
-constexpr std::uint8_t kDelayTimer = 5;       // "DELAY": the button comes up again
-constexpr std::uint8_t kAnimateTimer = 6;     // "ANIMATE": the playing slot starts to glow
+constexpr std::uint8_t kCartridgeTimer = TimerCodeValue(TTimerCode::Cartridge);  // "CARTRIDGE": the taken cartridge reaches the slot
+constexpr std::uint8_t kDelayTimer = TimerCodeValue(TTimerCode::Delay);          // "DELAY": the button comes up again
+constexpr std::uint8_t kAnimateTimer = TimerCodeValue(TTimerCode::Animate);      // "ANIMATE": the playing slot starts to glow
 constexpr std::int32_t kSoundBackToRack = 36;
 constexpr std::int32_t kSoundIntoSlot = 37;
 constexpr std::int32_t kSoundButton = 38;

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::uint8_t kFlashTimer = 22;
+constexpr std::uint8_t kFlashTimer = TimerCodeValue(TTimerCode::Flash);
 constexpr std::int32_t kFirstFlashDelay = 10;
 constexpr std::int32_t kFlashDelay = 3;
 constexpr std::int16_t kTakeCursor = 4;

@@ -7,6 +7,7 @@
 #include "engine/graphics/ac8_library.h"
 #include "engine/graphics/ac8_palette.h"
 #include "platform/headless/memory_canvas.h"
+#include "tests/support/temp_folder.h"
 #include "tools/ac8/ac8_writer.h"
 #include "tools/ac8/sample_pictures.h"
 
@@ -15,11 +16,12 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(AC8LibraryDisplay, PaletteHandleIsBuiltAtOpenAndDrawsThroughIt) {
-    const fs::path path = fs::temp_directory_path() / "ac8_library_display_test.ac8";
+    const testing_support::TempFolder folder;
+    const fs::path path = folder.Path() / "display.ac8";
     const TAC8SourcePalette source = MakeSamplePalette();
     std::vector<std::uint8_t> pixels(std::size_t(20) * 300);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(1 + i % 200);
-    SaveAC8Library(path, source, {TAC8Picture{"tall", 20, 300, pixels, 0, false}});
+    SaveAC8Library(path, source, {TIndexedPicture{"tall", 20, 300, pixels, false, 0}});
 
     TAC8Library library;
     library.Open(path);

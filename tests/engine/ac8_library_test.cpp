@@ -9,6 +9,7 @@
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "tests/support/temp_folder.h"
 #include "tools/ac8/ac8_writer.h"
 #include "tools/ac8/sample_pictures.h"
 
@@ -26,21 +27,13 @@ std::string MessageOf(const std::function<void()>& action) {
     return "no error";
 }
 
-TAC8Picture Solid(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
-    return TAC8Picture{name, w, h, Bytes(std::size_t(w) * h, colour), 0, false};
+TIndexedPicture Solid(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
+    return TIndexedPicture{name, int(w), int(h), Bytes(std::size_t(w) * h, colour), false, 0};
 }
 
 class AC8LibraryTest : public testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        FFolder = fs::temp_directory_path() / (std::string("ac8lib_") + info->name());
-        fs::remove_all(FFolder);
-        fs::create_directories(FFolder);
-    }
-    void TearDown() override { fs::remove_all(FFolder); }
-
-    fs::path Write(const std::string& file, const std::vector<TAC8Picture>& pictures) {
+    fs::path Write(const std::string& file, const std::vector<TIndexedPicture>& pictures) {
         const fs::path path = FFolder / file;
         SaveAC8Library(path, MakeSamplePalette(), pictures);
         return path;
@@ -50,18 +43,20 @@ protected:
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }
-    Bytes LibraryBytes(const std::vector<TAC8Picture>& pictures) {
+    Bytes LibraryBytes(const std::vector<TIndexedPicture>& pictures) {
         TMemoryStream s;
         WriteAC8Library(s, MakeSamplePalette(), pictures);
         return s.TakeBytes();
     }
 
-    fs::path FFolder;
+    // Not named after the test: other builds' test programs may run it at the same time.
+    testing_support::TempFolder FTemp;
+    fs::path FFolder = FTemp.Path();
     TAC8Library FLibrary;
 };
 
 TEST_F(AC8LibraryTest, OpensIndexesAndLoadsDecodedImages) {
-    const TAC8Picture room = MakeSamplePicture(1, 512, 320, "LivingRo");
+    const TIndexedPicture room = MakeSamplePicture(1, 512, 320, "LivingRo");
     const fs::path path = Write("main.ac8", {room, Solid("tree", 10, 20, 5), Solid("TREE", 4, 4, 9)});
     FLibrary.Open(path);
     EXPECT_TRUE(FLibrary.IsOpen());
@@ -75,7 +70,7 @@ TEST_F(AC8LibraryTest, OpensIndexesAndLoadsDecodedImages) {
     TImageNode* node = FLibrary.LoadImage("LivingRo");
     EXPECT_EQ(node->Name, AC8ImageName("livingro"));
     EXPECT_EQ(node->Image->StoredState(), AC8StatePlain);
-    EXPECT_EQ(PictureRows(*node->Image), room.Pixels);
+    EXPECT_EQ(PictureRows(*node->Image), room.pixels);
     // The first record of a name in file order wins.
     TImageNode* tree = FLibrary.LoadImageNamed("Tree");
     EXPECT_EQ(tree->Image->Width(), 10);

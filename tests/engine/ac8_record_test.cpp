@@ -23,7 +23,7 @@ std::unique_ptr<TAC8Image> Load(const Bytes& bytes, bool decode = true) {
     return image;
 }
 
-Bytes Record(const TAC8Picture& picture, TAC8StripCoding coding) {
+Bytes Record(const TIndexedPicture& picture, TAC8StripCoding coding) {
     TMemoryStream s;
     WriteImageRecord(s, picture, coding);
     return s.TakeBytes();
@@ -31,16 +31,16 @@ Bytes Record(const TAC8Picture& picture, TAC8StripCoding coding) {
 
 // Pictures that exercise every choice of the encoder: runs of escape-valued bytes, rows
 // equal or nearly equal to the one beneath, flat rows, noise.
-TAC8Picture RandomPicture(std::mt19937& rng, std::uint32_t width, std::uint32_t height) {
-    TAC8Picture p;
-    p.Name = "random";
-    p.Width = width;
-    p.Height = height;
-    p.Pixels.resize(std::size_t(width) * height);
+TIndexedPicture RandomPicture(std::mt19937& rng, std::uint32_t width, std::uint32_t height) {
+    TIndexedPicture p;
+    p.name = "random";
+    p.width = int(width);
+    p.height = int(height);
+    p.pixels.resize(std::size_t(width) * height);
     const std::uint8_t palette[4] = {static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng()),
                                      static_cast<std::uint8_t>(rng()), static_cast<std::uint8_t>(rng())};
     for (std::uint32_t y = 0; y < height; ++y) {
-        std::uint8_t* row = p.Pixels.data() + std::size_t(y) * width;
+        std::uint8_t* row = p.pixels.data() + std::size_t(y) * width;
         const int kind = static_cast<int>(rng() % 5);
         const std::uint8_t* above = y > 0 ? row - width : nullptr;
         for (std::uint32_t x = 0; x < width; ++x) {
@@ -63,12 +63,12 @@ TEST(AC8Record, EncoderRoundTripsRandomPictures) {
     for (int round = 0; round < 60; ++round) {
         const std::uint32_t width = 1 + rng() % (round < 50 ? 300 : 2000);
         const std::uint32_t height = 1 + rng() % (round < 50 ? 60 : 400);
-        const TAC8Picture picture = RandomPicture(rng, width, height);
+        const TIndexedPicture picture = RandomPicture(rng, width, height);
         for (const auto coding : codings) {
             SCOPED_TRACE(testing::Message() << width << " x " << height << " coding " << int(coding));
             const auto image = Load(Record(picture, coding));
             ASSERT_EQ(image->Width(), width);
-            EXPECT_EQ(PictureRows(*image), picture.Pixels);
+            EXPECT_EQ(PictureRows(*image), picture.pixels);
         }
     }
 }
@@ -82,48 +82,48 @@ TEST(AC8Record, EveryTokenWeightRoundTripsAndTradesSizeForFewerTokens) {
     for (int round = 0; round < 40; ++round) {
         const std::uint32_t width = 1 + rng() % 700;
         const std::uint32_t height = 1 + rng() % 90;
-        const TAC8Picture picture = RandomPicture(rng, width, height);
+        const TIndexedPicture picture = RandomPicture(rng, width, height);
         for (const std::uint32_t weight : weights) {
             SCOPED_TRACE(testing::Message() << width << " x " << height << " weight " << weight);
             TMemoryStream s;
             WriteImageRecord(s, picture, TAC8StripCoding::Auto, weight);
             const auto image = Load(s.TakeBytes());
-            EXPECT_EQ(PictureRows(*image), picture.Pixels);
+            EXPECT_EQ(PictureRows(*image), picture.pixels);
         }
     }
     // On a room picture the smallest record comes from weight 0 and the largest from the
     // heaviest weight, which still stays below the plain pixels.
     std::vector<std::size_t> sizes;
-    for (const TAC8Picture& room : {MakeSamplePicture(3, 512, 320, "room"), MakeSamplePicture(8, 200, 150, "toy")}) {
+    for (const TIndexedPicture& room : {MakeSamplePicture(3, 512, 320, "room"), MakeSamplePicture(8, 200, 150, "toy")}) {
         sizes.clear();
         for (const std::uint32_t weight : weights) {
             TMemoryStream s;
             WriteImageRecord(s, room, TAC8StripCoding::Auto, weight);
             const Bytes bytes = s.TakeBytes();
-            EXPECT_EQ(PictureRows(*Load(bytes)), room.Pixels);
+            EXPECT_EQ(PictureRows(*Load(bytes)), room.pixels);
             sizes.push_back(bytes.size());
         }
         EXPECT_EQ(*std::min_element(sizes.begin(), sizes.end()), sizes.front());
         EXPECT_LT(sizes.front(), sizes.back());
-        EXPECT_LE(sizes.back(), room.Pixels.size() + 4 * room.Height + 64);
+        EXPECT_LE(sizes.back(), room.pixels.size() + 4 * std::size_t(room.height) + 64);
     }
 }
 
 // Decoding a strip never touches its neighbours, whatever order strips are decoded in.
 TEST(AC8Record, StripsDecodeInAnyOrder) {
     std::mt19937 rng(777);
-    const TAC8Picture picture = RandomPicture(rng, 13, 12000);  // stride 16, three strips
+    const TIndexedPicture picture = RandomPicture(rng, 13, 12000);  // stride 16, three strips
     const Bytes record = Record(picture, TAC8StripCoding::Auto);
     const auto image = Load(record, false);
     ASSERT_GT(image->SegmentCount(), 2);
     for (int k = image->SegmentCount() - 1; k >= 0; --k) image->Segment(k).Lock();
-    EXPECT_EQ(PictureRows(*image), picture.Pixels);
+    EXPECT_EQ(PictureRows(*image), picture.pixels);
 }
 
 TEST(AC8Record, EncoderShrinksRealisticPicturesAndKeepsPlainOnes) {
-    const TAC8Picture room = MakeSamplePicture(7, 512, 320, "room");
+    const TIndexedPicture room = MakeSamplePicture(7, 512, 320, "room");
     const Bytes coded = Record(room, TAC8StripCoding::Auto);
-    EXPECT_LT(coded.size(), room.Pixels.size() / 4);
+    EXPECT_LT(coded.size(), room.pixels.size() / 4);
     const auto image = Load(coded, false);
     EXPECT_EQ(image->StoredState(), AC8StateEncoded);
     for (std::uint32_t k = 0; k < image->SegmentCount(); ++k) {
@@ -132,8 +132,8 @@ TEST(AC8Record, EncoderShrinksRealisticPicturesAndKeepsPlainOnes) {
     }
     // Noise does not shrink: its strips are stored plain.
     std::mt19937 rng(99);
-    TAC8Picture noise{"noise", 64, 64, {}, 0, false};
-    for (int i = 0; i < 64 * 64; ++i) noise.Pixels.push_back(static_cast<std::uint8_t>(rng()));
+    TIndexedPicture noise{"noise", 64, 64, {}, false, 0};
+    for (int i = 0; i < 64 * 64; ++i) noise.pixels.push_back(static_cast<std::uint8_t>(rng()));
     const auto plain = Load(Record(noise, TAC8StripCoding::Auto), false);
     EXPECT_EQ(plain->StoredState(), AC8StatePlain);
     EXPECT_FALSE(plain->Segment(0).IsEncoded());
@@ -164,7 +164,7 @@ TEST(AC8Record, SavedImageLoadsWithSameHeaderAndPixels) {
 // A decoded library strip keeps its raw-rows or run-stream bit after decoding; a saved
 // record must still read as plain rows.
 TEST(AC8Record, DecodedLibraryImageSavesAsPlainRows) {
-    const TAC8Picture picture = MakeSamplePicture(3, 300, 250, "lib");
+    const TIndexedPicture picture = MakeSamplePicture(3, 300, 250, "lib");
     for (const auto coding : {TAC8StripCoding::RawRows, TAC8StripCoding::RunStream}) {
         const auto image = Load(Record(picture, coding));
         const std::uint8_t kept = coding == TAC8StripCoding::RawRows ? AC8FlagRawRows : AC8FlagRunStream;
@@ -174,18 +174,18 @@ TEST(AC8Record, DecodedLibraryImageSavesAsPlainRows) {
         const auto back = Load(s.TakeBytes(), false);
         EXPECT_EQ(back->StoredState(), AC8StatePlain);
         EXPECT_EQ(back->Segment(1).Flags, kept);
-        EXPECT_EQ(PictureRows(*back), picture.Pixels);
+        EXPECT_EQ(PictureRows(*back), picture.pixels);
     }
 }
 
 TEST(AC8Record, SaveDecodesStripsStillEncoded) {
-    const TAC8Picture picture = MakeSamplePicture(5, 100, 700, "tall");
+    const TIndexedPicture picture = MakeSamplePicture(5, 100, 700, "tall");
     const auto image = Load(Record(picture, TAC8StripCoding::Auto), false);
     ASSERT_EQ(image->StoredState(), AC8StateEncoded);
     TMemoryStream s;
     image->SaveToStream(s);
     EXPECT_EQ(image->StoredState(), AC8StatePlain);
-    EXPECT_EQ(PictureRows(*Load(s.TakeBytes())), picture.Pixels);
+    EXPECT_EQ(PictureRows(*Load(s.TakeBytes())), picture.pixels);
 
     TAC8Image empty;
     TMemoryStream out;
@@ -199,6 +199,28 @@ TEST(AC8Record, SaveDecodesStripsStillEncoded) {
             }
         },
         AC8Exception);
+}
+
+TEST(AC8Record, WriterCutsLongNamesAndRefusesPicturesNoRecordHolds) {
+    TIndexedPicture named{"christmas_tree", 3, 2, Bytes(6, 4), true, 4};
+    const auto image = Load(Record(named, TAC8StripCoding::Auto));
+    EXPECT_EQ(image->Name().Text(), "christma");
+    EXPECT_EQ(PictureRows(*image), named.pixels);
+
+    const auto refused = [](int width, int height, std::size_t pixels) {
+        TMemoryStream s;
+        EXPECT_THROW(WriteImageRecord(s, TIndexedPicture{"bad", width, height, Bytes(pixels, 0), false, 0}),
+                     AC8Exception)
+            << width << " x " << height << " with " << pixels << " pixels";
+        EXPECT_EQ(s.Size(), 0) << "a refused picture writes nothing";
+    };
+    refused(-4, 2, 8);
+    refused(4, -2, 8);
+    refused(-1, -1, 1);
+    refused(0, 3, 0);
+    refused(int(AC8MaxWidth) + 1, 1, AC8MaxWidth + 1);
+    refused(3, 2, 5);
+    refused(3, 2, 7);
 }
 
 TEST(AC8Record, RefusesDamagedRecords) {

@@ -12,11 +12,11 @@
 namespace {
 
 // 6 by 4, pixel (x, y) = 10 y + x + 1, transparent colour 3.
-TAC8Picture Numbered() {
-    TAC8Picture p = SolidPicture("tree", 6, 4, 0);
-    for (std::uint32_t i = 0; i < p.Pixels.size(); ++i) p.Pixels[i] = static_cast<std::uint8_t>(10 * (i / 6) + i % 6 + 1);
-    p.HasTransparency = true;
-    p.TransparentColour = 3;
+TIndexedPicture Numbered() {
+    TIndexedPicture p = SolidPicture("tree", 6, 4, 0);
+    for (std::uint32_t i = 0; i < p.pixels.size(); ++i) p.pixels[i] = static_cast<std::uint8_t>(10 * (i / 6) + i % 6 + 1);
+    p.hasTransparency = true;
+    p.transparentColour = 3;
     return p;
 }
 

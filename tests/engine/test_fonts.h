@@ -35,25 +35,25 @@ inline void RegisterTestFonts() {
 // A glyph sheet for the metrics: every cell's margin columns hold colour 1, its ink columns
 // hold the colour (entry mod 200) + 10, everything else is the transparent colour 0 and the
 // bottom-right pixel is the ink colour given.
-inline TAC8Picture MakeGlyphSheet(const TFontMetrics& m, const char* name, std::uint8_t ink) {
-    TAC8Picture p;
-    p.Name = name;
+inline TIndexedPicture MakeGlyphSheet(const TFontMetrics& m, const char* name, std::uint8_t ink) {
+    TIndexedPicture p;
+    p.name = name;
     std::uint32_t width = 0;
     for (const TGlyphEntry& g : m.Glyphs) width = std::max<std::uint32_t>(width, g.LeftX + g.Width + 2u);
-    p.Width = width + 1;
-    p.Height = static_cast<std::uint32_t>(m.RowPitch * (GlyphCount / GlyphsPerSheetRow));
-    p.Pixels.assign(p.Width * p.Height, 0);
-    p.HasTransparency = true;
-    p.TransparentColour = 0;
+    p.width = static_cast<int>(width + 1);
+    p.height = m.RowPitch * (GlyphCount / GlyphsPerSheetRow);
+    p.pixels.assign(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height), 0);
+    p.hasTransparency = true;
+    p.transparentColour = 0;
     for (int n = 0; n < GlyphCount; ++n) {
         const TRect cell = GlyphCellRect(m, n);
         for (std::int32_t y = cell.Top; y < cell.Bottom; ++y)
             for (std::int32_t x = cell.Left; x < cell.Right; ++x) {
                 const bool margin = x == cell.Left || x == cell.Right - 1;
-                p.Pixels[static_cast<std::size_t>(y) * p.Width + static_cast<std::size_t>(x)] =
+                p.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(p.width) + static_cast<std::size_t>(x)] =
                     margin ? std::uint8_t{1} : static_cast<std::uint8_t>(n % 200 + 10);
             }
     }
-    p.Pixels.back() = ink;
+    p.pixels.back() = ink;
     return p;
 }

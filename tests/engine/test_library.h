@@ -1,5 +1,5 @@
 #pragma once
-// An image library written by the test into the temporary folder and opened. Palette entry i
+// An image library written by the test into a folder of its own and opened. Palette entry i
 // is (i, 255 - i, 0), so a shown colour tells which index it came from.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/graphics/ac8_library.h"
+#include "tests/support/temp_folder.h"
 #include "tools/ac8/ac8_writer.h"
 
 inline TAC8SourcePalette IndexRevealingPalette() {
@@ -24,27 +25,24 @@ inline std::uint32_t ShownColour(std::uint8_t index) {
     return (std::uint32_t(index) << 16) | (std::uint32_t(255 - index) << 8);
 }
 
-inline TAC8Picture SolidPicture(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
-    return TAC8Picture{name, w, h, std::vector<std::uint8_t>(std::size_t(w) * h, colour), 0, false};
+inline TIndexedPicture SolidPicture(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
+    return TIndexedPicture{name, int(w), int(h), std::vector<std::uint8_t>(std::size_t(w) * h, colour), false, 0};
 }
 
 class TTestLibrary {
 public:
-    explicit TTestLibrary(const std::vector<TAC8Picture>& pictures) {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        FPath = std::filesystem::temp_directory_path() /
-                (std::string("zorvik_") + info->test_suite_name() + "_" + info->name() + ".ac8");
-        SaveAC8Library(FPath, IndexRevealingPalette(), pictures);
-        Library.Open(FPath);
+    // Test programs of other builds may run the same test at the same time, so the file
+    // is not named after the test.
+    explicit TTestLibrary(const std::vector<TIndexedPicture>& pictures) {
+        const std::filesystem::path path = FFolder.Path() / "pictures.ac8";
+        SaveAC8Library(path, IndexRevealingPalette(), pictures);
+        Library.Open(path);
     }
-    ~TTestLibrary() {
-        Library.Close();
-        std::error_code ignored;
-        std::filesystem::remove(FPath, ignored);
-    }
-
-    TAC8Library Library;
+    ~TTestLibrary() { Library.Close(); }
 
 private:
-    std::filesystem::path FPath;
+    testing_support::TempFolder FFolder;
+
+public:
+    TAC8Library Library;
 };

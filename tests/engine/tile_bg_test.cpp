@@ -9,10 +9,10 @@
 namespace {
 
 // A 4 by 3 tile whose pixel (x, y) has colour 100 + 10 y + x.
-TAC8Picture NumberedTile(const std::string& name) {
-    TAC8Picture p = SolidPicture(name, 4, 3, 0);
+TIndexedPicture NumberedTile(const std::string& name) {
+    TIndexedPicture p = SolidPicture(name, 4, 3, 0);
     for (std::uint32_t y = 0; y < 3; ++y)
-        for (std::uint32_t x = 0; x < 4; ++x) p.Pixels[y * 4 + x] = static_cast<std::uint8_t>(100 + 10 * y + x);
+        for (std::uint32_t x = 0; x < 4; ++x) p.pixels[y * 4 + x] = static_cast<std::uint8_t>(100 + 10 * y + x);
     return p;
 }
 

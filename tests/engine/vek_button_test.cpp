@@ -15,14 +15,14 @@ using platform::MouseButton;
 
 // Frames stacked vertically, frame f filled with colour 20 + f; the top-left pixel of each
 // frame is the transparent colour 9.
-TAC8Picture Strip(const std::string& name, std::uint32_t width, std::uint32_t frameHeight, std::uint32_t frames) {
-    TAC8Picture p = SolidPicture(name, width, frameHeight * frames, 0);
+TIndexedPicture Strip(const std::string& name, std::uint32_t width, std::uint32_t frameHeight, std::uint32_t frames) {
+    TIndexedPicture p = SolidPicture(name, width, frameHeight * frames, 0);
     for (std::uint32_t f = 0; f < frames; ++f)
         for (std::uint32_t y = 0; y < frameHeight; ++y)
             for (std::uint32_t x = 0; x < width; ++x)
-                p.Pixels[(f * frameHeight + y) * width + x] = (x == 0 && y == 0) ? 9 : static_cast<std::uint8_t>(20 + f);
-    p.HasTransparency = true;
-    p.TransparentColour = 9;
+                p.pixels[(f * frameHeight + y) * width + x] = (x == 0 && y == 0) ? 9 : static_cast<std::uint8_t>(20 + f);
+    p.hasTransparency = true;
+    p.transparentColour = 9;
     return p;
 }
 

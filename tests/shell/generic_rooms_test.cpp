@@ -42,25 +42,25 @@ constexpr std::uint8_t kLampColour = 80;
 constexpr std::uint8_t kPressedColour = 150;
 constexpr std::uint8_t kSlotFrameColour = 180;
 
-TAC8Picture Solid(const char* name, std::uint32_t width, std::uint32_t height, std::uint8_t colour) {
-    TAC8Picture picture{name, width, height, {}, 0, false};
-    picture.Pixels.assign(std::size_t(width) * height, colour);
+TIndexedPicture Solid(const char* name, std::uint32_t width, std::uint32_t height, std::uint8_t colour) {
+    TIndexedPicture picture{name, int(width), int(height), {}, false, 0};
+    picture.pixels.assign(std::size_t(width) * height, colour);
     return picture;
 }
 
 // The options sheet: normal faces 100 + button, pressed faces 150, "off" faces 170, the slot
 // frame 180, the mode panels 190 and 191.
-TAC8Picture OptionsSheet() {
-    TAC8Picture sheet = Solid("ldsv_gfx", 560, 250, 0);
-    for (std::uint32_t y = 0; y < sheet.Height; ++y)
-        for (std::uint32_t x = 0; x < sheet.Width; ++x) {
+TIndexedPicture OptionsSheet() {
+    TIndexedPicture sheet = Solid("ldsv_gfx", 560, 250, 0);
+    for (int y = 0; y < sheet.height; ++y)
+        for (int x = 0; x < sheet.width; ++x) {
             std::uint8_t colour = 0;
             if (y < 30) colour = std::uint8_t(100 + x / 40);
             else if (y < 60) colour = kPressedColour;
             else if (y < 90) colour = 170;
             else if (x < 72) colour = kSlotFrameColour;
             else colour = y < 130 ? 190 : 191;
-            sheet.Pixels[y * sheet.Width + x] = colour;
+            sheet.pixels[std::size_t(y * sheet.width + x)] = colour;
         }
     return sheet;
 }
@@ -68,9 +68,9 @@ TAC8Picture OptionsSheet() {
 void WriteRoomsLibrary(const std::filesystem::path& path) {
     TAC8SourcePalette palette{};
     for (int i = 0; i < 256; ++i) palette[std::size_t(i)] = TAC8SourceColour{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
-    TAC8Picture wide{"widebg", 912, 320, {}, 0, false};
+    TIndexedPicture wide{"widebg", 912, 320, {}, false, 0};
     for (std::uint32_t y = 0; y < 320; ++y)
-        for (std::uint32_t x = 0; x < 912; ++x) wide.Pixels.push_back(std::uint8_t(1 + x % 30));
+        for (std::uint32_t x = 0; x < 912; ++x) wide.pixels.push_back(std::uint8_t(1 + x % 30));
     SaveAC8Library(path, palette,
                    {Solid("title", 514, 322, kTitleColour), Solid("textroom", 512, 320, kTextColour),
                     Solid("more", 40, 20, kMoreColour), Solid("prevpage", 40, 20, kPrevColour),

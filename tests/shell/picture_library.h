@@ -24,12 +24,12 @@ public:
         TAC8SourcePalette palette{};
         for (int i = 0; i < 256; ++i)
             palette[i] = TAC8SourceColour{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
-        TAC8Picture background{"bg", 1024, 320, {}, 0, false};
+        TIndexedPicture background{"bg", 1024, 320, {}, false, 0};
         for (std::uint32_t y = 0; y < 320; ++y)
-            for (std::uint32_t x = 0; x < 1024; ++x) background.Pixels.push_back(std::uint8_t(1 + x % 200));
-        TAC8Picture strip{"strip", 8, 30, {}, 0, true};
+            for (std::uint32_t x = 0; x < 1024; ++x) background.pixels.push_back(std::uint8_t(1 + x % 200));
+        TIndexedPicture strip{"strip", 8, 30, {}, true, 0};
         for (std::uint32_t y = 0; y < 30; ++y)
-            for (std::uint32_t x = 0; x < 8; ++x) strip.Pixels.push_back(x == 7 ? 0 : y % 10 == 9 ? 240 : std::uint8_t(10 * (y / 10) + x + 1));
+            for (std::uint32_t x = 0; x < 8; ++x) strip.pixels.push_back(x == 7 ? 0 : y % 10 == 9 ? 240 : std::uint8_t(10 * (y / 10) + x + 1));
         SaveAC8Library(FPath, palette, {background, strip});
         Library.Open(FPath);
         ViewNode = Library.CreateImage("work", 512, 320);

@@ -28,7 +28,7 @@ int MakeGame(const std::filesystem::path& game) {
     const auto dat = game / "dat";
     std::filesystem::create_directories(dat / "wav");
     std::filesystem::create_directories(dat / "mid");
-    std::vector<TAC8Picture> pictures = MainWindowPictures();
+    std::vector<TIndexedPicture> pictures = MainWindowPictures();
     pictures.push_back(Cells("title", 512, 320, 1, 1, kTitleColour, 0, 0));
     pictures.push_back(Cells("cursor", 16, 16, 1, 1, 3, 0, 0));
     SaveAC8Library(dat / "Zorvik.ac8", RevealingPalette(), pictures);

@@ -28,26 +28,28 @@ inline std::uint32_t Shown(std::uint8_t index) {
     return (std::uint32_t(index) << 16) | (std::uint32_t(255 - index) << 8) | std::uint32_t(index / 2);
 }
 
-inline TAC8Picture Cells(const std::string& name, std::uint32_t cellW, std::uint32_t cellH, std::uint32_t cols,
+inline TIndexedPicture Cells(const std::string& name, std::uint32_t cellW, std::uint32_t cellH, std::uint32_t cols,
                          std::uint32_t rows, std::uint8_t first, std::uint8_t colStep, std::uint8_t rowStep) {
-    TAC8Picture p{name, cellW * cols, cellH * rows, {}, 0, false};
-    p.Pixels.resize(std::size_t(p.Width) * p.Height);
-    for (std::uint32_t y = 0; y < p.Height; ++y)
-        for (std::uint32_t x = 0; x < p.Width; ++x)
-            p.Pixels[std::size_t(y) * p.Width + x] =
+    const std::uint32_t width = cellW * cols;
+    const std::uint32_t height = cellH * rows;
+    TIndexedPicture p{name, int(width), int(height), {}, false, 0};
+    p.pixels.resize(std::size_t(width) * height);
+    for (std::uint32_t y = 0; y < height; ++y)
+        for (std::uint32_t x = 0; x < width; ++x)
+            p.pixels[std::size_t(y) * width + x] =
                 std::uint8_t(first + (x / cellW) * colStep + (y / cellH) * rowStep);
     return p;
 }
 
 // A picture with a transparent hole in the middle, as the garland pieces have.
-inline TAC8Picture Holed(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
-    TAC8Picture p{name, w, h, std::vector<std::uint8_t>(std::size_t(w) * h, colour), kGarlandHole, true};
+inline TIndexedPicture Holed(const std::string& name, std::uint32_t w, std::uint32_t h, std::uint8_t colour) {
+    TIndexedPicture p{name, int(w), int(h), std::vector<std::uint8_t>(std::size_t(w) * h, colour), true, kGarlandHole};
     for (std::uint32_t y = h / 4; y < h - h / 4; ++y)
-        for (std::uint32_t x = w / 4; x < w - w / 4; ++x) p.Pixels[std::size_t(y) * w + x] = kGarlandHole;
+        for (std::uint32_t x = w / 4; x < w - w / 4; ++x) p.pixels[std::size_t(y) * w + x] = kGarlandHole;
     return p;
 }
 
-inline std::vector<TAC8Picture> MainWindowPictures() {
+inline std::vector<TIndexedPicture> MainWindowPictures() {
     return {
         Cells("tile", 16, 16, 1, 1, kTileColour, 0, 0),
         Holed("glnd_cnr", 200, 200, kGarlandColour),
@@ -72,16 +74,16 @@ inline TAC8SourcePalette RevealingPalette() {
 inline void WriteGameLibrary(const std::filesystem::path& path) {
     const std::filesystem::path house = path.parent_path() / "house.ac8";
     testing_support::WriteTestHouseLibrary(house);
-    std::vector<TAC8Picture> pictures = MainWindowPictures();
+    std::vector<TIndexedPicture> pictures = MainWindowPictures();
     {
         TAC8Library library;
         library.Open(house);
         for (const std::string& name : library.ImageNames()) {
             const TPictureHandle held(library, AC8ImageName(name));
             const TAC8ImageData& image = *held;
-            TAC8Picture p{name, std::uint32_t(image.Width()), std::uint32_t(image.Height()), {}, 0, false};
+            TIndexedPicture p{name, image.Width(), image.Height(), {}, false, 0};
             for (std::int32_t y = 0; y < image.Height(); ++y)
-                for (std::int32_t x = 0; x < image.Width(); ++x) p.Pixels.push_back(image.GetPixel(TPoint{x, y}));
+                for (std::int32_t x = 0; x < image.Width(); ++x) p.pixels.push_back(image.GetPixel(TPoint{x, y}));
             pictures.push_back(std::move(p));
         }
     }

@@ -84,11 +84,11 @@ void WriteTestHouseLibrary(const std::filesystem::path& path) {
     TAC8SourcePalette palette{};
     for (int i = 0; i < 256; ++i)
         palette[std::size_t(i)] = TAC8SourceColour{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2)};
-    std::vector<TAC8Picture> pictures;
+    std::vector<TIndexedPicture> pictures;
     for (std::size_t i = 0; i < kRooms.size(); ++i) {
         const bool full = (kRooms[i].Flags & kRoomFullFrame) != 0;
-        TAC8Picture picture{PictureName(i), full ? 514u : 512u, full ? 322u : 320u, {}, 0, false};
-        picture.Pixels.assign(std::size_t(picture.Width) * picture.Height, std::uint8_t(kTestHouseColour + i));
+        TIndexedPicture picture{PictureName(i), full ? 514 : 512, full ? 322 : 320, {}, false, 0};
+        picture.pixels.assign(std::size_t(picture.width) * std::size_t(picture.height), std::uint8_t(kTestHouseColour + i));
         pictures.push_back(std::move(picture));
     }
     SaveAC8Library(path, palette, pictures);

@@ -5,47 +5,53 @@
 
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image.h"
+#include "engine/graphics/ac8_image_name.h"
 #include "foundation/stream.h"
 #include "foundation/stream_values.h"
 
 namespace {
 
 // The picture's rows turned bottom-up with padding, as the strips hold them.
-std::vector<std::uint8_t> BottomUpRows(const TAC8Picture& picture, std::uint32_t stride) {
-    std::vector<std::uint8_t> rows(std::size_t(picture.Height) * stride, 0);
-    for (std::uint32_t y = 0; y < picture.Height; ++y)
-        std::memcpy(rows.data() + std::size_t(picture.Height - 1 - y) * stride,
-                    picture.Pixels.data() + std::size_t(y) * picture.Width, picture.Width);
+std::vector<std::uint8_t> BottomUpRows(const TIndexedPicture& picture, std::uint32_t stride) {
+    const auto width = static_cast<std::size_t>(picture.width);
+    const auto height = static_cast<std::size_t>(picture.height);
+    std::vector<std::uint8_t> rows(height * stride, 0);
+    for (std::size_t y = 0; y < height; ++y)
+        std::memcpy(rows.data() + (height - 1 - y) * stride, picture.pixels.data() + y * width, width);
     return rows;
 }
 
 }  // namespace
 
-void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding coding, std::uint32_t tokenWeight) {
-    const auto geometry = ComputeStripGeometry(picture.Width, picture.Height);
+void WriteImageRecord(TStream& out, const TIndexedPicture& picture, TAC8StripCoding coding, std::uint32_t tokenWeight) {
+    if (picture.width < 0 || picture.height < 0) throw AC8Exception("WriteImageRecord: invalid image size");
+    const auto width = static_cast<std::uint32_t>(picture.width);
+    const auto height = static_cast<std::uint32_t>(picture.height);
+    const auto geometry = ComputeStripGeometry(width, height);
     if (!geometry) throw AC8Exception("WriteImageRecord: invalid image size");
-    if (picture.Pixels.size() != std::size_t(picture.Width) * picture.Height)
+    if (picture.pixels.size() != std::size_t(width) * height)
         throw AC8Exception("WriteImageRecord: pixel count does not match the size");
 
     const std::vector<std::uint8_t> rows = BottomUpRows(picture, geometry->RowStride);
     std::vector<TAC8EncodedStrip> strips;
     bool anyEncoded = false;
     for (std::uint32_t k = 0; k < geometry->SegmentCount; ++k) {
-        const TAC8StripLayout layout{picture.Width, geometry->RowsOf(k), geometry->RowStride};
+        const TAC8StripLayout layout{width, geometry->RowsOf(k), geometry->RowStride};
         strips.push_back(EncodeStrip(rows.data() + std::size_t(geometry->FirstRowOf(k)) * geometry->RowStride, layout,
                                      coding, tokenWeight));
         anyEncoded = anyEncoded || (strips.back().Flags & AC8FlagEncoded) != 0;
     }
 
-    std::array<char, 8> name{};
-    std::memcpy(name.data(), picture.Name.Text().data(), picture.Name.Text().size());
+    const AC8ImageName stored(picture.name);
+    std::array<char, AC8ImageName::MaxLength> name{};
+    std::memcpy(name.data(), stored.Text().data(), stored.Text().size());
     out.Write(name.data(), name.size());
-    WriteWord(out, static_cast<std::uint16_t>(picture.Width));
-    WriteWord(out, static_cast<std::uint16_t>(picture.Height));
+    WriteWord(out, static_cast<std::uint16_t>(width));
+    WriteWord(out, static_cast<std::uint16_t>(height));
     WriteByte(out, static_cast<std::uint8_t>(geometry->SegmentCount));
     WriteByte(out, anyEncoded ? AC8StateEncoded : AC8StatePlain);
-    WriteByte(out, picture.TransparentColour);
-    WriteByte(out, static_cast<std::uint8_t>(picture.HasTransparency ? 1 : 0));
+    WriteByte(out, picture.transparentColour);
+    WriteByte(out, static_cast<std::uint8_t>(picture.hasTransparency ? 1 : 0));
     WriteWord(out, AC8ImageVersion);
     std::uint64_t end = AC8RecordHeaderSize + 4u * geometry->SegmentCount;
     for (const auto& strip : strips) {
@@ -61,7 +67,7 @@ void WriteImageRecord(TStream& out, const TAC8Picture& picture, TAC8StripCoding 
     }
 }
 
-void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::vector<TAC8Picture>& pictures,
+void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::vector<TIndexedPicture>& pictures,
                      TAC8StripCoding coding, std::uint32_t tokenWeight) {
     WriteWord(out, std::uint16_t{0x4341});
     WriteByte(out, std::uint8_t{8});
@@ -75,7 +81,7 @@ void WriteAC8Library(TStream& out, const TAC8SourcePalette& palette, const std::
 }
 
 void SaveAC8Library(const std::filesystem::path& path, const TAC8SourcePalette& palette,
-                    const std::vector<TAC8Picture>& pictures, TAC8StripCoding coding,
+                    const std::vector<TIndexedPicture>& pictures, TAC8StripCoding coding,
                     std::uint32_t tokenWeight) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";

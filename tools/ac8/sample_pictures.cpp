@@ -16,27 +16,27 @@ struct TLcg {
 
 constexpr std::uint8_t Outline = 1;
 
-void FillRect(TAC8Picture& p, std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::uint8_t c,
+void FillRect(TIndexedPicture& p, std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std::uint8_t c,
               bool outline) {
     l = std::max<std::int64_t>(l, 0);
     t = std::max<std::int64_t>(t, 0);
-    r = std::min<std::int64_t>(r, p.Width);
-    b = std::min<std::int64_t>(b, p.Height);
+    r = std::min<std::int64_t>(r, p.width);
+    b = std::min<std::int64_t>(b, p.height);
     for (std::int64_t y = t; y < b; ++y)
         for (std::int64_t x = l; x < r; ++x) {
             const bool edge = x == l || x == r - 1 || y == t || y == b - 1;
-            p.Pixels[std::size_t(y) * p.Width + std::size_t(x)] = outline && edge ? Outline : c;
+            p.pixels[std::size_t(y) * std::size_t(p.width) + std::size_t(x)] = outline && edge ? Outline : c;
         }
 }
 
-void FillEllipse(TAC8Picture& p, std::int64_t cx, std::int64_t cy, std::int64_t rx, std::int64_t ry, std::uint8_t c) {
+void FillEllipse(TIndexedPicture& p, std::int64_t cx, std::int64_t cy, std::int64_t rx, std::int64_t ry, std::uint8_t c) {
     if (rx <= 1 || ry <= 1) return;
-    for (std::int64_t y = std::max<std::int64_t>(cy - ry, 0); y < std::min<std::int64_t>(cy + ry, p.Height); ++y)
-        for (std::int64_t x = std::max<std::int64_t>(cx - rx, 0); x < std::min<std::int64_t>(cx + rx, p.Width); ++x) {
+    for (std::int64_t y = std::max<std::int64_t>(cy - ry, 0); y < std::min<std::int64_t>(cy + ry, p.height); ++y)
+        for (std::int64_t x = std::max<std::int64_t>(cx - rx, 0); x < std::min<std::int64_t>(cx + rx, p.width); ++x) {
             const double dx = double(x - cx) / double(rx);
             const double dy = double(y - cy) / double(ry);
             const double d = dx * dx + dy * dy;
-            if (d <= 1.0) p.Pixels[std::size_t(y) * p.Width + std::size_t(x)] = d > 0.85 ? Outline : c;
+            if (d <= 1.0) p.pixels[std::size_t(y) * std::size_t(p.width) + std::size_t(x)] = d > 0.85 ? Outline : c;
         }
 }
 
@@ -58,26 +58,26 @@ TAC8SourcePalette MakeSamplePalette() {
     return palette;
 }
 
-TAC8Picture MakeSamplePicture(std::uint32_t seed, std::uint32_t width, std::uint32_t height, const std::string& name) {
+TIndexedPicture MakeSamplePicture(std::uint32_t seed, std::uint32_t width, std::uint32_t height, const std::string& name) {
     TLcg rng{seed * 2654435761u + 1};
-    TAC8Picture p;
-    p.Name = AC8ImageName(name);
-    p.Width = width;
-    p.Height = height;
-    p.Pixels.assign(std::size_t(width) * height, 0);
+    TIndexedPicture p;
+    p.name = name;
+    p.width = static_cast<int>(width);
+    p.height = static_cast<int>(height);
+    p.pixels.assign(std::size_t(width) * height, 0);
 
     // A sky or wall: a vertical gradient over one ramp, in bands of equal rows.
     const std::uint32_t ramp = rng.Below(8);
     for (std::uint32_t y = 0; y < height; ++y) {
         const auto shade = static_cast<std::uint8_t>(16 + ramp * 30 + (y * 29) / std::max<std::uint32_t>(height, 1));
-        std::fill_n(p.Pixels.begin() + std::ptrdiff_t(y) * width, width, shade);
+        std::fill_n(p.pixels.begin() + std::ptrdiff_t(y) * width, width, shade);
     }
     // A floor with a horizontal gradient.
     const std::uint32_t floorTop = height * (2 + rng.Below(3)) / 5;
     const std::uint32_t floorRamp = rng.Below(8);
     for (std::uint32_t y = floorTop; y < height; ++y)
         for (std::uint32_t x = 0; x < width; ++x)
-            p.Pixels[std::size_t(y) * width + x] = static_cast<std::uint8_t>(16 + floorRamp * 30 + (x * 29) / width);
+            p.pixels[std::size_t(y) * width + x] = static_cast<std::uint8_t>(16 + floorRamp * 30 + (x * 29) / width);
     // Furniture and toys: outlined flat boxes and round shapes.
     const std::uint32_t shapes = 4 + rng.Below(10);
     for (std::uint32_t i = 0; i < shapes; ++i) {
@@ -98,6 +98,6 @@ TAC8Picture MakeSamplePicture(std::uint32_t seed, std::uint32_t width, std::uint
     const std::uint32_t ty = rng.Below(height - std::min(th, height) + 1);
     for (std::uint32_t y = ty; y < std::min(ty + th, height); ++y)
         for (std::uint32_t x = tx; x < std::min(tx + tw, width); ++x)
-            if (rng.Below(3) == 0) p.Pixels[std::size_t(y) * width + x] = static_cast<std::uint8_t>(16 + 30 + rng.Below(30));
+            if (rng.Below(3) == 0) p.pixels[std::size_t(y) * width + x] = static_cast<std::uint8_t>(16 + 30 + rng.Below(30));
     return p;
 }

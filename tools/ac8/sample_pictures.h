@@ -6,6 +6,6 @@
 
 #include "tools/ac8/ac8_writer.h"
 
-TAC8Picture MakeSamplePicture(std::uint32_t seed, std::uint32_t width, std::uint32_t height, const std::string& name);
+TIndexedPicture MakeSamplePicture(std::uint32_t seed, std::uint32_t width, std::uint32_t height, const std::string& name);
 // A palette of colour ramps that the sample pictures index into.
 TAC8SourcePalette MakeSamplePalette();

@@ -20,7 +20,7 @@
 #include "tools/common/content_error.h"
 #include "tools/common/palette.h"
 #include "tools/fonts/font_list.h"
-#include "tools/library/library_pictures.h"
+#include "tools/library/library_palette.h"
 #include "tools/pictures/png_files.h"
 #include "tools/pictures/rasterise.h"
 
@@ -73,13 +73,10 @@ int main(int argc, char** argv) {
         // The library finds the first record of a name, so a second one would be dead weight
         // and most likely a mistake in the sources.
         std::set<std::string> names;
-        std::vector<TAC8Picture> records;
-        for (const TIndexedPicture& picture : pictures) {
+        for (const TIndexedPicture& picture : pictures)
             if (!names.insert(picture.name).second)
                 ThrowContentError(argv[3], 0, "the picture name \"" + picture.name + "\" is used twice");
-            records.push_back(LibraryPictureOf(picture));
-        }
-        SaveAC8Library(argv[3], LibraryPaletteOf(palette), records, TAC8StripCoding::Auto, tokenWeight);
+        SaveAC8Library(argv[3], LibraryPaletteOf(palette), pictures, TAC8StripCoding::Auto, tokenWeight);
 
         if (!preview.empty()) {
             fs::create_directories(preview);

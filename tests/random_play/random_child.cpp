@@ -1,0 +1,184 @@
+#include "tests/random_play/random_child.h"
+
+#include <iterator>
+
+#include "shell/room.h"
+#include "shell/world.h"
+#include "shell/world_view.h"
+
+namespace random_play {
+
+namespace {
+std::string Where(TPoint at) { return std::to_string(at.X) + "," + std::to_string(at.Y); }
+}  // namespace
+
+TRandomChild::TRandomChild(testing_support::TGameHarness& game, std::uint32_t seed)
+    : FGame(game), FRandom(seed), FWays(WaysThroughDoors(game.World())) {}
+
+std::string TRandomChild::Act() {
+    const int roll = Below(1000);
+    if (roll < 330) return ClickBox();
+    if (roll < 430) return ClickAnywhere();
+    if (roll < 520) return Drag();
+    if (roll < 640) return LoneMouse();
+    if (roll < 700) return PressNav();
+    if (roll < 750) return PressAction();
+    if (roll < 760) {
+        LetGo();
+        FGame.PressTutor();
+        return "tutor";
+    }
+    if (roll < 765) {
+        LetGo();
+        FGame.PressAbout();
+        return "about";
+    }
+    if (roll < 820) return PressKeys();
+    if (roll < 920) return FGame.CompleteSound() ? "sound ends" : "no sound to end";
+    if (roll < 950) return FGame.EndSong() ? "song ends" : "no song to end";
+    if (roll < 955) return WalkTo();
+    return "waits";
+}
+
+TPoint TRandomChild::AnyPoint() { return TPoint{Below(kPlayAreaWidth), Below(kPlayAreaHeight)}; }
+
+void TRandomChild::Down(TPoint at) {
+    FGame.MouseDown(at);
+    FMouseHeld = true;
+    FMouse = at;
+}
+
+void TRandomChild::Up(TPoint at) {
+    FGame.MouseUp(at);
+    FMouseHeld = false;
+    FMouse = at;
+}
+
+void TRandomChild::LetGo() {
+    if (FMouseHeld && FGame.Running()) Up(FMouse);
+}
+
+std::string TRandomChild::ClickBox() {
+    const auto boxes = FGame.EnabledBoxes();
+    if (boxes.empty()) return ClickAnywhere();
+    const auto& box = boxes[std::size_t(Below(int(boxes.size())))];
+    LetGo();
+    Down(box.At);
+    if (FGame.Running()) Up(box.At);
+    return "click " + box.Name + " at " + Where(box.At);
+}
+
+std::string TRandomChild::ClickAnywhere() {
+    const TPoint at = AnyPoint();
+    LetGo();
+    Down(at);
+    if (FGame.Running()) Up(at);
+    return "click at " + Where(at);
+}
+
+std::string TRandomChild::Drag() {
+    const auto boxes = FGame.EnabledBoxes();
+    const bool onBox = !boxes.empty() && !OneIn(4);
+    const TPoint from = onBox ? boxes[std::size_t(Below(int(boxes.size())))].At : AnyPoint();
+    const TPoint to = AnyPoint();
+    const int steps = 1 + Below(8);
+    LetGo();
+    Down(from);
+    for (int i = 1; i <= steps && FGame.Running(); ++i) {
+        FMouse = TPoint{from.X + (to.X - from.X) * i / steps, from.Y + (to.Y - from.Y) * i / steps};
+        FGame.MouseMove(FMouse);
+        // A child's drag pauses now and then.
+        if (OneIn(3)) FGame.Tick(1 + Below(3));
+    }
+    const bool release = !OneIn(5);
+    if (release && FGame.Running()) Up(to);
+    return "drag " + Where(from) + " to " + Where(to) + " in " + std::to_string(steps) + (release ? "" : ", held");
+}
+
+std::string TRandomChild::LoneMouse() {
+    const TPoint at = AnyPoint();
+    switch (Below(3)) {
+    case 0:
+        Down(at);
+        return "press at " + Where(at);
+    case 1:
+        FMouse = at;
+        FGame.MouseMove(at);
+        return "move to " + Where(at);
+    default:
+        Up(at);
+        return "release at " + Where(at);
+    }
+}
+
+std::string TRandomChild::PressNav() {
+    const int index = 1 + Below(kNavButtonCount);
+    const auto& window = FGame.Window();
+    if (window.NavGreyed || window.NavStates[std::size_t(index - 1)] != TNavState::Normal)
+        return "room button " + std::to_string(index) + " does not take a press";
+    LetGo();
+    FGame.PressNav(index);
+    return "room button " + std::to_string(index);
+}
+
+std::string TRandomChild::PressAction() {
+    const int index = 1 + Below(kActionButtonCount);
+    const auto& window = FGame.Window();
+    if (window.ActionCommands[std::size_t(index - 1)] == TActionCommand::None ||
+        window.ActionStates[std::size_t(index - 1)] != TActionState::Normal)
+        return "action button " + std::to_string(index) + " does not take a press";
+    LetGo();
+    FGame.PressAction(index);
+    return "action button " + std::to_string(index);
+}
+
+std::string TRandomChild::PressKeys() {
+    // Mostly no key at all: a child leans on Shift or Ctrl for a while, Delete only briefly.
+    const bool shift = OneIn(3);
+    const bool ctrl = OneIn(4);
+    const bool del = OneIn(6);
+    FGame.SetKeys(shift, ctrl, del);
+    return std::string("keys") + (shift ? " shift" : "") + (ctrl ? " ctrl" : "") + (del ? " delete" : "") +
+           (shift || ctrl || del ? "" : " none");
+}
+
+std::string TRandomChild::WalkTo() {
+    if (FWays.empty()) return "no ways";
+    auto it = FWays.begin();
+    std::advance(it, Below(int(FWays.size())));
+    const std::string& target = it->first;
+    const TWay& way = it->second;
+    LetGo();
+    FGame.SetKeys(false, false, false);
+    const std::string start = NavRooms()[std::size_t(way.NavButton - 1)];
+    const auto& window = FGame.Window();
+    if (FGame.RoomName() != start) {
+        if (!window.NavGreyed && window.NavStates[std::size_t(way.NavButton - 1)] == TNavState::Normal)
+            FGame.PressNav(way.NavButton);
+        else
+            FGame.World().GoRoom(start);
+        FGame.Tick(1);
+    }
+    std::string said = "walk to " + target + ": " + FGame.RoomName();
+    for (const TDoor& door : way.Doors) {
+        if (!FGame.Running() || FGame.RoomName() != door.Room) return said + " (stopped)";
+        const TRoom* room = FGame.Room();
+        const THitBox* box = room->FindHitBox(door.Box);
+        if (box == nullptr || box->Disabled) return said + " (" + door.Box + " is shut)";
+        bool clicked = false;
+        for (const auto& shown : FGame.EnabledBoxes())
+            if (shown.Name == door.Box) {
+                Down(shown.At);
+                if (FGame.Running()) Up(shown.At);
+                clicked = true;
+                break;
+            }
+        // A door beyond the scrolled part of the room: the child scrolls there and goes in.
+        if (!clicked) FGame.World().GoRoom(door.Target);
+        FGame.Tick(1);
+        said += " > " + FGame.RoomName();
+    }
+    return said;
+}
+
+}  // namespace random_play

@@ -1,0 +1,53 @@
+#pragma once
+// A child playing at random: clicks, drags and lone presses and releases anywhere in the play
+// area and on the enabled boxes of the room, the room and action buttons when they take a
+// press, the tutor and about buttons, Shift, Ctrl and Delete, sounds and songs that end at
+// any moment, and now and then a walk through the house's doors to a room of its choice.
+// Every choice comes from one seeded generator, so a seed replays the same game.
+#include <cstdint>
+#include <map>
+#include <random>
+#include <string>
+
+#include "tests/random_play/house_doors.h"
+#include "tests/support/game_harness.h"
+
+namespace random_play {
+
+class TRandomChild {
+public:
+    TRandomChild(testing_support::TGameHarness& game, std::uint32_t seed);
+
+    // Does one thing and says what, for the log of a failing run.
+    std::string Act();
+    // The harness is started again over the same folder (after a quit): the ways are the same.
+    void GameRestarted() { FMouseHeld = false; }
+
+    // 0 .. n - 1.
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
+    bool OneIn(int n) { return Below(n) == 0; }
+    const std::map<std::string, TWay>& Ways() const { return FWays; }
+
+private:
+    TPoint AnyPoint();
+    std::string ClickBox();
+    std::string ClickAnywhere();
+    std::string Drag();
+    std::string LoneMouse();
+    std::string PressNav();
+    std::string PressAction();
+    std::string PressKeys();
+    std::string WalkTo();
+    // Buttons outside the play area are pressed with the mouse released.
+    void LetGo();
+    void Down(TPoint at);
+    void Up(TPoint at);
+
+    testing_support::TGameHarness& FGame;
+    std::mt19937 FRandom;
+    std::map<std::string, TWay> FWays;
+    bool FMouseHeld = false;
+    TPoint FMouse{0, 0};
+};
+
+}  // namespace random_play

@@ -1,0 +1,131 @@
+// The built game played at random for a long while: every room of the house, every button
+// and key, sounds and songs ending at any moment. A run fails at the first box that should
+// not show, a room record that does not read back as written, or a crash or leak (the
+// sanitizer build). The seed is printed; ZORVIK_RANDOM_PLAY_SEED replays a run and
+// ZORVIK_RANDOM_PLAY_TICKS sets its length.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <iostream>
+#include <set>
+#include <string>
+
+#include "platform/headless/fake_clock.h"
+#include "shell/room.h"
+#include "shell/world.h"
+#include "tests/random_play/question_answers.h"
+#include "tests/random_play/random_child.h"
+#include "tests/random_play/record_check.h"
+#include "tests/support/built_room_game.h"
+
+namespace {
+
+constexpr std::uint32_t kDefaultSeed = 20261209;
+constexpr long kDefaultTicks = 100000;
+// How often the rooms' records are written and read back.
+constexpr long kTicksBetweenRecordChecks = 2500;
+constexpr std::size_t kLogLines = 40;
+constexpr std::int64_t kTickMs = 55;
+
+long EnvironmentNumber(const char* name, long otherwise) {
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == 0) return otherwise;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    return end != nullptr && *end == 0 && value >= 0 ? value : otherwise;
+}
+
+std::uint32_t RunSeed() { return std::uint32_t(EnvironmentNumber("ZORVIK_RANDOM_PLAY_SEED", kDefaultSeed)); }
+long RunTicks() { return EnvironmentNumber("ZORVIK_RANDOM_PLAY_TICKS", kDefaultTicks); }
+
+class RandomPlay : public testing_support::BuiltRoomGame {
+protected:
+    RandomPlay() : BuiltRoomGame(RunSeed()) {}
+
+    long TicksPlayed() const { return long((Game->Clock().NowMs() - FStartMs) / kTickMs); }
+    void StartClock() { FStartMs = Game->Clock().NowMs(); }
+
+    void Note(const std::string& what) {
+        Log.push_back(std::to_string(TicksPlayed()) + " " + Game->RoomName() + ": " + what);
+        if (Log.size() > kLogLines) Log.pop_front();
+    }
+    std::string LogText() const {
+        std::string text;
+        for (const auto& line : Log) text += "  " + line + "\n";
+        return text;
+    }
+
+    std::deque<std::string> Log;
+
+private:
+    std::int64_t FStartMs = 0;
+};
+
+TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
+    const std::uint32_t seed = RunSeed();
+    const long ticks = RunTicks();
+    std::cout << "random play: seed " << seed << ", " << ticks << " ticks (ZORVIK_RANDOM_PLAY_SEED=" << seed
+              << " replays it)" << std::endl;
+    SCOPED_TRACE("random play seed " + std::to_string(seed) + " (set ZORVIK_RANDOM_PLAY_SEED to replay)");
+
+    StartGame();
+    ASSERT_EQ(Shown(), "") << "the built game starts without a message";
+    random_play::TRandomChild child(*Game, seed);
+    random_play::TQuestionAnswers answers([&child] { return child.OneIn(2); });
+    const std::filesystem::path dat = Game->Folder().Path() / "dat";
+
+    std::set<std::string> visited{Game->RoomName()};
+    int restarts = 0;
+    long nextCheck = kTicksBetweenRecordChecks;
+    StartClock();
+    std::string fault;
+    while (TicksPlayed() < ticks && fault.empty()) {
+        Note(child.Act());
+        if (Game->Running()) visited.insert(Game->RoomName());
+        Game->Tick(child.Below(4));
+        if (!Game->Running()) {
+            fault = "the game ended by itself";
+        } else if (!answers.Faults().empty()) {
+            fault = "a message box showed: " + answers.Faults().front();
+        } else if (Game->HasFlag(kWorldQuit)) {
+            // The window would close and the child start the game again.
+            Note("the game quits and starts again");
+            Game->Restart();
+            child.GameRestarted();
+            ++restarts;
+        }
+        if (fault.empty() && Game->Running()) visited.insert(Game->RoomName());
+        if (fault.empty() && TicksPlayed() >= nextCheck) {
+            nextCheck += kTicksBetweenRecordChecks;
+            const std::string records = random_play::CheckRoomRecords(Game->World(), dat);
+            if (!records.empty()) fault = "room records do not read back:\n" + records;
+            if (!answers.Faults().empty()) fault += "a message box showed: " + answers.Faults().front();
+        }
+    }
+    if (fault.empty() && Game->Running()) {
+        const std::string records = random_play::CheckRoomRecords(Game->World(), dat);
+        if (!records.empty()) fault = "room records do not read back:\n" + records;
+    }
+    if (fault.empty()) {
+        // The end of the game saves it; the next start reads it back without a word.
+        Game->Restart();
+        Game->Tick(1);
+        if (!answers.Faults().empty()) fault = "a message box showed at the restart: " + answers.Faults().front();
+    }
+    ASSERT_EQ(fault, "") << "after " << TicksPlayed() << " ticks in " << Game->RoomName() << "; the last moves:\n"
+                         << LogText();
+
+    std::string seen;
+    for (const auto& room : visited) seen += " " + room;
+    std::string missed;
+    for (auto* room : NodesOf<TRoom>(Game->World().Rooms()))
+        if (visited.count(room->GetID()) == 0) missed += " " + room->GetID();
+    std::cout << "random play visited " << visited.size() << " rooms:" << seen << "\n  never:" << missed << "\n  "
+              << answers.QuestionsAsked() << " questions answered, " << restarts << " restarts" << std::endl;
+    for (const auto& [room, way] : child.Ways())
+        EXPECT_EQ(visited.count(room), 1u) << "random play never reached " << room << " through its doors";
+}
+
+}  // namespace

@@ -1,6 +1,6 @@
 #include "tests/random_play/random_child.h"
 
-#include <iterator>
+#include <algorithm>
 
 #include "shell/room.h"
 #include "shell/world.h"
@@ -16,7 +16,12 @@ TRandomChild::TRandomChild(testing_support::TGameHarness& game, std::uint32_t se
     : FGame(game), FRandom(seed), FWays(WaysThroughDoors(game.World())) {}
 
 std::string TRandomChild::Act() {
-    const int roll = Below(1000);
+    // After a walk the child is absorbed in the room for a while and leaves it only through
+    // its own boxes: deep states (a full baking tray, a finished puzzle) need many moves.
+    if (FAbsorbed > 0) --FAbsorbed;
+    int roll = Below(1000);
+    if (FAbsorbed > 0 && roll >= 640 && roll < 765) roll = Below(330);
+    if (FAbsorbed > 0 && roll >= 950 && roll < 960) roll = Below(330);
     if (roll < 330) return ClickBox();
     if (roll < 430) return ClickAnywhere();
     if (roll < 520) return Drag();
@@ -36,7 +41,13 @@ std::string TRandomChild::Act() {
     if (roll < 820) return PressKeys();
     if (roll < 920) return FGame.CompleteSound() ? "sound ends" : "no sound to end";
     if (roll < 950) return FGame.EndSong() ? "song ends" : "no song to end";
-    if (roll < 955) return WalkTo();
+    if (roll < 960) return WalkTo();
+    if (roll < 961 && OneIn(2)) {
+        // The window is closed and the game started again: the saved game is read back.
+        FGame.Restart();
+        GameRestarted();
+        return "closes the game and starts it again";
+    }
     return "waits";
 }
 
@@ -144,10 +155,16 @@ std::string TRandomChild::PressKeys() {
 
 std::string TRandomChild::WalkTo() {
     if (FWays.empty()) return "no ways";
-    auto it = FWays.begin();
-    std::advance(it, Below(int(FWays.size())));
-    const std::string& target = it->first;
-    const TWay& way = it->second;
+    // Every room in turn, in a fresh order each round, so that no room is left out by chance.
+    if (FWalkOrder.empty()) {
+        for (const auto& [room, way] : FWays) FWalkOrder.push_back(room);
+        std::shuffle(FWalkOrder.begin(), FWalkOrder.end(), FRandom);
+    }
+    const std::string target = FWalkOrder.back();
+    FWalkOrder.pop_back();
+    const TWay& way = FWays.at(target);
+    TWalks& walk = FWalks[target];
+    ++walk.Tries;
     LetGo();
     FGame.SetKeys(false, false, false);
     const std::string start = NavRooms()[std::size_t(way.NavButton - 1)];
@@ -159,12 +176,16 @@ std::string TRandomChild::WalkTo() {
             FGame.World().GoRoom(start);
         FGame.Tick(1);
     }
+    FAbsorbed = OneIn(2) ? Below(1500) : 0;
     std::string said = "walk to " + target + ": " + FGame.RoomName();
     for (const TDoor& door : way.Doors) {
         if (!FGame.Running() || FGame.RoomName() != door.Room) return said + " (stopped)";
         const TRoom* room = FGame.Room();
         const THitBox* box = room->FindHitBox(door.Box);
-        if (box == nullptr || box->Disabled) return said + " (" + door.Box + " is shut)";
+        if (box == nullptr || box->Disabled) {
+            ++walk.Shut;
+            return said + " (" + door.Box + " is shut)";
+        }
         bool clicked = false;
         for (const auto& shown : FGame.EnabledBoxes())
             if (shown.Name == door.Box) {
@@ -178,6 +199,7 @@ std::string TRandomChild::WalkTo() {
         FGame.Tick(1);
         said += " > " + FGame.RoomName();
     }
+    if (FGame.RoomName() == target) ++walk.Arrived;
     return said;
 }
 

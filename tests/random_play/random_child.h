@@ -8,11 +8,21 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "tests/random_play/house_doors.h"
 #include "tests/support/game_harness.h"
 
 namespace random_play {
+
+// How the walks to one room went.
+struct TWalks {
+    int Tries = 0;
+    int Arrived = 0;
+    // The way was shut by the house's own state (a door box disabled: the jukebox away for
+    // repair, the bedroom door closed).
+    int Shut = 0;
+};
 
 class TRandomChild {
 public:
@@ -20,13 +30,22 @@ public:
 
     // Does one thing and says what, for the log of a failing run.
     std::string Act();
-    // The harness is started again over the same folder (after a quit): the ways are the same.
-    void GameRestarted() { FMouseHeld = false; }
+    // The harness was started again over the same folder (after a quit): the ways are the same.
+    void GameRestarted() {
+        FMouseHeld = false;
+        FAbsorbed = 0;
+        ++FRestarts;
+    }
+    int Restarts() const { return FRestarts; }
+
+    // Walks through the house's doors to the next room of its round of them all.
+    std::string WalkTo();
 
     // 0 .. n - 1.
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
     bool OneIn(int n) { return Below(n) == 0; }
     const std::map<std::string, TWay>& Ways() const { return FWays; }
+    const std::map<std::string, TWalks>& Walks() const { return FWalks; }
 
 private:
     TPoint AnyPoint();
@@ -37,7 +56,6 @@ private:
     std::string PressNav();
     std::string PressAction();
     std::string PressKeys();
-    std::string WalkTo();
     // Buttons outside the play area are pressed with the mouse released.
     void LetGo();
     void Down(TPoint at);
@@ -46,6 +64,10 @@ private:
     testing_support::TGameHarness& FGame;
     std::mt19937 FRandom;
     std::map<std::string, TWay> FWays;
+    std::map<std::string, TWalks> FWalks;
+    std::vector<std::string> FWalkOrder;
+    int FAbsorbed = 0;
+    int FRestarts = 0;
     bool FMouseHeld = false;
     TPoint FMouse{0, 0};
 };

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <exception>
 #include <iostream>
 #include <set>
 #include <string>
@@ -85,7 +86,8 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
     long nextWalk = walkEvery;
     StartClock();
     std::string fault;
-    while (TicksPlayed() < ticks && fault.empty()) {
+    // One move of the child and the ticks after it; what went wrong, or nothing.
+    const auto move = [&]() -> std::string {
         if (TicksPlayed() >= nextWalk) {
             nextWalk += walkEvery;
             Note(child.WalkTo());
@@ -94,22 +96,29 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
         }
         if (Game->Running()) visited.insert(Game->RoomName());
         Game->Tick(child.Below(4));
-        if (!Game->Running()) {
-            fault = "the game ended by itself";
-        } else if (!answers.Faults().empty()) {
-            fault = "a message box showed: " + answers.Faults().front();
-        } else if (Game->HasFlag(kWorldQuit)) {
+        if (!Game->Running()) return "the game ended by itself";
+        if (!answers.Faults().empty()) return "a message box showed: " + answers.Faults().front();
+        if (HasFailure()) return "a move the harness refused";
+        if (Game->HasFlag(kWorldQuit)) {
             // The window would close and the child start the game again.
             Note("the game quits and starts again");
             Game->Restart();
             child.GameRestarted();
         }
-        if (fault.empty() && Game->Running()) visited.insert(Game->RoomName());
-        if (fault.empty() && TicksPlayed() >= nextCheck) {
+        visited.insert(Game->RoomName());
+        if (TicksPlayed() >= nextCheck) {
             nextCheck += kTicksBetweenRecordChecks;
             const std::string records = random_play::CheckRoomRecords(Game->World(), dat);
-            if (!records.empty()) fault = "room records do not read back:\n" + records;
-            if (!answers.Faults().empty()) fault += "a message box showed: " + answers.Faults().front();
+            if (!records.empty()) return "room records do not read back:\n" + records;
+            if (!answers.Faults().empty()) return "a message box showed: " + answers.Faults().front();
+        }
+        return {};
+    };
+    while (TicksPlayed() < ticks && fault.empty()) {
+        try {
+            fault = move();
+        } catch (const std::exception& e) {
+            fault = std::string("an exception left the game: ") + e.what();
         }
     }
     if (fault.empty() && Game->Running()) {

@@ -69,14 +69,32 @@ void TRandomChild::LetGo() {
     if (FMouseHeld && FGame.Running()) Up(FMouse);
 }
 
+// Where on the box a child's click lands matters to a drawing slate or a train table, so the
+// point is anywhere the box shows, not only the one the harness found.
+TPoint TRandomChild::SomewhereOn(const testing_support::TGameHarness::TBoxPoint& box) {
+    const TRoom* room = FGame.Room();
+    const THitBox* hit = room != nullptr ? room->FindHitBox(box.Name) : nullptr;
+    if (hit == nullptr) return box.At;
+    const std::int32_t left = std::max<std::int32_t>(hit->Rect.Left, 0);
+    const std::int32_t top = std::max<std::int32_t>(hit->Rect.Top, 0);
+    const std::int32_t right = std::min<std::int32_t>(hit->Rect.Right, kPlayAreaWidth);
+    const std::int32_t bottom = std::min<std::int32_t>(hit->Rect.Bottom, kPlayAreaHeight);
+    for (int tries = 0; tries < 8 && left < right && top < bottom; ++tries) {
+        const TPoint at{left + Below(right - left), top + Below(bottom - top)};
+        if (room->HitBoxes().HitTest(at.X, at.Y) == hit) return at;
+    }
+    return box.At;
+}
+
 std::string TRandomChild::ClickBox() {
     const auto boxes = FGame.EnabledBoxes();
     if (boxes.empty()) return ClickAnywhere();
     const auto& box = boxes[std::size_t(Below(int(boxes.size())))];
+    const TPoint at = OneIn(3) ? box.At : SomewhereOn(box);
     LetGo();
-    Down(box.At);
-    if (FGame.Running()) Up(box.At);
-    return "click " + box.Name + " at " + Where(box.At);
+    Down(at);
+    if (FGame.Running()) Up(at);
+    return "click " + box.Name + " at " + Where(at);
 }
 
 std::string TRandomChild::ClickAnywhere() {
@@ -90,7 +108,7 @@ std::string TRandomChild::ClickAnywhere() {
 std::string TRandomChild::Drag() {
     const auto boxes = FGame.EnabledBoxes();
     const bool onBox = !boxes.empty() && !OneIn(4);
-    const TPoint from = onBox ? boxes[std::size_t(Below(int(boxes.size())))].At : AnyPoint();
+    const TPoint from = onBox ? SomewhereOn(boxes[std::size_t(Below(int(boxes.size())))]) : AnyPoint();
     const TPoint to = AnyPoint();
     const int steps = 1 + Below(8);
     LetGo();

@@ -49,6 +49,7 @@ public:
 
 private:
     TPoint AnyPoint();
+    TPoint SomewhereOn(const testing_support::TGameHarness::TBoxPoint& box);
     std::string ClickBox();
     std::string ClickAnywhere();
     std::string Drag();

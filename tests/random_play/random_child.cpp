@@ -42,7 +42,15 @@ std::string TRandomChild::Act() {
     if (roll < 920) return FGame.CompleteSound() ? "sound ends" : "no sound to end";
     if (roll < 950) return FGame.EndSong() ? "song ends" : "no song to end";
     if (roll < 960) return WalkTo();
-    if (roll < 961 && OneIn(2)) {
+    if (roll < 964) {
+        // Another window comes to the front for a while, as when a parent looks something up.
+        LetGo();
+        FGame.SetActive(false);
+        FGame.Tick(1 + Below(40));
+        FGame.SetActive(true);
+        return "the window is in the background for a while";
+    }
+    if (roll < 965 && OneIn(2)) {
         // The window is closed and the game started again: the saved game is read back.
         FGame.Restart();
         GameRestarted();

@@ -11,6 +11,7 @@
 #include <deque>
 #include <exception>
 #include <iostream>
+#include <map>
 #include <set>
 #include <string>
 
@@ -49,7 +50,24 @@ protected:
     long TicksPlayed() const { return long((Game->Clock().NowMs() - FStartMs) / kTickMs); }
     void StartClock() { FStartMs = Game->Clock().NowMs(); }
 
+    // The kind of a move for the tally: its words up to the first with a digit or a colon.
+    static std::string KindOf(const std::string& what) {
+        std::string kind;
+        std::size_t at = 0;
+        while (at < what.size()) {
+            const std::size_t end = std::min(what.find(' ', at), what.size());
+            const std::string word = what.substr(at, end - at);
+            if (word.find_first_of("0123456789:") != std::string::npos) break;
+            kind += (kind.empty() ? "" : " ") + word;
+            at = end + 1;
+        }
+        if (kind.rfind("click ", 0) == 0 && kind != "click at") kind = "click on a box";
+        if (what.find("does not take") != std::string::npos) kind += " (refused)";
+        return kind;
+    }
+
     void Note(const std::string& what) {
+        ++Tally[KindOf(what)];
         Log.push_back(std::to_string(TicksPlayed()) + " " + Game->RoomName() + ": " + what);
         if (Log.size() > kLogLines) Log.pop_front();
     }
@@ -60,6 +78,7 @@ protected:
     }
 
     std::deque<std::string> Log;
+    std::map<std::string, int> Tally;
 
 private:
     std::int64_t FStartMs = 0;
@@ -86,6 +105,7 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
     long nextWalk = walkEvery;
     StartClock();
     std::string fault;
+    std::size_t deepest = 0;
     // One move of the child and the ticks after it; what went wrong, or nothing.
     const auto move = [&]() -> std::string {
         if (TicksPlayed() >= nextWalk) {
@@ -106,6 +126,7 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
             child.GameRestarted();
         }
         visited.insert(Game->RoomName());
+        deepest = std::max(deepest, Game->Stack().size());
         if (TicksPlayed() >= nextCheck) {
             nextCheck += kTicksBetweenRecordChecks;
             const std::string records = random_play::CheckRoomRecords(Game->World(), dat);
@@ -140,9 +161,11 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
     for (auto* room : NodesOf<TRoom>(Game->World().Rooms()))
         if (visited.count(room->GetID()) == 0) missed += " " + room->GetID();
     std::cout << "random play visited " << visited.size() << " rooms:" << seen << "\n  never:" << missed << "\n  "
-              << answers.QuestionsAsked() << " questions answered, " << child.Restarts() << " restarts; walks:";
+              << answers.QuestionsAsked() << " questions answered, " << child.Restarts() << " restarts, return stack at most " << deepest << " deep; walks:";
     for (const auto& [room, walks] : child.Walks())
         std::cout << " " << room << " " << walks.Arrived << "/" << walks.Tries;
+    std::cout << "\n  moves:";
+    for (const auto& [kind, count] : Tally) std::cout << " " << kind << " " << count << ";";
     std::cout << std::endl;
     // Every room behind the house's doors is reached unless its door stayed shut each time.
     for (const auto& [room, way] : child.Ways()) {

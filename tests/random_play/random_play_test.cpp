@@ -61,7 +61,7 @@ protected:
             kind += (kind.empty() ? "" : " ") + word;
             at = end + 1;
         }
-        if (kind.rfind("click ", 0) == 0 && kind != "click at") kind = "click on a box";
+        if (what.rfind("click ", 0) == 0 && what.rfind("click at ", 0) != 0) kind = "click on a box";
         if (what.find("does not take") != std::string::npos) kind += " (refused)";
         return kind;
     }

@@ -12,8 +12,15 @@ namespace {
 std::string Where(TPoint at) { return std::to_string(at.X) + "," + std::to_string(at.Y); }
 }  // namespace
 
-TRandomChild::TRandomChild(testing_support::TGameHarness& game, std::uint32_t seed)
-    : FGame(game), FRandom(seed), FWays(WaysThroughDoors(game.World())) {}
+TRandomChild::TRandomChild(testing_support::TGameHarness& game, std::uint32_t seed, std::function<void()> restart)
+    : FGame(game), FRestart(std::move(restart)), FRandom(seed), FWays(WaysThroughDoors(game.World())) {}
+
+void TRandomChild::Restart() {
+    FRestart();
+    FMouseHeld = false;
+    FAbsorbed = 0;
+    ++FRestarts;
+}
 
 std::string TRandomChild::Act() {
     // After a walk the child is absorbed in the room for a while and leaves it only through
@@ -52,8 +59,7 @@ std::string TRandomChild::Act() {
     }
     if (roll < 965 && OneIn(2)) {
         // The window is closed and the game started again: the saved game is read back.
-        FGame.Restart();
-        GameRestarted();
+        Restart();
         return "closes the game and starts it again";
     }
     return "waits";

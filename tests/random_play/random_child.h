@@ -5,6 +5,7 @@
 // any moment, and now and then a walk through the house's doors to a room of its choice.
 // Every choice comes from one seeded generator, so a seed replays the same game.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -26,16 +27,14 @@ struct TWalks {
 
 class TRandomChild {
 public:
-    TRandomChild(testing_support::TGameHarness& game, std::uint32_t seed);
+    // `restart` ends the game and starts it again over the same folder, as closing the window
+    // and starting the program would, with the program's services installed again.
+    TRandomChild(testing_support::TGameHarness& game, std::uint32_t seed, std::function<void()> restart);
 
     // Does one thing and says what, for the log of a failing run.
     std::string Act();
-    // The harness was started again over the same folder (after a quit): the ways are the same.
-    void GameRestarted() {
-        FMouseHeld = false;
-        FAbsorbed = 0;
-        ++FRestarts;
-    }
+    // The game ends and starts again (also after it quits by itself); the ways stay the same.
+    void Restart();
     int Restarts() const { return FRestarts; }
 
     // Walks through the house's doors to the next room of its round of them all.
@@ -63,6 +62,7 @@ private:
     void Up(TPoint at);
 
     testing_support::TGameHarness& FGame;
+    std::function<void()> FRestart;
     std::mt19937 FRandom;
     std::map<std::string, TWay> FWays;
     std::map<std::string, TWalks> FWalks;

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/headless/fake_clock.h"
+#include "shell/game_services.h"
 #include "shell/room.h"
 #include "shell/world.h"
 #include "tests/random_play/question_answers.h"
@@ -93,7 +94,15 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
 
     StartGame();
     ASSERT_EQ(Shown(), "") << "the built game starts without a message";
-    random_play::TRandomChild child(*Game, seed);
+    // The rooms ask the song player what plays, as in the game: it is the running session's.
+    const auto installServices = [this] {
+        InstallGameServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers});
+    };
+    installServices();
+    random_play::TRandomChild child(*Game, seed, [&] {
+        Game->Restart();
+        installServices();
+    });
     random_play::TQuestionAnswers answers([&child] { return child.OneIn(2); });
     const std::filesystem::path dat = Game->Folder().Path() / "dat";
 
@@ -122,8 +131,7 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
         if (Game->HasFlag(kWorldQuit)) {
             // The window would close and the child start the game again.
             Note("the game quits and starts again");
-            Game->Restart();
-            child.GameRestarted();
+            child.Restart();
         }
         visited.insert(Game->RoomName());
         deepest = std::max(deepest, Game->Stack().size());
@@ -148,7 +156,7 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
     }
     if (fault.empty()) {
         // The end of the game saves it; the next start reads it back without a word.
-        Game->Restart();
+        child.Restart();
         Game->Tick(1);
         if (!answers.Faults().empty()) fault = "a message box showed at the restart: " + answers.Faults().front();
     }

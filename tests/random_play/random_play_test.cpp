@@ -78,6 +78,22 @@ protected:
         return text;
     }
 
+    // Where the child went and what it did, for the test's output.
+    void Report(const random_play::TRandomChild& child, const random_play::TQuestionAnswers& answers,
+                const std::set<std::string>& visited, std::size_t deepestStack) {
+        std::cout << "random play visited " << visited.size() << " rooms:";
+        for (const auto& room : visited) std::cout << " " << room;
+        std::cout << "\n  never:";
+        for (auto* room : NodesOf<TRoom>(Game->World().Rooms()))
+            if (visited.count(room->GetID()) == 0) std::cout << " " << room->GetID();
+        std::cout << "\n  " << answers.QuestionsAsked() << " questions answered, " << child.Restarts()
+                  << " restarts, return stack at most " << deepestStack << " deep; walks arrived/set out:";
+        for (const auto& [room, walks] : child.Walks()) std::cout << " " << room << " " << walks.Arrived << "/" << walks.Tries;
+        std::cout << "\n  moves:";
+        for (const auto& [kind, count] : Tally) std::cout << " " << kind << " " << count << ";";
+        std::cout << std::endl;
+    }
+
     std::deque<std::string> Log;
     std::map<std::string, int> Tally;
 
@@ -163,18 +179,7 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
     ASSERT_EQ(fault, "") << "after " << TicksPlayed() << " ticks in " << Game->RoomName() << "; the last moves:\n"
                          << LogText();
 
-    std::string seen;
-    for (const auto& room : visited) seen += " " + room;
-    std::string missed;
-    for (auto* room : NodesOf<TRoom>(Game->World().Rooms()))
-        if (visited.count(room->GetID()) == 0) missed += " " + room->GetID();
-    std::cout << "random play visited " << visited.size() << " rooms:" << seen << "\n  never:" << missed << "\n  "
-              << answers.QuestionsAsked() << " questions answered, " << child.Restarts() << " restarts, return stack at most " << deepest << " deep; walks:";
-    for (const auto& [room, walks] : child.Walks())
-        std::cout << " " << room << " " << walks.Arrived << "/" << walks.Tries;
-    std::cout << "\n  moves:";
-    for (const auto& [kind, count] : Tally) std::cout << " " << kind << " " << count << ";";
-    std::cout << std::endl;
+    Report(child, answers, visited, deepest);
     // Every room behind the house's doors is reached unless its door stayed shut each time.
     for (const auto& [room, way] : child.Ways()) {
         const auto walks = child.Walks().count(room) != 0 ? child.Walks().at(room) : random_play::TWalks{};

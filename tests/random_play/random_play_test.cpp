@@ -1,8 +1,10 @@
 // The built game played at random for a long while: every room of the house, every button
 // and key, sounds and songs ending at any moment. A run fails at the first box that should
-// not show, a room record that does not read back as written, or a crash or leak (the
-// sanitizer build). The seed is printed; ZORVIK_RANDOM_PLAY_SEED replays a run and
-// ZORVIK_RANDOM_PLAY_TICKS sets its length.
+// not show, an exception that leaves the game, a cursor the game has not, a room record that
+// does not read back as written, or a crash or leak (the sanitizer build). The seed is
+// printed; ZORVIK_RANDOM_PLAY_SEED replays a run and ZORVIK_RANDOM_PLAY_TICKS sets its length
+// (CTest sets the length from the CMake variable of the same name: shorter under the
+// sanitizers).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,12 +12,14 @@
 #include <cstdlib>
 #include <deque>
 #include <exception>
+#include <iterator>
 #include <iostream>
 #include <map>
 #include <set>
 #include <string>
 
 #include "platform/headless/fake_clock.h"
+#include "shell/game_cursors.h"
 #include "shell/game_services.h"
 #include "shell/room.h"
 #include "shell/world.h"
@@ -32,6 +36,12 @@ constexpr long kDefaultTicks = 100000;
 constexpr long kTicksBetweenRecordChecks = 2500;
 constexpr std::size_t kLogLines = 40;
 constexpr std::int64_t kTickMs = 55;
+
+// No cursor, the default arrow, or one of the game's own pictures.
+bool KnownCursor(std::int16_t cursor) {
+    if (cursor == -1 || cursor == 0) return true;
+    return std::find(std::begin(kCursorLoadOrder), std::end(kCursorLoadOrder), cursor) != std::end(kCursorLoadOrder);
+}
 
 long EnvironmentNumber(const char* name, long otherwise) {
     const char* text = std::getenv(name);
@@ -89,6 +99,8 @@ protected:
         std::cout << "\n  " << answers.QuestionsAsked() << " questions answered, " << child.Restarts()
                   << " restarts, return stack at most " << deepestStack << " deep; walks arrived/set out:";
         for (const auto& [room, walks] : child.Walks()) std::cout << " " << room << " " << walks.Arrived << "/" << walks.Tries;
+        std::cout << "\n  cursors:";
+        for (int c : Cursors) std::cout << " " << c;
         std::cout << "\n  moves:";
         for (const auto& [kind, count] : Tally) std::cout << " " << kind << " " << count << ";";
         std::cout << std::endl;
@@ -96,6 +108,7 @@ protected:
 
     std::deque<std::string> Log;
     std::map<std::string, int> Tally;
+    std::set<int> Cursors;
 
 private:
     std::int64_t FStartMs = 0;
@@ -151,6 +164,9 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
         }
         visited.insert(Game->RoomName());
         deepest = std::max(deepest, Game->Stack().size());
+        const std::int16_t cursor = Game->ViewCursor();
+        Cursors.insert(cursor);
+        if (!KnownCursor(cursor)) return "the play area shows cursor " + std::to_string(cursor) + ", which the game has not";
         if (TicksPlayed() >= nextCheck) {
             nextCheck += kTicksBetweenRecordChecks;
             const std::string records = random_play::CheckRoomRecords(Game->World(), dat);

@@ -67,6 +67,13 @@ std::string TRandomChild::Act() {
 
 TPoint TRandomChild::AnyPoint() { return TPoint{Below(kPlayAreaWidth), Below(kPlayAreaHeight)}; }
 
+// While the button is held the play area keeps the mouse, so a drag that leaves the picture
+// (onto the buttons beside it, or off the window) still reports where the pointer is.
+TPoint TRandomChild::AnyPointAround() {
+    constexpr int kMargin = 120;
+    return TPoint{Below(kPlayAreaWidth + 2 * kMargin) - kMargin, Below(kPlayAreaHeight + 2 * kMargin) - kMargin};
+}
+
 void TRandomChild::Down(TPoint at) {
     FGame.MouseDown(at);
     FMouseHeld = true;
@@ -123,7 +130,7 @@ std::string TRandomChild::Drag() {
     const auto boxes = FGame.EnabledBoxes();
     const bool onBox = !boxes.empty() && !OneIn(4);
     const TPoint from = onBox ? SomewhereOn(boxes[std::size_t(Below(int(boxes.size())))]) : AnyPoint();
-    const TPoint to = AnyPoint();
+    const TPoint to = OneIn(4) ? AnyPointAround() : AnyPoint();
     const int steps = 1 + Below(8);
     LetGo();
     Down(from);
@@ -145,12 +152,14 @@ std::string TRandomChild::LoneMouse() {
         Down(at);
         return "press at " + Where(at);
     case 1:
-        FMouse = at;
-        FGame.MouseMove(at);
-        return "move to " + Where(at);
-    default:
-        Up(at);
-        return "release at " + Where(at);
+        FMouse = FMouseHeld && OneIn(3) ? AnyPointAround() : at;
+        FGame.MouseMove(FMouse);
+        return "move to " + Where(FMouse);
+    default: {
+        const TPoint to = FMouseHeld && OneIn(3) ? AnyPointAround() : at;
+        Up(to);
+        return "release at " + Where(to);
+    }
     }
 }
 

@@ -48,6 +48,7 @@ public:
 
 private:
     TPoint AnyPoint();
+    TPoint AnyPointAround();
     TPoint SomewhereOn(const testing_support::TGameHarness::TBoxPoint& box);
     std::string ClickBox();
     std::string ClickAnywhere();

@@ -26,6 +26,9 @@ std::string TRandomChild::Act() {
     // After a walk the child is absorbed in the room for a while and leaves it only through
     // its own boxes: deep states (a full baking tray, a finished puzzle) need many moves.
     if (FAbsorbed > 0) --FAbsorbed;
+    // Out of a thousand: a third clicks on boxes, a third other mouse moves, the rest buttons,
+    // keys, sounds and songs, walks, the window and the game's end; an absorbed child's
+    // buttons and walks become clicks on boxes.
     int roll = Below(1000);
     if (FAbsorbed > 0 && roll >= 640 && roll < 765) roll = Below(330);
     if (FAbsorbed > 0 && roll >= 950 && roll < 960) roll = Below(330);

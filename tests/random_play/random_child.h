@@ -2,8 +2,9 @@
 // A child playing at random: clicks, drags and lone presses and releases anywhere in the play
 // area and on the enabled boxes of the room, the room and action buttons when they take a
 // press, the tutor and about buttons, Shift, Ctrl and Delete, sounds and songs that end at
-// any moment, and now and then a walk through the house's doors to a room of its choice.
-// Every choice comes from one seeded generator, so a seed replays the same game.
+// any moment, now and then a walk through the house's doors to a room of its choice, the
+// window sent to the background, or the game closed and started again. Every choice comes
+// from one seeded generator, so a seed replays the same game.
 #include <cstdint>
 #include <functional>
 #include <map>

@@ -20,6 +20,7 @@
 
 #include "platform/headless/fake_clock.h"
 #include "shell/game_cursors.h"
+#include "shell/game_context.h"
 #include "shell/game_services.h"
 #include "shell/room.h"
 #include "shell/world.h"
@@ -125,7 +126,7 @@ TEST_F(RandomPlay, EveryRoomOfTheHousePlaysWithoutAFault) {
     ASSERT_EQ(Shown(), "") << "the built game starts without a message";
     // The rooms ask the song player what plays, as in the game: it is the running session's.
     const auto installServices = [this] {
-        InstallGameServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers});
+        Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers});
     };
     installServices();
     random_play::TRandomChild child(*Game, seed, [&] {

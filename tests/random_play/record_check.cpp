@@ -6,6 +6,7 @@
 #include "engine/graphics/ac8_library.h"
 #include "foundation/config.h"
 #include "foundation/text.h"
+#include "shell/game_context.h"
 #include "shell/init_script.h"
 #include "shell/room.h"
 #include "shell/strings/game_string.h"
@@ -19,11 +20,16 @@ std::string CheckRoomRecords(TWorld& playing, const std::filesystem::path& dataF
     TQuietWindow window;
     TAC8Library library;
     library.Open(dataFolder / Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
+    // The next start's world asks the program the same things; its pictures and random
+    // numbers are its own.
+    TGameContext context;
+    context.SetLibrary(&library);
+    context.SetServices(playing.Context().Services());
     TConfig config;
     std::string faults;
     {
         // The second world is never opened for a player, so its end writes no saved game.
-        TWorld next(window, library, config);
+        TWorld next(window, context, config);
         try {
             LoadGameScript(next, dataFolder);
         } catch (const std::exception& e) {

@@ -4,6 +4,10 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "foundation/text.h"
 #include "shell/qe_exception.h"
 #include "shell/songs.h"
@@ -42,6 +46,39 @@ TEST_F(GameHarness, AClickTheChildCouldNotMakeFailsTheTest) {
     living->FindHitBox("COVER")->Rect = MakeRect(90, 90, 149, 160);
     game.Click("COUNT");
     EXPECT_EQ(game.RoomAs<TTestHouseRoom>("LIVING").Counter, 1);
+}
+
+// Random play clicks what this lists, so it must hold exactly the boxes a click could reach,
+// each at a point where that box and no other is hit.
+TEST_F(GameHarness, EnabledBoxesAreThoseAClickReachesWithAPointOnEach) {
+    TRoom* living = game.Room();
+    const auto names = [&] {
+        std::vector<std::string> listed;
+        for (const auto& box : game.EnabledBoxes()) {
+            listed.push_back(box.Name);
+            EXPECT_EQ(living->HitBoxes().HitTest(box.At.X, box.At.Y), living->FindHitBox(box.Name)) << box.Name;
+            EXPECT_TRUE(box.At.X >= 0 && box.At.X < kPlayAreaWidth && box.At.Y >= 0 && box.At.Y < kPlayAreaHeight)
+                << box.Name;
+        }
+        return listed;
+    };
+    const auto has = [](const std::vector<std::string>& listed, const std::string& name) {
+        return std::find(listed.begin(), listed.end(), name) != listed.end();
+    };
+    ASSERT_TRUE(has(names(), "COUNT"));
+
+    living->FindHitBox("COUNT")->Disabled = true;
+    EXPECT_FALSE(has(names(), "COUNT"));
+    living->FindHitBox("COUNT")->Disabled = false;
+
+    living->HitBoxes().AddFirst(std::make_unique<THitBox>("COVER", MakeRect(90, 90, 160, 160)));
+    EXPECT_FALSE(has(names(), "COUNT"));
+    living->FindHitBox("COVER")->Rect = MakeRect(90, 90, 140, 160);
+    EXPECT_TRUE(has(names(), "COUNT"));
+
+    // A box beyond the play area (a scrolled room's far end) cannot be clicked from here.
+    living->HitBoxes().AddFirst(std::make_unique<THitBox>("FAR", MakeRect(600, 10, 700, 60)));
+    EXPECT_FALSE(has(names(), "FAR"));
 }
 
 TEST_F(GameHarness, ButtonsThatWouldNotTakeAClickFailTheTest) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -253,6 +254,32 @@ std::optional<TPoint> TGameHarness::PointOnBox(std::string_view name) {
             if (room->HitBoxes().HitTest(x, y) == box) return TPoint{x, y};
     ADD_FAILURE() << "box " << name << " of room " << room->GetID() << " is hidden by an earlier box";
     return std::nullopt;
+}
+
+std::vector<TGameHarness::TBoxPoint> TGameHarness::EnabledBoxes() const {
+    std::vector<TBoxPoint> boxes;
+    TRoom* room = Room();
+    if (room == nullptr) return boxes;
+    const THitBoxList& list = room->HitBoxes();
+    for (auto* box : NodesOf<THitBox>(list)) {
+        if (box->Disabled) continue;
+        const TRect& r = box->Rect;
+        const std::int32_t left = std::max<std::int32_t>(r.Left, 0);
+        const std::int32_t top = std::max<std::int32_t>(r.Top, 0);
+        const std::int32_t right = std::min<std::int32_t>(r.Right, kPlayAreaWidth);
+        const std::int32_t bottom = std::min<std::int32_t>(r.Bottom, kPlayAreaHeight);
+        if (left >= right || top >= bottom) continue;
+        const TPoint centre{(left + right) / 2, (top + bottom) / 2};
+        std::optional<TPoint> at;
+        if (list.HitTest(centre.X, centre.Y) == box) at = centre;
+        // A coarse search is enough: a box that shows only in slivers under its neighbours is
+        // one a child would hardly find either.
+        for (std::int32_t y = top; !at && y < bottom; y += 3)
+            for (std::int32_t x = left; !at && x < right; x += 3)
+                if (list.HitTest(x, y) == box) at = TPoint{x, y};
+        if (at) boxes.push_back({box->GetID(), *at});
+    }
+    return boxes;
 }
 
 void TGameHarness::MouseDown(TPoint at) {

@@ -119,6 +119,14 @@ public:
     // Clicks the box of the current room at a point where it is hit first; fails the test
     // when there is no such box, it is disabled, or earlier boxes cover it everywhere.
     void Click(std::string_view box);
+    // The enabled boxes of the current room in list order, each with a point of the play area
+    // where it is hit first; boxes that earlier ones cover there, or that lie outside it, are
+    // left out. Random play picks from these what a child could click.
+    struct TBoxPoint {
+        std::string Name;
+        TPoint At;
+    };
+    std::vector<TBoxPoint> EnabledBoxes() const;
     // Presses on the box, moves to `to` in `steps` moves and releases there.
     void Drag(std::string_view box, TPoint to, int steps = 4);
     void MouseDown(TPoint at);

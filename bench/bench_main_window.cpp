@@ -6,6 +6,7 @@
 
 #include "shell/game_loaders.h"
 #include "shell/room.h"
+#include "shell/saved_game.h"
 #include "tests/support/headless_main_window.h"
 
 namespace {
@@ -45,6 +46,41 @@ void StartToFirstRoomDrawnWithBuiltContent(benchmark::State& state) {
     }
 }
 BENCHMARK(StartToFirstRoomDrawnWithBuiltContent)->Unit(benchmark::kMillisecond);
+
+// As the game starts: every loader the program uses (cursors too), over a saved game that a
+// walk through the house wrote, so each room reads a record of its own.
+void StartToFirstRoomWithTheWholeGame(benchmark::State& state) {
+    testing_support::THeadlessMainWindow game;
+    const std::filesystem::path dat = game.Folder.Path() / "dat";
+    std::filesystem::remove_all(dat);
+    std::filesystem::copy(ZORVIK_BUILT_DAT, dat, std::filesystem::copy_options::recursive);
+    TFormQEServices services = game.Services();
+    UseGameLoaders(services);
+    game.Form = std::make_unique<TFormQE>(services, std::vector<std::string>{});
+    if (!game.Form->Create()) {
+        state.SkipWithError("the game did not start");
+        return;
+    }
+    for (const char* room : {"BED", "WORKSHOP", "LIVING", "KITCHEN", "BED"}) {
+        game.World().GoRoom(room);
+        game.TimerAfter(55);
+    }
+    game.Form.reset();
+    if (!std::filesystem::exists(SavedGamePath(u"Default"))) {
+        state.SkipWithError("the walk through the house saved no game");
+        return;
+    }
+    for (auto _ : state) {
+        game.Form = std::make_unique<TFormQE>(services, std::vector<std::string>{});
+        if (!game.Form->Create()) state.SkipWithError("the game did not start");
+        game.TimerAfter(55);
+        benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
+        state.PauseTiming();
+        game.Form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartToFirstRoomWithTheWholeGame)->Unit(benchmark::kMillisecond);
 
 void TickWithFullRoomRedraw(benchmark::State& state) {
     testing_support::THeadlessMainWindow game;

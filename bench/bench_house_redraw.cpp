@@ -54,6 +54,8 @@ void WideRoomRedrawnAtItsMiddle(benchmark::State& state, const std::string& name
     }
     room->ScrollTo((room->Width - view->Width()) / 2);
     house.Game.TimerAfter(55);
+    state.counters["scrolled_to"] = room->ScrollOffset;
+    state.counters["room_width"] = room->Width;
     for (auto _ : state) {
         room->Draw(view);
         if (!view->HasDamage()) {

@@ -54,10 +54,12 @@ void ControlCanvas::SetPixel(std::int32_t x, std::int32_t y, std::uint32_t rgb) 
 }
 
 void ControlCanvas::FillSolid(const ControlRect& rect, RgbColour colour) {
+    // Panels fill the whole play area under every full redraw: whole clipped rows at a time.
     const ControlRect r = Intersect(rect, FClip);
+    if (r.Empty()) return;
     const std::uint32_t rgb = PackRgb(colour);
-    for (std::int32_t y = r.Top; y < r.Bottom; ++y)
-        for (std::int32_t x = r.Left; x < r.Right; ++x) SetPixel(x, y, rgb);
+    std::uint32_t* row = FTarget.Pixels + (FOriginY + r.Top) * FTarget.Stride + (FOriginX + r.Left);
+    for (std::int32_t y = r.Top; y < r.Bottom; ++y, row += FTarget.Stride) std::fill_n(row, r.Width(), rgb);
 }
 
 void ControlCanvas::FillDiagonalCross(const ControlRect& rect, RgbColour lines) {

@@ -29,6 +29,8 @@ game_smoke_cleanup() {
 fail() {
     echo "$1" >&2
     [ -f "$work/shot.xwd" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
+    # A PNG beside it where the caller has the game's smoke tool, to look at.
+    [ -f "$failed_shot" ] && [ -n "${tool:-}" ] && "$tool" png "$failed_shot" "${failed_shot%.xwd}.png" 2>/dev/null
     exit 1
 }
 

@@ -6,13 +6,18 @@
 //                                       finds the topmost row holding a run of that colour at
 //                                       least WIDTH long (a picture's plain top edge) and prints
 //                                       its left, its top and the run's length
+//   smoke_game_tool png FILE.xwd FILE.png
+//                                       writes the screenshot as a PNG
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <png.h>
 
 #include "tests/support/main_window_pictures.h"
 #include "tools/ac8/ac8_writer.h"
@@ -47,44 +52,59 @@ std::uint32_t Big32(const std::vector<unsigned char>& b, std::size_t at) {
 }
 
 // An X window dump of a TrueColor screen: a header of big-endian 32-bit fields, the window
-// name, the colour map, then rows of pixels.
+// name, the colour map, then rows of pixels. Only 32-bit pixels are read, which is what
+// xwd writes of the 24-bit virtual screen the smoke tests start.
+class TScreenshot {
+public:
+    explicit TScreenshot(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        FBytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (FBytes.size() < 100) return;
+        const std::uint32_t headerSize = Big32(FBytes, 0);
+        FWidth = Big32(FBytes, 16);
+        FHeight = Big32(FBytes, 20);
+        FByteOrder = Big32(FBytes, 28);
+        FBytesPerLine = Big32(FBytes, 48);
+        FStart = std::size_t(headerSize) + std::size_t(Big32(FBytes, 76)) * 12;
+        FValid = Big32(FBytes, 44) == 32;
+    }
+    bool Valid() const { return FValid; }
+    std::uint32_t Width() const { return FWidth; }
+    std::uint32_t Height() const { return FHeight; }
+    // 0xRRGGBB, or nothing where the file is cut short.
+    std::optional<std::uint32_t> Pixel(std::uint32_t x, std::uint32_t y) const {
+        if (!FValid || x >= FWidth || y >= FHeight) return std::nullopt;
+        const std::size_t at = FStart + std::size_t(y) * FBytesPerLine + std::size_t(x) * 4;
+        if (at + 4 > FBytes.size()) return std::nullopt;
+        const std::uint32_t pixel = FByteOrder == 0 ? (std::uint32_t(FBytes[at + 2]) << 16) |
+                                                          (std::uint32_t(FBytes[at + 1]) << 8) | FBytes[at]
+                                                    : Big32(FBytes, at);
+        return pixel & 0xFFFFFF;
+    }
+
+private:
+    std::vector<unsigned char> FBytes;
+    bool FValid = false;
+    std::uint32_t FWidth = 0, FHeight = 0, FByteOrder = 0, FBytesPerLine = 0;
+    std::size_t FStart = 0;
+};
+
 int PrintPixel(const std::filesystem::path& file, long x, long y) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (b.size() < 100) return 1;
-    const std::uint32_t headerSize = Big32(b, 0), width = Big32(b, 16), height = Big32(b, 20);
-    const std::uint32_t byteOrder = Big32(b, 28), bitsPerPixel = Big32(b, 44), bytesPerLine = Big32(b, 48);
-    const std::uint32_t colours = Big32(b, 76);
-    if (bitsPerPixel != 32 || x < 0 || y < 0 || std::uint32_t(x) >= width || std::uint32_t(y) >= height) return 1;
-    const std::size_t at = std::size_t(headerSize) + std::size_t(colours) * 12 + std::size_t(y) * bytesPerLine + std::size_t(x) * 4;
-    if (at + 4 > b.size()) return 1;
-    const std::uint32_t pixel = byteOrder == 0 ? (std::uint32_t(b[at + 3]) << 24) | (std::uint32_t(b[at + 2]) << 16) |
-                                                     (std::uint32_t(b[at + 1]) << 8) | b[at]
-                                               : Big32(b, at);
-    std::printf("%06X\n", pixel & 0xFFFFFF);
+    const TScreenshot shot(file);
+    if (x < 0 || y < 0) return 1;
+    const std::optional<std::uint32_t> pixel = shot.Pixel(std::uint32_t(x), std::uint32_t(y));
+    if (!pixel) return 1;
+    std::printf("%06X\n", *pixel);
     return 0;
 }
 
 int FindRun(const std::filesystem::path& file, std::uint32_t colour, long minimum) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (b.size() < 100) return 1;
-    const std::uint32_t headerSize = Big32(b, 0), width = Big32(b, 16), height = Big32(b, 20);
-    const std::uint32_t byteOrder = Big32(b, 28), bitsPerPixel = Big32(b, 44), bytesPerLine = Big32(b, 48);
-    const std::uint32_t colours = Big32(b, 76);
-    if (bitsPerPixel != 32) return 1;
-    const std::size_t start = std::size_t(headerSize) + std::size_t(colours) * 12;
-    for (std::uint32_t y = 0; y < height; ++y) {
+    const TScreenshot shot(file);
+    if (!shot.Valid()) return 1;
+    for (std::uint32_t y = 0; y < shot.Height(); ++y) {
         long run = 0;
-        for (std::uint32_t x = 0; x <= width; ++x) {
-            bool same = false;
-            const std::size_t at = start + std::size_t(y) * bytesPerLine + std::size_t(x) * 4;
-            if (x < width && at + 4 <= b.size()) {
-                const std::uint32_t pixel = byteOrder == 0 ? (std::uint32_t(b[at + 2]) << 16) | (std::uint32_t(b[at + 1]) << 8) | b[at]
-                                                           : Big32(b, at) & 0xFFFFFF;
-                same = pixel == colour;
-            }
-            if (same) {
+        for (std::uint32_t x = 0; x <= shot.Width(); ++x) {
+            if (shot.Pixel(x, y) == colour) {
                 ++run;
             } else {
                 if (run >= minimum) {
@@ -98,6 +118,32 @@ int FindRun(const std::filesystem::path& file, std::uint32_t colour, long minimu
     return 1;
 }
 
+// The screenshot as a PNG, for people to look at: nothing on a Debian desktop opens xwd.
+int WritePng(const std::filesystem::path& file, const std::filesystem::path& png) {
+    const TScreenshot shot(file);
+    if (!shot.Valid() || shot.Width() == 0 || shot.Height() == 0) return 1;
+    std::vector<unsigned char> rgb(std::size_t(shot.Width()) * shot.Height() * 3);
+    std::size_t at = 0;
+    for (std::uint32_t y = 0; y < shot.Height(); ++y)
+        for (std::uint32_t x = 0; x < shot.Width(); ++x) {
+            const std::uint32_t pixel = shot.Pixel(x, y).value_or(0);
+            rgb[at++] = static_cast<unsigned char>(pixel >> 16);
+            rgb[at++] = static_cast<unsigned char>(pixel >> 8);
+            rgb[at++] = static_cast<unsigned char>(pixel);
+        }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = shot.Width();
+    image.height = shot.Height();
+    image.format = PNG_FORMAT_RGB;
+    if (!png_image_write_to_file(&image, png.string().c_str(), 0, rgb.data(), 0, nullptr)) {
+        std::cerr << "smoke_game_tool: " << png.string() << ": " << image.message << "\n";
+        png_image_free(&image);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,10 +153,12 @@ int main(int argc, char** argv) {
         if (args.size() == 4 && args[0] == "pixel") return PrintPixel(args[1], std::stol(args[2]), std::stol(args[3]));
         if (args.size() == 4 && args[0] == "find")
             return FindRun(args[1], std::uint32_t(std::stoul(args[2], nullptr, 16)), std::stol(args[3]));
+        if (args.size() == 3 && args[0] == "png") return WritePng(args[1], args[2]);
     } catch (const std::exception& e) {
         std::cerr << "smoke_game_tool: " << e.what() << "\n";
         return 1;
     }
-    std::cerr << "usage: smoke_game_tool make GAMEFOLDER | pixel FILE.xwd X Y | find FILE.xwd RRGGBB WIDTH\n";
+    std::cerr << "usage: smoke_game_tool make GAMEFOLDER | pixel FILE.xwd X Y | find FILE.xwd RRGGBB WIDTH"
+                 " | png FILE.xwd FILE.png\n";
     return 2;
 }

@@ -192,6 +192,13 @@ void ShowLivingRoom(TGameHarness& game, Show show, Visit visit) {
     // Eleven gifts under the tree.
     for (int n = 1; n < 11; ++n) wrap(n);
     visit("LIVING", "living-gifts");
+    // A present under the tree, and the stocking's, opened in the show room.
+    game.Click("GIFT1");
+    show("living-gift-opened");
+    game.Click("BACK");
+    game.Click("#430");
+    show("living-stocking-opened");
+    game.Click("BACK");
     visit("LRTEXT>", "living-help1");
     visit("LR2<", "living-help2");
 }

@@ -147,9 +147,13 @@ def ribbon_band(x, y, w, h, ribbon, ink_w):
     mid_lid = y + lid / 2 - band / 2
     mid_front = y + lid + (h - lid) / 2 - band / 2
     out = []
+    # Round the box and across it, as a child draws a present.
+    line = max(0.6, ink_w * 0.6)
+    out.append(f'<rect x="{x + w / 2 - band / 2:.1f}" y="{y + ink_w / 2}" width="{band}" height="{h - ink_w}" fill="{fill}" '
+               f'stroke="{ink}" stroke-width="{line:.1f}"/>')
     for by in (mid_lid, mid_front):
         out.append(f'<rect x="{x + ink_w / 2}" y="{by:.1f}" width="{w - ink_w}" height="{band}" fill="{fill}" '
-                   f'stroke="{ink}" stroke-width="{max(0.6, ink_w * 0.6):.1f}"/>')
+                   f'stroke="{ink}" stroke-width="{line:.1f}"/>')
     return "".join(out)
 
 

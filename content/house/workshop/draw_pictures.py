@@ -615,9 +615,14 @@ def room():
     out.append(path("M560 224 L556 236 M702 224 L706 236", ink=INK, sw=3))
     # the slate on its easel
     out.append(path("M578 318 L598 226 L618 318 M598 226 V318", ink=WOOD1, sw=5))
-    out.append(rect(568, 238, 62, 48, GREY_INK, INK, 3, 2))
-    out.append(rect(572, 242, 54, 40, "#2a3a30", None))
-    out.append(path("M580 270 Q590 250 600 266 T620 256", ink=WHITE, sw=2) + circle(610, 250, 4, "none", YELLOW, 2))
+    # its page coloured like the slate room's first one: a snowman, a tree and the sun
+    out.append(rect(568, 238, 62, 48, DARK_WOOD4, INK, 3, 2))
+    out.append(rect(572, 242, 54, 40, SPRING, None))
+    out.append(path("M572 268 Q590 262 604 266 T626 264 V282 H572 Z", fill=WOOD5, ink="none"))
+    out.append(path("M583 248 L590 264 H576 Z", fill=PINE4, ink=INK, sw=1) + rect(588, 264, 3, 4, WOOD2, None))
+    out.append(circle(602, 272, 6, WHITE, INK, 1) + circle(602, 262, 4, WHITE, INK, 1))
+    out.append(rect(598, 255, 8, 3, INK, None) + circle(603.5, 262, 0.8, ORANGE, None))
+    out.append(circle(619, 250, 4, YELLOW, GOLD1, 1))
     out.append(rect(566, 286, 66, 5, WOOD3, INK, 1.5))
     # the toy shelves
     out.append(rect(SHELF_X0, 30, SHELF_X1 - SHELF_X0, 188, WOOD8, INK, 2))

@@ -228,8 +228,16 @@ void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
     show("wrap-bigtag-new");
     game.Click("BIGTAG");
     show("wrap-tagged");
-    game.MouseDown({300, 230});
-    game.MouseUp({300, 230});
+    // The bow slid towards the ribbon's left end, clicked where the slider and not the tag is hit.
+    if (const THitBox* slider = game.Room()->FindHitBox("GIFT"); slider != nullptr && slider->IsEnabled()) {
+        const std::int32_t y = (slider->Rect.Top + slider->Rect.Bottom) / 2;
+        for (std::int32_t x = slider->Rect.Left + 4; x < slider->Rect.Right; x += 4) {
+            if (game.Room()->HitBoxes().HitTest(x, y) != slider) continue;
+            game.MouseDown({x, y});
+            game.MouseUp({x, y});
+            break;
+        }
+    }
     show("wrap-bow-slid");
     room.SetGift(kTrainGift, 0);
     game.World().GoRoom("TITLE");

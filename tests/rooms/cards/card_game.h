@@ -18,6 +18,7 @@
 #include "rooms/game_classes.h"
 #include "shell/game_services.h"
 #include "shell/sound_ids.h"
+#include "tests/support/activity_steps.h"
 #include "tests/support/built_game.h"
 #include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
@@ -54,22 +55,9 @@ protected:
     void ClickCard(int i) { Game->Click("C" + std::to_string(i)); }
 
     // The deck taken and all its cards dealt.
-    void DealDeck(int deck) {
-        Game->Click("D" + std::to_string(deck + 1));
-        Game->Tick(5 * Cards().InPlay() + 2);
-        ASSERT_EQ(Room().Dealt(), Cards().InPlay());
-    }
+    void DealDeck(int deck) { testing_support::DealCards(*Game, Room(), deck); }
     // Every pair of the deck in play found.
-    void FinishDeck() {
-        const int deck = Cards().CurrentDeck();
-        for (int face = DeckFirstFace(deck); face < DeckFirstFace(deck) + DeckPairs(deck); ++face) {
-            const auto [a, b] = CardsOf(face);
-            if (a == 0 || Cards().Card(a).Removed) continue;
-            ClickCard(a);
-            ClickCard(b);
-            Game->Tick(11);
-        }
-    }
+    void FinishDeck() { testing_support::FinishCardDeck(*Game, Room()); }
 
     // Waves heard since the last call, with every queued one let through.
     std::vector<int> NewSounds() {

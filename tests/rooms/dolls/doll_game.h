@@ -18,6 +18,7 @@
 #include "shell/frame_set.h"
 #include "shell/game_services.h"
 #include "shell/room.h"
+#include "tests/support/activity_steps.h"
 #include "tests/support/built_game.h"
 #include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
@@ -53,10 +54,7 @@ protected:
 
     // The wardrobe opened and every item in it shown. A timer fires on the tick after its
     // delay; the reveal's next steps follow every three ticks.
-    void OpenWardrobe() {
-        Game->Click("DRAWER");
-        Game->Tick(1 + 3 * kDrawerItemCount);
-    }
+    void OpenWardrobe() { testing_support::OpenDollWardrobe(*Game); }
 
     TDollRoom& Room() { return Game->RoomAs<TDollRoom>("DOLLS"); }
     const TDoll& Doll() { return Room().Doll(); }

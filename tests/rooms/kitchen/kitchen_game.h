@@ -19,6 +19,7 @@
 #include "shell/game_services.h"
 #include "rooms/wrap/gift.h"
 #include "rooms/wrap/wrap_room.h"
+#include "tests/support/activity_steps.h"
 #include "tests/support/built_game.h"
 #include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
@@ -29,10 +30,7 @@ namespace fs = std::filesystem;
 inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
 // Button (row, choice) of the machine: "#", its x, "B", the choice and the row.
-inline std::string ChoiceButton(int row, int choice) {
-    static const int x[5] = {742, 772, 802, 832, 862};
-    return "#" + std::to_string(x[choice - 1]) + "B" + std::to_string(choice) + std::to_string(row);
-}
+inline std::string ChoiceButton(int row, int choice) { return testing_support::CookieButton(row, choice); }
 
 // Wave ids of the kitchen's sounds (sound id + 1 for 45 to 55; see the remap table).
 inline constexpr int kWaveDrop = 46, kWaveLand = 47, kWaveDoor = 48, kWaveMachine = 49, kWaveGulp = 50,
@@ -70,11 +68,7 @@ protected:
     int Frame(const std::string& set) { return FindFrameSetOrFail(Kitchen().FrameSets(), set).CurrentFrame; }
 
     // Picks a cookie on the three rows of buttons.
-    void Pick(int shape, int decoration, int variant) {
-        Game->Click(ChoiceButton(1, shape));
-        Game->Click(ChoiceButton(2, decoration));
-        Game->Click(ChoiceButton(3, variant));
-    }
+    void Pick(int shape, int decoration, int variant) { testing_support::PickCookie(*Game, shape, decoration, variant); }
     // GO and the whole batch: 5 ticks to the first step, 2 for each of the 20 after it.
     void PressCookie() {
         Game->Click("#604GO");

@@ -18,6 +18,7 @@
 #include "rooms/game_classes.h"
 #include "shell/game_services.h"
 #include "shell/sound_ids.h"
+#include "tests/support/activity_steps.h"
 #include "tests/support/built_game.h"
 #include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
@@ -49,15 +50,10 @@ protected:
     TPuzzle& Current() { return Room().Current(); }
     bool RoomFlag(std::uint16_t flag) { return (Room().Flags & flag) != 0; }
     bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
-    static std::string Block(int c, int r) { return std::string{char('0' + c), char('0' + r)}; }
+    static std::string Block(int c, int r) { return testing_support::PuzzleCube(c, r); }
 
     // Every cube clicked round to the face of state `face`.
-    void TurnAllTo(int face) {
-        TPuzzle& puzzle = Current();
-        for (int c = 1; c <= puzzle.Size(); ++c)
-            for (int r = 1; r <= puzzle.Size(); ++r)
-                for (int turns = 0; turns < 8 && puzzle.State(c, r) != face; ++turns) Game->Click(Block(c, r));
-    }
+    void TurnAllTo(int face) { testing_support::TurnPuzzleTo(*Game, Current(), face); }
 
     // Waves heard since the last call, with every queued one let through.
     std::vector<int> NewSounds() {

@@ -19,6 +19,7 @@
 #include "shell/game_services.h"
 #include "shell/sound_ids.h"
 #include "shell/world.h"
+#include "tests/support/activity_steps.h"
 #include "tests/support/built_game.h"
 #include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
@@ -30,7 +31,7 @@ inline const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
 // The middle of a tile and a point in it, in view coordinates.
 inline TPoint TilePoint(std::int32_t x, std::int32_t y, std::int32_t dx = 37, std::int32_t dy = 37) {
-    return TPoint{10 + 75 * x + dx, 9 + 75 * y + dy};
+    return testing_support::TrainTilePoint(x, y, dx, dy);
 }
 
 class TrainGame : public testing_support::BuiltRoomGame {
@@ -54,38 +55,20 @@ protected:
     bool Enabled(const std::string& box) { return Room().FindHitBox(box)->IsEnabled(); }
 
     // Picks a palette cell (clicking the picked plain-ground cell again turns its scenery).
-    void Pick(int column, int row) { Game->MouseDown(TPoint{405 + 32 * column + 16, 1 + 32 * row + 16}); }
+    void Pick(int column, int row) { testing_support::PickTrack(*Game, column, row); }
     void PickOnce(int column, int row) {
         if (Room().SelectedCell() != TPoint{column, row}) Pick(column, row);
     }
     // A click on the table at a point of a tile, the mouse coming over it first.
     void ClickTile(std::int32_t x, std::int32_t y, std::int32_t dx = 37, std::int32_t dy = 37) {
-        const TPoint at = TilePoint(x, y, dx, dy);
-        Game->MouseMove(at);
-        Game->MouseDown(at);
-        Game->MouseUp(at);
+        testing_support::ClickTrainTile(*Game, x, y, dx, dy);
     }
-    void Lay(std::int32_t x, std::int32_t y, int column, int row) {
-        PickOnce(column, row);
-        ClickTile(x, y, 5, 5);
-    }
+    void Lay(std::int32_t x, std::int32_t y, int column, int row) { testing_support::LayTrack(*Game, Room(), x, y, column, row); }
     // A loop of track round the edge of the table, laid from page 1.
-    void LayLoop() {
-        Lay(0, 0, 0, 2);
-        for (int x = 1; x <= 3; ++x) Lay(x, 0, 2, 1);
-        Lay(4, 0, 1, 3);
-        for (int y = 1; y <= 2; ++y) {
-            Lay(0, y, 2, 0);
-            Lay(4, y, 2, 0);
-        }
-        Lay(0, 3, 0, 3);
-        for (int x = 1; x <= 3; ++x) Lay(x, 3, 2, 1);
-        Lay(4, 3, 1, 2);
-    }
+    void LayLoop() { testing_support::LayTrackLoop(*Game, Room()); }
     // Takes engine n from the shelf and sets it on the tile.
     void Place(int n, std::int32_t x, std::int32_t y, std::int32_t dx = 50, std::int32_t dy = 37) {
-        Game->Click(n == 1 ? "ENG1" : "ENG2");
-        ClickTile(x, y, dx, dy);
+        testing_support::PlaceEngine(*Game, n, x, y, dx, dy);
     }
 
     std::vector<std::uint8_t> Record() {

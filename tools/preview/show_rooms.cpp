@@ -1,8 +1,10 @@
-// show_rooms: shows the main window and every generic room of a built game folder through the
-// engine, the way the game draws them, and writes each as a PNG to look at.
+// show_rooms: shows the main window and every room of a built game folder in its main states
+// through the engine, the way the game draws them, and writes each as a PNG to look at.
 //   show_rooms <game dat folder> <palette.gpl> <output folder>
 // The rooms are played through the headless game over the folder's own library and init
-// script; the main window is put together from its pictures by its layout at 800 by 600.
+// script, each brought into its states by clicks as a child would, and the album holds the
+// photos the rooms' camera took; the main window is put together from its pictures by its
+// layout at 800 by 600. It fails when a click of the play could not be made.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -578,9 +580,9 @@ void ShowDollRoom(TGameHarness& game, Show show, Visit visit, Write write) {
 }
 
 // The workshop at both ends, its drawers open, a tool in the hand, a toy complaining, a toy
-// mended and playing, the hint of a tool's drawer; and its help pages.
-// The work table mirrors the rooms as they were left: the puzzle in the machine, the dressed
-// doll, a card game under way, and the engine that crashed waiting on the shelf.
+// mended and playing, the hint of a tool's drawer; and its help pages. The work table mirrors
+// the rooms as they were left: the puzzle in the machine, the dressed doll, a card game under
+// way, and the engine that crashed waiting on the shelf.
 template <class Show, class Visit>
 void ShowWorkshop(TGameHarness& game, Show show, Visit visit) {
     {

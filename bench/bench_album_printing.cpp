@@ -81,7 +81,7 @@ void BM_PrintLargestKindFullSizeAt600Dpi(benchmark::State& state) {
     testing_support::InstallBuiltScript(game, dat, testing_support::TBuiltScript::Text);
     game.Start();
     PdfFilePrinters printers(game.Folder().Path() / "page.pdf");
-    InstallGameServices(TGameServices{&game.Config(), nullptr, nullptr, &printers});
+    game.Context().SetServices(TGameServices{&game.Config(), nullptr, nullptr, &printers});
     auto& album = game.RoomAs<TAlbumRoom>("ALBUM");
     album.AddPicture(std::make_unique<TPictureSnapshot>(), 3);
     game.World().GoRoom("ALBUM");
@@ -89,7 +89,7 @@ void BM_PrintLargestKindFullSizeAt600Dpi(benchmark::State& state) {
 
     for (auto _ : state) album.RunScript("", "PRINTBUGWAIT");
     state.counters["pdf_bytes"] = double(fs::file_size(printers.FFile));
-    InstallGameServices({});
+    game.Context().SetServices({});
     UnregisterSnapshotKind(3);
 }
 BENCHMARK(BM_PrintLargestKindFullSizeAt600Dpi)->Unit(benchmark::kMillisecond);

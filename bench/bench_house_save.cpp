@@ -28,12 +28,12 @@ struct THouseSaveBench {
         Game = std::make_unique<testing_support::TGameHarness>(testing_support::BuiltGameOptions(dat));
         testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::RecordFile);
         fs::copy_file(ZORVIK_HOUSE_SAVED_GAME, Game->SavedGameFile(), fs::copy_options::overwrite_existing);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr});
         Game->Start();
     }
     ~THouseSaveBench() {
         Game->Close();
-        InstallGameServices({});
+        Game->Context().SetServices({});
     }
     TConfig Config;
     std::unique_ptr<testing_support::TGameHarness> Game;

@@ -26,7 +26,7 @@ struct TTrainBench {
         const fs::path dat = fs::path(ZORVIK_BUILT_DAT);
         Game = std::make_unique<testing_support::TGameHarness>(testing_support::BuiltGameOptions(dat));
         testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr});
         Game->Start();
         Game->World().GoRoom("TRAINS");
         Game->Tick(1);
@@ -46,7 +46,7 @@ struct TTrainBench {
     }
     ~TTrainBench() {
         Game->Close();
-        InstallGameServices({});
+        Game->Context().SetServices({});
     }
 
     // A loop round the edge with two switches on it, and inside it a crossing, curves, a

@@ -19,7 +19,6 @@
 #include "platform/posix/known_folders.h"
 #include "platform/posix/posix_single_instance.h"
 #include "platform/printers.h"
-#include "platform/random.h"
 
 namespace {
 
@@ -41,7 +40,6 @@ int main() {
     platform::InstallKeyStore(&keyStore);
     platform::InstallPrinters(&printers);
 
-    platform::RandomizeFromClock();
     InitialiseFolders(configutil::kApplicationTitle);
     if (StartupFailed()) return 1;
 

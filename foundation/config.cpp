@@ -191,16 +191,16 @@ void TConfig::SetTagSet(std::uint16_t tags) {
     for (int i = 0; i < kTagCount; ++i) Tags[static_cast<std::size_t>(i)] = (tags & (1u << i)) != 0;
 }
 
-int TConfig::PickRandomTag() const {
+int TConfig::PickRandomTag(platform::RandomNumbers& random) const {
     std::vector<int> enabled;
     for (int i = 0; i < kTagCount; ++i)
         if (Tags[static_cast<std::size_t>(i)]) enabled.push_back(i);
     // A configuration saved with every language cleared still gets a tag: any of them.
-    if (enabled.empty()) return platform::Random(kTagCount);
-    return enabled[static_cast<std::size_t>(platform::Random(static_cast<std::int32_t>(enabled.size())))];
+    if (enabled.empty()) return random.Next(kTagCount);
+    return enabled[static_cast<std::size_t>(random.Next(static_cast<std::int32_t>(enabled.size())))];
 }
 
-std::u16string TConfig::PickRandomName() const {
+std::u16string TConfig::PickRandomName(platform::RandomNumbers& random) const {
     if (!UsesCustomList() || Names.empty()) return {};
-    return Names[static_cast<std::size_t>(platform::Random(static_cast<std::int32_t>(Names.size())))];
+    return Names[static_cast<std::size_t>(random.Next(static_cast<std::int32_t>(Names.size())))];
 }

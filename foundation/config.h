@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+namespace platform {
+class RandomNumbers;
+}
+
 class TStream;
 
 class TConfig {
@@ -65,10 +69,10 @@ public:
     bool UsesCustomList() const { return !UseDefaultList; }
 
     // A random enabled tag language; with none enabled, any of the 13.
-    int PickRandomTag() const;
+    int PickRandomTag(platform::RandomNumbers& random) const;
     // A random custom name when the custom list is in use; empty text otherwise, and when
     // the custom list is empty (the caller then picks from its own table).
-    std::u16string PickRandomName() const;
+    std::u16string PickRandomName(platform::RandomNumbers& random) const;
 
     std::u16string Name;
     bool PrinterAvailable = false;

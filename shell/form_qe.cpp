@@ -16,11 +16,10 @@
 #include "rooms/game_classes.h"
 #include "shell/program_start.h"
 #include "shell/application_title.h"
-#include "shell/game_services.h"
 #include "shell/music_ended.h"
 #include "shell/program_start.h"
 #include "shell/songs.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/sound_list.h"
 #include "shell/strings/game_string.h"
 #include "shell/world.h"
@@ -99,8 +98,8 @@ TFormQE::~TFormQE() {
     // The world first: its end leaves the room and saves the game, which may still use the
     // sound list, the button pictures and the configuration.
     FWorld.reset();
-    InstallSoundObjects(nullptr, nullptr);
-    InstallGameServices({});
+    FContext.SetSoundObjects(nullptr, nullptr);
+    FContext.SetServices({});
     FSoundList.reset();
     FreeButtonPictures();
     FreeGarland();
@@ -112,9 +111,7 @@ TFormQE::~TFormQE() {
         FBackground.SetLibrary(nullptr);
         FAbout.SetLibrary(nullptr);
         FTutor.SetLibrary(nullptr);
-        if (HotImageLibrary() == FLibrary.get()) SetHotImageLibrary(nullptr);
-        if (TTileBG::GlobalImageLibrary() == FLibrary.get()) TTileBG::SetGlobalImageLibrary(nullptr);
-        if (TVekButton::GlobalImageLibrary() == FLibrary.get()) TVekButton::SetGlobalImageLibrary(nullptr);
+        FContext.SetLibrary(nullptr);
         FLibrary.reset();
     }
 }
@@ -143,15 +140,18 @@ void TFormQE::BuildGame() {
     // the saved game can hold.
     RegisterGameClasses();
     RegisterGameFontMetrics();
+    // Shuffles and random choices differ from one game to the next.
+    FContext.RandomNumbers().SeedFromClock();
 
     FConfig = std::make_unique<TConfig>();
     FConfig->LoadFromFile(FCommandLine.ConfigName);  // a missing or damaged file keeps the defaults
 
     FLibrary = std::make_unique<TAC8Library>();
     OpenGameLibrary(*FLibrary, Folders().DataFolder + Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
-    SetHotImageLibrary(FLibrary.get());
-    TTileBG::SetGlobalImageLibrary(FLibrary.get());
-    TVekButton::SetGlobalImageLibrary(FLibrary.get());
+    FContext.SetLibrary(FLibrary.get());
+    FBackground.SetLibrary(FLibrary.get());
+    FAbout.SetLibrary(FLibrary.get());
+    FTutor.SetLibrary(FLibrary.get());
 
     FBackground.OnPaint = [this](TTileBG&, platform::ControlCanvas& canvas, const TRect& clip) {
         PaintGarland(canvas, clip);
@@ -172,17 +172,17 @@ void TFormQE::BuildGame() {
     FWaveMan = std::make_unique<TWaveMan>(*FServices.Waves, FCommandLine.WaveAllowed);
     FMidiPlayer->SetFolder(Folders().SongFolder);
     FWaveMan->SetFolder(Folders().WaveFolder);
-    FSongs = std::make_unique<TSongSchedule>(*FMidiPlayer, *FServices.Clock);
+    FSongs = std::make_unique<TSongSchedule>(*FMidiPlayer, *FServices.Clock, FContext.RandomNumbers());
     FSongs->SetOnMusicEnded([this](std::int32_t song) { ReportMusicEnded(song); });
 
     // What rooms read besides the world: the child's settings, whether sound is on, and the
     // printers the program installed, and the clock.
-    InstallGameServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get(), platform::InstalledPrinters(),
-                                      FServices.Clock});
+    FContext.SetServices(TGameServices{FConfig.get(), FMidiPlayer.get(), FWaveMan.get(), platform::InstalledPrinters(),
+                                       FServices.Clock});
 
     FSoundList = std::make_unique<TSoundList>();
     if (FServices.LoadSoundList) FServices.LoadSoundList(*FSoundList);
-    InstallSoundObjects(FWaveMan.get(), FSoundList.get());
+    FContext.SetSoundObjects(FWaveMan.get(), FSoundList.get());
     FWaveMan->SetOnSoundEnded([this](std::uint16_t waveId) {
         if (FWorld) FWorld->SoundEnded(waveId);
     });
@@ -190,7 +190,7 @@ void TFormQE::BuildGame() {
     FWindow.Maximise();
     CreateButtonPictures();
 
-    FWorld = std::make_unique<TWorld>(*this, *FLibrary, *FConfig);
+    FWorld = std::make_unique<TWorld>(*this, FContext, *FConfig);
     platform::ControlHost& host = FWindow.Controls();
     host.Add(FWorld->View());
     // The play area lies on the frame panel, under the buttons and the label.

@@ -16,6 +16,7 @@
 #include "platform/game_window.h"
 #include "platform/paint_box.h"
 #include "shell/command_line.h"
+#include "shell/game_context.h"
 #include "shell/tick_counter.h"
 #include "shell/world_window.h"
 
@@ -159,6 +160,8 @@ private:
     TVekButton FTutor;
     platform::Label FVersion;
 
+    // The objects below, as rooms reach them; it outlives them all.
+    TGameContext FContext;
     std::unique_ptr<TConfig> FConfig;
     std::unique_ptr<TAC8Library> FLibrary;
     std::unique_ptr<TMidiPlayer> FMidiPlayer;

@@ -1,9 +1,8 @@
 #pragma once
-// The program-wide objects rooms read besides the world: the child's configuration (the gift
+// What rooms ask of the program besides the world: the child's configuration (the gift
 // label, the tag languages, printer use), the song player and the wave manager (whether a
-// device exists and sound is on), the printers, the clock (the local time of day). The main
-// window installs them at start and clears them at its end; tests install their own. Not
-// owned; a missing one reads as nullptr.
+// device exists and sound is on), the printers, the clock (the local time of day). The game
+// context holds them. Not owned; a missing one reads as nullptr.
 class TConfig;
 class TMidiPlayer;
 class TWaveMan;
@@ -21,6 +20,3 @@ struct TGameServices {
     // The clock the local time of day is read from; none means the system's.
     const platform::Clock* Clock = nullptr;
 };
-
-void InstallGameServices(const TGameServices& services);
-const TGameServices& GameServices();

@@ -7,7 +7,7 @@
 #include "room.h"
 #include "room_world.h"
 #include "script_message.h"
-#include "sound_effects.h"
+#include "game_context.h"
 
 namespace {
 
@@ -107,7 +107,10 @@ TSayBox::TSayBox(std::string_view name, const TRect& rect) : THitBox(name, rect)
 
 // Sound 11 is the say sound; it would cut a looping sound short, so a loop keeps it quiet.
 void TSayBox::Click() {
-    if (!LoopingSoundPlaying()) PlaySound(kSaySound);
+    TRoomWorld* world = World();
+    if (world == nullptr) return;
+    TGameContext& context = world->Context();
+    if (!context.LoopingSoundPlaying()) context.PlaySound(kSaySound);
 }
 
 void TSayBox::LoadFromStream(TStream& s) {

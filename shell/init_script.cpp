@@ -11,7 +11,7 @@
 #include "foundation/folders.h"
 #include "foundation/text.h"
 #include "platform/message_boxes.h"
-#include "platform/random.h"
+#include "shell/game_context.h"
 #include "qe_exception.h"
 #include "room.h"
 #include "room_kinds.h"
@@ -346,7 +346,7 @@ void TInitScriptParser::ParseFrameSetLine(std::string rest) {
     std::int16_t frame = 0;
     if (!rest.empty()) {
         if (rest.front() == 'R' || rest.front() == 'r')
-            frame = static_cast<std::int16_t>(platform::Random(count));
+            frame = static_cast<std::int16_t>(FWorld.Context().Random(count));
         else
             frame = static_cast<std::int16_t>(NextNumber(rest));
     }

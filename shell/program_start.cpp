@@ -9,7 +9,6 @@
 #include "foundation/vek_exception.h"
 #include "platform/file_replace.h"
 #include "platform/message_boxes.h"
-#include "platform/random.h"
 #include "shell/application_title.h"
 #include "shell/strings/game_string.h"
 
@@ -108,7 +107,6 @@ bool TGameStart::ClaimInstance() {
 }
 
 TStartOutcome TGameStart::Prepare() {
-    platform::RandomizeFromClock();
     InitialiseFolders(kApplicationTitle);
     // Without folders nothing can be found; the failure has been shown.
     if (StartupFailed()) return TStartOutcome::Failed;

@@ -6,13 +6,13 @@
 #include "foundation/stream_values.h"
 #include "foundation/vek_exception.h"
 #include "qe_exception.h"
-#include "sound_effects.h"
+#include "game_context.h"
 #include "room_world.h"
 #include "room_words.h"
 #include "script_message.h"
 #include "view_size.h"
 
-TRoom::TRoom(std::string_view name) : TIDNode(name), Width(static_cast<std::uint16_t>(ViewWidth())) {}
+TRoom::TRoom(std::string_view name) : TIDNode(name), Width(static_cast<std::uint16_t>(kNormalViewWidth)) {}
 
 TRoom::~TRoom() { ReleaseRoomGraphics(); }
 
@@ -20,6 +20,35 @@ TRoomWorld& TRoom::World() const {
     if (FWorld == nullptr) RaiseGameError(GameStringNilPointer);
     return *FWorld;
 }
+
+TGameContext& TRoom::Context() const { return World().Context(); }
+const TGameServices& TRoom::GameServices() const { return Context().Services(); }
+
+void TRoom::PlaySound(std::int32_t soundId) const {
+    if (FWorld != nullptr) FWorld->Context().PlaySound(soundId);
+}
+void TRoom::PlaySoundIfIdle(std::int32_t soundId) const {
+    if (FWorld != nullptr) FWorld->Context().PlaySoundIfIdle(soundId);
+}
+void TRoom::PlaySoundEx(std::int32_t soundId, std::uint8_t loadFlags, std::uint32_t mode, bool loop) const {
+    if (FWorld != nullptr) FWorld->Context().PlaySoundEx(soundId, loadFlags, mode, loop);
+}
+void TRoom::StopCurrentSound() const {
+    if (FWorld != nullptr) FWorld->Context().StopCurrentSound();
+}
+void TRoom::StopLoopedSounds() const {
+    if (FWorld != nullptr) FWorld->Context().StopLoopedSounds();
+}
+void TRoom::UnloadAllSounds() const {
+    if (FWorld != nullptr) FWorld->Context().UnloadAllSounds();
+}
+bool TRoom::LoopingSoundPlaying() const { return FWorld != nullptr && FWorld->Context().LoopingSoundPlaying(); }
+
+std::int32_t TRoom::ViewWidth() const { return FWorld != nullptr ? FWorld->Context().ViewWidth() : kNormalViewWidth; }
+std::int32_t TRoom::ViewHeight() const {
+    return FWorld != nullptr ? FWorld->Context().ViewHeight() : kNormalViewHeight;
+}
+std::int32_t TRoom::Random(std::int32_t range) const { return Context().Random(range); }
 
 void TRoom::ReadData(TStream&) {}
 void TRoom::WriteData(TStream&) {}

@@ -13,6 +13,7 @@
 #include "foundation/id_list.h"
 #include "foundation/typed_node_list.h"
 #include "frame_set.h"
+#include "game_context.h"
 #include "hit_box.h"
 #include "room_timer.h"
 
@@ -52,7 +53,10 @@ public:
 
     // The world that holds the room; the world sets it when it takes the room.
     TRoomWorld* GetWorld() const { return FWorld; }
-    void SetWorld(TRoomWorld* world) { FWorld = world; }
+    void SetWorld(TRoomWorld* world) {
+        FWorld = world;
+        if (FWorld != nullptr) WorldTaken();
+    }
 
     // --- The room contract ---
     // Restores the room's own state from the saved game; the base reads nothing.
@@ -139,10 +143,29 @@ public:
     std::uint8_t NavigationMask = 0;
 
 protected:
+    // The world has just taken the room: a room whose start draws random numbers draws them
+    // here, from the game's generator, at the place in the game's sequence where it is built.
+    virtual void WorldTaken() {}
     // The world, or a QEException ("NIL pointer detected") for a room no world holds yet.
     TRoomWorld& World() const;
     // The world's image library; the room keeps it registered while it holds pictures.
     TAC8Library& Library();
+
+    // The game's program-wide objects, through the world. A room no world holds yet raises
+    // as World() does for the context, its services and random numbers; its sound routines
+    // are silent and its view has the normal size.
+    TGameContext& Context() const;
+    const TGameServices& GameServices() const;
+    void PlaySound(std::int32_t soundId) const;
+    void PlaySoundIfIdle(std::int32_t soundId) const;
+    void PlaySoundEx(std::int32_t soundId, std::uint8_t loadFlags, std::uint32_t mode, bool loop) const;
+    void StopCurrentSound() const;
+    void StopLoopedSounds() const;
+    void UnloadAllSounds() const;
+    bool LoopingSoundPlaying() const;
+    std::int32_t ViewWidth() const;
+    std::int32_t ViewHeight() const;
+    std::int32_t Random(std::int32_t range) const;
 
 private:
     void AnchorNumberedBoxes();

@@ -8,6 +8,7 @@
 
 class TAC8ImageData;
 class TAC8Library;
+class TGameContext;
 class TRoom;
 
 // World flags rooms test (the world keeps them): the application was idle since the last
@@ -24,6 +25,9 @@ inline constexpr std::uint16_t kRoomOwnedWorldFlags = kWorldLivingMusic;
 class TRoomWorld {
 public:
     virtual ~TRoomWorld() = default;
+
+    // The program-wide objects of the game the world belongs to.
+    virtual TGameContext& Context() const = 0;
 
     // Ticks counted since start; room timers are due at a tick total.
     virtual std::int32_t GetTickTotal() const = 0;

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/sound/midi_player.h"
-#include "platform/random.h"
 
 namespace {
 
@@ -32,8 +31,8 @@ std::int32_t SongLengthSeconds(std::int32_t song) {
     return IsSong(song) ? kSongs[static_cast<std::size_t>(song - 1)].Seconds : 0;
 }
 
-TSongSchedule::TSongSchedule(TMidiPlayer& player, const platform::Clock& clock)
-    : FPlayer(player), FClock(clock) {
+TSongSchedule::TSongSchedule(TMidiPlayer& player, const platform::Clock& clock, platform::RandomNumbers& random)
+    : FPlayer(player), FClock(clock), FRandom(random) {
     FPlayer.SetOnNotify([this](std::int32_t tag) { MusicNotify(tag); });
 }
 
@@ -41,7 +40,7 @@ TSongSchedule::~TSongSchedule() { FPlayer.SetOnNotify(nullptr); }
 
 void TSongSchedule::PlayMusic(std::int32_t song) {
     if (!IsSong(song)) return;
-    if (song == kAnyCarol) song = 3 + platform::Random(15);
+    if (song == kAnyCarol) song = 3 + FRandom.Next(15);
     FSongEndTime = FClock.NowMs() + SongLengthSeconds(song) * std::int64_t{1000} + kGraceMs;
     FSongNumber = song;
     FPlayer.Play(SongFileName(song), song);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/clock.h"
+#include "platform/random.h"
 
 class TMidiPlayer;
 
@@ -22,8 +23,8 @@ class TSongSchedule {
 public:
     static constexpr std::int64_t kGraceMs = 3000;
 
-    // Takes the player's notify event.
-    TSongSchedule(TMidiPlayer& player, const platform::Clock& clock);
+    // Takes the player's notify event; the carol for 18 comes from random.
+    TSongSchedule(TMidiPlayer& player, const platform::Clock& clock, platform::RandomNumbers& random);
     ~TSongSchedule();
     TSongSchedule(const TSongSchedule&) = delete;
     TSongSchedule& operator=(const TSongSchedule&) = delete;
@@ -50,6 +51,7 @@ public:
 private:
     TMidiPlayer& FPlayer;
     const platform::Clock& FClock;
+    platform::RandomNumbers& FRandom;
     std::int64_t FSongEndTime = 0;
     std::int32_t FSongNumber = 0;
     std::function<void(std::int32_t)> FOnMusicEnded;

@@ -10,7 +10,7 @@
 #include "application_title.h"
 #include "qe_exception.h"
 #include "room.h"
-#include "sound_effects.h"
+#include "game_context.h"
 #include "view_size.h"
 #include "world_errors.h"
 #include "world_room_roles.h"
@@ -25,9 +25,16 @@ constexpr std::int32_t kHangSound = 40;
 TActionState EnabledState(bool enabled) { return enabled ? TActionState::Normal : TActionState::Disabled; }
 }  // namespace
 
-TWorld::TWorld(TWorldWindow& window, TAC8Library& library, const TConfig& config)
-    : FWindow(window), FLibrary(library), FConfig(config), FView(*this) {
-    SetViewSize(kNormalViewWidth, kNormalViewHeight);
+namespace {
+TAC8Library& LibraryOf(const TGameContext& context) {
+    if (context.Library() == nullptr) RaiseGameError(GameStringNilPointer);
+    return *context.Library();
+}
+}  // namespace
+
+TWorld::TWorld(TWorldWindow& window, TGameContext& context, const TConfig& config)
+    : FWindow(window), FContext(context), FLibrary(LibraryOf(context)), FConfig(config), FView(*this) {
+    FContext.SetViewSize(kNormalViewWidth, kNormalViewHeight);
 }
 
 TWorld::~TWorld() {
@@ -55,7 +62,7 @@ TWorld::~TWorld() {
     }
     FRooms.Clear();
     ReleaseViewImage();
-    SetViewSize(kNormalViewWidth, kNormalViewHeight);
+    FContext.SetViewSize(kNormalViewWidth, kNormalViewHeight);
 }
 
 // --- Start ---
@@ -71,7 +78,7 @@ void TWorld::CreateViewImage(std::int32_t width, std::int32_t height) {
 void TWorld::ReleaseViewImage() { FViewImage.Reset(); }
 
 void TWorld::OpenPlayer(const std::u16string& playerName, const TRoomBuilder& buildRooms) {
-    CreateViewImage(ViewWidth(), ViewHeight());
+    CreateViewImage(FContext.ViewWidth(), FContext.ViewHeight());
     // Known before the rooms, so that a failed build can tell which saved game it kept.
     FPlayerName = playerName;
     try {
@@ -196,11 +203,11 @@ void TWorld::FitViewToRoom(TRoom& room) {
     const bool fullFrame = (room.Flags & kRoomFullFrame) != 0;
     if (fullFrame == ((FFlags & kWorldFullFrame) != 0)) return;
     if (fullFrame)
-        SetViewSize(kFullFrameViewWidth, kFullFrameViewHeight);
+        FContext.SetViewSize(kFullFrameViewWidth, kFullFrameViewHeight);
     else
-        SetViewSize(kNormalViewWidth, kNormalViewHeight);
+        FContext.SetViewSize(kNormalViewWidth, kNormalViewHeight);
     SetFlags(kWorldFullFrame, fullFrame);
-    CreateViewImage(ViewWidth(), ViewHeight());
+    CreateViewImage(FContext.ViewWidth(), FContext.ViewHeight());
     // The frame around the picture comes or goes.
     FView.Invalidate();
 }
@@ -267,8 +274,8 @@ void TWorld::ActionButtonClick(TActionCommand command) {
     const auto number = static_cast<std::size_t>(command);
     if (FCurrentRoom == nullptr || number < 1 || number > kActionWords.size()) return;
     RunGuarded(*this, "ActionButtonClick: exception caught", [&] {
-        if (command == TActionCommand::Snap) PlaySound(kSnapSound);
-        if (command == TActionCommand::Hang) PlaySound(kHangSound);
+        if (command == TActionCommand::Snap) FContext.PlaySound(kSnapSound);
+        if (command == TActionCommand::Hang) FContext.PlaySound(kHangSound);
         FCurrentRoom->RunScript("", std::string(kActionWords[number - 1]));
     });
 }

@@ -20,6 +20,7 @@
 #include "world_window.h"
 
 class TConfig;
+class TGameContext;
 class THitBox;
 class TImageNode;
 class TRoom;
@@ -52,9 +53,9 @@ std::u16string KeptSavedGameText(TKeepSavedGame reason);
 
 class TWorld final : public TRoomWorld {
 public:
-    // The view at 512 by 320, no rooms. The window, library and configuration outlive
-    // the world.
-    TWorld(TWorldWindow& window, TAC8Library& library, const TConfig& config);
+    // The view at 512 by 320, no rooms. The window, the context (with its image library,
+    // which must be set) and the configuration outlive the world.
+    TWorld(TWorldWindow& window, TGameContext& context, const TConfig& config);
     // Leaves the current room, saves the game, frees the rooms and the view picture.
     ~TWorld() override;
     TWorld(const TWorld&) = delete;
@@ -127,6 +128,7 @@ public:
     // --- State ---
     TAC8ImageData* GetViewImage() const override { return FViewImage.Get(); }
     TAC8Library* GetImageLibrary() const override { return &FLibrary; }
+    TGameContext& Context() const override { return FContext; }
     std::int16_t GetDefaultCursor() const override { return FDefaultCursor; }
     void SetDefaultCursor(std::int16_t cursor) override { FDefaultCursor = cursor; }
     void PlayMusic(std::int32_t song) override { FWindow.PlayMusic(song); }
@@ -169,6 +171,7 @@ private:
     void ReportKeptSavedGame();
 
     TWorldWindow& FWindow;
+    TGameContext& FContext;
     TAC8Library& FLibrary;
     const TConfig& FConfig;
     TWorldView FView;

@@ -10,13 +10,11 @@
 
 namespace {
 
-TLibraryLink DefaultLibrary;
 std::uint32_t KeyCounter = 0;
 
 TAC8Library& ResolveLibrary(TAC8Library* library) {
-    TAC8Library* chosen = library != nullptr ? library : DefaultLibrary.Get();
-    if (chosen == nullptr) throw AC8Exception("THotImage: no image library");
-    return *chosen;
+    if (library == nullptr) throw AC8Exception("THotImage: no image library");
+    return *library;
 }
 
 void CheckSize(std::int32_t width, std::int32_t height) {
@@ -31,11 +29,6 @@ TImageHandle CreatePrivateEntry(TAC8Library& library, std::int32_t width, std::i
 }
 
 }  // namespace
-
-// Cleared by the library when it goes, so no holder is made with a freed one.
-void SetHotImageLibrary(TAC8Library* library) { DefaultLibrary.Reset(library); }
-
-TAC8Library* HotImageLibrary() { return DefaultLibrary.Get(); }
 
 AC8ImageName NextHotImageKey() { return AC8ImageName(std::to_string(++KeyCounter)); }
 

@@ -20,22 +20,23 @@ class TStream;
 
 class THotImage {
 public:
+    // Every holder is made in a library; a null one raises AC8Exception.
     // The library image of that name (cut to 8 characters). Shared unless isPrivate, in which
-    // case the picture is copied to a private one. A null library means the default one.
-    THotImage(const AC8ImageName& name, bool isPrivate, TAC8Library* library = nullptr);
+    // case the picture is copied to a private one.
+    THotImage(const AC8ImageName& name, bool isPrivate, TAC8Library* library);
     // A blank picture; a size of zero or less raises AC8Exception before anything is made.
     static std::unique_ptr<THotImage> CreateBlank(std::int32_t width, std::int32_t height,
-                                                  TAC8Library* library = nullptr);
+                                                  TAC8Library* library);
     // Reads the album picture stream; the picture's surface is fetched and its transparency
     // set from the stream.
-    static std::unique_ptr<THotImage> CreateFromStream(TStream& stream, TAC8Library* library = nullptr);
+    static std::unique_ptr<THotImage> CreateFromStream(TStream& stream, TAC8Library* library);
     // Every pixel of source, and a layer for every layer of it; the source's transparency is
     // off during the copy and both end up with the source's transparency.
-    static std::unique_ptr<THotImage> CreateCopy(TAC8ImageData& source, TAC8Library* library = nullptr);
+    static std::unique_ptr<THotImage> CreateCopy(TAC8ImageData& source, TAC8Library* library);
     // The pixels of rect of source at (0, 0) of a picture of rect's size (layers of the source
     // are copied only when rect is the whole source, where their places still fit).
     static std::unique_ptr<THotImage> CreateCopyRect(TAC8ImageData& source, const TRect& rect,
-                                                     TAC8Library* library = nullptr);
+                                                     TAC8Library* library);
     ~THotImage();
     THotImage(const THotImage&) = delete;
     THotImage& operator=(const THotImage&) = delete;
@@ -63,8 +64,5 @@ private:
     std::uint8_t FTransparentIndex = 0;
 };
 
-// The library of holders made without one; the main window sets it at start.
-void SetHotImageLibrary(TAC8Library* library);
-TAC8Library* HotImageLibrary();
 // The next generated key: "1", "2", ... in the order of creation.
 AC8ImageName NextHotImageKey();

@@ -9,8 +9,6 @@
 
 namespace {
 
-TLibraryLink GlobalTileLibrary;
-
 std::int32_t FloorMod(std::int32_t a, std::int32_t b) {
     const std::int32_t m = a % b;
     return m < 0 ? m + b : m;
@@ -25,14 +23,7 @@ TTileBG::TTileBG() {
 
 TTileBG::~TTileBG() = default;
 
-void TTileBG::SetGlobalImageLibrary(TAC8Library* library) { GlobalTileLibrary.Reset(library); }
-
-TAC8Library* TTileBG::GlobalImageLibrary() { return GlobalTileLibrary.Get(); }
-
-TAC8Library* TTileBG::Library() {
-    if (!FLibrary) FLibrary = GlobalTileLibrary;
-    return FLibrary.Get();
-}
+TAC8Library* TTileBG::Library() { return FLibrary.Get(); }
 
 const TAC8ImageData* TTileBG::Tile() const { return FTile.Get(); }
 

@@ -25,12 +25,9 @@ public:
     const AC8ImageName& ImageName() const { return FImageName; }
     // Loads the tile when the library has it; repaints in every case.
     void SetImageName(const AC8ImageName& name);
-    // The library in use; the global tile library until one is set.
+    // The library the tile comes from; none (no tile) until one is set.
     TAC8Library* Library();
     void SetLibrary(TAC8Library* library);
-    // Shared by every tiled background that has no library of its own.
-    static void SetGlobalImageLibrary(TAC8Library* library);
-    static TAC8Library* GlobalImageLibrary();
 
     // The tile picture while loaded, else null.
     const TAC8ImageData* Tile() const;

@@ -5,10 +5,6 @@
 #include "engine/graphics/ac8_palette.h"
 #include "engine/graphics/tile_bg.h"
 
-namespace {
-TLibraryLink GlobalButtonLibrary;
-}  // namespace
-
 TVekButton::TVekButton() {
     SetBounds(platform::ControlRect{0, 0, 75, 25});
     platform::Control::SetEnabled(false);
@@ -16,14 +12,7 @@ TVekButton::TVekButton() {
 
 TVekButton::~TVekButton() { ReleasePictures(); }
 
-void TVekButton::SetGlobalImageLibrary(TAC8Library* library) { GlobalButtonLibrary.Reset(library); }
-
-TAC8Library* TVekButton::GlobalImageLibrary() { return GlobalButtonLibrary.Get(); }
-
-TAC8Library* TVekButton::Library() {
-    if (!FLibrary) FLibrary = GlobalButtonLibrary;
-    return FLibrary.Get();
-}
+TAC8Library* TVekButton::Library() { return FLibrary.Get(); }
 
 TAC8ImageData* TVekButton::Buffer() const { return FBuffer.Get(); }
 

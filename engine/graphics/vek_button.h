@@ -35,10 +35,9 @@ public:
     const AC8ImageName& ImageName() const { return FImageName; }
     // Loads the strip, sizes the button to one frame of it and makes the buffer.
     void SetImageName(const AC8ImageName& name);
+    // The library the strip comes from; none (no picture) until one is set.
     TAC8Library* Library();
     void SetLibrary(TAC8Library* library);
-    static void SetGlobalImageLibrary(TAC8Library* library);
-    static TAC8Library* GlobalImageLibrary();
 
     void SetTileBG(TTileBG* background);
     std::uint8_t BGPen() const { return FBGPen; }

@@ -7,10 +7,9 @@
 #include "frame_drawing.h"
 #include "rooms/questions/toys_in_repair.h"
 #include "jukebox_room.h"
-#include "platform/random.h"
 #include "shell/hit_box.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 
 namespace {
 
@@ -141,7 +140,7 @@ void TBedRoom::Enter(const std::string& fromRoom) {
     FCarrying = false;
     FindNodeOrFail<THitBox>(HitBoxes(), "CAN").SetCursor(kCursorTake);
     SetRoomFrame(*this, "CAN", 1);
-    if (FrameOf(*this, "POT") == 1) SetRoomFrame(*this, "POT", static_cast<std::int16_t>(platform::Random(2)));
+    if (FrameOf(*this, "POT") == 1) SetRoomFrame(*this, "POT", static_cast<std::int16_t>(Random(2)));
     SetRoomFrame(*this, "JUKE", FJukeboxAway ? 0 : 1);
     if (FrameOf(*this, "BLIND") != kBlindDown)
         SetRoomFrame(*this, "BLIND", kBlindUp);
@@ -173,7 +172,7 @@ void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
         SwitchLamp();
     } else if (sender == "FLASH") {
         ShowRoomFrame(*this, "LAMP", FrameOf(*this, "LAMP") == 1 ? 2 : 1);
-        AddTimer(kFlashTimer, 3 + platform::Random(3));
+        AddTimer(kFlashTimer, 3 + Random(3));
     } else if (script == "COAT") {
         ShowRoomFrame(*this, "COAT", FrameOf(*this, "COAT") == 0 ? 1 : 0);
         ShowRoomFrame(*this, "HOOK", FrameOf(*this, "HOOK") == 0 ? 1 : 0);

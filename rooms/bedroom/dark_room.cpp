@@ -1,10 +1,9 @@
 #include "bed_room.h"
 #include "frame_drawing.h"
-#include "platform/random.h"
 #include "shell/game_services.h"
 #include "engine/sound/midi_player.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 
 namespace {
 constexpr std::uint8_t kMusicTimer = 21;    // "MUSIC": start the lullaby if all is quiet
@@ -13,8 +12,8 @@ constexpr std::int32_t kLullaby = 13;
 constexpr std::int32_t kSoundLampSwitch = 30;
 
 // The tag of the song asked for last; -1 (silence) without a song player.
-std::int32_t CurrentSongTag() {
-    const TMidiPlayer* songs = GameServices().Songs;
+std::int32_t CurrentSongTag(const TGameServices& services) {
+    const TMidiPlayer* songs = services.Songs;
     return songs != nullptr ? songs->CurrentTag() : -1;
 }
 }  // namespace
@@ -25,7 +24,7 @@ TDarkRoom::TDarkRoom(std::string_view name) : TRoom(name) {
 
 void TDarkRoom::Enter(const std::string& fromRoom) {
     TRoom::Enter(fromRoom);
-    if (CurrentSongTag() <= 0) AddTimer(kMusicTimer, 10);
+    if (CurrentSongTag(GameServices()) <= 0) AddTimer(kMusicTimer, 10);
     FSongStarted = false;
     AddTimer(kAnimateTimer, 10);
 }
@@ -41,12 +40,12 @@ void TDarkRoom::Leave() {
 void TDarkRoom::RunScript(const std::string& script, const std::string& sender) {
     if (sender == "ANIMATE") {
         ShowRoomFrame(*this, "LAMP", FrameOf(*this, "LAMP") == 0 ? 1 : 0);
-        AddTimer(kAnimateTimer, 2 + platform::Random(10));
+        AddTimer(kAnimateTimer, 2 + Random(10));
     } else if (sender == "LAMP") {
         PlaySound(kSoundLampSwitch);
         World().GoRoom("BED");
     } else if (sender == "MUSIC") {
-        if (CurrentSongTag() == -1) {
+        if (CurrentSongTag(GameServices()) == -1) {
             World().PlayMusic(kLullaby);
             FSongStarted = true;
         }

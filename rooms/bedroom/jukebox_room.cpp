@@ -7,7 +7,7 @@
 #include "frame_drawing.h"
 #include "shell/hit_box.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 
 namespace {
 

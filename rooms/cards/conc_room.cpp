@@ -1,14 +1,13 @@
 #include "rooms/cards/conc_room.h"
 
 #include "engine/graphics/ac8_image_data.h"
-#include "platform/random.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/cards/conc_layout.h"
 #include "rooms/cards/conc_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 
 namespace {
 
@@ -86,7 +85,7 @@ void TConcRoom::RunScript(const std::string& script, const std::string& sender) 
         if (FShadowsOn) {
             TFrameSet& shadows = FindFrameSetOrFail(FrameSets(), "SHADOWS");
             ShowRoomFrame(*this, shadows, static_cast<std::int16_t>(shadows.CurrentFrame == 0 ? 1 : 0));
-            AddTimer(TTimerCode::Animate, platform::Random(8) + 3);
+            AddTimer(TTimerCode::Animate, Random(8) + 3);
         }
     } else if (sender == "WRAP") {
         if (WrapAsGift(World(), kCardGameGift, 0)) ResetGame();
@@ -109,7 +108,7 @@ void TConcRoom::RunDeck(int deck) {
     RemoveTimer(TTimerCode::Match);
     RemoveTimer(TTimerCode::Deal);
     DropPicks();
-    FGame->SetDeck(deck, !FGame->DeckTaken(deck));
+    FGame->SetDeck(deck, !FGame->DeckTaken(deck), Context().RandomNumbers());
     const bool inPlay = FGame->InPlay() != 0;
     for (int d = 0; d < kConcDecks; ++d)
         FindNodeOrFail<THitBox>(HitBoxes(), DeckBoxName(d)).SetEnabled(!inPlay || d == FGame->CurrentDeck());

@@ -22,7 +22,7 @@ int DeckOfFace(int face) {
 
 bool TConcentration::DeckTaken(int deck) const { return ValidDeck(deck) && FDeckTaken[static_cast<std::size_t>(deck)]; }
 
-void TConcentration::SetDeck(int deck, bool taken) {
+void TConcentration::SetDeck(int deck, bool taken, platform::RandomNumbers& random) {
     if (!ValidDeck(deck) || DeckTaken(deck) == taken) return;
     FDeckTaken[static_cast<std::size_t>(deck)] = taken;
     if (!taken) {
@@ -39,7 +39,7 @@ void TConcentration::SetDeck(int deck, bool taken) {
     }
     // From the last card down to the second, each swaps with a card at or before it.
     for (int n = FCardCount; n >= 2; --n)
-        std::swap(FCards[static_cast<std::size_t>(n - 1)], FCards[static_cast<std::size_t>(platform::Random(n))]);
+        std::swap(FCards[static_cast<std::size_t>(n - 1)], FCards[static_cast<std::size_t>(random.Next(n))]);
 }
 
 bool TConcentration::IsMatch(int i, int j) const {

@@ -22,11 +22,15 @@ int DeckFirstFace(int deck);
 // The deck a face belongs to.
 int DeckOfFace(int face);
 
+namespace platform {
+class RandomNumbers;
+}
+
 class TConcentration {
 public:
     // Taking a deck deals its pairs shuffled (face down, none removed) and makes it the deck in
     // play; putting it back clears its flag, and the table when it was the deck in play.
-    void SetDeck(int deck, bool taken);
+    void SetDeck(int deck, bool taken, platform::RandomNumbers& random);
     bool DeckTaken(int deck) const;
     // Both cards on the table (1 to the card count), different, and of the same face.
     bool IsMatch(int i, int j) const;

@@ -1,14 +1,13 @@
 #include "rooms/dolls/doll_room.h"
 
 #include "engine/graphics/ac8_image_data.h"
-#include "platform/random.h"
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/dolls/doll_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "rooms/questions/puzzle_number.h"
 #include "shell/hit_box.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/world.h"
 
 namespace {
@@ -160,7 +159,7 @@ void TDollRoom::ToggleDrawer() {
     ShowRoomFrame(*this, "DRAWER", 1);
     for (int i = 0; i < kDrawerItemCount; ++i) FRevealOrder[std::size_t(i)] = static_cast<std::uint8_t>(i + 1);
     for (int i = kDrawerItemCount; i >= 2; --i)
-        std::swap(FRevealOrder[std::size_t(i - 1)], FRevealOrder[std::size_t(platform::Random(i))]);
+        std::swap(FRevealOrder[std::size_t(i - 1)], FRevealOrder[std::size_t(Random(i))]);
     FNextReveal = 0;
     AddTimer(kAnimateTimer, kRevealTicks);
 }

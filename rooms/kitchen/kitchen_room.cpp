@@ -9,7 +9,7 @@
 #include "rooms/kitchen/cookie_info.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/view_size.h"
 
 namespace {

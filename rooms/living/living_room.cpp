@@ -8,7 +8,6 @@
 #include "engine/graphics/picture_handles.h"
 #include "engine/sound/midi_player.h"
 #include "platform/clock.h"
-#include "platform/random.h"
 #include "rooms/album/album_room.h"
 #include "rooms/living/living_pieces.h"
 #include "rooms/questions/house_tree.h"
@@ -19,7 +18,7 @@
 #include "shell/hit_box.h"
 #include "shell/music_ended.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/songs.h"
 #include "shell/timer_codes.h"
 
@@ -90,8 +89,8 @@ int SoundEntryOf(const std::string& text) {
     return static_cast<int>(value & 0xFFu);
 }
 
-platform::TimeOfDay LocalTime() {
-    const platform::Clock* clock = GameServices().Clock;
+platform::TimeOfDay LocalTime(const TGameServices& services) {
+    const platform::Clock* clock = services.Clock;
     platform::TimeOfDay t = clock != nullptr ? clock->LocalTimeOfDay() : platform::SystemTimeOfDay();
     // The hands come from cells of the sheet: a time outside the day must not reach past them.
     t.Hour = std::clamp(t.Hour, 0, 23);
@@ -99,13 +98,13 @@ platform::TimeOfDay LocalTime() {
     return t;
 }
 
-bool SongsEnabled() {
-    const TMidiPlayer* songs = GameServices().Songs;
+bool SongsEnabled(const TGameServices& services) {
+    const TMidiPlayer* songs = services.Songs;
     return songs != nullptr && songs->Enabled();
 }
 
-bool SongPlaying() {
-    const TMidiPlayer* songs = GameServices().Songs;
+bool SongPlaying(const TGameServices& services) {
+    const TMidiPlayer* songs = services.Songs;
     return songs != nullptr && songs->CurrentTag() > 0;
 }
 
@@ -226,24 +225,24 @@ void TLivingRoom::CollectWrappedGift(bool force) {
 
 void TLivingRoom::MakeHostGift() {
     FHostGift.reset();
-    auto gift = std::make_unique<TGift>(static_cast<std::uint8_t>(platform::Random(kGiftKinds)), std::uint8_t{0});
+    auto gift = std::make_unique<TGift>(static_cast<std::uint8_t>(Random(kGiftKinds)), std::uint8_t{0}, Context());
     // Set, not drawn from the configuration: the host writes in one language whatever the
     // child's settings allow.
     gift->TagLanguage = kNorthAmericanTag;
     gift->Paper = kHostPaper;
-    gift->Ribbon = static_cast<std::uint8_t>(1 + platform::Random(kRibbonCount));
+    gift->Ribbon = static_cast<std::uint8_t>(1 + Random(kRibbonCount));
     gift->Bow = 0;
     gift->Tagged = true;
     gift->TagX = kHostTagX;
     gift->TagY = kHostTagY;
-    gift->Recipient = std::u16string(kHostRecipients[static_cast<std::size_t>(platform::Random(4))]);
+    gift->Recipient = std::u16string(kHostRecipients[static_cast<std::size_t>(Random(4))]);
     FHostGift = std::move(gift);
 }
 
 void TLivingRoom::ShowGiftOf(const TGift* gift) {
     TWrapRoom* show = FindWrapRoom(World(), kShowRoomName);
     if (gift == nullptr || show == nullptr) return;
-    show->ShowGift(gift->Clone());
+    show->ShowGift(gift->Clone(Context()));
     World().GoRoom(kShowRoomName);
     PlaySound(kSoundGiftShown);
 }
@@ -259,7 +258,7 @@ void TLivingRoom::RunScript(const std::string& script, const std::string& sender
     } else if (sender == "ANIMATE") {
         if ((World().GetFlags() & kWorldIdle) != 0) {
             TFrameSet& fire = FindFrameSetOrFail(FrameSets(), "FIRE");
-            ShowFrameNow("FIRE", static_cast<std::int16_t>(platform::Random(fire.GetFrameCount())));
+            ShowFrameNow("FIRE", static_cast<std::int16_t>(Random(fire.GetFrameCount())));
         }
         AddTimer(TTimerCode::Animate, kFireDelay);
     } else if (script == "GIFT") {
@@ -343,7 +342,7 @@ void TLivingRoom::OnClockTimer() {
 }
 
 platform::TimeOfDay TLivingRoom::ReadClockMinute() {
-    const platform::TimeOfDay now = LocalTime();
+    const platform::TimeOfDay now = LocalTime(GameServices());
     if (now.Minute != FMinuteShown) {
         FCallsLeft = static_cast<std::uint16_t>(now.Hour % 12);
         FMinuteShown = static_cast<std::uint16_t>(now.Minute);
@@ -394,11 +393,11 @@ void TLivingRoom::StartRadio() {
         FRadioLight = false;
         return;
     }
-    if (FRadioMode == 1 || !SongsEnabled()) {
-        PlaySound(kSoundFirstTalk + platform::Random(kTalkCount));
+    if (FRadioMode == 1 || !SongsEnabled(GameServices())) {
+        PlaySound(kSoundFirstTalk + Random(kTalkCount));
     } else {
         // The announcement first; its end starts the song.
-        PlaySound(kSoundFirstAnnouncement + platform::Random(kTalkCount));
+        PlaySound(kSoundFirstAnnouncement + Random(kTalkCount));
         MusicEnded(World(), 0);
     }
     RemoveTimer(TTimerCode::RadioFlash);
@@ -408,7 +407,7 @@ void TLivingRoom::StartRadio() {
 void TLivingRoom::SoundEnded(const std::string& entry) {
     const int id = SoundEntryOf(entry);
     if (id >= kFirstAnnouncementEntry && id <= kLastAnnouncementEntry) {
-        if (FRadioMode == 2 && !SongPlaying()) {
+        if (FRadioMode == 2 && !SongPlaying(GameServices())) {
             World().ProcessPendingMessages();
             World().PlayMusic(kAnyCarol);
             World().SetRoomFlags(kWorldLivingMusic, true);

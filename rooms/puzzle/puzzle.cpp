@@ -97,15 +97,15 @@ TRect BlockSource(int size, int state, int c, int r) {
     return SnapshotBlockSource(size, state, c, r);
 }
 
-TPuzzle::TPuzzle(int size) : FSize(size < 2 ? 2 : size > 4 ? 4 : size) { Reset(); }
+TPuzzle::TPuzzle(int size) : FSize(size < 2 ? 2 : size > 4 ? 4 : size) {}
 
 TPuzzle::~TPuzzle() = default;
 
-void TPuzzle::Reset() {
+void TPuzzle::Reset(platform::RandomNumbers& random) {
     for (int c = 1; c <= FSize; ++c)
         for (int r = 1; r <= FSize; ++r) {
             FStates[static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(r - 1)] =
-                static_cast<std::uint8_t>(platform::Random(kPuzzleStates));
+                static_cast<std::uint8_t>(random.Next(kPuzzleStates));
             FreeBlockPicture(c, r);
         }
     FClosed = false;
@@ -122,7 +122,7 @@ void TPuzzle::TurnBlock(int c, int r, bool backwards) {
     SetState(c, r, static_cast<std::uint8_t>(State(c, r) + (backwards ? kPuzzleStates - 1 : 1)));
 }
 
-void TPuzzle::SetClosed(bool closed) {
+void TPuzzle::SetClosed(bool closed, platform::RandomNumbers& random) {
     if (!closed) {
         FClosed = false;
         FSolvedShown = false;
@@ -130,7 +130,7 @@ void TPuzzle::SetClosed(bool closed) {
     }
     for (int c = 1; c <= FSize; ++c)
         for (int r = 1; r <= FSize; ++r)
-            if (State(c, r) % 2 != 0) SetState(c, r, static_cast<std::uint8_t>(State(c, r) + (platform::Random(100) < 50 ? 7 : 1)));
+            if (State(c, r) % 2 != 0) SetState(c, r, static_cast<std::uint8_t>(State(c, r) + (random.Next(100) < 50 ? 7 : 1)));
     FClosed = true;
 }
 

@@ -30,20 +30,24 @@ TRect BlockSource(int size, int state, int c, int r);
 // The same for the album's drawing, where any state but 0, 2 and 4 takes the fourth picture.
 TRect SnapshotBlockSource(int size, int state, int c, int r);
 
+namespace platform {
+class RandomNumbers;
+}
+
 class TPuzzle {
 public:
-    // Size 2, 3 or 4; the cubes are scrambled at once.
+    // Size 2, 3 or 4, every cube on the first face and the frame open; Reset scrambles it.
     explicit TPuzzle(int size);
     ~TPuzzle();
     TPuzzle(const TPuzzle&) = delete;
     TPuzzle& operator=(const TPuzzle&) = delete;
 
     // Every cube of the size at a random state; the frame open.
-    void Reset();
+    void Reset(platform::RandomNumbers& random);
     // Backwards steps the state down (0 to 7), otherwise up (7 to 0).
     void TurnBlock(int c, int r, bool backwards);
     // Closing settles each half-turned cube at random on one of its two faces.
-    void SetClosed(bool closed);
+    void SetClosed(bool closed, platform::RandomNumbers& random);
     // Every cube on the same whole face. Not solved forgets that the solved picture was shown.
     bool IsSolved();
 

@@ -3,7 +3,6 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/picture_handles.h"
 #include "foundation/stream_values.h"
-#include "platform/random.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
@@ -12,7 +11,7 @@
 #include "shell/qe_exception.h"
 #include "shell/room_world.h"
 #include "shell/saved_game.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 
 namespace {
 
@@ -82,6 +81,10 @@ TPuzzleRoom::TPuzzleRoom(std::string_view name) : TAuxGfxRoom(name) {
         box->Cursor = fixed.Cursor;
         HitBoxes().AddLast(std::move(box));
     }
+}
+
+void TPuzzleRoom::WorldTaken() {
+    for (const auto& puzzle : FPuzzles) puzzle->Reset(Context().RandomNumbers());
 }
 
 TPuzzleRoom::~TPuzzleRoom() = default;
@@ -224,7 +227,7 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
         Swap(sender == "LPUZ");
     } else if (script == "CLOSE") {
         TPuzzle& puzzle = Current();
-        puzzle.SetClosed(!puzzle.Closed());
+        puzzle.SetClosed(!puzzle.Closed(), Context().RandomNumbers());
         PlaySound(kSoundClick);
         if (puzzle.Closed()) {
             PlaySound(kSoundFrameShut);
@@ -272,8 +275,8 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
     } else if (sender == "ANIMATE") {
         if ((World().GetFlags() & kWorldIdle) != 0) {
             const int size = Current().Size();
-            const int c = platform::Random(size) + 1;
-            const int r = platform::Random(size) + 1;
+            const int c = Random(size) + 1;
+            const int r = Random(size) + 1;
             Current().TurnBlock(c, r, true);
             RedrawBlock(c, r);
         }
@@ -283,13 +286,13 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
         if (WrapAsGift(World(), kPuzzleGift, detail)) {
             // The gift goes; a fresh puzzle of the same size stands open on the machine.
             TPuzzle& puzzle = Current();
-            puzzle.SetClosed(false);
+            puzzle.SetClosed(false, Context().RandomNumbers());
             UpdateKnobs();
-            puzzle.Reset();
+            puzzle.Reset(Context().RandomNumbers());
             RefreshBoxes();
         }
     } else if (sender == "SNAP") {
-        HandSnapshotToAlbum(World(), std::make_unique<TPuzzleInfo>(Current()), kPuzzleSnapshotKind);
+        HandSnapshotToAlbum(World(), std::make_unique<TPuzzleInfo>(Current(), Context().RandomNumbers()), kPuzzleSnapshotKind);
         RunScript("", "SNAPFLASH");
     } else if (sender == "TUTOR") {
         World().GoRoom("PTEXT>");

@@ -41,6 +41,10 @@ public:
     bool CoverLock() const { return FCoverLock; }
     bool Scrambling() const { return FScrambling; }
 
+protected:
+    // Every puzzle is scrambled once the room is in a game.
+    void WorldTaken() override;
+
 private:
     void RefreshBoxes();
     void UpdateKnobs();

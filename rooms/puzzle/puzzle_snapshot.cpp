@@ -25,12 +25,12 @@ void WritePuzzleKind(const TSnapshot& snapshot, TStream& s) { static_cast<const 
 
 }  // namespace
 
-TPuzzleInfo::TPuzzleInfo(TPuzzle& puzzle)
+TPuzzleInfo::TPuzzleInfo(TPuzzle& puzzle, platform::RandomNumbers& random)
     : Size(static_cast<std::uint8_t>(puzzle.Size())), States(puzzle.States()), Solved(puzzle.IsSolved()) {
     for (int c = 0; c < Size; ++c)
         for (int r = 0; r < Size; ++r) {
             std::uint8_t& state = States[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
-            if (state % 2 != 0) state = static_cast<std::uint8_t>((state + (platform::Random(100) < 50 ? 7 : 1)) % kPuzzleStates);
+            if (state % 2 != 0) state = static_cast<std::uint8_t>((state + (random.Next(100) < 50 ? 7 : 1)) % kPuzzleStates);
         }
 }
 

@@ -20,7 +20,7 @@ public:
     TPuzzleInfo() = default;
     // Solved as the puzzle stands; a half-turned cube is then settled at random on one of
     // its faces, as closing the frame would.
-    explicit TPuzzleInfo(TPuzzle& puzzle);
+    explicit TPuzzleInfo(TPuzzle& puzzle, platform::RandomNumbers& random);
     // A marker other than 0, a size other than 2 to 4, a state above 7 or a solved byte
     // above 1 raises "Saved game is damaged.".
     static std::unique_ptr<TPuzzleInfo> Read(TStream& s);

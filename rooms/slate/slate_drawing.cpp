@@ -327,7 +327,7 @@ void TSlateDrawing::Reset() {
 
 TSlateDrawing::~TSlateDrawing() = default;
 
-TAC8Library* TSlateDrawing::Library() const { return FLibrary != nullptr ? FLibrary : HotImageLibrary(); }
+TAC8Library* TSlateDrawing::Library() const { return FLibrary; }
 
 void TSlateDrawing::SetLibrary(TAC8Library* library) {
     if (library == FLibrary) return;
@@ -394,13 +394,13 @@ void TSlateDrawing::RedrawRect(const TRect& slateRect) {
     if (FSurface->SetClipRect(OffsetRectBy(slateRect, FOrigin))) Draw();
 }
 
-void TSlateDrawing::SetBackground(int index, bool uncoloured) {
+void TSlateDrawing::SetBackground(int index, bool uncoloured, platform::RandomNumbers& random) {
     if (!IsBackgroundIndex(index)) throw QEException("Slate background range error");
     Realise();
     TSlateObjectState state;
     state.MapIndex = static_cast<std::uint8_t>(index);
     const std::size_t regions = FMap->RegionCount(index);
-    for (std::size_t k = 0; k < regions; ++k) state.Colours.push_back(uncoloured ? kUnfilledColour : RandomSlateColour());
+    for (std::size_t k = 0; k < regions; ++k) state.Colours.push_back(uncoloured ? kUnfilledColour : RandomSlateColour(random));
     FUncoloured = uncoloured;
     FBackground.reset();
     FBackground = BuildBackground(state);
@@ -419,7 +419,7 @@ void TSlateDrawing::Clear() {
     RebuildChart();
 }
 
-void TSlateDrawing::AddSticker(int index, bool randomColours) {
+void TSlateDrawing::AddSticker(int index, bool randomColours, platform::RandomNumbers& random) {
     if (!IsStickerIndex(index)) return;
     Realise();
     const TRect cut = StickerSourceRect(index, false);
@@ -428,7 +428,7 @@ void TSlateDrawing::AddSticker(int index, bool randomColours) {
     state.MapIndex = static_cast<std::uint8_t>(index);
     state.Position = PointAdd(TPoint{(kSlateWidth - w) / 2, (kSlateHeight - h) / 2}, FCascade);
     const TSlateMapRecord record = FMap->Record(index);
-    for (const TSlateSeed& seed : record.Seeds) state.Colours.push_back(randomColours ? RandomSlateColour() : seed.Colour);
+    for (const TSlateSeed& seed : record.Seeds) state.Colours.push_back(randomColours ? RandomSlateColour(random) : seed.Colour);
     auto sticker = BuildSticker(state);
     if (randomColours) sticker->ReadColoursBack();
     FCascade = PointAdd(FCascade, TPoint{5, 3});

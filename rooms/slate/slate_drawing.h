@@ -17,6 +17,10 @@
 #include "foundation/typed_node_list.h"
 #include "rooms/slate/slate_map.h"
 
+namespace platform {
+class RandomNumbers;
+}
+
 class TAC8ImageData;
 class TAC8Library;
 class THotImage;
@@ -143,11 +147,11 @@ public:
     void Draw();
     void RedrawRect(const TRect& slateRect);
 
-    void SetBackground(int index, bool uncoloured);
+    void SetBackground(int index, bool uncoloured, platform::RandomNumbers& random);
     void Clear();
     // No stickers and the first page unfilled, built when next needed.
     void Reset();
-    void AddSticker(int index, bool randomColours);
+    void AddSticker(int index, bool randomColours, platform::RandomNumbers& random);
     void Fill(TPoint point, std::uint8_t colour);
     bool HitSticker(TPoint point, int n, TPoint* offset = nullptr);
     void MoveSticker(TPoint topLeft, int n, bool final);

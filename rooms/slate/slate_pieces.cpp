@@ -50,9 +50,9 @@ std::int32_t SlateObjectHeight(int index) {
     return IsStickerIndex(index) ? RectHeight(StickerSourceRect(index, false)) : kSlateHeight;
 }
 
-std::uint8_t RandomSlateColour() {
+std::uint8_t RandomSlateColour(platform::RandomNumbers& random) {
     for (;;) {
-        const auto colour = static_cast<std::uint8_t>(platform::Random(256));
+        const auto colour = static_cast<std::uint8_t>(random.Next(256));
         if (colour != kOutlineColour && colour != kSelectionFrame && colour != kUnfilledColour &&
             colour != kUncolouredSticker)
             return colour;

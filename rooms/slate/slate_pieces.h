@@ -7,6 +7,10 @@
 
 #include "foundation/geometry.h"
 
+namespace platform {
+class RandomNumbers;
+}
+
 inline constexpr std::int32_t kSlateWidth = 376;
 inline constexpr std::int32_t kSlateHeight = 225;
 inline constexpr int kFirstSticker = 8;
@@ -33,4 +37,4 @@ std::int32_t SlateObjectWidth(int index);
 std::int32_t SlateObjectHeight(int index);
 
 // A colour for random colouring: never the outline, frame, unfilled or uncoloured colour.
-std::uint8_t RandomSlateColour();
+std::uint8_t RandomSlateColour(platform::RandomNumbers& random);

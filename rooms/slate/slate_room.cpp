@@ -323,7 +323,7 @@ void TSlateRoom::PressStickerButton(int n) {
     RedrawButton(n);
     AddTimer(TTimerCode::Release, kReleaseDelay);
     const bool shift = (World().GetFlags() & kWorldShiftDown) != 0;
-    Drawing().AddSticker(8 * FPage + n - 5, shift);
+    Drawing().AddSticker(8 * FPage + n - 5, shift, Context().RandomNumbers());
     ++FStickerCount;
     FSlots[static_cast<std::size_t>(FStickerCount - 1)] = static_cast<std::uint8_t>(FStickerCount);
     SelectIcon(FStickerCount);
@@ -335,7 +335,7 @@ void TSlateRoom::PressStickerButton(int n) {
 
 void TSlateRoom::ChooseBackground(int b) {
     if (b == 0) return;
-    Drawing().SetBackground((FPage - 1) * 2 + (b - 1) / 2, b % 2 == 1);
+    Drawing().SetBackground((FPage - 1) * 2 + (b - 1) / 2, b % 2 == 1, Context().RandomNumbers());
     const int old = FBackgroundButton;
     if (old > FPage * 4 - 4 && old <= FPage * 4) {
         FLit[static_cast<std::size_t>(old - (FPage * 4 - 4) - 1)] = false;
@@ -418,7 +418,7 @@ bool TSlateRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
         case TControlEventKind::Down:
             if (sticker != 0 && drawing.HitSticker(point, sticker, &FDragOffset)) return true;
             SelectIcon(0);
-            drawing.Fill(point, (World().GetFlags() & kWorldShiftDown) != 0 ? RandomSlateColour() : WellColour(FColour));
+            drawing.Fill(point, (World().GetFlags() & kWorldShiftDown) != 0 ? RandomSlateColour(Context().RandomNumbers()) : WellColour(FColour));
             return false;
         case TControlEventKind::Drag:
         case TControlEventKind::Up:

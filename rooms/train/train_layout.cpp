@@ -220,7 +220,7 @@ void TTrainLayout::ForgetCrashWhenNoneCrashed() {
     if (Record(1).State != kCrashed && Record(2).State != kCrashed) FCrashLatch = false;
 }
 
-void TTrainLayout::CheckCollision() {
+void TTrainLayout::CheckCollision(platform::RandomNumbers& random) {
     TTrainLayoutEvents& events = FEvents ? *FEvents : FNoEvents;
     ForgetCrashWhenNoneCrashed();
     const auto running = [this](int n) { return Record(n).State == kOnLayout || Record(n).State == kCrashed; };
@@ -228,7 +228,7 @@ void TTrainLayout::CheckCollision() {
     const bool overlap = TrainsOverlap();
     if (overlap && !FCrashLatch) {
         const int a = std::abs(Record(1).Speed), b = std::abs(Record(2).Speed);
-        const int crashed = a < b ? 1 : b < a ? 2 : platform::Random(2) + 1;
+        const int crashed = a < b ? 1 : b < a ? 2 : random.Next(2) + 1;
         const int other = 3 - crashed;
         events.EraseEngine(crashed);
         TTrainEngine& c = Record(crashed);

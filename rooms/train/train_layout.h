@@ -48,6 +48,10 @@ inline constexpr std::int32_t kCrashSound = 83;
 
 // What the model tells the room as it changes: drawing, a speed set (for the knobs and the
 // boxes) and a crash (for the sounds).
+namespace platform {
+class RandomNumbers;
+}
+
 class TTrainLayoutEvents {
 public:
     virtual ~TTrainLayoutEvents() = default;
@@ -101,7 +105,7 @@ public:
     // Whether the two trains touch.
     bool TrainsOverlap() const;
     // The crash check after each move.
-    void CheckCollision();
+    void CheckCollision(platform::RandomNumbers& random);
     bool CrashLatch() const { return FCrashLatch; }
     // A crashed engine has left the table: with none crashed any more the latch goes, so the
     // next collision crashes again.

@@ -5,13 +5,12 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "foundation/stream.h"
-#include "platform/random.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/questions/gift_table.h"
 #include "rooms/train/train_pictures.h"
 #include "rooms/train/train_set.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/timer_codes.h"
 
 namespace {
@@ -120,8 +119,8 @@ void TTrainRoom::Enter(const std::string& fromRoom) {
         if (e.Speed != 0) AddTimer(AnimateTimer(engine), kFirstAnimateTicks);
     }
     UpdateRunningSound();
-    AddTimer(TTimerCode::Whistle1, platform::Random(300) + 100);
-    AddTimer(TTimerCode::Whistle2, platform::Random(300) + 100);
+    AddTimer(TTimerCode::Whistle1, Random(300) + 100);
+    AddTimer(TTimerCode::Whistle2, Random(300) + 100);
     UpdateBoxes();
 }
 
@@ -387,7 +386,7 @@ void TTrainRoom::Blink() {
 
 void TTrainRoom::Whistle(int engine) {
     if (FLayout.Record(engine).Speed != 0) PlaySoundEx(kWhistleSounds[engine - 1], kLoadOnce, kWhistleMode, false);
-    AddTimer(engine == 1 ? TTimerCode::Whistle1 : TTimerCode::Whistle2, platform::Random(300) + 300);
+    AddTimer(engine == 1 ? TTimerCode::Whistle1 : TTimerCode::Whistle2, Random(300) + 300);
 }
 
 void TTrainRoom::CancelPlacing(bool removeEngine) {
@@ -472,7 +471,7 @@ void TTrainRoom::Animate(int engine) {
     EraseEngine(engine);
     FLayout.StepTrain(engine);
     DrawEngine(engine);
-    FLayout.CheckCollision();
+    FLayout.CheckCollision(Context().RandomNumbers());
     RedrawPendingFlips();
     if (FLayout.Record(engine).State == kOnLayout && FLayout.Record(engine).Speed != 0) QueueAnimate(engine);
 }

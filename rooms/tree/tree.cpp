@@ -45,7 +45,7 @@ TTree::TTree(TAC8Library* library) : FLibrary(library) {}
 
 TTree::~TTree() = default;
 
-TAC8Library* TTree::Library() const { return FLibrary != nullptr ? FLibrary : HotImageLibrary(); }
+TAC8Library* TTree::Library() const { return FLibrary; }
 
 void TTree::SetLibrary(TAC8Library* library) {
     if (library == FLibrary) return;
@@ -178,7 +178,7 @@ void TTree::RedrawClipped(TAC8ImageData& surface, TPoint origin, const TRect& tr
     if (surface.SetClipRect(OffsetRectBy(treeRect, origin))) Draw(surface, origin);
 }
 
-void TTree::Twinkle(TAC8ImageData& surface, TPoint origin) {
+void TTree::Twinkle(TAC8ImageData& surface, TPoint origin, platform::RandomNumbers& random) {
     const TClipKeeper keeper(surface);
     const auto bulbSquare = [](int bulb) {
         TPoint at;
@@ -191,10 +191,10 @@ void TTree::Twinkle(TAC8ImageData& surface, TPoint origin) {
         if (--counter == 0 && bulb != 27) RedrawClipped(surface, origin, bulbSquare(bulb));
     }
     for (int pick = 0; pick < 2; ++pick) {
-        const int bulb = platform::Random(kTreeBulbCount) + 1;
+        const int bulb = random.Next(kTreeBulbCount) + 1;
         std::uint8_t& counter = FBulbCounters[static_cast<std::size_t>(bulb - 1)];
         if (counter != 0 || !BulbExists(bulb)) continue;
-        counter = static_cast<std::uint8_t>(platform::Random(8) + 5);
+        counter = static_cast<std::uint8_t>(random.Next(8) + 5);
         RedrawClipped(surface, origin, bulbSquare(bulb));
     }
 }

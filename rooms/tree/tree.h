@@ -12,6 +12,10 @@
 #include "rooms/tree/bauble.h"
 #include "shell/hit_box.h"
 
+namespace platform {
+class RandomNumbers;
+}
+
 class TAC8ImageData;
 class TAC8Library;
 class THotImage;
@@ -37,7 +41,7 @@ public:
     // The whole tree with its origin at the point; remembered as the last drawing.
     void Draw(TAC8ImageData& surface, TPoint origin);
     // One step of the lights: lit bulbs burn down, two random bulbs may light up.
-    void Twinkle(TAC8ImageData& surface, TPoint origin);
+    void Twinkle(TAC8ImageData& surface, TPoint origin, platform::RandomNumbers& random);
     // Picking up, dragging and dropping a bauble; the point is a tree coordinate. True while
     // the mouse should stay captured.
     bool MouseEvent(TAC8ImageData& surface, TPoint point, TControlEventKind kind, TPoint origin);

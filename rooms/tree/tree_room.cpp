@@ -60,7 +60,7 @@ void TTreeRoom::RunScript(const std::string& script, const std::string& sender) 
         AddBaubleFrom(sender);
     } else if (sender == "FLASH") {
         if ((World().GetFlags() & kWorldIdle) != 0)
-            if (TAC8ImageData* view = World().GetViewImage()) Tree().Twinkle(*view, kTreeOrigin);
+            if (TAC8ImageData* view = World().GetViewImage()) Tree().Twinkle(*view, kTreeOrigin, Context().RandomNumbers());
         AddTimer(kFlashTimer, kFlashDelay);
     } else if (sender == "TUTOR") {
         World().GoRoom("CTTEXT");
@@ -111,7 +111,7 @@ void TTreeRoom::Snap() { HandTreeToAlbum(World(), Tree().Clone()); }
 
 void TTreeRoom::DrawHouseTree(TAC8ImageData& surface, TPoint origin) { Tree().Draw(surface, origin); }
 
-void TTreeRoom::TwinkleHouseTree(TAC8ImageData& surface, TPoint origin) { Tree().Twinkle(surface, origin); }
+void TTreeRoom::TwinkleHouseTree(TAC8ImageData& surface, TPoint origin) { Tree().Twinkle(surface, origin, Context().RandomNumbers()); }
 
 bool TTreeRoom::SnapHouseTree() { return HandTreeToAlbum(World(), Tree().Clone()); }
 

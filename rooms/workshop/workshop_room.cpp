@@ -5,12 +5,11 @@
 #include "rooms/bedroom/jukebox_room.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
-#include "platform/random.h"
 #include "rooms/questions/train_engines.h"
 #include "shell/hit_box.h"
 #include "shell/music_ended.h"
 #include "shell/room_world.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/timer_codes.h"
 #include "work_table.h"
 
@@ -254,13 +253,13 @@ void TWorkshopRoom::FillShelves() {
             }
         }
         int considered = FShelf[at];
-        if (place == 4 || (FShelf[at] == 0 && platform::Random(10) < 7)) {
+        if (place == 4 || (FShelf[at] == 0 && Random(10) < 7)) {
             int chosen = 0;
             switch (place) {
-                case 1: chosen = platform::Random(2) + 1; break;
-                case 2: chosen = platform::Random(2) + 3; break;
-                case 3: chosen = platform::Random(3) + 5; break;
-                case 5: chosen = platform::Random(2) + 8; break;
+                case 1: chosen = Random(2) + 1; break;
+                case 2: chosen = Random(2) + 3; break;
+                case 3: chosen = Random(3) + 5; break;
+                case 5: chosen = Random(2) + 8; break;
                 default: {
                     const int engine = EngineInWorkshop(World());
                     if (engine == 1 || engine == 2) {

@@ -2,20 +2,19 @@
 
 #include "foundation/config.h"
 #include "foundation/vek_exception.h"
-#include "platform/random.h"
-#include "shell/game_services.h"
+#include "shell/game_context.h"
 #include "shell/strings/game_string.h"
 
-TGift::TGift(std::uint8_t kind, std::uint8_t detail) : Kind(kind), Detail(detail) {
+TGift::TGift(std::uint8_t kind, std::uint8_t detail, TGameContext& context) : Kind(kind), Detail(detail) {
     if (kind >= kGiftKinds) throw VekException("Error GF1 (gift kind out of range)");
     SizeClass = SizeClassOf(kind);
-    ChooseTag();
+    ChooseTag(context);
 }
 
 std::uint8_t TGift::SizeClassOf(std::uint8_t kind) { return static_cast<std::uint8_t>(kind / 2 + 1); }
 
-std::unique_ptr<TGift> TGift::Clone() const {
-    auto copy = std::make_unique<TGift>(Kind, Detail);
+std::unique_ptr<TGift> TGift::Clone(TGameContext& context) const {
+    auto copy = std::make_unique<TGift>(Kind, Detail, context);
     copy->SizeClass = SizeClass;
     copy->Paper = Paper;
     copy->Ribbon = Ribbon;
@@ -30,17 +29,18 @@ std::unique_ptr<TGift> TGift::Clone() const {
     return copy;
 }
 
-void TGift::ChooseTag() {
-    const TConfig* config = GameServices().Config;
-    const int language = config != nullptr ? config->PickRandomTag() : platform::Random(kTagLanguageCount);
+void TGift::ChooseTag(TGameContext& context) {
+    platform::RandomNumbers& random = context.RandomNumbers();
+    const TConfig* config = context.Services().Config;
+    const int language = config != nullptr ? config->PickRandomTag(random) : random.Next(kTagLanguageCount);
     TagLanguage = static_cast<std::uint8_t>(language >= 0 && language < kTagLanguageCount ? language : 0);
     if (config != nullptr && config->UsesCustomList()) {
-        Recipient = config->PickRandomName();
+        Recipient = config->PickRandomName(random);
         // An own list the parent left empty: a given name of the game's table, so a tag never
         // goes out without a name.
         if (!Recipient.empty()) return;
     }
-    NameId = static_cast<std::uint16_t>(FirstGivenName + platform::Random(GivenNameCount));
+    NameId = static_cast<std::uint16_t>(FirstGivenName + random.Next(GivenNameCount));
 }
 
 std::u16string TGift::TagName() const { return !Recipient.empty() ? Recipient : GameString(NameId); }

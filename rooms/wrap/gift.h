@@ -10,6 +10,8 @@
 #include "foundation/node_list.h"
 #include "rooms/questions/gift_table.h"
 
+class TGameContext;
+
 // Papers 1 to 4, ribbons 1 to 3, bows 1 to 3; 0 is none for each.
 inline constexpr std::uint8_t kPaperCount = 4;
 inline constexpr std::uint8_t kRibbonCount = 3;
@@ -23,16 +25,17 @@ class TGift : public TVekNode {
 public:
     // A gift of kind 0 to 5 with its variant, in no paper, with a freshly chosen tag (language
     // and name) but not tagged. A kind outside 0 to 5 raises VekException.
-    TGift(std::uint8_t kind, std::uint8_t detail);
+    TGift(std::uint8_t kind, std::uint8_t detail, TGameContext& context);
 
     // A new gift of the same kind and detail with every other field copied, so the copy
     // keeps this gift's tag language, recipient and name id.
-    std::unique_ptr<TGift> Clone() const;
+    std::unique_ptr<TGift> Clone(TGameContext& context) const;
 
     // A new tag language from the configuration's enabled ones, and a new name: one of the
     // configuration's own names when its list is in use and not empty, else a given name of
-    // the game's string table (the recipient is then left as it was).
-    void ChooseTag();
+    // the game's string table (the recipient is then left as it was). The configuration and
+    // the random numbers are the context's.
+    void ChooseTag(TGameContext& context);
     // The name written on the tag: the recipient, or the given name of the name id.
     std::u16string TagName() const;
 

@@ -57,7 +57,7 @@ TWrapRoom::~TWrapRoom() { FreeGiftPictures(); }
 
 void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
     // Made first: a gift that cannot be made leaves the table as it was.
-    auto gift = std::make_unique<TGift>(kind, detail);
+    auto gift = std::make_unique<TGift>(kind, detail, Context());
     std::uint8_t oldSize = 0;
     if (FGift) {
         oldSize = FGift->SizeClass;
@@ -248,7 +248,7 @@ void TWrapRoom::SwitchTag() {
     TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
     FindFrameSetOrFail(FrameSets(), "TAG").SetFrame(view, FGift->Tagged ? 0 : 1, view != nullptr);
     if (FGift->Tagged) {
-        FGift->ChooseTag();
+        FGift->ChooseTag(Context());
         FBigTagShown = true;
         Redraw();
     } else {

@@ -25,7 +25,6 @@ const fs::path kDat = fs::path(ZORVIK_GAME_DIR) / "dat";
 
 class BuiltHouse : public ::testing::Test {
 protected:
-    ~BuiltHouse() override { InstallGameServices({}); }
 
     // Only the record file goes into the game folder, so what is loaded is exactly what the
     // content build wrote, not a record file the loader made again from the text.
@@ -36,7 +35,7 @@ protected:
         Game = std::make_unique<TGameHarness>(options);
         testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
         Config.GiftLabel = u"Christopher";
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr});
         Game->Start();
         Game->Tick(2);
         EXPECT_EQ(Shown(), "") << "the built init script loads without a message";
@@ -68,16 +67,16 @@ TEST_F(BuiltHouse, GenericRoomsComeFirstInTheirSavedGameOrder) {
 TEST_F(BuiltHouse, TitleToStoryPageToEveryHelpPageAndBack) {
     Start();
     ExpectRoom("TITLE");
-    EXPECT_EQ(ViewWidth(), kFullFrameViewWidth);
+    EXPECT_EQ(Game->Context().ViewWidth(), kFullFrameViewWidth);
     Game->Click("HOUSE");
     ExpectRoom("MGTEXT");
 
     Game->Click("VIEW");  // the present, full size
     ExpectRoom("MGTEXT");
-    EXPECT_EQ(ViewWidth(), kFullFrameViewWidth);
+    EXPECT_EQ(Game->Context().ViewWidth(), kFullFrameViewWidth);
     Game->Click("VIEW");
     ExpectRoom("MGTEXT");
-    EXPECT_EQ(ViewWidth(), kNormalViewWidth);
+    EXPECT_EQ(Game->Context().ViewWidth(), kNormalViewWidth);
 
     Game->PressTutor();
     ExpectRoom("HBTEXT");

@@ -99,13 +99,15 @@ TEST_F(TileBGTest, PaintsTilesOrACrossHatchIntoTheWindow) {
     EXPECT_EQ(host.PixelAt(7, 1), 0x000000u);
 }
 
-TEST_F(TileBGTest, TheGlobalLibraryServesBackgroundsWithoutOne) {
-    TTileBG::SetGlobalImageLibrary(&Pictures.Library);
+TEST_F(TileBGTest, ABackgroundTilesFromTheLibraryItIsGivenAndWithoutOneHasNoTile) {
     TTileBG plain;
+    plain.SetImageName("tile");
+    EXPECT_EQ(plain.Library(), nullptr);
+    EXPECT_EQ(plain.Tile(), nullptr);
+    plain.SetLibrary(&Pictures.Library);
     plain.SetImageName("tile");
     EXPECT_EQ(plain.Library(), &Pictures.Library);
     ASSERT_NE(plain.Tile(), nullptr);
-    TTileBG::SetGlobalImageLibrary(nullptr);
 }
 
 // A library that goes away first leaves the background without a tile, not with a dangling one.

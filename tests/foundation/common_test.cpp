@@ -71,14 +71,14 @@ TEST(MessagesTest, StringTableLookupIsCutAndEmptyWithoutEntry) {
 }
 
 TEST(RandomTest, SeededGeneratorRepeatsAndStaysInRange) {
-    platform::SeedRandom(42);
+    platform::RandomNumbers random(42);
     std::vector<int> first;
-    for (int i = 0; i < 20; ++i) first.push_back(platform::Random(6));
-    platform::SeedRandom(42);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(platform::Random(6), first[i]);
+    for (int i = 0; i < 20; ++i) first.push_back(random.Next(6));
+    random.Seed(42);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(random.Next(6), first[i]);
     for (int v : first) EXPECT_TRUE(v >= 0 && v < 6);
-    EXPECT_EQ(platform::Random(0), 0);
-    EXPECT_EQ(platform::Random(-5), 0);
+    EXPECT_EQ(random.Next(0), 0);
+    EXPECT_EQ(random.Next(-5), 0);
 }
 
 }  // namespace

@@ -106,15 +106,15 @@ TEST(ConfigRecordTest, TagsOutsideTheThirteenAreArgumentErrors) {
 }
 
 TEST(ConfigRecordTest, RandomTagComesFromTheEnabledOnesOrFromAllWhenNoneIs) {
-    platform::SeedRandom(7);
+    platform::RandomNumbers random(7);
     TConfig config;
     config.SetTagSet(1u << 9);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(config.PickRandomTag(), 9);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(config.PickRandomTag(random), 9);
 
     config.SetTagSet(0);  // "Select none" in the utility must not break the gift tags
     std::set<int> seen;
     for (int i = 0; i < 500; ++i) {
-        const int tag = config.PickRandomTag();
+        const int tag = config.PickRandomTag(random);
         ASSERT_GE(tag, 0);
         ASSERT_LT(tag, 13);
         seen.insert(tag);
@@ -123,13 +123,14 @@ TEST(ConfigRecordTest, RandomTagComesFromTheEnabledOnesOrFromAllWhenNoneIs) {
 }
 
 TEST(ConfigRecordTest, RandomNameOnlyFromANonEmptyCustomList) {
+    platform::RandomNumbers random;
     TConfig config;
     config.SetNames({u"Ann"});
-    EXPECT_EQ(config.PickRandomName(), u"") << "the game's own list is in use";
+    EXPECT_EQ(config.PickRandomName(random), u"") << "the game's own list is in use";
     config.UseDefaultList = false;
-    EXPECT_EQ(config.PickRandomName(), u"Ann");
+    EXPECT_EQ(config.PickRandomName(random), u"Ann");
     config.SetNames({});
-    EXPECT_EQ(config.PickRandomName(), u"");
+    EXPECT_EQ(config.PickRandomName(random), u"");
 }
 
 TEST(ConfigNameTest, OneRuleForEveryNameThatBecomesAFile) {

@@ -24,31 +24,31 @@ namespace {
 constexpr int kMostTicksToLeave = 400;
 }  // namespace
 
-HouseDay::~HouseDay() { InstallGameServices({}); }
+HouseDay::~HouseDay() = default;
 
 void HouseDay::StartGame() {
     RegisterGameClasses();
     RegisterGameFontMetrics();
-    platform::SeedRandom(1224);
     const fs::path dat = fs::path(ZORVIK_GAME_DIR) / "dat";
     testing_support::THarnessOptions options = testing_support::BuiltGameOptions(dat);
     options.AllowPrinterUse = true;
+    options.RandomSeed = 1224;
     Game = std::make_unique<testing_support::TGameHarness>(options);
     testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::RecordFile);
-    InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
+    Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
     Game->Start();
-    InstallGameServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
+    Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
 }
 
 void HouseDay::CloseGame() {
     // The song player goes with the run.
-    InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
+    Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
     Game->Close();
 }
 
 void HouseDay::StartAgain() {
     Game->Start();
-    InstallGameServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
+    Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
 }
 
 void HouseDay::ExpectRoom(const std::string& room) {

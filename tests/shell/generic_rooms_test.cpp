@@ -148,14 +148,13 @@ THarnessOptions HouseOptions(bool giftScreen = false) {
 class GenericRooms : public ::testing::Test {
 protected:
     GenericRooms() { Start(); }
-    ~GenericRooms() override { InstallGameServices({}); }
 
     void Start(bool giftScreen = false) {
         RegisterGameFontMetrics();
         Game.reset();  // one game folder at a time: the folder set is program-wide
         Game = std::make_unique<TGameHarness>(HouseOptions(giftScreen));
         Config.GiftLabel = u"Ann";
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr});
         std::ofstream(Game->Folder().Path() / "dat" / "init.txt") << kHouse;
         Game->Start();
         ASSERT_TRUE(Game->Messages().empty()) << "the house loads without messages";
@@ -177,7 +176,7 @@ TEST_F(GenericRooms, TitleToEntryTextToHelpPagesAndBack) {
     EXPECT_EQ(game.RoomName(), "TITLE");
     EXPECT_TRUE(game.Window().TutorChecked);
     EXPECT_TRUE(game.Window().NavGreyed);
-    EXPECT_EQ(ViewWidth(), kFullFrameViewWidth);
+    EXPECT_EQ(game.Context().ViewWidth(), kFullFrameViewWidth);
     EXPECT_EQ(game.ViewPixel(5, 5), kTitleColour);
     // The label is written on the plate.
     EXPECT_TRUE(AnyPixelOtherThan(MakeBounds(351, 39, 92, 17), kTitleColour));
@@ -185,7 +184,7 @@ TEST_F(GenericRooms, TitleToEntryTextToHelpPagesAndBack) {
     game.Click("PLAY");
     ASSERT_EQ(game.RoomName(), "ENTRY");
     EXPECT_FALSE(game.Window().TutorChecked);
-    EXPECT_EQ(ViewWidth(), kNormalViewWidth);
+    EXPECT_EQ(game.Context().ViewWidth(), kNormalViewWidth);
     EXPECT_EQ(game.ViewPixel(300, 200), kTextColour);
     EXPECT_EQ(game.ViewPixel(9, 288), kViewGiftColour);
     EXPECT_EQ(game.ViewPixel(352, 288), kStartGameColour);
@@ -234,7 +233,7 @@ TEST_F(GenericRooms, ThePictureViewComesAndGoesWithTheReturnStackAsItWas) {
     game.Click("VIEW");
     EXPECT_EQ(game.RoomName(), "ENTRY");
     EXPECT_TRUE(game.RoomAs<TEntryTextRoom>("ENTRY").PictureShown());
-    EXPECT_EQ(ViewWidth(), kFullFrameViewWidth);
+    EXPECT_EQ(game.Context().ViewWidth(), kFullFrameViewWidth);
     EXPECT_EQ(game.ViewPixel(9, 288), kMainGiftColour);
     EXPECT_EQ(game.ViewPixel(513, 321), kMainGiftColour);
     EXPECT_EQ(view.Rect, MakeRect(0, 0, 512, 320));
@@ -245,7 +244,7 @@ TEST_F(GenericRooms, ThePictureViewComesAndGoesWithTheReturnStackAsItWas) {
     EXPECT_EQ(game.RoomName(), "ENTRY");
     EXPECT_FALSE(game.RoomAs<TEntryTextRoom>("ENTRY").PictureShown());
     EXPECT_EQ(game.Stack(), (Names{"TITLE"}));
-    EXPECT_EQ(ViewWidth(), kNormalViewWidth);
+    EXPECT_EQ(game.Context().ViewWidth(), kNormalViewWidth);
     EXPECT_EQ(game.ViewPixel(9, 288), kViewGiftColour);
     EXPECT_EQ(view.Rect, MakeRect(8, 287, 161, 313));
 }

@@ -29,7 +29,10 @@ namespace {
 
 class InitScript : public ::testing::Test {
 protected:
-    InitScript() { RegisterGameClasses(); }
+    InitScript() {
+        RegisterGameClasses();
+        Context.SetLibrary(&Library);
+    }
     // A fresh text file: the record file of an earlier load goes, since file dates may not
     // tell two writes in the same moment apart.
     void Load(const std::string& text) {
@@ -38,7 +41,7 @@ protected:
         LoadAgain();
     }
     void LoadAgain() {
-        World = std::make_unique<TWorld>(Window, Library, Config);
+        World = std::make_unique<TWorld>(Window, Context, Config);
         LoadGameScript(*World, Folder.Path());
     }
     TRoom& Room(std::string_view name) {
@@ -77,6 +80,7 @@ protected:
     platform::headless::ScopedMessageBoxes Boxes;
     THarnessWindow Window;
     TAC8Library Library;
+    TGameContext Context;
     TConfig Config;
     std::unique_ptr<TWorld> World;
 };
@@ -302,7 +306,7 @@ std::unique_ptr<TRoom> FailingRoom(std::string_view) { throw VekException("Image
 TEST_F(InitScript, ARoomThatCannotBeBuiltEndsTheLoadInsteadOfLendingItsLinesToThePreviousRoom) {
     RegisterRoomKind("BROKEN", &FailingRoom);
     Folder.WriteText("init.txt", "ROOM A\nBROKENROOM SLATE\nPIC slate\n");
-    World = std::make_unique<TWorld>(Window, Library, Config);
+    World = std::make_unique<TWorld>(Window, Context, Config);
     try {
         LoadGameScript(*World, Folder.Path());
         ADD_FAILURE() << "loaded";

@@ -7,7 +7,7 @@
 #include "platform/event_queue.h"
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/headless_wave_output.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/sound_list.h"
 #include "shell_test_fixture.h"
 #include "test_world.h"
@@ -24,13 +24,13 @@ protected:
             wavetest::WriteFile(tempFolder.Path() / (name + ".wav"), wavetest::SimpleWave(800));
         }
         waves.SetFolder(tempFolder.Path().string());
-        InstallSoundObjects(&waves, &list);
+        world.Context().SetSoundObjects(&waves, &list);
         room = world.AddRoom(std::make_unique<TRecordingRoom>("den"));
         world.AddRoom(std::make_unique<TRecordingRoom>("hall"));
         world.GoRoom("DEN");
         say = static_cast<TSayBox*>(room->HitBoxes().AddFirst(std::make_unique<TSayBox>("hello", MakeRect(0, 0, 9, 9))));
     }
-    void TearDown() override { InstallSoundObjects(nullptr, nullptr); }
+    void TearDown() override { world.Context().SetSoundObjects(nullptr, nullptr); }
 
     wavetest::TempFolder tempFolder{"room-sounds"};
     TSoundList list;
@@ -49,7 +49,7 @@ TEST_F(RoomSoundTest, ASayBoxSpeaksUnlessALoopPlays) {
     output.CompleteOldest();
     queue.Drain();
 
-    PlaySoundIfIdle(26);  // a looping sound (wave 27)
+    world.Context().PlaySoundIfIdle(26);  // a looping sound (wave 27)
     ASSERT_TRUE(waves.IsLooping());
     world.MouseDown(1, 1);
     EXPECT_EQ(waves.PlayingID(), 27);
@@ -57,14 +57,14 @@ TEST_F(RoomSoundTest, ASayBoxSpeaksUnlessALoopPlays) {
 }
 
 TEST_F(RoomSoundTest, LeavingStopsLoopsAndLosingFocusUnloadsEverything) {
-    PlaySoundIfIdle(26);
+    world.Context().PlaySoundIfIdle(26);
     world.GoRoom("HALL");
     output.CompleteOldest();
     queue.Drain();
     EXPECT_FALSE(waves.IsLooping());
     EXPECT_EQ(waves.FindSound(27), nullptr);
 
-    PlaySound(3);
+    world.Context().PlaySound(3);
     room->RunScript("FOCUS", "T");
     EXPECT_NE(waves.FindSound(3), nullptr);
     room->RunScript("FOCUS", "F");

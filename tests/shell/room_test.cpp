@@ -48,8 +48,10 @@ TEST_F(RoomTest, CreationDefaults) {
     fresh.SetBackgroundName("longbackground");
     EXPECT_EQ(fresh.GetBackgroundName(), "longback");
 
-    SetViewSize(kFullFrameViewWidth, kFullFrameViewHeight);
-    EXPECT_EQ(TRoom("wide").Width, 514);
+    // A room is made before a world holds it, so it starts as wide as the normal view even
+    // while a full-frame room is shown.
+    world.Context().SetViewSize(kFullFrameViewWidth, kFullFrameViewHeight);
+    EXPECT_EQ(TRoom("wide").Width, kNormalViewWidth);
 }
 
 TEST_F(RoomTest, BaseScriptWords) {

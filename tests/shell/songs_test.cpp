@@ -30,7 +30,8 @@ protected:
     platform::FakeClock clock;
     platform::HeadlessSongOutput output{queue};
     TMidiPlayer player{output, true};
-    TSongSchedule schedule{player, clock};
+    platform::RandomNumbers random;
+    TSongSchedule schedule{player, clock, random};
     std::vector<std::int32_t> endedSongs;
 };
 
@@ -46,10 +47,10 @@ TEST(SongTable, NamesAndLengths) {
 }
 
 TEST_F(SongsTest, AnyCarolIsPickedFrom3To17ByTheSeededGenerator) {
-    platform::SeedRandom(1234);
+    platform::RandomNumbers predicted(1234);
     std::vector<int> expected;
-    for (int i = 0; i < 40; ++i) expected.push_back(3 + platform::Random(15));
-    platform::SeedRandom(1234);
+    for (int i = 0; i < 40; ++i) expected.push_back(3 + predicted.Next(15));
+    random.Seed(1234);
     std::set<int> seen;
     for (int i = 0; i < 40; ++i) {
         schedule.PlayMusic(kAnyCarol);

@@ -5,7 +5,7 @@
 
 #include "engine/sound/wave_man.h"
 #include "../engine/headless_waves.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/sound_ids.h"
 #include "shell/sound_list.h"
 
@@ -23,14 +23,15 @@ protected:
             list.AddSoundInfo(name, n);
             WriteFile(folder / (name + ".wav"), SimpleWave(80 * static_cast<std::size_t>(n + 1)));
         }
-        InstallSoundObjects(&waves, &list);
+        context.SetSoundObjects(&waves, &list);
     }
-    ~SoundEffectsTest() override { InstallSoundObjects(nullptr, nullptr); }
+    ~SoundEffectsTest() override { context.SetSoundObjects(nullptr, nullptr); }
 
     // The wave number of the file written last.
     int LastFile() const { return static_cast<int>(output.Writes().back().Bytes / 80) - 1; }
 
     TSoundList list;
+    TGameContext context;
 };
 
 }  // namespace
@@ -49,7 +50,7 @@ TEST_F(SoundEffectsTest, SoundIdsReachTheirFilesThroughTheTable) {
     const std::pair<int, int> cases[] = {{14, 0}, {84, 0}, {200, 0}, {57, 58}, {58, 57},
                                          {30, 31}, {56, 31}, {83, 79}};
     for (auto [soundId, file] : cases) {
-        PlaySound(soundId);
+        context.PlaySound(soundId);
         EXPECT_EQ(file, LastFile()) << "sound id " << soundId;
         Finish();
     }
@@ -58,21 +59,21 @@ TEST_F(SoundEffectsTest, SoundIdsReachTheirFilesThroughTheTable) {
 }
 
 TEST_F(SoundEffectsTest, NextQueuedSoundStartsBeforeTheRoomHearsThePreviousEnded) {
-    PlaySound(3);
-    PlaySound(4);
+    context.PlaySound(3);
+    context.PlaySound(4);
     Finish();
     EXPECT_EQ(std::vector<std::uint16_t>{3}, ended);
     EXPECT_EQ(std::vector<std::uint16_t>{4}, playingWhenEnded);
 }
 
 TEST_F(SoundEffectsTest, PlayIfIdleDoesNotRestartThePlayingLoop) {
-    PlaySoundIfIdle(26);
+    context.PlaySoundIfIdle(26);
     ASSERT_EQ(27, waves.PlayingID());
     EXPECT_TRUE(waves.IsLooping());
-    PlaySoundIfIdle(26);
+    context.PlaySoundIfIdle(26);
     EXPECT_EQ(1u, output.Writes().size());
     // An ordinary sound interrupts the ambient loop, which comes back afterwards.
-    PlaySound(5);
+    context.PlaySound(5);
     Finish();
     EXPECT_EQ(5, waves.PlayingID());
     Finish();
@@ -81,17 +82,17 @@ TEST_F(SoundEffectsTest, PlayIfIdleDoesNotRestartThePlayingLoop) {
 }
 
 TEST_F(SoundEffectsTest, LeavingARoomStopsItsLoopsAndFocusUnloadsEverything) {
-    PlaySoundIfIdle(26);
-    StopLoopedSounds();
+    context.PlaySoundIfIdle(26);
+    context.StopLoopedSounds();
     queue.Drain();
     EXPECT_TRUE(waves.Sounds.IsEmpty());
-    PlaySoundEx(3, 0, kModeOrdinary, false);  // stays loaded
-    PlaySound(4);
-    UnloadAllSounds();
+    context.PlaySoundEx(3, 0, kModeOrdinary, false);  // stays loaded
+    context.PlaySound(4);
+    context.UnloadAllSounds();
     queue.Drain();
     EXPECT_TRUE(waves.Sounds.IsEmpty());
-    PlaySound(4);
-    StopCurrentSound();
+    context.PlaySound(4);
+    context.StopCurrentSound();
     queue.Drain();
     EXPECT_EQ(0, waves.PlayingID());
 }
@@ -99,16 +100,16 @@ TEST_F(SoundEffectsTest, LeavingARoomStopsItsLoopsAndFocusUnloadsEverything) {
 TEST_F(SoundEffectsTest, MissingNamesAndDisabledSoundPlayNothing) {
     TSoundList shortList;
     shortList.AddSoundInfo("w1", 1);
-    InstallSoundObjects(&waves, &shortList);
-    PlaySound(5);  // wave 5 has no name
+    context.SetSoundObjects(&waves, &shortList);
+    context.PlaySound(5);  // wave 5 has no name
     EXPECT_TRUE(output.Writes().empty());
-    InstallSoundObjects(&waves, &list);
+    context.SetSoundObjects(&waves, &list);
     waves.SetEnabled(false);
-    PlaySound(5);
-    PlaySoundIfIdle(26);
+    context.PlaySound(5);
+    context.PlaySoundIfIdle(26);
     EXPECT_TRUE(output.Writes().empty());
-    InstallSoundObjects(nullptr, nullptr);
-    PlaySound(5);
-    StopLoopedSounds();
+    context.SetSoundObjects(nullptr, nullptr);
+    context.PlaySound(5);
+    context.StopLoopedSounds();
     EXPECT_TRUE(output.Writes().empty());
 }

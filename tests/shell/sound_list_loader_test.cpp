@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/sound_ids.h"
 #include "shell/sound_list.h"
 #include "shell/sound_list_loader.h"
@@ -65,7 +65,7 @@ TEST(SoundListLoader, TheGamePlaysTheWaveTheListNumbers) {
         }
     }
     game.Start();
-    PlaySound(11);
+    game.Context().PlaySound(11);
     EXPECT_EQ(game.SoundLog(), (std::vector<int>{RemapSoundId(11)}));
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/id_list.h"
+#include "shell/game_context.h"
 #include "shell/hit_box.h"
 #include "shell/room.h"
 #include "shell/room_world.h"
@@ -26,6 +27,7 @@ public:
         return static_cast<T*>(FRooms.Append(std::move(room)));
     }
 
+    TGameContext& Context() const override { return FContext; }
     std::int32_t GetTickTotal() const override { return TickTotal; }
     TRoom* GetCurrentRoom() const override { return Current; }
     TRoom* FindRoom(std::string_view name) const override { return static_cast<TRoom*>(FRooms.FindByID(name)); }
@@ -127,6 +129,7 @@ public:
     std::vector<TRoom*> Stack;
 
 private:
+    mutable TGameContext FContext;
     TIDList FRooms;
 };
 

@@ -6,7 +6,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "shell/qe_exception.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "tests/support/game_harness.h"
 #include "tests/support/test_house.h"
 
@@ -205,7 +205,7 @@ TEST_F(WorldEvents, TheIdleFlagIsSetBeforeEachTickAndClearedAfterTheRoomsTimers)
 TEST_F(WorldEvents, TheEndOfASoundReachesTheCurrentRoomAndTheFireSoundsReachTheLivingRoom) {
     game.Click("TOKITCHEN");
     auto& kitchen = game.RoomAs<TTestHouseRoom>("KITCHEN");
-    PlaySound(3);
+    game.Context().PlaySound(3);
     EXPECT_EQ(game.SoundLog(), std::vector<int>{3});
     EXPECT_TRUE(game.CompleteSound());
     EXPECT_EQ(kitchen.Messages.back(), "ENDOFSOUND|3");

@@ -180,7 +180,7 @@ TEST(WorldNavigation, AFullFrameRoomShowsItsPictureEdgeToEdgeAndLeavingItBringsT
     EXPECT_TRUE(game.HasFlag(kWorldFullFrame));
     EXPECT_EQ(game.View().Width(), 514);
     EXPECT_EQ(game.View().Height(), 322);
-    EXPECT_EQ(ViewWidth(), 514);
+    EXPECT_EQ(game.Context().ViewWidth(), 514);
     EXPECT_EQ(game.ViewPixel(513, 321), kTestHouseColour + 7);
     EXPECT_EQ(game.ScreenPixel(0, 0), game.ScreenPixel(513, 321));
     EXPECT_NE(game.ScreenPixel(0, 0), black);
@@ -188,7 +188,7 @@ TEST(WorldNavigation, AFullFrameRoomShowsItsPictureEdgeToEdgeAndLeavingItBringsT
     game.Click("BACK");
     EXPECT_FALSE(game.HasFlag(kWorldFullFrame));
     EXPECT_EQ(game.View().Width(), 512);
-    EXPECT_EQ(ViewHeight(), 320);
+    EXPECT_EQ(game.Context().ViewHeight(), 320);
     EXPECT_EQ(game.ScreenPixel(0, 0), black);
     EXPECT_EQ(game.ScreenPixel(513, 321), black);
     EXPECT_EQ(game.ViewPixel(0, 0), kTestHouseColour + 1);

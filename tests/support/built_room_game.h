@@ -1,7 +1,7 @@
 #pragma once
 // The fixture room tests share: the built game folder played through the headless game with
-// printing allowed on one headless printer, the random numbers seeded, and the game's services
-// installed for the length of the test.
+// printing allowed on one headless printer, the random numbers seeded, and the fixture's
+// configuration and printer given to the rooms.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -14,7 +14,6 @@
 #include "foundation/config.h"
 #include "foundation/stream.h"
 #include "platform/headless/fake_printers.h"
-#include "platform/random.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/game_classes.h"
@@ -28,19 +27,18 @@ class BuiltRoomGame : public ::testing::Test {
 protected:
     // `seed` makes each suite's random choices its own and the same on every run.
     explicit BuiltRoomGame(std::uint32_t seed) : FSeed(seed) {}
-    ~BuiltRoomGame() override { InstallGameServices({}); }
 
     static std::filesystem::path Dat() { return std::filesystem::path(ZORVIK_GAME_DIR) / "dat"; }
 
     void StartGame() {
         RegisterGameClasses();
         RegisterGameFontMetrics();
-        platform::SeedRandom(FSeed);
         THarnessOptions options = BuiltGameOptions(Dat());
         options.AllowPrinterUse = true;
+        options.RandomSeed = FSeed;
         Game = std::make_unique<TGameHarness>(options);
         InstallBuiltScript(*Game, Dat(), TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, &Printers});
         Game->Start();
     }
 

@@ -20,7 +20,7 @@
 #include "rooms/game_classes.h"
 #include "shell/room.h"
 #include "shell/songs.h"
-#include "shell/sound_effects.h"
+#include "shell/game_context.h"
 #include "shell/sound_list.h"
 #include "shell/music_ended.h"
 #include "shell/strings/game_string.h"
@@ -40,8 +40,14 @@ std::string WaveName(int id) { return "w" + std::to_string(id); }
 // all again over the same folder.
 class TSession {
 public:
-    TSession(const THarnessOptions& options, platform::FakeClock& clock, const std::filesystem::path& dataFolder)
-        : Waves(Queue, clock), Songs(Queue), WaveMan(Waves, true), Player(Songs, true), Schedule(Player, clock) {
+    TSession(const THarnessOptions& options, TGameContext& context, platform::FakeClock& clock,
+             const std::filesystem::path& dataFolder)
+        : Context(context),
+          Waves(Queue, clock),
+          Songs(Queue),
+          WaveMan(Waves, true),
+          Player(Songs, true),
+          Schedule(Player, clock, context.RandomNumbers()) {
         Config.BeginWithGiftScreen = options.BeginWithGiftScreen;
         Config.AllowPrinterUse = options.AllowPrinterUse;
         Library.Open(dataFolder / Utf16ToUtf8(GameString(GameStringMainLibraryFile)));
@@ -51,16 +57,19 @@ public:
             options.LoadSoundList(SoundList);
         else
             for (int id = 0; id < kWaveCount; ++id) SoundList.AddSoundInfo(WaveName(id), id);
-        InstallSoundObjects(&WaveMan, &SoundList);
+        Context.SetLibrary(&Library);
+        Context.SetSoundObjects(&WaveMan, &SoundList);
         Window.FSession = this;
     }
     ~TSession() {
         World.reset();
-        InstallSoundObjects(nullptr, nullptr);
+        Context.SetSoundObjects(nullptr, nullptr);
+        Context.SetLibrary(nullptr);
         Queue.Cancel(nullptr);
         Library.Close();
     }
 
+    TGameContext& Context;
     platform::EventQueue Queue;
     platform::HeadlessWaveOutput Waves;
     platform::HeadlessSongOutput Songs;
@@ -89,6 +98,7 @@ void THarnessWindow::StopMusic() {
 
 TGameHarness::TGameHarness(THarnessOptions options)
     : FOptions(std::move(options)), FClock(std::make_unique<platform::FakeClock>()) {
+    FContext.RandomNumbers().Seed(FOptions.RandomSeed);
     if (!FOptions.BuildRooms) FOptions.BuildRooms = BuildTestHouse;
     if (!FOptions.WriteLibrary) FOptions.WriteLibrary = WriteTestHouseLibrary;
     RegisterGameClasses();
@@ -114,9 +124,9 @@ TGameHarness::~TGameHarness() {
 }
 
 void TGameHarness::Start() {
-    FSession = std::make_unique<TSession>(FOptions, *FClock, FFolder.Path() / "dat");
+    FSession = std::make_unique<TSession>(FOptions, FContext, *FClock, FFolder.Path() / "dat");
     TSession& s = *FSession;
-    s.World = std::make_unique<TWorld>(s.Window, s.Library, s.Config);
+    s.World = std::make_unique<TWorld>(s.Window, FContext, s.Config);
     s.Host.Add(s.World->View());
     s.WaveMan.SetOnSoundEnded([&s](std::uint16_t id) {
         if (s.World) s.World->SoundEnded(id);

@@ -21,6 +21,8 @@
 
 #include "foundation/config.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "platform/random.h"
+#include "shell/game_context.h"
 #include "shell/world.h"
 #include "tests/support/temp_game_folder.h"
 
@@ -88,6 +90,8 @@ struct THarnessOptions {
     // Fills the sound list (the sound-list loader, later); the test sounds w0..w79 by default.
     std::function<void(TSoundList&)> LoadSoundList;
     std::u16string Player = u"Default";
+    // Where the game's random numbers start, so that its shuffles and choices repeat.
+    std::uint32_t RandomSeed = platform::RandomNumbers::kDefaultSeed;
     bool BeginWithGiftScreen = false;
     bool AllowPrinterUse = false;
 };
@@ -146,6 +150,11 @@ public:
     std::int64_t SongEndTime();
     // The run's clock: ticks move it; its time of day stands where the test sets it.
     platform::FakeClock& Clock() { return *FClock; }
+    // The game's program-wide objects, kept for the harness's life: each run sets its image
+    // library and sound objects in it. What rooms ask of the program (the configuration, the
+    // song player, the printers, the clock ...) is none until a test sets it with SetServices;
+    // objects of a run must be taken out again before the run ends.
+    TGameContext& Context() { return FContext; }
 
     // --- What is there to see ---
     TWorld& World();
@@ -188,6 +197,7 @@ private:
     std::optional<TPoint> PointOnBox(std::string_view name);
 
     THarnessOptions FOptions;
+    TGameContext FContext;
     platform::headless::ScopedMessageBoxes FBoxes;
     TempGameFolder FFolder;
     std::unique_ptr<platform::FakeClock> FClock;

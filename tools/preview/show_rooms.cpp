@@ -257,7 +257,7 @@ void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
     game.Click("BIGTAG");
     show("wrap-train-wrapped");
     auto& showRoom = dynamic_cast<TWrapRoom&>(*game.World().FindRoom("SHOWGIFT"));
-    showRoom.ShowGift(room.Gift()->Clone());
+    showRoom.ShowGift(room.Gift()->Clone(game.Context()));
     visit("SHOWGIFT", "showgift");
     game.Click("SMTAG");
     show("showgift-bigtag");
@@ -268,7 +268,7 @@ void ShowWrapRooms(TGameHarness& game, Show show, Visit visit, Write write) {
     TPictureHandle small(*game.World().GetImageLibrary(), AC8ImageName("wrapsgfx"));
     for (std::uint8_t kind = 0; kind < kGiftKinds; kind = static_cast<std::uint8_t>(kind + 2)) {
         for (std::uint8_t paper = 1; paper <= 4; ++paper) {
-            TGift gift(kind, 0);
+            TGift gift(kind, 0, game.Context());
             gift.Paper = paper;
             gift.Ribbon = static_cast<std::uint8_t>(1 + paper % 3);
             gift.Bow = static_cast<std::uint8_t>(1 + paper % 3);
@@ -527,7 +527,7 @@ void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     view.FillRect(view.GetBounds(), 135);
     TAC8Library& library = *game.World().GetImageLibrary();
     for (int size = 2; size <= 4; ++size) {
-        TPuzzleInfo info(room.Puzzle(size));
+        TPuzzleInfo info(room.Puzzle(size), game.Context().RandomNumbers());
         info.Draw(view, MakeBounds(10 + 160 * (size - 2), 10, 142, 142), library);
         info.Solved = true;
         info.Draw(view, MakeBounds(10 + 160 * (size - 2), 170, 71, 71), library);
@@ -733,7 +733,7 @@ int main(int argc, char** argv) {
         testing_support::InstallBuiltScript(game, dat, testing_support::TBuiltScript::Text);
         TConfig config;
         config.GiftLabel = u"Christopher";
-        InstallGameServices(TGameServices{&config, nullptr, nullptr});
+        game.Context().SetServices(TGameServices{&config, nullptr, nullptr});
         game.Start();
 
         const auto write = [&](const std::string& file, const TAC8ImageData& image) {
@@ -844,7 +844,7 @@ int main(int argc, char** argv) {
             ++shown;
         }
         game.Close();
-        InstallGameServices({});
+        game.Context().SetServices({});
         // A click the harness could not make means a picture shows some other state than its name.
         const bool played = !testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed();
         if (!played) std::fprintf(stderr, "show_rooms: the play above did not go as written\n");

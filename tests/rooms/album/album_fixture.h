@@ -115,19 +115,18 @@ protected:
 
     // The configuration the services point at goes with the game that ends.
     void Restart() {
-        InstallGameServices({});
+        Game->Context().SetServices({});
         Game->Close();
         Game->Start();
         Install();
     }
 
     void End() {
-        InstallGameServices({});
         Game.reset();
     }
 
     // The album reads the configuration and the printers through the game's services.
-    void Install() { InstallGameServices(TGameServices{&Game->Config(), nullptr, nullptr, &Printers}); }
+    void Install() { Game->Context().SetServices(TGameServices{&Game->Config(), nullptr, nullptr, &Printers}); }
 
     TAlbumRoom& Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
 

@@ -87,7 +87,7 @@ TEST_F(AlbumTest, AnAlbumPagePrintsThroughCupsAsOnePdfPageWithThePicturesPixels)
 
     const std::map<fs::path, fs::file_time_type> before = PdfFiles(folder);
     Start(true);
-    InstallGameServices(TGameServices{&Game->Config(), nullptr, nullptr, &printers});
+    Game->Context().SetServices(TGameServices{&Game->Config(), nullptr, nullptr, &printers});
     Album().AddPicture(std::make_unique<TTestSnapshot>(16, 12), 3);  // red, with a blue edge
     Open();
     Game->PressAction(2);

@@ -355,7 +355,7 @@ TEST_F(BedroomAndWorkshop, JukeboxAwayInTheWorkshopIsHiddenAndCannotBeVisited) {
     bool away = false;
     for (std::uint32_t seed = 1; seed < 200 && !away; ++seed) {
         Restart();
-        platform::SeedRandom(seed);
+        Game->Context().RandomNumbers().Seed(seed);
         Enter("WORKSHOP");
         away = JukeboxInRepair(Game->World());
     }

@@ -24,13 +24,13 @@ namespace fs = std::filesystem;
 
 class HouseGame : public ::testing::Test {
 protected:
-    ~HouseGame() override { InstallGameServices({}); }
 
     void Start() {
         RegisterGameFontMetrics();
-        platform::SeedRandom(7);
         const fs::path dat = fs::path(ZORVIK_GAME_DIR) / "dat";
-        Game = std::make_unique<testing_support::TGameHarness>(testing_support::BuiltGameOptions(dat));
+        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(dat);
+        options.RandomSeed = 7;
+        Game = std::make_unique<testing_support::TGameHarness>(options);
         testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::RecordFile);
         Game->Start();
         InstallServices();
@@ -43,7 +43,7 @@ protected:
         InstallServices();
     }
 
-    void InstallServices() { InstallGameServices(TGameServices{&Config, &Game->SongPlayer(), nullptr}); }
+    void InstallServices() { Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr}); }
 
     // Straight into a room, as a door of another room would go.
     void Enter(const std::string& room) {

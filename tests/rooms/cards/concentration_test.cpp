@@ -11,10 +11,10 @@
 namespace {
 
 TEST(Concentration, TakingADealsItsPairsShuffledFaceDownWithOneFirstCardPerPair) {
-    platform::SeedRandom(3);
+    platform::RandomNumbers random(3);
     for (int deck = 0; deck < kConcDecks; ++deck) {
         TConcentration game;
-        game.SetDeck(deck, true);
+        game.SetDeck(deck, true, random);
         ASSERT_EQ(game.CardCount(), 2 * DeckPairs(deck));
         EXPECT_EQ(game.InPlay(), game.CardCount());
         EXPECT_EQ(game.CurrentDeck(), deck);
@@ -40,9 +40,9 @@ TEST(Concentration, TakingADealsItsPairsShuffledFaceDownWithOneFirstCardPerPair)
 }
 
 TEST(Concentration, ThePairsAreMatchedOnlyAmongTheCardsOnTheTable) {
-    platform::SeedRandom(5);
+    platform::RandomNumbers random(5);
     TConcentration game;
-    game.SetDeck(0, true);
+    game.SetDeck(0, true, random);
     int a = 0, b = 0;
     for (int i = 2; i <= 8; ++i)
         if (game.Card(i).Face == game.Card(1).Face) b = i;
@@ -56,11 +56,11 @@ TEST(Concentration, ThePairsAreMatchedOnlyAmongTheCardsOnTheTable) {
 }
 
 TEST(Concentration, TheLastPairTakenClearsTheTableAndLightsTheDecksFaces) {
-    platform::SeedRandom(8);
+    platform::RandomNumbers random(8);
     TConcentration game;
     for (int face = 0; face < kConcFaces; ++face) EXPECT_FALSE(game.FaceShown(face));
     EXPECT_TRUE(game.AllRemoved()) << "nothing on the table";
-    game.SetDeck(1, true);
+    game.SetDeck(1, true, random);
     for (int face = 4; face <= 8; ++face) EXPECT_FALSE(game.FaceShown(face));
     // Take the pairs one face at a time: each face lights once its pair is off the table.
     for (int face = 4; face <= 8; ++face) {
@@ -78,16 +78,16 @@ TEST(Concentration, TheLastPairTakenClearsTheTableAndLightsTheDecksFaces) {
     for (int face = 0; face < kConcFaces; ++face) EXPECT_EQ(game.FaceShown(face), face >= 4 && face <= 8);
 
     // A second deck in play leaves the finished one lit.
-    game.SetDeck(0, true);
+    game.SetDeck(0, true, random);
     EXPECT_TRUE(game.FaceShown(6));
     EXPECT_FALSE(game.FaceShown(0));
     // Putting the finished deck back darkens it; putting back the deck in play clears the table.
-    game.SetDeck(1, false);
+    game.SetDeck(1, false, random);
     EXPECT_FALSE(game.FaceShown(6));
     EXPECT_EQ(game.CardCount(), 8);
-    game.SetDeck(0, false);
+    game.SetDeck(0, false, random);
     EXPECT_EQ(game.CardCount(), 0);
-    game.SetDeck(2, true);
+    game.SetDeck(2, true, random);
     game.Reset();
     EXPECT_FALSE(game.DeckTaken(2));
     EXPECT_EQ(game.InPlay(), 0);

@@ -37,17 +37,15 @@ inline constexpr int kFirstAnnouncementWave = 22, kLastAnnouncementWave = 24;
 
 class LivingGame : public ::testing::Test {
 protected:
-    ~LivingGame() override { InstallGameServices({}); }
 
     void StartGame() {
         RegisterGameClasses();
         RegisterGameFontMetrics();
-        platform::SeedRandom(1225);
         // A run before this one ends first: two games never share the program-wide objects.
-        InstallGameServices({});
         Game.reset();
         testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
         options.AllowPrinterUse = true;
+        options.RandomSeed = 1225;
         Game = std::make_unique<testing_support::TGameHarness>(options);
         testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
         Game->Start();
@@ -57,12 +55,12 @@ protected:
     }
 
     void InstallServices() {
-        InstallGameServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
+        Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
     }
 
     void Restart() {
         // The song player goes with the run; the new run's is installed once it exists.
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
         Game->Restart();
         InstallServices();
     }

@@ -165,7 +165,7 @@ TEST_F(GiftsUnderTheTree, TheWholeWayOfAGiftFromAnActivityToTheShowRoom) {
     Game->Click("TAGS");
     ASSERT_TRUE(Table().BigTagShown());
     Game->Click("BIGTAG");
-    const std::unique_ptr<TGift> copy = Table().Gift()->Clone();
+    const std::unique_ptr<TGift> copy = Table().Gift()->Clone(Game->Context());
     const TGift& wrapped = *copy;
     EXPECT_EQ(wrapped.Paper, 2);
     EXPECT_EQ(wrapped.Ribbon, 3);

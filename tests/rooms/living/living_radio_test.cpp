@@ -86,7 +86,7 @@ TEST_F(Radio, SwitchingOffDuringTheSongStopsIt) {
 
 TEST_F(Radio, WithoutMusicTheMusicTurnIsTalk) {
     EnterLiving();
-    InstallGameServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
+    Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
     Game->Click("#365");
     Game->Click("#365");
     EXPECT_EQ(Living().RadioMode(), 2);

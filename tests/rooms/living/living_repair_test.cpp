@@ -15,7 +15,7 @@ protected:
     bool StartWithTheToysInTheWorkshop() {
         for (std::uint32_t seed = 1; seed <= 200; ++seed) {
             StartGame();
-            platform::SeedRandom(seed);
+            Game->Context().RandomNumbers().Seed(seed);
             Go("WORKSHOP");
             const TRoomWorld& world = Game->World();
             if (RadioInRepair(world) && ClockInRepair(world) && SlateToyInRepair(world)) return true;

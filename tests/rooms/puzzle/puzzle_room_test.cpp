@@ -348,6 +348,22 @@ TEST_F(PuzzleRecord, ThePuzzlesAndTheirPlacesSurviveARestartByteForByte) {
     EXPECT_EQ(Shown(), "");
 }
 
+// A room is made before a world holds it: its puzzles are scrambled once the world takes
+// it, from the game's own random numbers, sizes 2 to 4 in turn.
+TEST_F(PuzzleRecord, ThePuzzlesAreScrambledFromTheGamesNumbersWhenTheWorldTakesTheRoom) {
+    StartGame();
+    auto fresh = std::make_unique<TPuzzleRoom>("PUZZLE2");
+    for (int size = 2; size <= 4; ++size) EXPECT_EQ(fresh->Puzzle(size).States(), TPuzzleStates{}) << size;
+    Game->Context().RandomNumbers().Seed(41);
+    auto* taken = static_cast<TPuzzleRoom*>(Game->World().AddRoom(std::move(fresh)));
+    platform::RandomNumbers same(41);
+    for (int size = 2; size <= 4; ++size) {
+        TPuzzle expected(size);
+        expected.Reset(same);
+        EXPECT_EQ(taken->Puzzle(size).States(), expected.States()) << size;
+    }
+}
+
 TEST_F(PuzzleRecord, ADamagedRecordIsADamagedSavedGame) {
     StartGame();
     TPuzzleRoom& room = Room();

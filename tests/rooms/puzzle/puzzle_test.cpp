@@ -18,7 +18,9 @@ void SetAll(TPuzzle& puzzle, std::uint8_t state) {
 }
 
 TEST(Puzzle, ATurnStepsOneStateRoundTheCubeEitherWay) {
+    platform::RandomNumbers random;
     TPuzzle puzzle(3);
+    puzzle.Reset(random);
     puzzle.SetState(2, 3, 0);
     puzzle.TurnBlock(2, 3, true);
     EXPECT_EQ(puzzle.State(2, 3), 7) << "backwards from 0 is 7";
@@ -34,12 +36,13 @@ TEST(Puzzle, ATurnStepsOneStateRoundTheCubeEitherWay) {
 }
 
 TEST(Puzzle, ResetScramblesOnlyTheCubesOfItsSizeAndOpensTheFrame) {
-    platform::SeedRandom(11);
+    platform::RandomNumbers random(11);
     TPuzzle puzzle(2);
-    puzzle.SetClosed(true);
+    puzzle.Reset(random);
+    puzzle.SetClosed(true, random);
     std::set<int> seen;
     for (int i = 0; i < 20; ++i) {
-        puzzle.Reset();
+        puzzle.Reset(random);
         for (int c = 1; c <= 2; ++c)
             for (int r = 1; r <= 2; ++r) seen.insert(puzzle.State(c, r));
         EXPECT_EQ(puzzle.State(3, 1), 0);
@@ -50,7 +53,9 @@ TEST(Puzzle, ResetScramblesOnlyTheCubesOfItsSizeAndOpensTheFrame) {
 }
 
 TEST(Puzzle, SolvedIsEveryCubeOnTheSameWholeFace) {
+    platform::RandomNumbers random;
     TPuzzle puzzle(4);
+    puzzle.Reset(random);
     SetAll(puzzle, 6);
     EXPECT_TRUE(puzzle.IsSolved());
     SetAll(puzzle, 3);
@@ -65,30 +70,34 @@ TEST(Puzzle, SolvedIsEveryCubeOnTheSameWholeFace) {
 TEST(Puzzle, ClosingSettlesEachHalfTurnedCubeOnOneOfItsTwoFacesAndOpeningForgetsTheShow) {
     std::set<int> settled;
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-        platform::SeedRandom(seed);
+        platform::RandomNumbers random(seed);
         TPuzzle puzzle(2);
+        puzzle.Reset(random);
         SetAll(puzzle, 4);
         puzzle.SetState(1, 2, 7);
-        puzzle.SetClosed(true);
+        puzzle.SetClosed(true, random);
         EXPECT_TRUE(puzzle.Closed());
         const int s = puzzle.State(1, 2);
         EXPECT_TRUE(s == 6 || s == 0) << s;
         settled.insert(s);
         EXPECT_EQ(puzzle.State(2, 2), 4) << "whole faces stay";
         puzzle.SetSolvedShown(true);
-        puzzle.SetClosed(false);
+        puzzle.SetClosed(false, random);
         EXPECT_FALSE(puzzle.SolvedShown());
     }
     EXPECT_EQ(settled.size(), 2u) << "both neighbours occur";
 
     // A new puzzle whose cubes all show one face counts as solved once closed.
+    platform::RandomNumbers random;
     TPuzzle puzzle(2);
+    puzzle.Reset(random);
     SetAll(puzzle, 2);
-    puzzle.SetClosed(true);
+    puzzle.SetClosed(true, random);
     EXPECT_TRUE(puzzle.IsSolved());
 }
 
 TEST(Puzzle, CubePiecesComeFromTheirFacesQuarterAndHalfTurnsHaveNone) {
+    platform::RandomNumbers random;
     EXPECT_EQ(BlockSource(2, 0, 2, 1), (TRect{120, 0, 240, 120}));
     EXPECT_EQ(BlockSource(3, 2, 1, 3), (TRect{240, 160, 320, 240}));
     EXPECT_EQ(BlockSource(4, 4, 4, 1), (TRect{180, 240, 240, 300}));
@@ -101,6 +110,7 @@ TEST(Puzzle, CubePiecesComeFromTheirFacesQuarterAndHalfTurnsHaveNone) {
     }
     EXPECT_EQ(SnapshotBlockSource(2, 5, 1, 1), (TRect{240, 240, 360, 360})) << "the album takes the fourth picture";
     TPuzzle puzzle(3);
+    puzzle.Reset(random);
     EXPECT_EQ(puzzle.BlockRect(3, 2), (TRect{296, 120, 376, 200}));
 }
 
@@ -112,21 +122,24 @@ std::vector<std::uint8_t> StreamOf(const TPuzzleInfo& info) {
 
 TEST(PuzzleInfo, TakesWholeFacesAndTheSolvedFlagAsItWasBeforeSettling) {
     for (std::uint32_t seed = 1; seed <= 10; ++seed) {
-        platform::SeedRandom(seed);
+        platform::RandomNumbers random(seed);
         TPuzzle puzzle(3);
+        puzzle.Reset(random);
         SetAll(puzzle, 0);
         puzzle.SetState(2, 2, 1);
         puzzle.SetState(3, 1, 7);
-        const TPuzzleInfo info(puzzle);
+        const TPuzzleInfo info(puzzle, random);
         EXPECT_FALSE(info.Solved) << "half-turned cubes: not solved, however they settle";
         EXPECT_EQ(info.Size, 3);
         for (int c = 0; c < 3; ++c)
             for (int r = 0; r < 3; ++r) EXPECT_EQ(info.States[std::size_t(c)][std::size_t(r)] % 2, 0);
         EXPECT_EQ(puzzle.State(2, 2), 1) << "the puzzle itself keeps its half-turn";
     }
+    platform::RandomNumbers random;
     TPuzzle solved(2);
+    solved.Reset(random);
     SetAll(solved, 6);
-    EXPECT_TRUE(TPuzzleInfo(solved).Solved);
+    EXPECT_TRUE(TPuzzleInfo(solved, random).Solved);
 }
 
 TEST(PuzzleInfo, StreamIsNineteenBytesReadBackExactly) {

@@ -24,14 +24,14 @@ protected:
 
 TEST_F(SlateDrawingTest, TheChartNamesTheTopmostRegionAndNoneOnALine) {
     TSlateDrawing& drawing = Drawing();
-    drawing.AddSticker(8, false);
+    drawing.AddSticker(8, false, Game->Context().RandomNumbers());
     const TPoint onFirst = OnRegion(1);
     EXPECT_EQ(drawing.ObjectAt(onFirst), 1);
     EXPECT_EQ(drawing.ObjectAt(InkPoint(1)), -1) << "a line pixel belongs to nobody";
     EXPECT_EQ(drawing.ObjectAt({1, 1}), -1) << "the page's own border line";
 
     // The same sticker again, a little further on: where it covers the first, it wins.
-    drawing.AddSticker(8, false);
+    drawing.AddSticker(8, false, Game->Context().RandomNumbers());
     EXPECT_EQ(drawing.Sticker(2)->Position, PointAdd(drawing.Sticker(1)->Position, TPoint{5, 3}));
     EXPECT_EQ(drawing.ObjectAt(OnRegion(2)), 2);
 
@@ -77,7 +77,7 @@ TEST_F(SlateDrawingTest, AFillThatSpillsIntoANeighbourChangesBothStoredColours) 
 
 TEST_F(SlateDrawingTest, MovingStopsWithTenPixelsOnTheSlateAtBothEnds) {
     TSlateDrawing& drawing = Drawing();
-    drawing.AddSticker(12, false);
+    drawing.AddSticker(12, false, Game->Context().RandomNumbers());
     const std::int32_t w = drawing.Sticker(1)->Width(), h = drawing.Sticker(1)->Height();
     drawing.MoveSticker({-5000, -5000}, 1, true);
     EXPECT_EQ(drawing.Sticker(1)->Position, (TPoint{10 - w, 10 - h}));
@@ -87,7 +87,7 @@ TEST_F(SlateDrawingTest, MovingStopsWithTenPixelsOnTheSlateAtBothEnds) {
 
 TEST_F(SlateDrawingTest, MirroringTurnsTheSeedsWithThePicture) {
     TSlateDrawing& drawing = Drawing();
-    drawing.AddSticker(8, false);
+    drawing.AddSticker(8, false, Game->Context().RandomNumbers());
     TSlateDrawingObject& sticker = *drawing.Sticker(1);
     const std::vector<TSlateSeed> before = sticker.Record().Seeds;
     drawing.Fill(OnRegion(1, 0), 47);
@@ -105,7 +105,7 @@ TEST_F(SlateDrawingTest, MirroringTurnsTheSeedsWithThePicture) {
 
 TEST_F(SlateDrawingTest, HalfAndBackKeepTheColoursAndTheMirror) {
     TSlateDrawing& drawing = Drawing();
-    drawing.AddSticker(10, false);
+    drawing.AddSticker(10, false, Game->Context().RandomNumbers());
     drawing.Fill(OnRegion(1, 0), 233);
     drawing.ToggleMirror(1);
     const std::int32_t fullWidth = drawing.Sticker(1)->Width();
@@ -129,20 +129,20 @@ TEST_F(SlateDrawingTest, HalfAndBackKeepTheColoursAndTheMirror) {
 
 TEST_F(SlateDrawingTest, ClearingColoursUsesThePagesAndTheStickersBlank) {
     TSlateDrawing& drawing = Drawing();
-    drawing.SetBackground(2, false);
-    drawing.AddSticker(9, true);
+    drawing.SetBackground(2, false, Game->Context().RandomNumbers());
+    drawing.AddSticker(9, true, Game->Context().RandomNumbers());
     drawing.ClearColouring(1);
     for (std::uint8_t c : drawing.Sticker(1)->State().Colours) EXPECT_EQ(c, kUncolouredSticker);
     drawing.ClearColouring(0);
     for (std::uint8_t c : drawing.Background()->State().Colours) EXPECT_EQ(c, kUnfilledColour);
-    EXPECT_THROW(drawing.SetBackground(8, true), QEException);
+    EXPECT_THROW(drawing.SetBackground(8, true, Game->Context().RandomNumbers()), QEException);
 }
 
 TEST_F(SlateDrawingTest, TheRecordReadsBackExactlyAndRefusesDamage) {
     TSlateDrawing& drawing = Drawing();
-    drawing.SetBackground(5, false);
-    drawing.AddSticker(20, true);
-    drawing.AddSticker(33, false);
+    drawing.SetBackground(5, false, Game->Context().RandomNumbers());
+    drawing.AddSticker(20, true, Game->Context().RandomNumbers());
+    drawing.AddSticker(33, false, Game->Context().RandomNumbers());
     drawing.ToggleMirror(2);
     drawing.SetHalf(1, false);
     TMemoryStream first;

@@ -270,6 +270,7 @@ TEST(TrainMotion, ACarWithoutRoomBehindItsEngineTurnsTheEngineForward) {
 }
 
 TEST(TrainCollisions, HeadOnTheSlowerEngineCrashesAndTheOtherBacksOffSlowly) {
+    platform::RandomNumbers random;
     TTrainLayout layout;
     RecordingEvents events;
     layout.SetEvents(&events);
@@ -278,9 +279,9 @@ TEST(TrainCollisions, HeadOnTheSlowerEngineCrashesAndTheOtherBacksOffSlowly) {
     SetOn(layout, 2, 4, 1, 3, 5, 2);
     for (int i = 0; i < 60 && events.Crashes.empty(); ++i) {
         layout.MoveEngine(1, 1);
-        layout.CheckCollision();
+        layout.CheckCollision(random);
         layout.MoveEngine(2, 1);
-        layout.CheckCollision();
+        layout.CheckCollision(random);
     }
     ASSERT_EQ(events.Crashes, std::vector<int>{1});
     EXPECT_EQ(layout.Record(1).State, kCrashed);
@@ -290,24 +291,24 @@ TEST(TrainCollisions, HeadOnTheSlowerEngineCrashesAndTheOtherBacksOffSlowly) {
     EXPECT_TRUE(layout.CrashLatch());
     EXPECT_EQ(layout.EngineDirection(1), 8 + 2) << "drawn turned";
     // Still touching: no second crash. Once apart the latch goes.
-    layout.CheckCollision();
+    layout.CheckCollision(random);
     EXPECT_EQ(events.Crashes.size(), 1u);
     for (int i = 0; i < 20; ++i) layout.MoveEngine(2, 1);
-    layout.CheckCollision();
+    layout.CheckCollision(random);
     EXPECT_FALSE(layout.CrashLatch());
 }
 
 TEST(TrainCollisions, EqualSpeedsCrashOneOfThemAtRandomAndACarIsHitFromTheSide) {
     std::set<int> crashed;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        platform::SeedRandom(seed);
+        platform::RandomNumbers random(seed);
         TTrainLayout layout;
         RecordingEvents events;
         layout.SetEvents(&events);
         for (int x = 0; x < 5; ++x) Lay(layout, x, 1, 2, 1);
         SetOn(layout, 1, 1, 1, 1, 9, 1);
         SetOn(layout, 2, 2, 1, 3, 12, -1);
-        layout.CheckCollision();
+        layout.CheckCollision(random);
         ASSERT_EQ(events.Crashes.size(), 1u);
         crashed.insert(events.Crashes[0]);
         // The other backs off: +1 from a negative speed, -1 from a positive one.
@@ -316,6 +317,7 @@ TEST(TrainCollisions, EqualSpeedsCrashOneOfThemAtRandomAndACarIsHitFromTheSide) 
     EXPECT_EQ(crashed, (std::set<int>{1, 2}));
 
     // Engine 2 crossing the line engine 1's car stands on.
+    platform::RandomNumbers random;
     TTrainLayout layout;
     RecordingEvents events;
     layout.SetEvents(&events);
@@ -331,26 +333,27 @@ TEST(TrainCollisions, EqualSpeedsCrashOneOfThemAtRandomAndACarIsHitFromTheSide) 
     car.CarAttached = false;
     SetOn(layout, 2, 1, 1, 2, 6, 2);
     EXPECT_TRUE(layout.TrainsOverlap()) << "the car is in the way on the crossing";
-    layout.CheckCollision();
+    layout.CheckCollision(random);
     EXPECT_EQ(events.Crashes, std::vector<int>{1}) << "the standing train falls over";
     EXPECT_EQ(layout.Record(3).State, kCrashed) << "its car with it";
     EXPECT_EQ(layout.EngineDirection(3), (8 + 32 - 2) % 32);
 }
 
 TEST(TrainCollisions, TheLatchGoesWhenNoEngineIsCrashedAnyMore) {
+    platform::RandomNumbers random;
     TTrainLayout layout;
     RecordingEvents events;
     layout.SetEvents(&events);
     for (int x = 0; x < 5; ++x) Lay(layout, x, 1, 2, 1);
     SetOn(layout, 1, 1, 1, 1, 9, 1);
     SetOn(layout, 2, 2, 1, 3, 12, -2);
-    layout.CheckCollision();
+    layout.CheckCollision(random);
     ASSERT_EQ(events.Crashes, std::vector<int>{1});
     // The crashed engine goes to the workshop while the trains still touch; it comes back.
     layout.Record(1).State = kInWorkshop;
     layout.Record(1).State = kOnLayout;
     layout.SetSpeed(1, 2);
-    layout.CheckCollision();
+    layout.CheckCollision(random);
     EXPECT_EQ(events.Crashes.size(), 2u) << "a later crash crashes again";
 }
 

@@ -269,7 +269,7 @@ TEST_F(TreeSwitches, TheSameRandomSequenceTwinklesTheSameWay) {
         EnterTree();
         Game->Click("L1");
         Game->Click("L2");
-        platform::SeedRandom(77);
+        Game->Context().RandomNumbers().Seed(77);
         Game->Tick(60);
         std::vector<int> counters;
         for (int bulb = 1; bulb <= kTreeBulbCount; ++bulb) counters.push_back(Tree().BulbCounter(bulb));

@@ -69,17 +69,17 @@ inline const std::array<std::string, kWorkshopToys> kToyBoxes{
 // numbers: place 4 holds the engine waiting (toy engine + 9), the others a toy of their
 // own at 7 chances in 10.
 inline std::array<int, kShelfPlaces> FirstShelves(std::uint32_t seed, int engine = 0) {
-    platform::SeedRandom(seed);
+    platform::RandomNumbers random(seed);
     std::array<int, kShelfPlaces> shelves{};
     for (int place = 1; place <= kShelfPlaces; ++place) {
         if (place == 4) {
             shelves[3] = engine != 0 ? engine + 9 : 0;
             continue;
         }
-        if (platform::Random(10) >= 7) continue;
+        if (random.Next(10) >= 7) continue;
         const int first[] = {0, 1, 3, 5, 0, 8};
         const int choices[] = {0, 2, 2, 3, 0, 2};
-        shelves[std::size_t(place - 1)] = first[place] + platform::Random(choices[place]);
+        shelves[std::size_t(place - 1)] = first[place] + random.Next(choices[place]);
     }
     return shelves;
 }
@@ -107,7 +107,7 @@ protected:
                 all = all && shelves[std::size_t(TWorkshopRoom::PlaceOf(toy) - 1)] == toy;
             if (!all) continue;
             Expected = shelves;
-            platform::SeedRandom(seed);
+            Game->Context().RandomNumbers().Seed(seed);
             Enter("WORKSHOP");
             return;
         }

@@ -22,7 +22,7 @@ TEST_F(WorkshopShelves, TheFirstVisitSetsOutTheToysTheRandomNumbersChoose) {
         // A fresh set of shelves for each seed: nothing stands there before the first visit.
         if (seed != 3u) Restart();
         const auto expected = FirstShelves(seed);
-        platform::SeedRandom(seed);
+        Game->Context().RandomNumbers().Seed(seed);
         Enter("WORKSHOP");
         ASSERT_TRUE(Shop().ToysInitialised());
         for (int place = 1; place <= kShelfPlaces; ++place)
@@ -64,13 +64,13 @@ TEST_F(WorkshopShelves, AToyMendedInThisVisitIsTakenAwayAndNotPutBackInTheSamePa
     Mend(3);
     // Seeds whose next pass would choose toys 1 and 3 again for the emptied places.
     for (std::uint32_t seed = 1; seed < 500; ++seed) {
-        platform::SeedRandom(seed);
-        const bool place1 = platform::Random(10) < 7 && platform::Random(2) == 0;
+        platform::RandomNumbers predicted(seed);
+        const bool place1 = predicted.Next(10) < 7 && predicted.Next(2) == 0;
         if (!place1) continue;
-        const bool place2 = platform::Random(10) < 7 && platform::Random(2) == 0;
+        const bool place2 = predicted.Next(10) < 7 && predicted.Next(2) == 0;
         if (!place2) continue;
         Enter("BED");
-        platform::SeedRandom(seed);
+        Game->Context().RandomNumbers().Seed(seed);
         Enter("WORKSHOP");
         EXPECT_EQ(Shop().ShelfToy(1), 0);
         EXPECT_EQ(Shop().ShelfToy(2), 0);
@@ -343,7 +343,7 @@ TEST_F(WorkshopSaved, TheWorkshopKeepsNothingInTheSavedGameAndStartsAfreshAfterA
     EXPECT_EQ(Shown(), "");
     EXPECT_FALSE(Shop().ToysInitialised());
     EXPECT_FALSE(ToyWaitingBroken(Game->World(), 1));
-    platform::SeedRandom(5);
+    Game->Context().RandomNumbers().Seed(5);
     Enter("WORKSHOP");
     EXPECT_FALSE(Shop().ToyRepaired(1));
 }

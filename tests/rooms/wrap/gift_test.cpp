@@ -4,10 +4,9 @@
 
 #include "foundation/config.h"
 #include "foundation/vek_exception.h"
-#include "platform/random.h"
 #include "rooms/wrap/gift.h"
 #include "rooms/wrap/gift_geometry.h"
-#include "shell/game_services.h"
+#include "shell/game_context.h"
 #include "shell/strings/game_string.h"
 
 namespace {
@@ -15,27 +14,28 @@ namespace {
 class GiftTag : public ::testing::Test {
 protected:
     GiftTag() {
-        platform::SeedRandom(7);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, nullptr});
+        Context.RandomNumbers().Seed(7);
+        Context.SetServices(TGameServices{&Config, nullptr, nullptr, nullptr});
     }
-    ~GiftTag() override { InstallGameServices({}); }
     TConfig Config;
+    TGameContext Context;
 };
 
 TEST(Gift, KindsGiveTheirSizeClassAndAnUnknownKindIsRefused) {
+    TGameContext Context;
     const int expected[kGiftKinds] = {1, 1, 2, 2, 3, 3};
     for (std::uint8_t kind = 0; kind < kGiftKinds; ++kind) {
-        const TGift gift(kind, 0);
+        const TGift gift(kind, 0, Context);
         EXPECT_EQ(gift.SizeClass, expected[kind]) << int(kind);
         EXPECT_EQ(gift.Paper, 0);
         EXPECT_FALSE(gift.Tagged);
         EXPECT_EQ(gift.BowPosition, 0);
     }
-    EXPECT_THROW(TGift(kGiftKinds, 0), VekException);
+    EXPECT_THROW(TGift(kGiftKinds, 0, Context), VekException);
 }
 
 TEST_F(GiftTag, ACopyKeepsEveryFieldAndNotANewTag) {
-    TGift gift(kDollGift, 3);
+    TGift gift(kDollGift, 3, Context);
     gift.Paper = 2;
     gift.Ribbon = 3;
     gift.Bow = 1;
@@ -46,7 +46,7 @@ TEST_F(GiftTag, ACopyKeepsEveryFieldAndNotANewTag) {
     gift.NameId = 1500;
     gift.TagX = 5;
     gift.TagY = 6;
-    const auto copy = gift.Clone();
+    const auto copy = gift.Clone(Context);
     EXPECT_EQ(copy->Kind, kDollGift);
     EXPECT_EQ(copy->Detail, 3);
     EXPECT_EQ(copy->SizeClass, 2);
@@ -65,14 +65,14 @@ TEST_F(GiftTag, ACopyKeepsEveryFieldAndNotANewTag) {
 TEST_F(GiftTag, TheLanguageIsOneTheConfigurationEnables) {
     Config.SetTagSet(1u << 9 | 1u << 2);
     for (int i = 0; i < 30; ++i) {
-        const TGift gift(kTrainGift, 0);
+        const TGift gift(kTrainGift, 0, Context);
         EXPECT_TRUE(gift.TagLanguage == 9 || gift.TagLanguage == 2) << int(gift.TagLanguage);
     }
 }
 
 TEST_F(GiftTag, TheGamesOwnListGivesAGivenNameOfTheStringTable) {
     for (int i = 0; i < 50; ++i) {
-        const TGift gift(kCookieGift, 0);
+        const TGift gift(kCookieGift, 0, Context);
         EXPECT_GE(gift.NameId, FirstGivenName);
         EXPECT_LT(gift.NameId, FirstGivenName + GivenNameCount);
         EXPECT_TRUE(gift.Recipient.empty());
@@ -85,20 +85,20 @@ TEST_F(GiftTag, TheParentsListGivesItsNamesAndAnEmptyOneStillGivesAName) {
     Config.UseDefaultList = false;
     Config.SetNames({u"Ottilie", u"Bram"});
     for (int i = 0; i < 20; ++i) {
-        const TGift gift(kPuzzleGift, 1);
+        const TGift gift(kPuzzleGift, 1, Context);
         EXPECT_TRUE(gift.Recipient == u"Ottilie" || gift.Recipient == u"Bram");
         EXPECT_EQ(gift.TagName(), gift.Recipient);
     }
     Config.SetNames({});
-    const TGift gift(kPuzzleGift, 1);
+    const TGift gift(kPuzzleGift, 1, Context);
     EXPECT_TRUE(gift.Recipient.empty());
     EXPECT_FALSE(gift.TagName().empty()) << "a tag never goes out without a name";
     EXPECT_GE(gift.NameId, FirstGivenName);
 }
 
 TEST_F(GiftTag, WithoutAConfigurationAnyLanguageAndAGivenName) {
-    InstallGameServices({});
-    const TGift gift(kTrainGift, 0);
+    Context.SetServices({});
+    const TGift gift(kTrainGift, 0, Context);
     EXPECT_LT(gift.TagLanguage, kTagLanguageCount);
     EXPECT_FALSE(gift.TagName().empty());
 }
@@ -106,7 +106,8 @@ TEST_F(GiftTag, WithoutAConfigurationAnyLanguageAndAGivenName) {
 // The small tag hangs right of the knot while the bow (or without one, the ribbon's place for
 // a bow) is in the left half, and left of it otherwise.
 TEST(GiftGeometry, TheSmallTagFollowsTheBow) {
-    TGift gift(kTrainGift, 0);
+    TGameContext Context;
+    TGift gift(kTrainGift, 0, Context);
     gift.Ribbon = 1;  // default 95: the tag goes left
     gift_geometry::PlaceTag(gift);
     EXPECT_EQ(gift.TagX, 46 - 40);
@@ -116,21 +117,22 @@ TEST(GiftGeometry, TheSmallTagFollowsTheBow) {
     gift_geometry::PlaceTag(gift);
     EXPECT_EQ(gift.TagX, 258 + 48 - 10 - 85);
     EXPECT_FALSE(gift_geometry::TagOnLeft(gift));
-    TGift slate(kSlateToyGift, 0);
+    TGift slate(kSlateToyGift, 0, Context);
     slate.Bow = 3;
     slate.BowPosition = 51;
     gift_geometry::PlaceTag(slate);
     EXPECT_EQ(slate.TagX, 45 - 40);
     EXPECT_EQ(slate.TagY, 7);
     EXPECT_TRUE(gift_geometry::TagOnLeft(slate));
-    TGift doll(kDollGift, 0);
+    TGift doll(kDollGift, 0, Context);
     gift_geometry::PlaceTag(doll);  // no ribbon: 50, the right-hand side
     EXPECT_EQ(doll.TagX, 183 + 48 - 5 - 85);
     EXPECT_EQ(doll.TagY, 0);
 }
 
 TEST(GiftGeometry, AGiftWithNoPlaceIsCentredWithItsBowCountedIn) {
-    TGift gift(kTrainGift, 0);
+    TGameContext Context;
+    TGift gift(kTrainGift, 0, Context);
     EXPECT_EQ(gift_geometry::LargeOrigin(gift, {0, 0}, 514, 322), (TPoint{101, 131}));
     gift.Bow = 1;  // top -23, 109 high below a 59-high gift
     EXPECT_EQ(gift_geometry::LargeOrigin(gift, {0, 0}, 514, 322), (TPoint{101, 131 + 11 - 13}));
@@ -140,7 +142,8 @@ TEST(GiftGeometry, AGiftWithNoPlaceIsCentredWithItsBowCountedIn) {
 }
 
 TEST(GiftGeometry, TheSmallDrawingCoversItsBow) {
-    TGift gift(kTrainGift, 0);
+    TGameContext Context;
+    TGift gift(kTrainGift, 0, Context);
     gift.Paper = 1;
     EXPECT_EQ(gift_geometry::SmallBounds(gift), (TRect{0, 0, 105, 20}));
     gift.Bow = 1;

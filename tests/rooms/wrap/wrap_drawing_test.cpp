@@ -149,7 +149,7 @@ TEST_F(WrapDrawing, ABowTakenOffLeavesNothingBehindAboveTheGift) {
 
 TEST_F(WrapDrawing, TheShowRoomCentresAGiftWithNoPlaceWithItsBowCountedIn) {
     StartGame();
-    auto gift = std::make_unique<TGift>(kTrainGift, 0);
+    auto gift = std::make_unique<TGift>(kTrainGift, 0, Game->Context());
     gift->Paper = 2;
     gift->Ribbon = 1;
     gift->Bow = 1;
@@ -194,7 +194,7 @@ TEST_F(WrapDrawing, TheSmallGiftIsCutFromItsRowsAndCoversItsBow) {
     std::unique_ptr<THotImage> target = THotImage::CreateBlank(200, 100, Game->World().GetImageLibrary());
     TAC8ImageData& surface = target->Image();
     surface.FillRect(surface.GetBounds(), 135);
-    TGift gift(kCardGameGift, 0);
+    TGift gift(kCardGameGift, 0, Game->Context());
     gift.Paper = 3;
     gift.Ribbon = 2;
     gift.Bow = 2;

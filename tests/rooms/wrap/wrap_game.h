@@ -52,15 +52,15 @@ public:
 
 class WrapGame : public ::testing::Test {
 protected:
-    ~WrapGame() override { InstallGameServices({}); }
 
     void StartGame() {
         RegisterGameClasses();
         RegisterGameFontMetrics();
-        platform::SeedRandom(2026);
-        Game = std::make_unique<testing_support::TGameHarness>(testing_support::BuiltGameOptions(kDat));
+        testing_support::THarnessOptions options = testing_support::BuiltGameOptions(kDat);
+        options.RandomSeed = 2026;
+        Game = std::make_unique<testing_support::TGameHarness>(options);
         testing_support::InstallBuiltScript(*Game, kDat, testing_support::TBuiltScript::RecordFile);
-        InstallGameServices(TGameServices{&Config, nullptr, nullptr, nullptr});
+        Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, nullptr});
         Game->Start();
     }
 

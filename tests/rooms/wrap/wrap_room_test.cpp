@@ -295,7 +295,7 @@ TEST_F(WrapGame, TheTablesRoomsHaveNoCommandsOfTheirOwnAndTheirHelpPages) {
     EXPECT_EQ(Game->RoomName(), "GATEXT>");
     Game->Click("NEXT");
     EXPECT_EQ(Game->RoomName(), "GA2<");
-    ShowRoom().ShowGift(std::make_unique<TGift>(kTrainGift, 0));
+    ShowRoom().ShowGift(std::make_unique<TGift>(kTrainGift, 0, Game->Context()));
     Game->World().GoRoom("SHOWGIFT");
     Game->Tick(1);
     ShowRoom().RunScript("", "TUTOR");

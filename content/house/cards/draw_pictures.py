@@ -429,8 +429,14 @@ def shadows():
     return out
 
 
-write("conc.svg", svg(512, 320, room(), "The card room: the wall, the shelf, the window, the floor."))
-write("concgfx.svg", svg(390, 250, concgfx(), "Decks, the table and the 17 pictures lit and unlit."))
-write("cardgfx.svg", svg(144, 460, cardgfx(), "Card faces in pairs and the three decks' backs."))
-HOLE[0] = KEY
-write("shadows.svg", svg(259, 314, shadows(), "The toys' shadows dancing, two frames."))
+def main():
+    write("conc.svg", svg(512, 320, room(), "The card room: the wall, the shelf, the window, the floor."))
+    write("concgfx.svg", svg(390, 250, concgfx(), "Decks, the table and the 17 pictures lit and unlit."))
+    write("cardgfx.svg", svg(144, 460, cardgfx(), "Card faces in pairs and the three decks' backs."))
+    HOLE[0] = KEY
+    write("shadows.svg", svg(259, 314, shadows(), "The toys' shadows dancing, two frames."))
+
+
+# The workshop's lamp board draws the same 17 things small, so it imports this script.
+if __name__ == "__main__":
+    main()

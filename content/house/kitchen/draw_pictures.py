@@ -538,6 +538,17 @@ def write_kitchen():
     # the big plate on the wall where a cookie is eaten
     o.append(f'<circle cx="256" cy="160" r="76" fill="{SKY8}" stroke="{NAVY_INK}" stroke-width="3"/>')
     o.append(f'<circle cx="256" cy="160" r="62" fill="{WHITE}" stroke="{BLUE7}" stroke-width="3"/>')
+    # holly round the rim, so it reads as a Christmas plate and not a clock or a window
+    for k in range(8):
+        a = k * math.pi / 4 + math.pi / 8
+        px, py = 256 + 69 * math.cos(a), 160 + 69 * math.sin(a)
+        turn = math.degrees(a) + 90
+        for side in (-1, 1):
+            o.append(f'<ellipse cx="{px + side * 5 * math.cos(math.radians(turn)):.1f}" '
+                     f'cy="{py + side * 5 * math.sin(math.radians(turn)):.1f}" rx="5.5" ry="2.8" fill="{GREEN}" '
+                     f'stroke="{GREEN2}" stroke-width="1" transform="rotate({turn:.1f} '
+                     f'{px + side * 5 * math.cos(math.radians(turn)):.1f} {py + side * 5 * math.sin(math.radians(turn)):.1f})"/>')
+        o.append(f'<circle cx="{px:.1f}" cy="{py:.1f}" r="2.5" fill="{RED}" stroke="{RED2}" stroke-width="1"/>')
     # the table at the left end
     o.append(f'<rect x="28" y="244" width="200" height="10" fill="{WOOD4}" stroke="{INK}" stroke-width="3"/>')
     o.append(f'<rect x="40" y="254" width="10" height="36" fill="{WOOD3}" stroke="{INK}" stroke-width="2"/>')

@@ -163,14 +163,30 @@ def firebox_back():
 def wrap_table():
     out = (f'<rect x="534" y="206" width="8" height="72" fill="{WOOD3}" stroke="{INK}" stroke-width="2"/>'
            f'<rect x="630" y="206" width="8" height="72" fill="{WOOD3}" stroke="{INK}" stroke-width="2"/>'
-           f'<rect x="542" y="240" width="88" height="6" fill="{WOOD2}" stroke="{INK}"/>'
            f'<rect x="528" y="196" width="116" height="11" rx="2" fill="{WOOD4}" stroke="{INK}" stroke-width="2"/>')
-    # rolls of paper under the table and a ribbon spool
-    out += (f'<rect x="548" y="228" width="40" height="12" rx="5" fill="{GREEN3}" stroke="{GREEN_INK}" stroke-width="1.5"/>'
-            f'<rect x="556" y="228" width="4" height="12" fill="{WHITE}"/><rect x="572" y="228" width="4" height="12" fill="{WHITE}"/>'
-            f'<rect x="588" y="264" width="40" height="12" rx="5" fill="{BLUE}" stroke="{NAVY_INK}" stroke-width="1.5"/>'
-            f'<circle cx="600" cy="270" r="2" fill="{GOLD4}"/><circle cx="614" cy="270" r="2" fill="{GOLD4}"/>'
-            f'<circle cx="610" cy="234" r="6" fill="{PINK4}" stroke="{PLUM_INK}" stroke-width="1.5"/><circle cx="610" cy="234" r="2" fill="{WHITE}"/>')
+    # the wrapping room's four papers standing in a crate under the table, a ribbon spool and
+    # scissors on top, so the table says "presents are wrapped here"
+    papers = [(RED, WHITE, "dots"), (GREEN3, YELLOW, "dots"), (BLUE, WHITE, "flakes"), (GOLD4, RED3, "stripes")]
+    for k, (fill, mark, kind) in enumerate(papers):
+        x = 552 + k * 17
+        out += f'<rect x="{x}" y="214" width="13" height="58" fill="{fill}" stroke="{INK}" stroke-width="1.5"/>'
+        for j in range(5):
+            y = 222 + j * 10
+            if kind == "stripes":
+                out += f'<rect x="{x + 1}" y="{y - 2}" width="11" height="3" fill="{mark}"/>'
+            elif kind == "flakes":
+                out += f'<path d="M{x + 6.5} {y - 3} V{y + 3} M{x + 3.5} {y} H{x + 9.5}" stroke="{mark}" stroke-width="1.5"/>'
+            else:
+                out += f'<circle cx="{x + 4 + (j % 2) * 5}" cy="{y}" r="1.8" fill="{mark}"/>'
+        out += f'<ellipse cx="{x + 6.5}" cy="214" rx="6.5" ry="2.5" fill="{CREAM7}" stroke="{INK}" stroke-width="1.2"/>'
+    out += (f'<rect x="546" y="250" width="76" height="28" fill="{WOOD5}" stroke="{INK}" stroke-width="2"/>'
+            f'<path d="M548 262 H620" stroke="{WOOD3}" stroke-width="2"/>')
+    out += (f'<rect x="624" y="186" width="14" height="10" rx="2" fill="{PINK4}" stroke="{PLUM_INK}" stroke-width="1.5"/>'
+            f'<rect x="628" y="184" width="6" height="14" fill="{WOOD5}" stroke="{INK}" stroke-width="1"/>'
+            f'<path d="M624 194 Q616 198 610 195" stroke="{PINK4}" stroke-width="2" fill="none"/>')
+    out += (f'<circle cx="533" cy="190" r="3" fill="none" stroke="{RED}" stroke-width="2"/>'
+            f'<circle cx="539" cy="192" r="3" fill="none" stroke="{RED}" stroke-width="2"/>'
+            f'<path d="M536 189 L552 183 M541 191 L552 186" stroke="{GREY6}" stroke-width="2"/>')
     # a roll of red paper leaning on the table's right
     out += (f'<path d="M640 282 L652 166 L662 167 L650 282 Z" fill="{RED}" stroke="{RED_INK}" stroke-width="2"/>'
             f'<path d="M643 252 L655 254 M646 222 L658 224 M649 192 L661 194" stroke="{WHITE}" stroke-width="3"/>')
@@ -196,12 +212,15 @@ def cabinet():
            f'<rect x="768" y="208" width="58" height="62" fill="{WOOD4}" stroke="{INK}" stroke-width="1.5"/>'
            f'<rect x="834" y="208" width="58" height="62" fill="{WOOD4}" stroke="{INK}" stroke-width="1.5"/>'
            f'<circle cx="820" cy="240" r="3" fill="{GOLD4}" stroke="{GOLD1}"/><circle cx="840" cy="240" r="3" fill="{GOLD4}" stroke="{GOLD1}"/>')
-    # the photo album on top: a red book with a gold photo on its cover
-    out += (f'<rect x="786" y="182" width="66" height="13" rx="2" fill="{WHITE}" stroke="{GREY6}"/>'
-            f'<rect x="784" y="176" width="70" height="10" rx="2" fill="{RED3}" stroke="{RED_INK}" stroke-width="2"/>'
-            f'<rect x="784" y="186" width="70" height="9" rx="2" fill="{RED3}" stroke="{RED_INK}" stroke-width="2"/>'
-            f'<rect x="808" y="177" width="22" height="8" fill="{GOLD4}" stroke="{GOLD1}"/>'
-            f'<path d="M811 184 L816 179 L820 183 L823 180 L828 184 Z" fill="{BLUE}"/>')
+    # the photo album lying open on top, a photo on each page, so it reads as the album
+    out += (f'<path d="M784 194 L790 178 H850 L856 194 Z" fill="{RED3}" stroke="{RED_INK}" stroke-width="2"/>'
+            f'<path d="M788 191 L793 176 H819 L820 189 Z" fill="{CREAM8}" stroke="{GREY6}" stroke-width="1"/>'
+            f'<path d="M820 189 L821 176 H847 L852 191 Z" fill="{CREAM8}" stroke="{GREY6}" stroke-width="1"/>'
+            f'<path d="M820 176 V190" stroke="{RED_INK}" stroke-width="1.5"/>')
+    for x0 in (797, 826):
+        out += (f'<path d="M{x0} 187 L{x0 + 2} 179 H{x0 + 17} L{x0 + 18} 187 Z" fill="{SKY7}" stroke="{INK}" stroke-width="1"/>'
+                f'<path d="M{x0 + 1} 186 Q{x0 + 7} 181 {x0 + 17} 185 L{x0 + 18} 187 H{x0} Z" fill="{GREEN5}"/>'
+                f'<circle cx="{x0 + 13}" cy="181.5" r="1.5" fill="{GOLD4}"/>')
     # a lamp standing on the cabinet's left
     out += (f'<rect x="768" y="150" width="6" height="44" fill="{GOLD3}" stroke="{GOLD1}"/>'
             f'<path d="M754 152 L788 152 L780 124 L762 124 Z" fill="{AMBER6}" stroke="{ORANGE3}" stroke-width="2"/>'

@@ -4,10 +4,28 @@
 # the tools alike in their drawers and as the pointer, and cuts every sheet where the room's
 # code takes its pieces. Run it after changing a drawing:
 #   python3 content/house/workshop/draw_pictures.py
+import importlib.util
 import math
 import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def neighbour(room):
+    """Another room's drawing script, for the pieces the work table shows of that room."""
+    spec = importlib.util.spec_from_file_location(f"{room}_pictures", os.path.join(HERE, "..", room, "draw_pictures.py"))
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+# The doll on the board and the card game's lamps are the doll theatre's and the card room's
+# own drawings made small, so a child knows them again.
+DOLLS = neighbour("dolls")
+CARDS = neighbour("cards")
+# The wreath's middle shows the lamp board, lit or not.
+BOARD = "#f3e6bd"
+CARDS.HOLE[0] = BOARD
 
 # Palette colours (content/palette/zorvik.gpl).
 BLACK = "#000000"; INK = "#2b1a10"; NAVY_INK = "#1a2340"; GREEN_INK = "#143d1e"; RED_INK = "#4a1010"
@@ -435,31 +453,40 @@ DOLL_COLOURS = [(RED, RED_INK, LIGHT_RED), (BLUE, NAVY_INK, LIGHT_BLUE), (SPRING
 HAIR = [GOLD4, WOOD1, ORANGE, INK]
 
 
+def fitted(box_w, box_h, w, h, body, stretch=False):
+    """A drawing of w x h made to fit a box, centred (or filling it when stretched)."""
+    aspect = ' preserveAspectRatio="none"' if stretch else ""
+    return f'<svg x="0" y="0" width="{box_w}" height="{box_h}" viewBox="0 0 {w} {h}"{aspect}>{body}</svg>'
+
+
+def doll_size(rect):
+    return rect[2] - rect[0], rect[3] - rect[1]
+
+
 def doll_part(kind, choice, w, h):
-    fill, ink, light = DOLL_COLOURS[choice]
-    if kind == 0:  # a head
-        r = min(w, h) / 2 - 2
-        cx, cy = w / 2, h / 2 + 1
-        body = circle(cx, cy, r, SKIN7, INK, 1.5)
-        body += path(f"M{cx - r} {cy - 1} Q{cx} {cy - r * 1.9} {cx + r} {cy - 1} Q{cx} {cy - r * 0.9} {cx - r} {cy - 1} Z", fill=HAIR[choice], ink=INK, sw=1)
-        body += circle(cx - r / 3, cy + 1, 1.3, INK, None) + circle(cx + r / 3, cy + 1, 1.3, INK, None)
-        body += path(f"M{cx - r / 3} {cy + r / 2.2} Q{cx} {cy + r / 1.5} {cx + r / 3} {cy + r / 2.2}", ink=RED2, sw=1.2)
-        return body
-    if kind == 1:  # a torso
-        return (path(f"M3 3 H{w - 3} L{w - 6} {h - 3} H6 Z", fill=fill, ink=ink, sw=1.5) +
-                circle(w / 2, h / 3, 2, GOLD4, None) + circle(w / 2, h * 0.6, 2, GOLD4, None))
-    if kind == 2:  # a pair of arms
-        return (rect(2, h / 2 - 4, w / 2 - 4, 8, fill, ink, 1.5, 3) + rect(w / 2 + 2, h / 2 - 4, w / 2 - 4, 8, fill, ink, 1.5, 3) +
-                circle(4, h / 2, 3.5, SKIN7, INK, 1) + circle(w - 4, h / 2, 3.5, SKIN7, INK, 1))
-    # a pair of legs, lying
-    return (rect(2, 2, w - 8, h / 2 - 3, light, ink, 1.5, 3) + rect(2, h / 2 + 1, w - 8, h / 2 - 3, light, ink, 1.5, 3) +
-            rect(w - 9, 2, 7, h / 2 - 3, INK, None) + rect(w - 9, h / 2 + 1, 7, h / 2 - 3, INK, None))
+    """The doll theatre's own piece, small: a head, a top, a pair of arms, a pair of legs
+    lying on their side with the feet to the right."""
+    if kind == 0:
+        hw, hh = doll_size(DOLLS.HEADS[choice])
+        return fitted(w, h, hw, hh, DOLLS.head(choice, hw, hh))
+    if kind == 1:
+        tw, th = doll_size(DOLLS.TORSOS[choice])
+        return fitted(w, h, tw, th, DOLLS.torso(choice, tw, th))
+    if kind == 2:
+        (lw, lh), (rw, rh) = doll_size(DOLLS.ARMS1[choice]), doll_size(DOLLS.ARMS2[choice])
+        pair = DOLLS.arm(choice, lw, lh) + f'<g transform="translate({lw + 2} 0)">{DOLLS.arm(choice, rw, rh, right=True)}</g>'
+        return fitted(w, h, lw + rw + 2, max(lh, rh), pair)
+    (lw, lh), (rw, rh) = doll_size(DOLLS.LEGS1[choice]), doll_size(DOLLS.LEGS2[choice])
+    standing = DOLLS.leg(choice, lw, lh) + f'<g transform="translate({lw} 0)">{DOLLS.leg(choice, rw, rh, right=True)}</g>'
+    pw, ph = lw + rw, max(lh, rh)
+    lying = f'<g transform="translate(0 {pw}) rotate(-90)">{standing}</g>'
+    return fitted(w, h, ph, pw, lying, stretch=True)
 
 
 def shoes(choice):
-    fill, ink, light = DOLL_COLOURS[choice]
-    return (rect(4, 8, 22, 16, fill, ink, 2, 6) + rect(30, 8, 22, 16, fill, ink, 2, 6) +
-            circle(15, 12, 2, light, None) + circle(41, 12, 2, light, None))
+    fill = DOLLS.LEG_COLOURS[choice][2]
+    return (rect(4, 8, 22, 16, fill, INK, 2, 6) + rect(30, 8, 22, 16, fill, INK, 2, 6) +
+            circle(11, 13, 2, WHITE, None) + circle(37, 13, 2, WHITE, None))
 
 
 def draw_doll_sheet():
@@ -484,15 +511,27 @@ FACE_COLOURS = [RED, BLUE, SPRING, GOLD4, PURPLE, ORANGE, PINK, CYAN3, YELLOW, R
                 PURPLE6, LIGHT_RED, LIGHT_BLUE, GREEN7]
 
 
+# Where the code puts each lit picture on the lamp board, from the card game's corner.
+CARD_GAME_AT = (380, 60)
+FACE_AT = [(33, 13), (122, 12), (66, 8), (74, 66), (47, 7), (100, 14), (54, 16), (115, 15), (108, 14), (42, 40),
+           (81, 41), (51, 40), (95, 41), (58, 41), (106, 40), (69, 39), (116, 40)]
+
+
+def card_thing(n, mode, x, y, w, h):
+    """One of the card room's 17 pictures, squeezed into its place on the lamp board."""
+    tw, th = CARDS.size_of(n)
+    return f'<svg x="{x}" y="{y}" width="{w}" height="{h}" viewBox="0 0 {tw} {th}" preserveAspectRatio="none">' \
+           f'{CARDS.THINGS[n](CARDS.Pen(mode))}</svg>'
+
+
 def draw_card_sheets():
     body = ""
     for i, (l, t, r, b) in enumerate(CARD_DECK_RECTS):
         colour = [RED, BLUE, SPRING][i]
         body += rect(l + 0.5, t + 0.5, r - l - 1, b - t - 1, colour, INK, 1, 1) + rect(l + 2, t + 2, r - l - 4, 2, WHITE, None)
     for i, (l, t, r, b) in enumerate(FACE_RECTS):
-        # the lit lamps of the card game's score board
-        body += rect(l + 0.5, t + 0.5, r - l - 1, b - t - 1, FACE_COLOURS[i], INK, 1, 2)
-        body += rect(l + 2, t + 2, max(1, (r - l) / 3), max(1, (b - t) / 4), WHITE, None)
+        # the card room's pictures, lit as the pairs are found
+        body += card_thing(i, "lit", l, t, r - l, b - t)
     write("wconcgfx.svg", svg(138, 47, body,
                               "The card game on the work table: the three decks (top left) and the 17 lit faces "
                               "of its board, each at the rectangle the code cuts."))
@@ -543,7 +582,7 @@ def room():
     # a hook above each place where a doll's part hangs when it is chosen
     for l, t, r, b in DOLL_PLACES:
         hx = (l + r) // 2
-        out.append(path(f"M{hx} {max(t - 1, 3)} v-3 q0 -3 3 -3", ink=GREY_INK, sw=2))
+        out.append(rect(hx - 1, max(t - 4, 1), 2, 4, GREY6, None) + circle(hx, max(t - 4, 2), 2.5, SILVER, GREY_INK, 1))
     out.append(rect(176, 208, 84, 36, WOOD5, INK, 2, 3))  # the doll's shoe box
     out.append(rect(176, 204, 84, 8, WOOD3, INK, 2, 2))
     # the little doll theatre on the floor in front of the board
@@ -559,7 +598,11 @@ def room():
     # the card table: the game's lamp board on the wall, the table with its green felt
     cx0 = 380
     out.append(rect(cx0 + 28, 62, 116, 90, PINE2, INK, 3, 4))
-    out.append(rect(cx0 + 30, 64, 112, 86, PINE3, None))
+    out.append(rect(cx0 + 30, 64, 112, 86, BOARD, None))
+    out.append(rect(cx0 + 30, 100, 112, 3, WOOD4, None))
+    for n, (l, t, r, b) in enumerate(FACE_RECTS):
+        fx, fy = FACE_AT[n]
+        out.append(card_thing(n, "unlit", CARD_GAME_AT[0] + fx, CARD_GAME_AT[1] + fy, r - l, b - t))
     out.append(rect(cx0 + 4, 160, 158, 56, PINE4, INK, 3, 4))
     out.append(rect(cx0 + 4, 208, 158, 10, WOOD2, INK, 2))
     out.append(path(f"M{cx0 + 14} 218 V{FLOOR_Y + 6} M{cx0 + 152} 218 V{FLOOR_Y + 6}", ink=INK, sw=6))
@@ -572,9 +615,14 @@ def room():
     out.append(path("M560 224 L556 236 M702 224 L706 236", ink=INK, sw=3))
     # the slate on its easel
     out.append(path("M578 318 L598 226 L618 318 M598 226 V318", ink=WOOD1, sw=5))
-    out.append(rect(568, 238, 62, 48, GREY_INK, INK, 3, 2))
-    out.append(rect(572, 242, 54, 40, "#2a3a30", None))
-    out.append(path("M580 270 Q590 250 600 266 T620 256", ink=WHITE, sw=2) + circle(610, 250, 4, "none", YELLOW, 2))
+    # its page coloured like the slate room's first one: a snowman, a tree and the sun
+    out.append(rect(568, 238, 62, 48, DARK_WOOD4, INK, 3, 2))
+    out.append(rect(572, 242, 54, 40, SPRING, None))
+    out.append(path("M572 268 Q590 262 604 266 T626 264 V282 H572 Z", fill=WOOD5, ink="none"))
+    out.append(path("M583 248 L590 264 H576 Z", fill=PINE4, ink=INK, sw=1) + rect(588, 264, 3, 4, WOOD2, None))
+    out.append(circle(602, 272, 6, WHITE, INK, 1) + circle(602, 262, 4, WHITE, INK, 1))
+    out.append(rect(598, 255, 8, 3, INK, None) + circle(603.5, 262, 0.8, ORANGE, None))
+    out.append(circle(619, 250, 4, YELLOW, GOLD1, 1))
     out.append(rect(566, 286, 66, 5, WOOD3, INK, 1.5))
     # the toy shelves
     out.append(rect(SHELF_X0, 30, SHELF_X1 - SHELF_X0, 188, WOOD8, INK, 2))

@@ -147,9 +147,13 @@ def ribbon_band(x, y, w, h, ribbon, ink_w):
     mid_lid = y + lid / 2 - band / 2
     mid_front = y + lid + (h - lid) / 2 - band / 2
     out = []
+    # Round the box and across it, as a child draws a present.
+    line = max(0.6, ink_w * 0.6)
+    out.append(f'<rect x="{x + w / 2 - band / 2:.1f}" y="{y + ink_w / 2}" width="{band}" height="{h - ink_w}" fill="{fill}" '
+               f'stroke="{ink}" stroke-width="{line:.1f}"/>')
     for by in (mid_lid, mid_front):
         out.append(f'<rect x="{x + ink_w / 2}" y="{by:.1f}" width="{w - ink_w}" height="{band}" fill="{fill}" '
-                   f'stroke="{ink}" stroke-width="{max(0.6, ink_w * 0.6):.1f}"/>')
+                   f'stroke="{ink}" stroke-width="{line:.1f}"/>')
     return "".join(out)
 
 
@@ -555,14 +559,23 @@ def draw_showroom():
     body = [f'<rect width="{w}" height="{h}" fill="{BLUE1}"/>']
     for k in range(0, w, 36):
         body.append(f'<path d="M{k} 0 q18 {h / 2} 0 {h}" stroke="{BLUE2}" stroke-width="14" fill="none"/>')
-    body.append(f'<ellipse cx="{w / 2}" cy="{h / 2}" rx="200" ry="110" fill="{PURPLE1}"/>')
-    body.append(f'<ellipse cx="{w / 2}" cy="{h / 2}" rx="170" ry="90" fill="{BLUE2}"/>')
-    body.append(f'<ellipse cx="{w / 2}" cy="214" rx="190" ry="24" fill="{CRIMSON3}" stroke="{CRIMSON2}" stroke-width="3"/>')
+    # A spotlight from above onto a round stage; the code centres the gift in the play area,
+    # so every size of gift stands with its bottom (y 190 to 198) on the stage's top.
+    cx, top, rx, ry, depth = w / 2, 198, 186, 24, 34
+    body.append(f'<path d="M{cx - 44} 0 H{cx + 44} L{cx + rx - 6} {top} H{cx - rx + 6} Z" fill="{PURPLE1}"/>')
+    body.append(f'<path d="M{cx - 28} 0 H{cx + 28} L{cx + rx - 40} {top} H{cx - rx + 40} Z" fill="{BLUE2}"/>')
+    body.append(f'<path d="M{cx - rx} {top} V{top + depth} A{rx} {ry} 0 0 0 {cx + rx} {top + depth} V{top} Z" '
+                f'fill="{CRIMSON2}" stroke="{RED_INK}" stroke-width="3"/>')
+    body.append(f'<path d="M{cx - rx + 2} {top + depth - 8} A{rx - 2} {ry} 0 0 0 {cx + rx - 2} {top + depth - 8}" '
+                f'fill="none" stroke="{GOLD3}" stroke-width="3"/>')
+    body.append(f'<ellipse cx="{cx}" cy="{top}" rx="{rx}" ry="{ry}" fill="{CRIMSON3}" stroke="{RED_INK}" stroke-width="3"/>')
+    body.append(f'<ellipse cx="{cx}" cy="{top}" rx="{rx - 50}" ry="{ry - 8}" fill="{RED3}"/>')
     import random
     rnd = random.Random(7)
     for _ in range(40):
         x, y = rnd.randrange(8, w - 8), rnd.randrange(8, h - 8)
-        if ((x - w / 2) / 210) ** 2 + ((y - h / 2) / 120) ** 2 > 1:
+        beam = abs(x - w / 2) < 50 + y * 0.8 and y < 236
+        if not beam and not (y > 160 and abs(x - w / 2) < 200):
             body.append(star(x, y, rnd.choice((3, 4, 5)), rnd.choice((GOLD4, WHITE, GOLD7))))
     write("showroom.svg", svg(w, h, "\n".join(body),
                               "The show room, the whole play area: a starry curtain with a soft light in the middle, "

@@ -11,10 +11,11 @@
 
 namespace {
 
-void StartToFirstRoomDrawn(benchmark::State& state) {
-    testing_support::THeadlessMainWindow game;
+// Each iteration: the program's main form made and started, its first tick painted.
+void TimeStartsToFirstRoom(benchmark::State& state, testing_support::THeadlessMainWindow& game,
+                           const TFormQEServices& services) {
     for (auto _ : state) {
-        game.Form = std::make_unique<TFormQE>(game.Services(), std::vector<std::string>{});
+        game.Form = std::make_unique<TFormQE>(services, std::vector<std::string>{});
         if (!game.Form->Create()) state.SkipWithError("the game did not start");
         game.TimerAfter(55);  // the first tick shows the room
         benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
@@ -22,6 +23,11 @@ void StartToFirstRoomDrawn(benchmark::State& state) {
         game.Form.reset();  // ends the world and saves the game: not part of the start
         state.ResumeTiming();
     }
+}
+
+void StartToFirstRoomDrawn(benchmark::State& state) {
+    testing_support::THeadlessMainWindow game;
+    TimeStartsToFirstRoom(state, game, game.Services());
 }
 BENCHMARK(StartToFirstRoomDrawn)->Unit(benchmark::kMillisecond);
 
@@ -35,15 +41,7 @@ void StartToFirstRoomDrawnWithBuiltContent(benchmark::State& state) {
     TFormQEServices services = game.Services();
     services.BuildRooms = BuildGameRooms;
     services.LoadSoundList = LoadGameSoundList;
-    for (auto _ : state) {
-        game.Form = std::make_unique<TFormQE>(services, std::vector<std::string>{});
-        if (!game.Form->Create()) state.SkipWithError("the game did not start");
-        game.TimerAfter(55);
-        benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
-        state.PauseTiming();
-        game.Form.reset();
-        state.ResumeTiming();
-    }
+    TimeStartsToFirstRoom(state, game, services);
 }
 BENCHMARK(StartToFirstRoomDrawnWithBuiltContent)->Unit(benchmark::kMillisecond);
 
@@ -67,15 +65,7 @@ void StartToFirstRoomWithTheWholeGame(benchmark::State& state) {
         state.SkipWithError("the game did not start cleanly on the house's saved game");
         return;
     }
-    for (auto _ : state) {
-        game.Form = std::make_unique<TFormQE>(services, std::vector<std::string>{});
-        if (!game.Form->Create()) state.SkipWithError("the game did not start");
-        game.TimerAfter(55);
-        benchmark::DoNotOptimize(game.Window.Controls().PixelAt(400, 400));
-        state.PauseTiming();
-        game.Form.reset();
-        state.ResumeTiming();
-    }
+    TimeStartsToFirstRoom(state, game, services);
 }
 BENCHMARK(StartToFirstRoomWithTheWholeGame)->Unit(benchmark::kMillisecond);
 

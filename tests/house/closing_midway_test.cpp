@@ -28,11 +28,6 @@ namespace {
 
 using namespace testing_support;
 
-std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 class ClosingMidway : public HouseDay {
 protected:
     void Go(const std::string& room) {

@@ -1,6 +1,7 @@
 #include "tests/house/house_day.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "engine/graphics/game_font_metrics.h"
@@ -137,6 +138,11 @@ long ResidentKilobytes() {
         return kb;
     }
     return 0;
+}
+
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace house_day

@@ -62,6 +62,9 @@ protected:
     std::unique_ptr<testing_support::TGameHarness> Game;
 };
 
+// A file's bytes, none when it cannot be read.
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
+
 // The resident memory of this process in kB (VmRSS), 0 where the system does not say.
 long ResidentKilobytes();
 

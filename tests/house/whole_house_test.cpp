@@ -39,11 +39,6 @@ namespace {
 
 using namespace testing_support;
 
-std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 // The living room's wall colour where no picture hangs in the frame above the fire.
 constexpr std::uint8_t kCork = 135;
 

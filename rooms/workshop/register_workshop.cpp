@@ -2,5 +2,6 @@
 
 #include "shell/room_kinds.h"
 #include "workshop_room.h"
+#include "workshop_words.h"
 
-void RegisterWorkshopRoom() { RegisterRoomKind("WORKSHOP", &MakeRoomOfKind<TWorkshopRoom>); }
+void RegisterWorkshopRoom() { RegisterRoomKind(workshop_words::kWorkshop, &MakeRoomOfKind<TWorkshopRoom>); }

@@ -8,10 +8,12 @@
 #include "rooms/questions/train_engines.h"
 #include "shell/hit_box.h"
 #include "shell/music_ended.h"
+#include "shell/room_words.h"
 #include "shell/room_world.h"
 #include "shell/game_context.h"
 #include "shell/timer_codes.h"
 #include "work_table.h"
+#include "workshop_words.h"
 
 namespace {
 
@@ -110,7 +112,7 @@ int ToyOfBoxName(const std::string& id) {
 }
 
 bool JukeboxIdle(const TRoomWorld& world) {
-    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(world.FindRoom("JUKEBOX"));
+    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(world.FindRoom(workshop_words::kJukeboxRoom));
     return jukebox == nullptr || jukebox->Idle();
 }
 
@@ -161,7 +163,7 @@ void TWorkshopRoom::Enter(const std::string& fromRoom) {
     FillShelves();
     CreateHeldPictures();
     PutToolBack();
-    TFrameSet& layout = FindFrameSetOrFail(FrameSets(), "MR");
+    TFrameSet& layout = FindFrameSetOrFail(FrameSets(), workshop_words::kLayout);
     const std::uint8_t terrain = TerrainOfFirstCell(World());
     layout.SetFrame(nullptr, terrain < layout.GetFrameCount() ? terrain : 0, false);
     UpdateScrollButtons();
@@ -346,10 +348,11 @@ void TWorkshopRoom::ToyClicked(int toy) {
             // The jukebox and the slate are rooms of their own; a house without one of them
             // leaves the toy sitting on its shelf.
             case TToyPlay::Jukebox:
-                if (World().FindRoom("JUKEBOX") != nullptr) World().GoRoom("JUKEBOX");
+                if (World().FindRoom(workshop_words::kJukeboxRoom) != nullptr)
+                    World().GoRoom(workshop_words::kJukeboxRoom);
                 break;
             case TToyPlay::Slate:
-                if (World().FindRoom("SLATE") != nullptr) World().GoRoom("SLATE");
+                if (World().FindRoom(workshop_words::kSlateRoom) != nullptr) World().GoRoom(workshop_words::kSlateRoom);
                 break;
             case TToyPlay::Once:
             case TToyPlay::Engine:
@@ -492,9 +495,9 @@ void TWorkshopRoom::UpdateScrollButtons() {
         }
         auto* script = dynamic_cast<TRoomScriptBox*>(&box);
         if (script == nullptr || dynamic_cast<TControlBox*>(&box) != nullptr) continue;
-        if (script->GetScript() == "XTOOL") {
+        if (script->GetScript() == workshop_words::kPutToolBack) {
             box.SetEnabled(FHeldTool != 0);
-        } else if (script->GetScript() == "TOOL") {
+        } else if (script->GetScript() == workshop_words::kTool) {
             const std::string& id = box.GetID();
             if (id.size() < 6) continue;
             const std::string toolName = id.substr(4, 2);
@@ -508,7 +511,7 @@ void TWorkshopRoom::UpdateScrollButtons() {
 // --- Messages ---
 
 void TWorkshopRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "ENDOFSOUND") {
+    if (script == room_words::kEndOfSound) {
         // The radio's tune ended: its flashing stops. The same sound ending elsewhere in the
         // house (a one-shot sound plays on after its room is left) must not make a broken
         // radio look mended.
@@ -516,24 +519,24 @@ void TWorkshopRoom::RunScript(const std::string& script, const std::string& send
             RemoveTimer(TTimerCode::RadioFlash);
             ShowToyFrame(kRadio, 0);
         }
-    } else if (script == "DRAWER") {
+    } else if (script == workshop_words::kDrawer) {
         if (const int drawer = LastDigit(sender, kWorkshopTools)) ToggleDrawer(drawer);
-    } else if (script == "TOOL") {
+    } else if (script == workshop_words::kTool) {
         if (const int tool = LastDigit(sender, kWorkshopTools)) TakeTool(tool);
-    } else if (script == "XTOOL") {
+    } else if (script == workshop_words::kPutToolBack) {
         PutToolBack();
         UpdateScrollButtons();
-    } else if (script == "ANIMATE") {
+    } else if (script == workshop_words::kAnimate) {
         const int toy = sender.size() <= 2 && !sender.empty() ? std::atoi(sender.c_str()) : 0;
         if (toy >= 1 && toy <= kWorkshopToys && FToysInitialised) AnimateToy(toy);
-    } else if (sender == "ENDMUSIC") {
+    } else if (sender == workshop_words::kMusicEnded) {
         if (FPlayingToy != 0) SetToyWindingDown(FPlayingToy);
         FPlayingToy = 0;
-    } else if (sender == "RADIOFLASH") {
+    } else if (sender == workshop_words::kRadioFlashTimer) {
         if (!FToysInitialised) return;
         ShowToyFrame(kRadio, Toy(kRadio).FrameSet->CurrentFrame == 0 ? 1 : 0);
         AddTimer(TTimerCode::RadioFlash, kRadioFlash);
-    } else if (sender == "SLATE") {
+    } else if (sender == workshop_words::kSlateTimer) {
         if (!FToysInitialised) return;
         const std::int16_t limit = Facts(kSlate).FrameLimit;
         const std::int16_t frame = Toy(kSlate).FrameSet->CurrentFrame;
@@ -541,7 +544,7 @@ void TWorkshopRoom::RunScript(const std::string& script, const std::string& send
             ShowToyFrame(kSlate, frame == limit ? static_cast<std::int16_t>(limit + 1) : limit);
             AddTimer(TTimerCode::Slate, kSlateBlink);
         }
-    } else if (sender == "RADIO") {
+    } else if (sender == workshop_words::kRadioTimer) {
         if (!FToysInitialised) return;
         const std::int16_t limit = Facts(kRadio).FrameLimit;
         const std::int16_t frame = Toy(kRadio).FrameSet->CurrentFrame;
@@ -549,9 +552,9 @@ void TWorkshopRoom::RunScript(const std::string& script, const std::string& send
             ShowToyFrame(kRadio, static_cast<std::int16_t>((frame + 1) % limit));
             AddTimer(TTimerCode::Radio, kRadioTune);
         }
-    } else if (sender == "TUTOR") {
-        World().GoRoom("WSTEXT>");
-    } else if (sender == "DELAY") {
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(workshop_words::kHelpPage);
+    } else if (sender == workshop_words::kComplaintTimer) {
         if (FComplainingToy != 0) ShowToyFrame(FComplainingToy, Facts(FComplainingToy).FrameLimit);
     } else {
         PutToolBack();

@@ -7,7 +7,9 @@
 #include "foundation/stream_values.h"
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/kitchen/cookie_info.h"
+#include "rooms/kitchen/kitchen_words.h"
 #include "rooms/questions/gift_table.h"
+#include "shell/room_words.h"
 #include "shell/room_world.h"
 #include "shell/game_context.h"
 #include "shell/view_size.h"
@@ -35,15 +37,6 @@ constexpr std::uint32_t kCutShort = 25;
 
 constexpr std::uint8_t kTransparentOff = 15;
 constexpr std::uint8_t kWorkKey = 40;
-
-// Boxes.
-constexpr std::string_view kGoBox = "#604GO";
-constexpr std::string_view kOvenBox = "#223OVN";
-constexpr std::array<std::string_view, 3> kHopperBoxes{"#501FLR", "#506BUT", "#531SUG"};
-constexpr std::array<std::string_view, 2> kJugBoxes{"#093J1", "#162J2"};
-constexpr std::string_view kGlassBox = "#061GLS";
-constexpr std::array<std::string_view, kTrayPlaces> kPlateBoxes{"#072C1", "#103C2", "#145C3",
-                                                               "#125C4", "#087C5", "#053C6"};
 
 // --- Where the pieces of "kitchgfx" go (room coordinates) ---
 
@@ -139,7 +132,9 @@ TKitchenRoom::TKitchenRoom(std::string_view name) : TWideRoom(name) {
 
 TKitchenRoom::~TKitchenRoom() = default;
 
-TKitchenRoom* FindKitchen(const TRoomWorld& world) { return dynamic_cast<TKitchenRoom*>(world.FindRoom("KITCHEN")); }
+TKitchenRoom* FindKitchen(const TRoomWorld& world) {
+    return dynamic_cast<TKitchenRoom*>(world.FindRoom(kitchen_words::kKitchen));
+}
 
 // --- Saved record ---
 
@@ -229,12 +224,13 @@ void TKitchenRoom::SetBoxEnabled(std::string_view name, bool enabled) {
 
 void TKitchenRoom::UpdateScrollButtons() {
     TWideRoom::UpdateScrollButtons();
-    SetBoxEnabled(kGoBox, CanStartBatch());
-    for (std::size_t h = 0; h < 3; ++h) SetBoxEnabled(kHopperBoxes[h], FLevels[h] < kHopperFull[h]);
-    for (std::size_t j = 0; j < 2; ++j) SetBoxEnabled(kJugBoxes[j], FJugs[j] != 0 && FGlass[0] == 0);
-    SetBoxEnabled(kGlassBox, FGlass[kGlassBands - 1] != 0);
-    SetBoxEnabled(kOvenBox, TrayHoldsCookie(FMachineTray) && !FOvenBusy);
-    for (std::size_t p = 0; p < kTrayPlaces; ++p) SetBoxEnabled(kPlateBoxes[p], FCoolingTray[p].Present == 1);
+    SetBoxEnabled(kitchen_words::kGoBox, CanStartBatch());
+    for (std::size_t h = 0; h < 3; ++h) SetBoxEnabled(kitchen_words::kHopperBoxes[h], FLevels[h] < kHopperFull[h]);
+    for (std::size_t j = 0; j < 2; ++j) SetBoxEnabled(kitchen_words::kJugBoxes[j], FJugs[j] != 0 && FGlass[0] == 0);
+    SetBoxEnabled(kitchen_words::kGlassBox, FGlass[kGlassBands - 1] != 0);
+    SetBoxEnabled(kitchen_words::kOvenBox, TrayHoldsCookie(FMachineTray) && !FOvenBusy);
+    for (std::size_t p = 0; p < kTrayPlaces; ++p)
+        SetBoxEnabled(kitchen_words::kPlateBoxes[p], FCoolingTray[p].Present == 1);
 }
 
 void TKitchenRoom::RefreshBoxes() {
@@ -253,11 +249,11 @@ void TKitchenRoom::SetIndicator(std::string_view name, std::int16_t frame, bool 
 
 void TKitchenRoom::UpdateIndicators(bool draw) {
     const bool low[3] = {FLevels[0] < kHopperUse[0], FLevels[1] < kHopperUse[1], FLevels[2] < kHopperUse[2]};
-    SetIndicator("I1", low[0] && FFlashPhase ? 1 : 0, draw);
-    SetIndicator("I2", low[1] && FFlashPhase ? 1 : 0, draw);
-    SetIndicator("I3", low[2] && FFlashPhase ? 1 : 0, draw);
-    SetIndicator("TRAY", FTrayInOven ? 1 : 0, draw);
-    SetIndicator("GO", CanStartBatch() ? 1 : 0, draw);
+    SetIndicator(kitchen_words::kLowLights[0], low[0] && FFlashPhase ? 1 : 0, draw);
+    SetIndicator(kitchen_words::kLowLights[1], low[1] && FFlashPhase ? 1 : 0, draw);
+    SetIndicator(kitchen_words::kLowLights[2], low[2] && FFlashPhase ? 1 : 0, draw);
+    SetIndicator(kitchen_words::kTrayLight, FTrayInOven ? 1 : 0, draw);
+    SetIndicator(kitchen_words::kGoLight, CanStartBatch() ? 1 : 0, draw);
     if ((low[0] || low[1] || low[2]) && FindTimer(TTimerCode::Flash) == nullptr) AddTimer(TTimerCode::Flash, 8);
 }
 
@@ -274,7 +270,7 @@ void TKitchenRoom::UpdateSnapWrap(bool entering) {
 // --- Entering ---
 
 void TKitchenRoom::Enter(const std::string& fromRoom) {
-    if (FJar > 0 && fromRoom != "TRAY") --FJar;
+    if (FJar > 0 && fromRoom != kitchen_words::kTray) --FJar;
     if (FMachineStep != 0) {
         // The child left during a batch: the cookie is finished at once. From its ninth step
         // on the cookie already lies on the tray as it was chosen then.
@@ -310,30 +306,30 @@ void TKitchenRoom::Enter(const std::string& fromRoom) {
     if (FWorkPicture == nullptr) FWorkPicture = std::make_unique<THotImage>("hopwork", true, World().GetImageLibrary());
     UpdateIndicators(false);
     UpdateSnapWrap(true);
-    if (TFrameSet* jar = FrameSets().FindFrameSet("JAR")) jar->SetFrame(nullptr, FJar, false);
-    if (TFrameSet* timer = FrameSets().FindFrameSet("TIMER")) timer->SetFrame(nullptr, 2, false);
+    if (TFrameSet* jar = FrameSets().FindFrameSet(kitchen_words::kJar)) jar->SetFrame(nullptr, FJar, false);
+    if (TFrameSet* timer = FrameSets().FindFrameSet(kitchen_words::kOvenTimer)) timer->SetFrame(nullptr, 2, false);
 }
 
 // --- Messages ---
 
 void TKitchenRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "BTN") {
+    if (script == kitchen_words::kButton) {
         PressButton(sender);
-    } else if (script == "GO") {
+    } else if (script == kitchen_words::kStartBatch) {
         StartBatch();
-    } else if (sender == "MACHINE") {
+    } else if (sender == kitchen_words::kMachineTimer) {
         RunMachineStep();
-    } else if (script == "OVN") {
+    } else if (script == kitchen_words::kOven) {
         if (FOvenBusy || !TrayHoldsCookie(FMachineTray)) return;
-        SetBoxEnabled(kOvenBox, false);
+        SetBoxEnabled(kitchen_words::kOvenBox, false);
         AddTimer(TTimerCode::Cook, 2);
         FOvenStep = 0;
         FOvenBusy = true;
-    } else if (sender == "COOK") {
+    } else if (sender == kitchen_words::kCookTimer) {
         OvenStepOnce();
-    } else if (script == "INGRED") {
+    } else if (script == kitchen_words::kRefill) {
         Refill(sender);
-    } else if (sender == "FLASH") {
+    } else if (sender == kitchen_words::kFlashTimer) {
         if (FLevels[0] >= kHopperUse[0] && FLevels[1] >= kHopperUse[1] && FLevels[2] >= kHopperUse[2]) {
             FFlashPhase = false;
         } else {
@@ -341,21 +337,21 @@ void TKitchenRoom::RunScript(const std::string& script, const std::string& sende
             AddTimer(TTimerCode::Flash, 8);
         }
         UpdateIndicators(true);
-    } else if (script == "DRINK") {
+    } else if (script == kitchen_words::kDrink) {
         Drink(sender);
-    } else if (script != "PLATE" && sender == "EAT") {
+    } else if (script != kitchen_words::kPlate && sender == kitchen_words::kEatTimer) {
         EatBite();
-    } else if (sender == "GO_L_END" || sender == "GO_R_END") {
+    } else if (sender == kitchen_words::kScrollLeft || sender == kitchen_words::kScrollRight) {
         const bool wasAtLeft = AtLeftEnd();
         TWideRoom::RunScript(script, sender);
         if (AtLeftEnd() != wasAtLeft) UpdateSnapWrap();
-    } else if (sender == "WRAP") {
+    } else if (sender == kitchen_words::kWrap) {
         Wrap();
-    } else if (sender == "SNAP") {
+    } else if (sender == kitchen_words::kSnap) {
         Snap();
-    } else if (sender == "TUTOR") {
-        World().GoRoom("KTEXT>");
-    } else if (script != "PLATE") {
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kitchen_words::kKitchenHelpPage);
+    } else if (script != kitchen_words::kPlate) {
         TWideRoom::RunScript(script, sender);
     } else if (FindTimer(TTimerCode::Eat) == nullptr) {
         TakeFromPlate(sender);
@@ -429,7 +425,7 @@ void TKitchenRoom::OvenStepOnce() {
         PlaySound(kSoundOvenDoor);
     };
     const auto timer = [this](std::int16_t frame) {
-        if (TFrameSet* set = FrameSets().FindFrameSet("TIMER")) ShowRoomFrame(*this, *set, frame);
+        if (TFrameSet* set = FrameSets().FindFrameSet(kitchen_words::kOvenTimer)) ShowRoomFrame(*this, *set, frame);
     };
     const int k = FOvenStep;
     switch (k) {
@@ -437,7 +433,7 @@ void TKitchenRoom::OvenStepOnce() {
             if (AtLeftEnd() && ScrollOffset == 0) {
                 FOvenStep = 2;
             } else {
-                RunScript("END", "GO_L_END");
+                RunScript(std::string(kitchen_words::kScrollScript), std::string(kitchen_words::kScrollLeft));
                 FOvenStep = 1;
             }
             break;
@@ -474,7 +470,7 @@ void TKitchenRoom::OvenStepOnce() {
         case 13: door(2); break;
         default:
             PlaySound(kSoundBaked);
-            World().GoRoom("TRAY");
+            World().GoRoom(kitchen_words::kTray);
             break;
     }
     const std::int32_t delay = kDelays[static_cast<std::size_t>(std::min(k, 14))];
@@ -482,7 +478,8 @@ void TKitchenRoom::OvenStepOnce() {
     if (FOvenStep > 14) {
         FOvenBusy = false;
         FOvenStep = 0;
-        if (THitBox* box = FindHitBox(kOvenBox)) box->SetEnabled(TrayHoldsCookie(FMachineTray) && !FTrayInOven);
+        if (THitBox* box = FindHitBox(kitchen_words::kOvenBox))
+            box->SetEnabled(TrayHoldsCookie(FMachineTray) && !FTrayInOven);
         return;
     }
     AddTimer(TTimerCode::Cook, delay);
@@ -534,7 +531,7 @@ void TKitchenRoom::TakeFromPlate(const std::string& sender) {
     if (FCoolingTray[p].Present != 1 || FCoolingPictures[p] == nullptr) return;
     FEatenPlace = static_cast<std::uint8_t>(place);
     FBites = 0;
-    SetBoxEnabled(kPlateBoxes[p], false);
+    SetBoxEnabled(kitchen_words::kPlateBoxes[p], false);
     FCoolingTray[p].Present = 0;
     Redraw(kCoolingRect);
     FBitePicture = std::make_unique<THotImage>(AC8ImageName(ShapeCode(FCoolingTray[p].Shape) + "_bite"), false,
@@ -567,7 +564,7 @@ void TKitchenRoom::EatBite() {
 void TKitchenRoom::Snap() {
     if (!TrayHoldsCookie(FCoolingTray)) return;
     HandTrayToAlbum(World(), FCoolingTray);
-    RunScript("", "SNAPFLASH");
+    RunScript("", std::string(room_words::kSnapFlash));
 }
 
 void TKitchenRoom::Wrap() {

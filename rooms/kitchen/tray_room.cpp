@@ -6,6 +6,8 @@
 #include "engine/graphics/hot_image.h"
 #include "rooms/kitchen/cookie_info.h"
 #include "rooms/kitchen/kitchen_room.h"
+#include "rooms/kitchen/kitchen_words.h"
+#include "shell/room_words.h"
 #include "shell/room_world.h"
 
 namespace {
@@ -43,14 +45,14 @@ void TTrayRoom::UpdateSnapWrap() {
 
 void TTrayRoom::RunScript(const std::string& script, const std::string& sender) {
     TKitchenRoom* kitchen = FindKitchen(World());
-    if (sender == "SNAP") {
+    if (sender == kitchen_words::kSnap) {
         if (!KitchenTrayFull(kitchen)) return;
         HandTrayToAlbum(World(), kitchen->MachineTray());
-        RunScript("", "SNAPFLASH");
-    } else if (sender == "WRAP") {
+        RunScript("", std::string(room_words::kSnapFlash));
+    } else if (sender == kitchen_words::kWrap) {
         if (kitchen != nullptr) kitchen->WrapMachineTray();
-    } else if (sender == "TUTOR") {
-        World().GoRoom("TTEXT");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kitchen_words::kTrayHelpPage);
     } else {
         TRoom::RunScript(script, sender);
     }

@@ -10,6 +10,7 @@
 #include "application_title.h"
 #include "qe_exception.h"
 #include "room.h"
+#include "room_words.h"
 #include "game_context.h"
 #include "view_size.h"
 #include "world_errors.h"
@@ -19,6 +20,12 @@ namespace {
 // The rooms of the four room buttons, and the words of the five action commands.
 constexpr std::array<std::string_view, kNavButtonCount> kNavRooms{"BED", "WORKSHOP", "LIVING", "KITCHEN"};
 constexpr std::array<std::string_view, 5> kActionWords{"SNAP", "WRAP", "HANG", "PRINT", "CARD"};
+// The start word that opens the house at the welcome page over the dark room, and the pages
+// and rooms it names.
+constexpr std::string_view kIntroStart = "INTRO";
+constexpr std::string_view kDarkRoom = "DARK";
+constexpr std::string_view kWelcomePage = "MGTEXT";
+constexpr std::string_view kGiftScreen = "GIFT";
 constexpr std::int32_t kSnapSound = 39;
 constexpr std::int32_t kHangSound = 40;
 
@@ -97,13 +104,13 @@ TRoom* TWorld::AddRoom(std::unique_ptr<TRoom> room) {
 
 void TWorld::SetStartRoom(std::string_view name) { FStartRoomName = UpperAscii(name); }
 
-std::string TWorld::GetStartRoom() const { return FConfig.BeginWithGiftScreen ? "GIFT" : FStartRoomName; }
+std::string TWorld::GetStartRoom() const { return FConfig.BeginWithGiftScreen ? std::string(kGiftScreen) : FStartRoomName; }
 
 void TWorld::Begin() {
     std::string name = GetStartRoom();
-    if (name == "INTRO") {
-        PushRoomByName("DARK");
-        name = "MGTEXT";
+    if (name == kIntroStart) {
+        PushRoomByName(kDarkRoom);
+        name = kWelcomePage;
     }
     GoRoom(name);
 }
@@ -286,17 +293,17 @@ void TWorld::TutorClick() {
         const auto* role = dynamic_cast<const TTutorRoleRoom*>(FCurrentRoom);
         const TTutorRole kind = role != nullptr ? role->GetTutorRole() : TTutorRole::Tutor;
         if (kind == TTutorRole::TextPage)
-            FCurrentRoom->RunScript("", "EXIT");
+            FCurrentRoom->RunScript("", std::string(room_words::kExit));
         else if (kind == TTutorRole::FrontRoom)
             FWindow.SetTutorChecked(true);
         else
-            FCurrentRoom->RunScript("", "TUTOR");
+            FCurrentRoom->RunScript("", std::string(room_words::kTutor));
     });
 }
 
 void TWorld::ShowAbout() {
     if (IsUnavailable()) return;
-    if (FCurrentRoom->GetID() != "MGTEXT") GoRoom("MGTEXT");
+    if (FCurrentRoom->GetID() != kWelcomePage) GoRoom(kWelcomePage);
 }
 
 bool TWorld::IsUnavailable() const { return FCurrentRoom == nullptr || (FFlags & kWorldBusy) != 0; }

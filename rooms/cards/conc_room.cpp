@@ -4,14 +4,17 @@
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/cards/conc_layout.h"
+#include "rooms/cards/conc_room_words.h"
 #include "rooms/cards/conc_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/room_world.h"
 #include "shell/game_context.h"
+#include "shell/room_words.h"
 
 namespace {
 
 using namespace conc_layout;
+using namespace conc_room_words;
 
 constexpr std::int32_t kDealDelay = 5;
 constexpr std::int32_t kPairShownDelay = 10;
@@ -32,8 +35,8 @@ int NumberAfter(char letter, const std::string& sender, int first, int last) {
     return n >= first && n <= last ? n : -1;
 }
 
-std::string CardBoxName(int card) { return "C" + std::to_string(card); }
-std::string DeckBoxName(int deck) { return "D" + std::to_string(deck + 1); }
+std::string CardBoxName(int card) { return kCardMark + std::to_string(card); }
+std::string DeckBoxName(int deck) { return kDeckMark + std::to_string(deck + 1); }
 
 }  // namespace
 
@@ -56,12 +59,12 @@ void TConcRoom::Enter(const std::string& fromRoom) {
     HoldPictures();
     // Dealing is not taken up again: whatever was on the table lies there dealt.
     FDealt = FGame->InPlay();
-    FindFrameSetOrFail(FrameSets(), "SHADOWS").Visible = FShadowsOn;
+    FindFrameSetOrFail(FrameSets(), kShadows).Visible = FShadowsOn;
     if (FShadowsOn) AddTimer(TTimerCode::Animate, kShadowDelayOnEntry);
 }
 
 void TConcRoom::Leave() {
-    RunScript("", "MATCH");
+    RunScript("", std::string(kMatchTimer));
     // Settling the pair may have started the shadows (or left a match pending): nothing of
     // this visit may fire in the next room.
     RemoveTimer(TTimerCode::Animate);
@@ -71,30 +74,30 @@ void TConcRoom::Leave() {
 }
 
 void TConcRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "DECK" && NumberAfter('D', sender, 1, kConcDecks) > 0) {
-        RunDeck(NumberAfter('D', sender, 1, kConcDecks) - 1);
-    } else if (sender == "DEAL") {
+    if (script == kDeckScript && NumberAfter(kDeckMark, sender, 1, kConcDecks) > 0) {
+        RunDeck(NumberAfter(kDeckMark, sender, 1, kConcDecks) - 1);
+    } else if (sender == kDealTimer) {
         if (FDealt < FGame->InPlay()) {
             ++FDealt;
             RedrawCard(FDealt);
         }
         if (FDealt < FGame->InPlay()) AddTimer(TTimerCode::Deal, kDealDelay);
-    } else if (script == "CARD" && NumberAfter('C', sender, 1, kConcMostCards) > 0) {
-        PickCard(NumberAfter('C', sender, 1, kConcMostCards));
-    } else if (sender == "ANIMATE") {
+    } else if (script == kCardScript && NumberAfter(kCardMark, sender, 1, kConcMostCards) > 0) {
+        PickCard(NumberAfter(kCardMark, sender, 1, kConcMostCards));
+    } else if (sender == kShadowsTimer) {
         if (FShadowsOn) {
-            TFrameSet& shadows = FindFrameSetOrFail(FrameSets(), "SHADOWS");
+            TFrameSet& shadows = FindFrameSetOrFail(FrameSets(), kShadows);
             ShowRoomFrame(*this, shadows, static_cast<std::int16_t>(shadows.CurrentFrame == 0 ? 1 : 0));
             AddTimer(TTimerCode::Animate, Random(8) + 3);
         }
-    } else if (sender == "WRAP") {
+    } else if (sender == kWrap) {
         if (WrapAsGift(World(), kCardGameGift, 0)) ResetGame();
-    } else if (sender == "SNAP") {
+    } else if (sender == kSnap) {
         HandSnapshotToAlbum(World(), std::make_unique<TConcInfo>(*FGame), kConcSnapshotKind);
-        RunScript("", "SNAPFLASH");
-    } else if (sender == "TUTOR") {
-        World().GoRoom("CMTEXT>");
-    } else if (sender != "MATCH") {
+        RunScript("", std::string(room_words::kSnapFlash));
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
+    } else if (sender != kMatchTimer) {
         TRoom::RunScript(script, sender);
     } else {
         SettlePair();
@@ -194,7 +197,7 @@ void TConcRoom::EnableDeckBoxes() {
 void TConcRoom::SetShadows(bool on) {
     FShadowsOn = on;
     if (!on) RemoveTimer(TTimerCode::Animate);
-    FindFrameSetOrFail(FrameSets(), "SHADOWS").Visible = on;
+    FindFrameSetOrFail(FrameSets(), kShadows).Visible = on;
 }
 
 void TConcRoom::ResetGame() {

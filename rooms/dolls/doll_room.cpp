@@ -2,15 +2,19 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "rooms/bedroom/frame_drawing.h"
+#include "rooms/dolls/doll_room_words.h"
 #include "rooms/dolls/doll_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "rooms/questions/puzzle_number.h"
 #include "shell/hit_box.h"
+#include "shell/room_words.h"
 #include "shell/room_world.h"
 #include "shell/game_context.h"
 #include "shell/world.h"
 
 namespace {
+
+using namespace doll_room_words;
 
 // Timers: the curtains and the singing (DELAY), the drawer's reveal (ANIMATE), leaving with the
 // drawer open (DELAYEDEXIT).
@@ -29,8 +33,6 @@ constexpr std::int32_t kFirstSingingSound = 40;
 constexpr std::int16_t kItemShown = 0;
 constexpr std::int16_t kItemHidden = 1;
 constexpr std::int16_t kItemWorn = 2;
-
-constexpr std::string_view kPickerKinds = "THAL";
 
 // The stage picture and the curtains, in "curtains"; drawn relative to the doll's origin.
 constexpr TRect kStageSource{130, 203, 233, 414};
@@ -55,19 +57,21 @@ std::uint8_t ChoiceOf(const std::string& name, int count) {
 }
 
 // The drawer items' letter and the number of items of that letter.
-int ItemCount(char kind) { return kind == 'R' ? kDollRobeCount : kind == 'C' ? kDollCapCount : kDollBowCount; }
+int ItemCount(char kind) {
+    return kind == kRobeMark ? kDollRobeCount : kind == kCapMark ? kDollCapCount : kDollBowCount;
+}
 
 bool IsItemName(std::string_view name) {
-    if (name.size() != 2 || (name[0] != 'R' && name[0] != 'X' && name[0] != 'C')) return false;
+    if (name.size() != 2 || (name[0] != kRobeMark && name[0] != kBowMark && name[0] != kCapMark)) return false;
     return name[1] >= '0' && name[1] <= '9';
 }
 
 }  // namespace
 
 std::string DrawerItemName(int order) {
-    if (order >= 1 && order <= 6) return "R" + std::to_string(order);
-    if (order >= 7 && order <= 12) return "C" + std::to_string(order - 6);
-    if (order == 13) return "X1";
+    if (order >= 1 && order <= 6) return kRobeMark + std::to_string(order);
+    if (order >= 7 && order <= 12) return kCapMark + std::to_string(order - 6);
+    if (order == 13) return std::string{kBowMark, '1'};
     return {};
 }
 
@@ -93,44 +97,44 @@ void TDollRoom::Enter(const std::string& fromRoom) {
     TAuxGfxRoom::Enter(fromRoom);
     if (FCurtains.Get() == nullptr) FCurtains = TPictureHandle(Library(), AC8ImageName("curtains"));
     const bool puzzle = CurrentPuzzleNumber(World()) != 0;
-    if (TFrameSet* set = FrameSets().FindFrameSet("PUZ")) set->SetFrame(nullptr, puzzle ? 1 : 0, false);
-    if (THitBox* box = FindHitBox("PUZ")) box->SetEnabled(puzzle);
+    if (TFrameSet* set = FrameSets().FindFrameSet(kShelfPuzzle)) set->SetFrame(nullptr, puzzle ? 1 : 0, false);
+    if (THitBox* box = FindHitBox(kShelfPuzzle)) box->SetEnabled(puzzle);
     if ((World().GetFlags() & kWorldTransition) == 0) {
         FCurtainStep = 0;
         AddTimer(kDelayTimer, kCurtainFirstTicks);
-        if (THitBox* box = FindHitBox("DOLL")) box->SetEnabled(FDoll->IsComplete());
+        if (THitBox* box = FindHitBox(kDollBox)) box->SetEnabled(FDoll->IsComplete());
     }
 }
 
 void TDollRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "DRAWER") {
+    if (script == kDrawerScript) {
         ToggleDrawer();
-    } else if (sender == "ANIMATE") {
+    } else if (sender == kRevealTimer) {
         RevealNext();
-    } else if (script == "DP") {
+    } else if (script == kPickerScript) {
         PickPart(sender);
-    } else if (script == "DR" || script == "DX" || script == "DH") {
-        WearItem(script == "DR" ? 'R' : script == "DX" ? 'X' : 'C', sender);
-    } else if (sender == "DOLL") {
+    } else if (script == kRobeScript || script == kBowScript || script == kCapScript) {
+        WearItem(script == kRobeScript ? kRobeMark : script == kBowScript ? kBowMark : kCapMark, sender);
+    } else if (sender == kDollBox) {
         Sing();
-    } else if (sender == "EXIT" && FDrawerOpen) {
+    } else if (sender == room_words::kExit && FDrawerOpen) {
         CloseDrawer();
         DelayedExitRoom = script;
         AddTimer(kLeaveTimer, kExitTicks);
-    } else if (sender == "EXIT") {
+    } else if (sender == room_words::kExit) {
         LeaveTo(script);
-    } else if (sender == "DELAYEDEXIT") {
+    } else if (sender == room_words::kDelayedExit) {
         LeaveTo(DelayedExitRoom);
-    } else if (sender == "WRAP") {
+    } else if (sender == kWrap) {
         const std::uint8_t head = FDoll->Part(kDollHead);
         // Without a table to wrap it on, the child keeps the doll.
         if (head != 0 && WrapAsGift(World(), kDollGift, static_cast<std::uint8_t>(head - 1))) ResetDoll();
-    } else if (sender == "SNAP") {
+    } else if (sender == kSnap) {
         HandDollToAlbum(World(), FDoll->Clone());
-        RunScript("", "SNAPFLASH");
-    } else if (sender == "TUTOR") {
-        World().GoRoom("DTEXT>");
-    } else if (sender != "DELAY") {
+        RunScript("", std::string(room_words::kSnapFlash));
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
+    } else if (sender != kStageTimer) {
         TAuxGfxRoom::RunScript(script, sender);
     } else if (FindTimer(kAnimateTimer) != nullptr) {
         // The curtains wait while the drawer is still being filled.
@@ -156,7 +160,7 @@ void TDollRoom::ToggleDrawer() {
         return;
     }
     FDrawerOpen = true;
-    ShowRoomFrame(*this, "DRAWER", 1);
+    ShowRoomFrame(*this, kDrawer, 1);
     for (int i = 0; i < kDrawerItemCount; ++i) FRevealOrder[std::size_t(i)] = static_cast<std::uint8_t>(i + 1);
     for (int i = kDrawerItemCount; i >= 2; --i)
         std::swap(FRevealOrder[std::size_t(i - 1)], FRevealOrder[std::size_t(Random(i))]);
@@ -167,7 +171,7 @@ void TDollRoom::ToggleDrawer() {
 void TDollRoom::CloseDrawer() {
     FDrawerOpen = false;
     RemoveTimer(kAnimateTimer);
-    FindFrameSetOrFail(FrameSets(), "DRAWER").CurrentFrame = 0;
+    FindFrameSetOrFail(FrameSets(), kDrawer).CurrentFrame = 0;
     for (int order = 1; order <= kDrawerItemCount; ++order) {
         const std::string name = DrawerItemName(order);
         TFrameSet& item = FindFrameSetOrFail(FrameSets(), name);
@@ -197,7 +201,7 @@ void TDollRoom::RevealNext() {
 }
 
 void TDollRoom::PickPart(const std::string& sender) {
-    const std::size_t kind = sender.empty() ? std::string_view::npos : kPickerKinds.find(sender[0]);
+    const std::size_t kind = sender.empty() ? std::string_view::npos : kPickerMarks.find(sender[0]);
     const std::uint8_t choice = ChoiceOf(sender, kDollChoiceCount);
     if (kind == std::string_view::npos || choice == 0) return;
     for (int other = 1; other <= kDollChoiceCount; ++other) {
@@ -208,9 +212,9 @@ void TDollRoom::PickPart(const std::string& sender) {
         ShowRoomFrame(*this, picker, 0);
     }
     switch (sender[0]) {
-        case 'T': FDoll->SetPart(kDollTorso, choice); break;
-        case 'H': FDoll->SetPart(kDollHead, choice); break;
-        case 'A':
+        case kTorsoMark: FDoll->SetPart(kDollTorso, choice); break;
+        case kHeadMark: FDoll->SetPart(kDollHead, choice); break;
+        case kArmMark:
             FDoll->SetPart(kDollArm1, choice);
             FDoll->SetPart(kDollArm2, choice);
             break;
@@ -227,7 +231,7 @@ void TDollRoom::PickPart(const std::string& sender) {
 
 void TDollRoom::FollowCompleteness() {
     const bool complete = FDoll->IsComplete();
-    if (THitBox* box = FindHitBox("DOLL")) box->SetEnabled(complete);
+    if (THitBox* box = FindHitBox(kDollBox)) box->SetEnabled(complete);
     const std::uint16_t both = kRoomSnapEnabled | kRoomWrapEnabled;
     const bool enabled = (Flags & both) == both;
     if (complete == enabled) return;
@@ -239,11 +243,13 @@ void TDollRoom::WearItem(char kind, const std::string& sender) {
     if (sender.empty() || sender[0] != kind) return;
     const std::uint8_t choice = ChoiceOf(sender, ItemCount(kind));
     if (choice == 0) return;
-    const std::uint8_t worn = kind == 'R' ? FDoll->AccessoryR() : kind == 'X' ? FDoll->AccessoryX() : FDoll->AccessoryC();
+    const std::uint8_t worn = kind == kRobeMark  ? FDoll->AccessoryR()
+                              : kind == kBowMark ? FDoll->AccessoryX()
+                                                 : FDoll->AccessoryC();
     const auto wear = [&](std::uint8_t c) {
-        if (kind == 'R')
+        if (kind == kRobeMark)
             FDoll->SetAccessoryR(c);
-        else if (kind == 'X')
+        else if (kind == kBowMark)
             FDoll->SetAccessoryX(c);
         else
             FDoll->SetAccessoryC(c);
@@ -276,7 +282,7 @@ void TDollRoom::ResetDoll() {
     for (TFrameSet* set : NodesOf<TFrameSet>(FrameSets()))
         set->CurrentFrame = static_cast<std::int16_t>(IsItemName(set->GetID()) ? kItemHidden : 0);
     for (THitBox* box : NodesOf<THitBox>(HitBoxes())) box->SetEnabled(!IsItemName(box->GetID()));
-    if (THitBox* box = FindHitBox("DOLL")) box->SetEnabled(false);
+    if (THitBox* box = FindHitBox(kDollBox)) box->SetEnabled(false);
     FDoll = std::make_unique<TDoll>();
     FDrawerOpen = false;
     RemoveTimer(kAnimateTimer);
@@ -292,8 +298,8 @@ void TDollRoom::DrawOverlays(TAC8ImageData* view) {
     if (view == nullptr || AuxImage() == nullptr || FCurtains.Get() == nullptr) return;
     view->Blit(Plus(kStageDollOrigin, kStageOffset), *FCurtains, kStageSource);
     // The drawer's robes reach over the stage's edge.
-    for (const char* name : {"R3", "R4", "R5"})
-        if (TFrameSet* set = FrameSets().FindFrameSet(name)) set->Draw(view);
+    for (int order : {3, 4, 5})
+        if (TFrameSet* set = FrameSets().FindFrameSet(DrawerItemName(order))) set->Draw(view);
     FDoll->Draw(*view, *AuxImage(), kStageDollOrigin);
     view->Blit(Plus(kStageDollOrigin, kCurtainOffset), *FCurtains, kCurtainSources[std::size_t(FCurtainStep)]);
     const int puzzle = CurrentPuzzleNumber(World());

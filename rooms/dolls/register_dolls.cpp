@@ -2,12 +2,13 @@
 
 #include "rooms/dolls/doll.h"
 #include "rooms/dolls/doll_room.h"
+#include "rooms/dolls/doll_room_words.h"
 #include "rooms/dolls/doll_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/room_kinds.h"
 
 void RegisterDollRoom() {
-    RegisterRoomKind("DOLL", MakeRoomOfKind<TDollRoom>);
+    RegisterRoomKind(doll_room_words::kRoomKind, MakeRoomOfKind<TDollRoom>);
     RegisterDollSnapshotKind();
     RegisterGiftKind(kDollGift, kDollChoiceCount);
 }

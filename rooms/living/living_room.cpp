@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "rooms/album/album_room.h"
 #include "rooms/living/living_pieces.h"
+#include "rooms/living/living_words.h"
 #include "rooms/questions/house_tree.h"
 #include "rooms/questions/toys_in_repair.h"
 #include "rooms/wrap/gift.h"
@@ -18,11 +19,13 @@
 #include "shell/hit_box.h"
 #include "shell/music_ended.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
 #include "shell/game_context.h"
 #include "shell/songs.h"
 #include "shell/timer_codes.h"
 
 using namespace living;
+namespace words = living_words;
 
 namespace {
 
@@ -57,10 +60,6 @@ constexpr std::int16_t kBirdCalls = 3;
 constexpr std::uint16_t kNoMinute = 60;
 constexpr std::uint16_t kCallsAtTwelve = 12;
 
-// The rooms that are activities of this room: coming back from one with the view away from
-// the tree leaves the wrapped gift on its table until the child scrolls back.
-constexpr std::string_view kActivityRooms = "!ALBUM!WRAP!TREE!SLATE!";
-
 // The host's gift: always tagged in North American English, to one of four friends.
 constexpr std::array<std::u16string_view, 4> kHostRecipients{u"Mrs. Fennick", u"Pomwick", u"The littlest elf",
                                                              u"Uncle Juvrel"};
@@ -70,13 +69,14 @@ constexpr std::int32_t kHostTagY = 5;
 
 constexpr TRect ShiftedBy(const TRect& r, std::int32_t dx) { return TRect{r.Left - dx, r.Top, r.Right - dx, r.Bottom}; }
 
-std::string GiftBoxName(int slot) { return "GIFT" + std::to_string(slot); }
+std::string GiftBoxName(int slot) { return std::string(words::kGiftStem) + std::to_string(slot); }
 
 // The slot number of a gift box ("GIFT" and 1 to 11); 0 for any other name.
 int GiftSlotOf(const std::string& sender) {
-    if (sender.size() < 5 || sender.size() > 6 || sender.compare(0, 4, "GIFT") != 0) return 0;
+    constexpr std::size_t stem = words::kGiftStem.size();
+    if (sender.size() < stem + 1 || sender.size() > stem + 2 || sender.compare(0, stem, words::kGiftStem) != 0) return 0;
     int slot = 0;
-    const auto [end, error] = std::from_chars(sender.data() + 4, sender.data() + sender.size(), slot);
+    const auto [end, error] = std::from_chars(sender.data() + stem, sender.data() + sender.size(), slot);
     if (error != std::errc{} || end != sender.data() + sender.size()) return 0;
     return slot >= 1 && slot <= kGiftSlots ? slot : 0;
 }
@@ -144,8 +144,8 @@ void TLivingRoom::Enter(const std::string& fromRoom) {
     FRadioPresent = !RadioInRepair(World());
     AddTimer(TTimerCode::Animate, kFirstFireDelay);
     AddTimer(TTimerCode::Flash, kFirstTwinkleDelay);
-    TFrameSet& pendulum = FindFrameSetOrFail(FrameSets(), "PEND");
-    TFrameSet& bird = FindFrameSetOrFail(FrameSets(), "BIRD");
+    TFrameSet& pendulum = FindFrameSetOrFail(FrameSets(), words::kPendulum);
+    TFrameSet& bird = FindFrameSetOrFail(FrameSets(), words::kCuckooBird);
     pendulum.Visible = FClockPresent;
     bird.Visible = FClockPresent;
     FCallsLeft = 0;
@@ -157,8 +157,10 @@ void TLivingRoom::Enter(const std::string& fromRoom) {
     bird.CurrentFrame = kBirdInside;
     // The pendulum's two pairs of frames: each visit shows the other pair.
     pendulum.CurrentFrame = static_cast<std::int16_t>(pendulum.CurrentFrame ^ 2);
-    FindFrameSetOrFail(FrameSets(), "SLTU").CurrentFrame = SlateToyInRepair(World()) ? 0 : 1;
-    FCameFromActivity = !fromRoom.empty() && kActivityRooms.find("!" + fromRoom + "!") != std::string_view::npos;
+    FindFrameSetOrFail(FrameSets(), words::kSlateToyHome).CurrentFrame = SlateToyInRepair(World()) ? 0 : 1;
+    // Coming back from an activity with the view away from the tree leaves the wrapped gift on
+    // its table until the child scrolls back.
+    FCameFromActivity = !fromRoom.empty() && words::kActivityRooms.find("!" + fromRoom + "!") != std::string_view::npos;
     CollectWrappedGift(false);
     if (FClockPresent) {
         AddTimer(TTimerCode::Timer, kClockDelay);
@@ -191,8 +193,8 @@ void TLivingRoom::UpdateRoomBoxes() {
     // A way to a room the house does not have leads nowhere.
     for (auto* box : NodesOf<THitBox>(HitBoxes()))
         if (const auto* way = dynamic_cast<const TGoBox*>(box))
-            box->SetEnabled(World().FindRoom(way->GetTarget()) != nullptr && (box->GetID() != "TREE" || atTree));
-    FindNodeOrFail<THitBox>(HitBoxes(), "#365").SetEnabled(FRadioPresent);
+            box->SetEnabled(World().FindRoom(way->GetTarget()) != nullptr && (box->GetID() != words::kTreeWay || atTree));
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kRadioBox).SetEnabled(FRadioPresent);
     for (int slot = 1; slot <= kGiftSlots; ++slot)
         FindNodeOrFail<THitBox>(HitBoxes(), GiftBoxName(slot)).SetEnabled(atTree && slot <= GiftCount());
 }
@@ -218,8 +220,8 @@ void TLivingRoom::CollectWrappedGift(bool force) {
         }
         state = 0;
     }
-    ShowFrameNow("SLTW", table != nullptr && table->SlateOnTable() ? 0 : 1);
-    ShowFrameNow("GIFT", static_cast<std::int16_t>(std::clamp(state, 0, 5)));
+    ShowFrameNow(words::kSlateToyOnTable, table != nullptr && table->SlateOnTable() ? 0 : 1);
+    ShowFrameNow(words::kTableGift, static_cast<std::int16_t>(std::clamp(state, 0, 5)));
     MakeHostGift();
 }
 
@@ -250,56 +252,56 @@ void TLivingRoom::ShowGiftOf(const TGift* gift) {
 // --- Command words ---
 
 void TLivingRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "FLASH") {
+    if (sender == words::kTwinkleTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0)
             if (TAC8ImageData* view = ShownView())
                 TwinkleHouseTree(World(), *view, TPoint{kTreeOrigin.X - ScrollOffset, kTreeOrigin.Y});
         AddTimer(TTimerCode::Flash, kTwinkleDelay);
-    } else if (sender == "ANIMATE") {
+    } else if (sender == words::kFireTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0) {
-            TFrameSet& fire = FindFrameSetOrFail(FrameSets(), "FIRE");
-            ShowFrameNow("FIRE", static_cast<std::int16_t>(Random(fire.GetFrameCount())));
+            TFrameSet& fire = FindFrameSetOrFail(FrameSets(), words::kFire);
+            ShowFrameNow(words::kFire, static_cast<std::int16_t>(Random(fire.GetFrameCount())));
         }
         AddTimer(TTimerCode::Animate, kFireDelay);
-    } else if (script == "GIFT") {
+    } else if (script == words::kShowGift) {
         // Characters beyond the box names of the slots are ignored, as is a slot without a gift.
         if (const int slot = GiftSlotOf(sender); slot != 0) ShowGiftOf(GiftInSlot(slot));
-    } else if (script == "BRINDLEGIFT") {
+    } else if (script == words::kShowHostGift) {
         ShowGiftOf(FHostGift.get());
-    } else if (sender == "TICK") {
-        TFrameSet& pendulum = FindFrameSetOrFail(FrameSets(), "PEND");
-        ShowFrameNow("PEND", static_cast<std::int16_t>(pendulum.CurrentFrame ^ 1));
+    } else if (sender == words::kPendulumTimer) {
+        TFrameSet& pendulum = FindFrameSetOrFail(FrameSets(), words::kPendulum);
+        ShowFrameNow(words::kPendulum, static_cast<std::int16_t>(pendulum.CurrentFrame ^ 1));
         AddTimer(TTimerCode::Tick, kPendulumDelay);
-    } else if (sender == "TIMER") {
+    } else if (sender == words::kClockTimer) {
         OnClockTimer();
-    } else if (script == "CUCKOO") {
+    } else if (script == words::kCallCuckoo) {
         // A clock away for repair has no cuckoo to click.
         if (FClockPresent) {
             RemoveTimer(TTimerCode::Cuckoo);
             FCallsLeft = 0;
             AddTimer(TTimerCode::Cuckoo, 1);
         }
-    } else if (sender == "CUCKOO") {
+    } else if (sender == words::kCuckooTimer) {
         CuckooStep();
-    } else if (sender == "GO_L_END" || sender == "GO_R_END") {
+    } else if (sender == words::kScrollLeft || sender == words::kScrollRight) {
         Scroll(script, sender);
-    } else if (sender == "SNAP") {
-        if (SnapHouseTree(World())) RunScript("", "SNAPFLASH");
-    } else if (script == "RADIO") {
+    } else if (sender == words::kSnap) {
+        if (SnapHouseTree(World())) RunScript("", std::string(room_words::kSnapFlash));
+    } else if (script == words::kRadio) {
         FRadioMode = static_cast<std::uint8_t>((FRadioMode + 1) % 3);
         RedrawRadio();
         StartRadio();
-    } else if (script == "ENDOFSOUND") {
+    } else if (script == room_words::kEndOfSound) {
         SoundEnded(sender);
-    } else if (sender == "ENDMUSIC") {
+    } else if (sender == words::kMusicEnded) {
         MusicStopped();
-    } else if (sender == "RADIOFLASH") {
+    } else if (sender == words::kRadioBlinkTimer) {
         FRadioLight = !FRadioLight;
         RedrawRadio();
         RemoveTimer(TTimerCode::RadioFlash);
         AddTimer(TTimerCode::RadioFlash, kRadioBlinkDelay);
-    } else if (sender == "TUTOR") {
-        World().GoRoom("LRTEXT>");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(words::kHelpPage);
     } else {
         TWideRoom::RunScript(script, sender);
     }
@@ -307,7 +309,7 @@ void TLivingRoom::RunScript(const std::string& script, const std::string& sender
 
 void TLivingRoom::Scroll(const std::string& script, const std::string& sender) {
     const bool wasAtTree = ScrollOffset == 0;
-    if (sender == "GO_L_END") CollectWrappedGift(true);
+    if (sender == words::kScrollLeft) CollectWrappedGift(true);
     TWideRoom::RunScript(script, sender);
     UpdateRoomBoxes();
     const bool atTree = ScrollOffset == 0;
@@ -362,12 +364,12 @@ void TLivingRoom::DrawClock(TAC8ImageData& view) {
 }
 
 void TLivingRoom::CuckooStep() {
-    TFrameSet& bird = FindFrameSetOrFail(FrameSets(), "BIRD");
+    TFrameSet& bird = FindFrameSetOrFail(FrameSets(), words::kCuckooBird);
     std::int16_t f = std::clamp<std::int16_t>(bird.CurrentFrame, kBirdInside, kBirdOut);
     if (f == kBirdInside || f == kBirdOut) FBirdGoingOut = f == kBirdInside;
     std::int32_t delay = kCuckooStepDelay;
     f = static_cast<std::int16_t>(FBirdGoingOut && f < kBirdOut ? f + 1 : f - 1);
-    ShowFrameNow("BIRD", f);
+    ShowFrameNow(words::kCuckooBird, f);
     if (f == kBirdCalls) {
         if (FBirdGoingOut || FCallsLeft > 0) PlaySound(kSoundCuckooCall);
         if (FCallsLeft > 0) {
@@ -444,7 +446,7 @@ void TLivingRoom::DrawOverlays(TAC8ImageData* view) {
     const bool sheet = AuxImage() != nullptr;
     if (FClockPresent && sheet) DrawClock(*view);
     DrawHouseTree(World(), *view, TPoint{kTreeOrigin.X - ScrollOffset, kTreeOrigin.Y});
-    if (auto* album = dynamic_cast<TAlbumRoom*>(World().FindRoom("ALBUM")))
+    if (auto* album = dynamic_cast<TAlbumRoom*>(World().FindRoom(words::kAlbumRoom)))
         album->DrawHungPicture(*view, ShiftedBy(kHungPicture, ScrollOffset));
     if (sheet) {
         DrawGifts(*view);

@@ -5,15 +5,19 @@
 #include "foundation/stream_values.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/bedroom/frame_drawing.h"
+#include "rooms/puzzle/puzzle_room_words.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/music_ended.h"
 #include "shell/qe_exception.h"
+#include "shell/room_words.h"
 #include "shell/room_world.h"
 #include "shell/saved_game.h"
 #include "shell/game_context.h"
 
 namespace {
+
+using namespace puzzle_room_words;
 
 constexpr std::int32_t kShowSolvedDelay = 20;
 constexpr std::int32_t kCoverDownDelay = 20;
@@ -35,18 +39,18 @@ constexpr TPoint kRightShelfAt{494, 0};
 constexpr TRect kSizeMark{0, 253, 9, 262};
 
 struct TFixedBox {
-    const char* Name;
+    std::string_view Name;
     TRect Rect;
     std::int16_t Cursor;
-    const char* Script;
+    std::string_view Script;
 };
 constexpr std::array<TFixedBox, 6> kFixedBoxes{{
-    {"LPUZ", {0, 0, 18, 253}, kTakeCursor, "SIDE"},
-    {"RPUZ", {495, 0, 512, 253}, kTakeCursor, "SIDE"},
-    {"FCLS", {11, 9, 62, 60}, kActionCursor, "CLOSE"},
-    {"TCLS", {11, 242, 62, 293}, kActionCursor, "CLOSE"},
-    {"LEVER", {449, 5, 500, 56}, kActionCursor, "LEVER"},
-    {"DOWN", {58, 182, 326, 300}, kTakeCursor, "DOWN"},
+    {kLeftShelfBox, {0, 0, 18, 253}, kTakeCursor, kSideScript},
+    {kRightShelfBox, {495, 0, 512, 253}, kTakeCursor, kSideScript},
+    {kOpenKnobBox, {11, 9, 62, 60}, kActionCursor, kCloseScript},
+    {kShutKnobBox, {11, 242, 62, 293}, kActionCursor, kCloseScript},
+    {kLeverBox, {449, 5, 500, 56}, kActionCursor, kLeverScript},
+    {kCoverBox, {58, 182, 326, 300}, kTakeCursor, kDownScript},
 }};
 
 std::string BlockBoxName(int c, int r) { return std::string{char('0' + c), char('0' + r)}; }
@@ -70,7 +74,7 @@ TPuzzleRoom::TPuzzleRoom(std::string_view name) : TAuxGfxRoom(name) {
     for (int c = 1; c <= kMostBlocks; ++c)
         for (int r = 1; r <= kMostBlocks; ++r) {
             auto box = std::make_unique<TRoomScriptBox>(BlockBoxName(c, r), TRect{});
-            box->SetScript("BLOCK");
+            box->SetScript(kBlockScript);
             box->Cursor = kActionCursor;
             box->SetEnabled(false);
             HitBoxes().AddLast(std::move(box));
@@ -138,8 +142,8 @@ void TPuzzleRoom::Enter(const std::string& fromRoom) {
     for (const auto& puzzle : FPuzzles) puzzle->SetLibrary(&Library());
     FScrambling = false;
     FCovered = true;
-    SetRoomFrame(*this, "K2B", 0);
-    SetRoomFrame(*this, "K2T", 1);
+    SetRoomFrame(*this, kLeverBottom, 0);
+    SetRoomFrame(*this, kLeverTop, 1);
     UpdateKnobs();
     AddTimer(TTimerCode::Delay, kShowSolvedDelay);
 }
@@ -173,13 +177,13 @@ void TPuzzleRoom::RefreshBoxes() {
             box.Rect = puzzle.Closed() ? TRect{} : puzzle.BlockRect(c, r);
             box.SetEnabled(!puzzle.Closed() && !FCovered && !FScrambling);
         }
-    FindNodeOrFail<THitBox>(HitBoxes(), "LPUZ").SetEnabled(!FScrambling);
-    FindNodeOrFail<THitBox>(HitBoxes(), "RPUZ").SetEnabled(!FScrambling);
+    FindNodeOrFail<THitBox>(HitBoxes(), kLeftShelfBox).SetEnabled(!FScrambling);
+    FindNodeOrFail<THitBox>(HitBoxes(), kRightShelfBox).SetEnabled(!FScrambling);
     const bool free = !FScrambling && !FCovered;
-    FindNodeOrFail<THitBox>(HitBoxes(), "FCLS").SetEnabled(!puzzle.Closed() && free);
-    FindNodeOrFail<THitBox>(HitBoxes(), "LEVER").SetEnabled(!puzzle.Closed() && free);
-    FindNodeOrFail<THitBox>(HitBoxes(), "TCLS").SetEnabled(puzzle.Closed() && free);
-    FindNodeOrFail<THitBox>(HitBoxes(), "DOWN").SetEnabled(FCovered && !FCoverLock);
+    FindNodeOrFail<THitBox>(HitBoxes(), kOpenKnobBox).SetEnabled(!puzzle.Closed() && free);
+    FindNodeOrFail<THitBox>(HitBoxes(), kLeverBox).SetEnabled(!puzzle.Closed() && free);
+    FindNodeOrFail<THitBox>(HitBoxes(), kShutKnobBox).SetEnabled(puzzle.Closed() && free);
+    FindNodeOrFail<THitBox>(HitBoxes(), kCoverBox).SetEnabled(FCovered && !FCoverLock);
 
     const std::uint16_t before = Flags;
     Flags = static_cast<std::uint16_t>(FCovered ? Flags & ~kRoomSnapEnabled : Flags | kRoomSnapEnabled);
@@ -192,8 +196,8 @@ void TPuzzleRoom::RefreshBoxes() {
 
 void TPuzzleRoom::UpdateKnobs() {
     const bool closed = Current().Closed();
-    SetRoomFrame(*this, "K1T", closed ? 2 : 1);
-    SetRoomFrame(*this, "K1B", closed ? 1 : 0);
+    SetRoomFrame(*this, kKnobTop, closed ? 2 : 1);
+    SetRoomFrame(*this, kKnobBottom, closed ? 1 : 0);
     RefreshBoxes();
 }
 
@@ -219,13 +223,13 @@ void TPuzzleRoom::Swap(bool left) {
 }
 
 void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "DOWN") {
+    if (sender == kCoverBox) {
         FCovered = false;
         DrawWhole();
         RefreshBoxes();
-    } else if (script == "SIDE") {
-        Swap(sender == "LPUZ");
-    } else if (script == "CLOSE") {
+    } else if (script == kSideScript) {
+        Swap(sender == kLeftShelfBox);
+    } else if (script == kCloseScript) {
         TPuzzle& puzzle = Current();
         puzzle.SetClosed(!puzzle.Closed(), Context().RandomNumbers());
         PlaySound(kSoundClick);
@@ -235,7 +239,7 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
         }
         UpdateKnobs();
         DrawWhole();
-    } else if (script == "BLOCK") {
+    } else if (script == kBlockScript) {
         const int c = DigitOf(sender.substr(0, 1), 1, kMostBlocks);
         const int r = sender.size() == 2 ? DigitOf(sender.substr(1, 1), 1, kMostBlocks) : -1;
         if (c < 1 || r < 1 || c > Current().Size() || r > Current().Size()) {
@@ -245,14 +249,14 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
         Current().TurnBlock(c, r, true);
         RedrawBlock(c, r);
         PlaySound(kSoundTurn);
-    } else if (sender == "DELAY") {
+    } else if (sender == kSolvedTimer) {
         TPuzzle& puzzle = Current();
         if (puzzle.Closed() && puzzle.IsSolved() && !puzzle.SolvedShown()) {
             puzzle.SetSolvedShown(true);
             DrawWhole();
             PlaySound(kSoundSolved);
         }
-    } else if (script == "LEVER") {
+    } else if (script == kLeverScript) {
         MusicEnded(World(), 0);
         FScrambling = true;
         Flags &= static_cast<std::uint16_t>(~kRoomWrapEnabled);
@@ -261,18 +265,18 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
         AddTimer(TTimerCode::Animate, 1);
         PlaySound(kSoundClick);
         World().PlayMusic(kScrambleSong);
-        ShowRoomFrame(*this, "K2T", 0);
-        ShowRoomFrame(*this, "K2B", 1);
-    } else if (sender == "ENDSCRAMBLE") {
+        ShowRoomFrame(*this, kLeverTop, 0);
+        ShowRoomFrame(*this, kLeverBottom, 1);
+    } else if (sender == kScrambleEnded) {
         RemoveTimer(TTimerCode::Animate);
         FScrambling = false;
         RefreshBoxes();
         Flags |= kRoomWrapEnabled;
         if (FVisiting) World().UpdateActionButtons(*this);
-        ShowRoomFrame(*this, "K2T", 1);
-        ShowRoomFrame(*this, "K2B", 0);
+        ShowRoomFrame(*this, kLeverTop, 1);
+        ShowRoomFrame(*this, kLeverBottom, 0);
         PlaySound(kSoundClick);
-    } else if (sender == "ANIMATE") {
+    } else if (sender == kScrambleTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0) {
             const int size = Current().Size();
             const int c = Random(size) + 1;
@@ -281,7 +285,7 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
             RedrawBlock(c, r);
         }
         AddTimer(TTimerCode::Animate, 1);
-    } else if (sender == "WRAP") {
+    } else if (sender == kWrap) {
         const auto detail = static_cast<std::uint8_t>(FMachine - 2);
         if (WrapAsGift(World(), kPuzzleGift, detail)) {
             // The gift goes; a fresh puzzle of the same size stands open on the machine.
@@ -291,12 +295,12 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
             puzzle.Reset(Context().RandomNumbers());
             RefreshBoxes();
         }
-    } else if (sender == "SNAP") {
+    } else if (sender == kSnap) {
         HandSnapshotToAlbum(World(), std::make_unique<TPuzzleInfo>(Current(), Context().RandomNumbers()), kPuzzleSnapshotKind);
-        RunScript("", "SNAPFLASH");
-    } else if (sender == "TUTOR") {
-        World().GoRoom("PTEXT>");
-    } else if (sender == "EXIT" && !FCovered) {
+        RunScript("", std::string(room_words::kSnapFlash));
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
+    } else if (sender == room_words::kExit && !FCovered) {
         AddTimer(TTimerCode::DelayedExit, kCoverDownDelay);
         DelayedExitRoom = script;
         FCovered = true;
@@ -317,7 +321,7 @@ void TPuzzleRoom::DrawOverlays(TAC8ImageData* view) {
         view->Blit(kMachineAt, *machine, machine->GetBounds());
     }
     if (FCovered) {
-        view->Blit(kCoverKnobAt, sheet, FrameOf(*this, "K1T") == 1 ? kCoverKnobOpen : kCoverKnobShut);
+        view->Blit(kCoverKnobAt, sheet, FrameOf(*this, kKnobTop) == 1 ? kCoverKnobOpen : kCoverKnobShut);
     } else {
         TPuzzle& puzzle = Current();
         puzzle.SetLibrary(&Library());

@@ -7,9 +7,13 @@
 #include "foundation/stream_values.h"
 #include "rooms/slate/slate_pieces.h"
 #include "rooms/slate/slate_snapshot.h"
+#include "rooms/slate/slate_words.h"
 #include "shell/application_title.h"
 #include "shell/qe_exception.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
+
+namespace words = slate_words;
 
 namespace {
 
@@ -115,7 +119,7 @@ void TSlateRoom::SelectIcon(int a) {
             RedrawIcon(a);
         }
     }
-    THitBox* slate = FindHitBox("SLATE");
+    THitBox* slate = FindHitBox(words::kSlateBox);
     const int sticker = SelectedSticker();
     if (sticker != 0) {
         FEraserEnabled = true;
@@ -132,13 +136,13 @@ void TSlateRoom::SelectIcon(int a) {
             slate->Hover = false;
         }
     }
-    const auto show = [&](const char* name, int state) {
+    const auto show = [&](std::string_view name, int state) {
         if (THitBox* box = FindHitBox(name)) box->SetEnabled(state != 0);
         ShowFrame(name, state == 0 ? 2 : state - 1);
     };
-    show("ERASER", FEraserEnabled ? 1 : 0);
-    show("FLOP", FMirrorState);
-    show("HALF", FHalfState);
+    show(words::kEraserBox, FEraserEnabled ? 1 : 0);
+    show(words::kMirrorBox, FMirrorState);
+    show(words::kHalfBox, FHalfState);
 }
 
 void TSlateRoom::ShowFrame(std::string_view frameSet, int frame) {
@@ -157,7 +161,7 @@ void TSlateRoom::SetPage(int a) {
         FFace = std::make_unique<THotImage>(AC8ImageName("btnface" + std::to_string(a)), false, &Library());
         FFacePage = a;
     }
-    ShowFrame("SLIDE", a - 1);
+    ShowFrame(words::kPageSlide, a - 1);
     for (int i = 1; i <= 4; ++i) FLit[static_cast<std::size_t>(i - 1)] = FPage * 4 - 4 + i == FBackgroundButton;
     for (int i = 5; i <= 12; ++i) FLit[static_cast<std::size_t>(i - 1)] = false;
     RedrawButtons();
@@ -239,7 +243,7 @@ void TSlateRoom::Enter(const std::string& fromRoom) {
     UpdateStickerButtons();
     SelectIcon(0);
     SetPage(FPage);
-    ShowFrame("BRIGHT", FBright ? 0 : 1);
+    ShowFrame(words::kBrightLamp, FBright ? 0 : 1);
 }
 
 void TSlateRoom::Leave() {
@@ -267,31 +271,31 @@ void TSlateRoom::ReleaseGraphics(bool final) {
 // ---- messages
 
 void TSlateRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "SHIFT") {
+    if (script == words::kShift) {
         SelectIcon(FSelectedIcon);
-    } else if (sender == "RELEASE") {
+    } else if (sender == words::kReleaseTimer) {
         ReleaseStickerButtons(0);
-    } else if (script == "ERASER") {
+    } else if (script == words::kErase) {
         Erase();
-    } else if (script == "FLOP") {
+    } else if (script == words::kMirror) {
         Drawing().ToggleMirror(SelectedSticker());
         SelectIcon(FSelectedIcon);
         RedrawIcons();
-    } else if (script == "HALF") {
+    } else if (script == words::kHalf) {
         Drawing().SetHalf(SelectedSticker(), false);
         SelectIcon(FSelectedIcon);
         RedrawIcons();
     } else {
         SelectIcon(0);
-        if (script == "BTN") {
+        if (script == words::kStickerButton) {
             PressStickerButton(NumberIn(sender, 5, 12));
-        } else if (script == "BG") {
+        } else if (script == words::kBackground) {
             ChooseBackground(NumberIn(sender, 1, 4));
-        } else if (script == "XPANEL1") {
+        } else if (script == words::kPageBack) {
             if (FPage > 1) SetPage(FPage - 1);
-        } else if (script == "XPANEL2") {
+        } else if (script == words::kPageOn) {
             if (FPage < 4) SetPage(FPage + 1);
-        } else if (script == "COLOR") {
+        } else if (script == words::kColour) {
             const int well = DigitIn(sender, 1, 1, 8);
             if (well != 0) {
                 const int old = FColour;
@@ -299,15 +303,15 @@ void TSlateRoom::RunScript(const std::string& script, const std::string& sender)
                 RedrawWell(old);
                 RedrawWell(well);
             }
-        } else if (script == "BRIGHT") {
+        } else if (script == words::kBright) {
             FBright = !FBright;
-            ShowFrame("BRIGHT", FBright ? 0 : 1);
+            ShowFrame(words::kBrightLamp, FBright ? 0 : 1);
             RedrawWells();
-        } else if (sender == "SNAP") {
+        } else if (sender == words::kSnap) {
             HandSlateToAlbum(World(), *FDrawing);
-            RunScript("", "SNAPFLASH");
-        } else if (sender == "TUTOR") {
-            World().GoRoom("MSTEXT>");
+            RunScript("", std::string(room_words::kSnapFlash));
+        } else if (sender == room_words::kTutor) {
+            World().GoRoom(words::kHelpPage);
         } else {
             TRoom::RunScript(script, sender);
         }
@@ -395,7 +399,7 @@ void TSlateRoom::Erase() {
 bool TSlateRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     if (kind == TControlEventKind::Tick) return false;
     const TPoint point = box.EventPoint;
-    if (box.GetID() == "ICONS") {
+    if (box.GetID() == words::kIconsBox) {
         if (point.X < 0) return false;
         const int a = point.X / kIconSize + 1;
         if (a < 1 || a > FStickerCount || a == FSelectedIcon) return false;
@@ -411,7 +415,7 @@ bool TSlateRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
         }
         return false;
     }
-    if (box.GetID() != "SLATE") return false;
+    if (box.GetID() != words::kSlateBox) return false;
     TSlateDrawing& drawing = Drawing();
     const int sticker = SelectedSticker();
     switch (kind) {

@@ -11,9 +11,13 @@
 #include "rooms/train/train_set.h"
 #include "shell/room_world.h"
 #include "shell/game_context.h"
+#include "rooms/train/train_room_words.h"
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace {
+
+using namespace train_room_words;
 
 // The palette: three columns by six rows of 32-px cells, at the room's top right.
 constexpr TPoint kPaletteOrigin{405, 1};
@@ -57,6 +61,11 @@ std::uint8_t AnimateTimer(int engine) {
 
 std::string Numbered(std::string_view word, int n) { return std::string(word) + static_cast<char>('0' + n); }
 
+// A speed knob's half by its sign and engine: "+1KNB", "-2KNB".
+std::string KnobBox(char sign, int engine) {
+    return std::string{sign, static_cast<char>('0' + engine)} + std::string(kKnobBoxEnd);
+}
+
 // The engine number at the end of a box's name ("ENG1", "CAR2"), 0 for any other.
 int EngineNumberOf(const std::string& sender, std::string_view prefix) {
     if (sender.size() != prefix.size() + 1 || sender.compare(0, prefix.size(), prefix) != 0) return 0;
@@ -94,8 +103,9 @@ void TTrainRoom::ReadData(TStream& s) {
         r.TileX = r.TileY = -1;
     }
     for (int engine = 1; engine <= 2; ++engine) {
-        if (TFrameSet* set = FrameSets().FindFrameSet(Numbered("ENG", engine))) set->CurrentFrame = kEngineOnShelf;
-        if (TFrameSet* set = FrameSets().FindFrameSet(Numbered("CAR", engine))) set->CurrentFrame = 0;
+        if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kEnginePrefix, engine)))
+            set->CurrentFrame = kEngineOnShelf;
+        if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kCarPrefix, engine))) set->CurrentFrame = 0;
     }
 }
 
@@ -108,13 +118,13 @@ void TTrainRoom::WriteData(TStream& s) {
 
 void TTrainRoom::Enter(const std::string& fromRoom) {
     TRoom::Enter(fromRoom);
-    FindNodeOrFail<THitBox>(HitBoxes(), "LAYOUT").Hover = true;
+    FindNodeOrFail<THitBox>(HitBoxes(), kLayoutBox).Hover = true;
     Pictures();
     FCursor = TPoint{-1, -1};
     FLeverHover = false;
     for (int engine = 1; engine <= 2; ++engine) {
         const TTrainEngine& e = FLayout.Record(engine);
-        FindFrameSetOrFail(FrameSets(), Numbered("KNB", engine)).CurrentFrame =
+        FindFrameSetOrFail(FrameSets(), Numbered(kKnobPrefix, engine)).CurrentFrame =
             static_cast<std::int16_t>(e.State == kOnLayout ? e.Speed + 2 : kKnobOff);
         if (e.Speed != 0) AddTimer(AnimateTimer(engine), kFirstAnimateTicks);
     }
@@ -132,7 +142,7 @@ void TTrainRoom::Leave() {
         if (e.State == kCrashed) {
             e.State = kInWorkshop;
             FLayout.Record(engine + 2).State = kInWorkshop;
-            FindFrameSetOrFail(FrameSets(), Numbered("ENG", engine)).CurrentFrame = kEngineAway;
+            FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, engine)).CurrentFrame = kEngineAway;
         }
     }
     FLayout.ForgetCrashWhenNoneCrashed();
@@ -141,12 +151,12 @@ void TTrainRoom::Leave() {
         TTrainEngine& e = FLayout.Record(FPlacing);
         e.State = kOnShelf;
         e.TileX = e.TileY = -1;
-        FindFrameSetOrFail(FrameSets(), Numbered("ENG", FPlacing)).CurrentFrame = kEngineOnShelf;
+        FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, FPlacing)).CurrentFrame = kEngineOnShelf;
         FPlacing = 0;
     }
     StopCurrentSound();
     UnloadAllSounds();
-    if (THitBox* layout = FindHitBox("LAYOUT")) layout->Hover = false;
+    if (THitBox* layout = FindHitBox(kLayoutBox)) layout->Hover = false;
     TRoom::Leave();
 }
 
@@ -186,9 +196,9 @@ void TTrainRoom::ReturnEngine(int engine) {
         r.TileX = r.TileY = -1;
     }
     FLayout.Record(engine).CarAttached = false;
-    if (TFrameSet* set = FrameSets().FindFrameSet(Numbered("ENG", engine))) set->CurrentFrame = kEngineOnShelf;
-    if (TFrameSet* set = FrameSets().FindFrameSet(Numbered("CAR", engine))) set->CurrentFrame = 0;
-    if (FindHitBox("ENG1") != nullptr) UpdateBoxes();
+    if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kEnginePrefix, engine))) set->CurrentFrame = kEngineOnShelf;
+    if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kCarPrefix, engine))) set->CurrentFrame = 0;
+    if (FindHitBox(Numbered(kEnginePrefix, 1)) != nullptr) UpdateBoxes();
 }
 
 // --- Reset ---
@@ -210,12 +220,13 @@ void TTrainRoom::ResetLayout() {
     FPlacing = 0;
     // Only the room shown plays its sounds: after a WRAP the wrapping table is shown already.
     if (GetWorld() != nullptr && GetWorld()->GetCurrentRoom() == this) UpdateRunningSound();
-    if (TFrameSet* palette = FrameSets().FindFrameSet("PALSWITCH")) {
+    if (TFrameSet* palette = FrameSets().FindFrameSet(kPaletteSwitch)) {
         palette->CurrentFrame = 0;
         for (int engine = 1; engine <= 2; ++engine) {
             const bool away = FLayout.Record(engine).State == kInWorkshop;
-            FindFrameSetOrFail(FrameSets(), Numbered("ENG", engine)).CurrentFrame = away ? kEngineAway : kEngineOnShelf;
-            FindFrameSetOrFail(FrameSets(), Numbered("CAR", engine)).CurrentFrame = 0;
+            FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, engine)).CurrentFrame =
+                away ? kEngineAway : kEngineOnShelf;
+            FindFrameSetOrFail(FrameSets(), Numbered(kCarPrefix, engine)).CurrentFrame = 0;
         }
     }
     FSelected = TPoint{0, 0};
@@ -237,11 +248,10 @@ void TTrainRoom::UpdateBoxes() {
     for (int engine = 1; engine <= 2; ++engine) {
         const TTrainEngine& e = FLayout.Record(engine);
         const bool onTable = e.State == kOnLayout;
-        const char digit = static_cast<char>('0' + engine);
-        FindNodeOrFail<THitBox>(HitBoxes(), std::string("+") + digit + "KNB").SetEnabled(onTable && e.Speed < 2);
-        FindNodeOrFail<THitBox>(HitBoxes(), std::string("-") + digit + "KNB").SetEnabled(onTable && e.Speed >= -1);
-        FindNodeOrFail<THitBox>(HitBoxes(), Numbered("ENG", engine)).SetEnabled(e.State != kInWorkshop);
-        FindNodeOrFail<THitBox>(HitBoxes(), Numbered("CAR", engine)).SetEnabled(onTable);
+        FindNodeOrFail<THitBox>(HitBoxes(), KnobBox('+', engine)).SetEnabled(onTable && e.Speed < 2);
+        FindNodeOrFail<THitBox>(HitBoxes(), KnobBox('-', engine)).SetEnabled(onTable && e.Speed >= -1);
+        FindNodeOrFail<THitBox>(HitBoxes(), Numbered(kEnginePrefix, engine)).SetEnabled(e.State != kInWorkshop);
+        FindNodeOrFail<THitBox>(HitBoxes(), Numbered(kCarPrefix, engine)).SetEnabled(onTable);
     }
     if (GetWorld() != nullptr) GetWorld()->RequestCursorRefresh();
 }
@@ -264,7 +274,7 @@ void TTrainRoom::QueueAnimate(int engine) {
 
 void TTrainRoom::SpeedChanged(int engine) {
     const TTrainEngine& e = FLayout.Record(engine);
-    SetFrame(Numbered("KNB", engine), static_cast<std::int16_t>(e.State == kOnLayout ? e.Speed + 2 : kKnobOff));
+    SetFrame(Numbered(kKnobPrefix, engine), static_cast<std::int16_t>(e.State == kOnLayout ? e.Speed + 2 : kKnobOff));
     UpdateBoxes();
 }
 
@@ -308,32 +318,33 @@ void TTrainRoom::DrawEngineOn(TAC8ImageData& view, int engine) {
 // --- Words ---
 
 void TTrainRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "SWITCH") {
+    if (sender == kSwitchPage) {
         SwitchPage();
-    } else if (script == "ENG" && EngineNumberOf(sender, "ENG") != 0) {
-        EngineClicked(EngineNumberOf(sender, "ENG"));
-    } else if (sender == "PLACING") {
+    } else if (script == kEngineScript && EngineNumberOf(sender, kEnginePrefix) != 0) {
+        EngineClicked(EngineNumberOf(sender, kEnginePrefix));
+    } else if (sender == kPlacingTimer) {
         Blink();
-    } else if (sender == "WHISTLE1") {
+    } else if (sender == kWhistle1Timer) {
         Whistle(1);
-    } else if (sender == "WHISTLE2") {
+    } else if (sender == kWhistle2Timer) {
         Whistle(2);
-    } else if (script == "CAR" && EngineNumberOf(sender, "CAR") != 0) {
-        CarClicked(EngineNumberOf(sender, "CAR"));
-    } else if (script == "KNOB" && sender.size() == 5 && (sender[0] == '+' || sender[0] == '-') &&
-               (sender[1] == '1' || sender[1] == '2') && sender.compare(2, 3, "KNB") == 0) {
+    } else if (script == kCarScript && EngineNumberOf(sender, kCarPrefix) != 0) {
+        CarClicked(EngineNumberOf(sender, kCarPrefix));
+    } else if (script == kKnobScript && sender.size() == 2 + kKnobBoxEnd.size() &&
+               (sender[0] == '+' || sender[0] == '-') &&
+               (sender[1] == '1' || sender[1] == '2') && sender.compare(2, kKnobBoxEnd.size(), kKnobBoxEnd) == 0) {
         KnobClicked(sender);
-    } else if (script == "ANIMATE" && (sender == "1" || sender == "2")) {
+    } else if (script == kAnimateScript && (sender == "1" || sender == "2")) {
         Animate(sender[0] - '0');
-    } else if (sender == "WRAP") {
+    } else if (sender == kWrap) {
         Wrap();
-    } else if (sender == "SNAP") {
+    } else if (sender == kSnap) {
         Snap();
-        RunScript("", "SNAPFLASH");
-    } else if (script == "FOCUS" && sender == "T") {
+        RunScript("", std::string(room_words::kSnapFlash));
+    } else if (script == room_words::kFocus && sender == kFocusGained) {
         UpdateRunningSound();
-    } else if (sender == "TUTOR") {
-        World().GoRoom("MRTEXT>");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
     } else {
         TRoom::RunScript(script, sender);
     }
@@ -341,8 +352,8 @@ void TTrainRoom::RunScript(const std::string& script, const std::string& sender)
 
 void TTrainRoom::SwitchPage() {
     CancelPlacing(true);
-    TFrameSet& palette = FindFrameSetOrFail(FrameSets(), "PALSWITCH");
-    SetFrame("PALSWITCH", static_cast<std::int16_t>(palette.CurrentFrame == 1 ? 0 : 1));
+    TFrameSet& palette = FindFrameSetOrFail(FrameSets(), kPaletteSwitch);
+    SetFrame(kPaletteSwitch, static_cast<std::int16_t>(palette.CurrentFrame == 1 ? 0 : 1));
     FPage = palette.CurrentFrame == 1 ? 2 : 1;
     if (TAC8ImageData* view = DrawnView()) DrawPalette(*view);
 }
@@ -355,7 +366,7 @@ void TTrainRoom::EngineClicked(int engine) {
             e.State = kBeingPlaced;
             FPlacing = engine;
             e.TileX = e.TileY = -1;
-            SetFrame(Numbered("ENG", engine), kEngineBlink);
+            SetFrame(Numbered(kEnginePrefix, engine), kEngineBlink);
             AddTimer(TTimerCode::Placing, kBlinkTicks);
             break;
         case kBeingPlaced:
@@ -369,7 +380,7 @@ void TTrainRoom::EngineClicked(int engine) {
             e.State = kInWorkshop;
             FLayout.Record(engine + 2).State = kInWorkshop;
             FLayout.ForgetCrashWhenNoneCrashed();
-            SetFrame(Numbered("ENG", engine), kEngineAway);
+            SetFrame(Numbered(kEnginePrefix, engine), kEngineAway);
             UpdateBoxes();
             break;
         default:
@@ -379,7 +390,7 @@ void TTrainRoom::EngineClicked(int engine) {
 
 void TTrainRoom::Blink() {
     if (FPlacing == 0) return;
-    TFrameSet& set = FindFrameSetOrFail(FrameSets(), Numbered("ENG", FPlacing));
+    TFrameSet& set = FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, FPlacing));
     SetFrame(set.GetID(), static_cast<std::int16_t>(3 - set.CurrentFrame));
     AddTimer(TTimerCode::Placing, kBlinkTicks);
 }
@@ -410,14 +421,14 @@ void TTrainRoom::TakeOffLayout(int engine) {
     FLayout.SetSpeed(engine, 0);
     if (moving) UpdateRunningSound();
     UpdateBoxes();
-    SetFrame(Numbered("ENG", engine), kEngineOnShelf);
-    if (hadCar) SetFrame(Numbered("CAR", engine), 0);
+    SetFrame(Numbered(kEnginePrefix, engine), kEngineOnShelf);
+    if (hadCar) SetFrame(Numbered(kCarPrefix, engine), 0);
     for (int n : {engine, engine + 2}) FLayout.Record(n).TileX = FLayout.Record(n).TileY = -1;
 }
 
 void TTrainRoom::CarClicked(int engine) {
     TTrainEngine& e = FLayout.Record(engine);
-    TFrameSet& carSet = FindFrameSetOrFail(FrameSets(), Numbered("CAR", engine));
+    TFrameSet& carSet = FindFrameSetOrFail(FrameSets(), Numbered(kCarPrefix, engine));
     if (carSet.CurrentFrame != 0) {
         EraseEngine(engine);
         e.CarAttached = false;
@@ -501,8 +512,8 @@ void TTrainRoom::Snap() { HandSnapshotToAlbum(World(), MakeTrainSet(FLayout), kT
 
 bool TTrainRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     if (kind == TControlEventKind::Tick) return false;
-    if (box.GetID() == "TRACKPAL") return PaletteEvent(box, kind);
-    if (box.GetID() == "LAYOUT") return LayoutEvent(box, kind);
+    if (box.GetID() == kPaletteBox) return PaletteEvent(box, kind);
+    if (box.GetID() == kLayoutBox) return LayoutEvent(box, kind);
     return false;
 }
 
@@ -565,7 +576,7 @@ bool TTrainRoom::LayoutEvent(TControlBox& box, TControlEventKind kind) {
             if (e.TileX == FCursor.X && e.TileY == FCursor.Y) {
                 e.State = kOnLayout;
                 FLayout.SetSpeed(engine, 0);
-                SetFrame(Numbered("ENG", engine), kEngineOnTable);
+                SetFrame(Numbered(kEnginePrefix, engine), kEngineOnTable);
                 CancelPlacing(false);
                 UpdateBoxes();
             } else {

@@ -9,10 +9,13 @@
 #include "rooms/questions/toys_in_repair.h"
 #include "rooms/questions/wrapped_gifts.h"
 #include "rooms/wrap/gift_geometry.h"
+#include "rooms/wrap/wrap_words.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
 #include "shell/view_size.h"
 
 using namespace gift_geometry;
+namespace words = wrap_words;
 
 namespace {
 
@@ -27,7 +30,7 @@ std::uint8_t DigitOf(const std::string& sender, std::size_t index, std::uint8_t 
     return static_cast<std::uint8_t>(c - '0');
 }
 
-std::string Numbered(const char* stem, int n) { return std::string(stem) + static_cast<char>('0' + n); }
+std::string Numbered(std::string_view stem, int n) { return std::string(stem) + static_cast<char>('0' + n); }
 
 TRect Union(const TRect& a, const TRect& b) {
     if (IsRectEmpty(a)) return b;
@@ -47,7 +50,7 @@ struct TWrapRoom::TPictures {
 TWrapRoom::TWrapRoom(std::string_view name) : TAuxGfxRoom(name), FPictures(std::make_unique<TPictures>()) {
     SetAuxImageName("wrapgfx");
     Flags = static_cast<std::uint16_t>(Flags & ~(kRoomSnapOffered | kRoomWrapOffered));
-    FIsShowRoom = GetID().substr(0, 4) == "SHOW";
+    FIsShowRoom = GetID().substr(0, words::kShowPrefix.size()) == words::kShowPrefix;
     if (FIsShowRoom) Flags |= kRoomFullFrame;
 }
 
@@ -76,7 +79,7 @@ void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
 std::unique_ptr<TGift> TWrapRoom::TakeGift() {
     std::unique_ptr<TGift> gift = std::move(FGift);
     if (!FIsShowRoom) {
-        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), "SLATE2");
+        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), words::kSlateToy);
         TAC8ImageData* view = IsDrawn() && GetWorld() != nullptr ? World().GetViewImage() : nullptr;
         slate.SetFrame(view, 1, view != nullptr);
         UpdateBoxes();
@@ -96,7 +99,7 @@ int TWrapRoom::GiftState() const { return FGift ? 1 + FGift->Paper : 0; }
 
 bool TWrapRoom::SlateOnTable() const {
     if (FIsShowRoom) return false;
-    const TFrameSet* slate = FrameSets().FindFrameSet("SLATE2");
+    const TFrameSet* slate = FrameSets().FindFrameSet(words::kSlateToy);
     return slate != nullptr && slate->CurrentFrame == 0;
 }
 
@@ -131,12 +134,12 @@ void TWrapRoom::Enter(const std::string& fromRoom) {
         FGiftPlace = TPoint{0, 0};
         if (FGift) PlaceSmallTag();
     } else {
-        FindFrameSetOrFail(FrameSets(), "SLATE1").SetFrame(nullptr, SlateToyInRepair(World()) ? 0 : 1, false);
+        FindFrameSetOrFail(FrameSets(), words::kSlateShelf).SetFrame(nullptr, SlateToyInRepair(World()) ? 0 : 1, false);
         // A rack shows the bow the gift wears as taken.
         for (int b = 1; b <= kBowCount; ++b)
-            FindFrameSetOrFail(FrameSets(), Numbered("BOW", b))
+            FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, b))
                 .SetFrame(nullptr, FGift && FGift->Bow == b ? 0 : 1, false);
-        FindFrameSetOrFail(FrameSets(), "TAG").SetFrame(nullptr, FGift && FGift->Tagged ? 0 : 1, false);
+        FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(nullptr, FGift && FGift->Tagged ? 0 : 1, false);
         if (FGift) FGiftPlace = kTablePlace[SizeIndex(*FGift)];
     }
     FBigTagShown = false;
@@ -145,28 +148,28 @@ void TWrapRoom::Enter(const std::string& fromRoom) {
 
 void TWrapRoom::UpdateBoxes() {
     for (THitBox* box : HitBoxes()) box->SetEnabled(!FBigTagShown);
-    FindNodeOrFail<THitBox>(HitBoxes(), "BIGTAG").SetEnabled(FBigTagShown);
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kBigTag).SetEnabled(FBigTagShown);
     if (FBigTagShown) return;
-    FindNodeOrFail<THitBox>(HitBoxes(), "SMTAG").SetEnabled(FGift && FGift->Tagged);
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kSmallTag).SetEnabled(FGift && FGift->Tagged);
     if (FIsShowRoom) return;
-    const bool slateHome = FindFrameSetOrFail(FrameSets(), "SLATE1").CurrentFrame == 1;
-    FindNodeOrFail<THitBox>(HitBoxes(), "SLATE1").SetEnabled(slateHome);
+    const bool slateHome = FindFrameSetOrFail(FrameSets(), words::kSlateShelf).CurrentFrame == 1;
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kSlateShelf).SetEnabled(slateHome);
     // The slate toy is offered only while it stands on its shelf and is not away for repair.
-    FindNodeOrFail<THitBox>(HitBoxes(), "SLATE2")
-        .SetEnabled(!FGift && slateHome && FindFrameSetOrFail(FrameSets(), "SLATE2").CurrentFrame == 1);
-    FindNodeOrFail<THitBox>(HitBoxes(), "GIFT").SetEnabled(FGift && FGift->Bow != 0);
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kSlateToy)
+        .SetEnabled(!FGift && slateHome && FindFrameSetOrFail(FrameSets(), words::kSlateToy).CurrentFrame == 1);
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kGiftSlider).SetEnabled(FGift && FGift->Bow != 0);
     const bool onTable = FGift != nullptr;
-    FindNodeOrFail<THitBox>(HitBoxes(), "TAGS").SetEnabled(onTable);
-    for (int p = 1; p <= kPaperCount; ++p) FindNodeOrFail<THitBox>(HitBoxes(), Numbered("PAPER", p)).SetEnabled(onTable);
-    for (int r = 1; r <= kRibbonCount; ++r) FindNodeOrFail<THitBox>(HitBoxes(), Numbered("RIB", r)).SetEnabled(onTable);
-    for (int b = 1; b <= kBowCount; ++b) FindNodeOrFail<THitBox>(HitBoxes(), Numbered("BOW", b)).SetEnabled(onTable);
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kTags).SetEnabled(onTable);
+    for (int p = 1; p <= kPaperCount; ++p) FindNodeOrFail<THitBox>(HitBoxes(), Numbered(words::kPaperStem, p)).SetEnabled(onTable);
+    for (int r = 1; r <= kRibbonCount; ++r) FindNodeOrFail<THitBox>(HitBoxes(), Numbered(words::kRibbonStem, r)).SetEnabled(onTable);
+    for (int b = 1; b <= kBowCount; ++b) FindNodeOrFail<THitBox>(HitBoxes(), Numbered(words::kBowStem, b)).SetEnabled(onTable);
     if (GetWorld() != nullptr) World().RequestCursorRefresh();
 }
 
 void TWrapRoom::PlaceSmallTag() {
     if (!FGift) return;
     PlaceTag(*FGift);
-    THitBox& box = FindNodeOrFail<THitBox>(HitBoxes(), "SMTAG");
+    THitBox& box = FindNodeOrFail<THitBox>(HitBoxes(), words::kSmallTag);
     box.Rect = MakeBounds(FGiftPlace.X + FGift->TagX, FGiftPlace.Y + FGift->TagY, kTagBox.W, kTagBox.H);
 }
 
@@ -175,29 +178,29 @@ void TWrapRoom::PlaceSlider() {
     const std::size_t s = SizeIndex(*FGift);
     const std::size_t b = BowIndex(*FGift);
     const TPoint at = kTablePlace[s];
-    FindNodeOrFail<THitBox>(HitBoxes(), "GIFT").Rect =
+    FindNodeOrFail<THitBox>(HitBoxes(), words::kGiftSlider).Rect =
         TRect{at.X + kTravelStart[s][b], at.Y - 10, at.X + kTravelEnd[s][b], at.Y + 20};
 }
 
 // --- Commands ---
 
 void TWrapRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "SLATE2") {
+    if (sender == words::kTakeSlate) {
         SetGift(kSlateToyGift, 0);
-        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), "SLATE2");
+        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), words::kSlateToy);
         TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
         slate.SetFrame(view, 0, view != nullptr);
         if (!FIsShowRoom) FGiftPlace = kTablePlace[SizeIndex(*FGift)];
         Redraw();
-    } else if (script == "PAPER") {
+    } else if (script == words::kPaper) {
         ChoosePaper(sender);
-    } else if (script == "RIBBON") {
+    } else if (script == words::kRibbon) {
         ChooseRibbon(sender);
-    } else if (script == "BOW") {
+    } else if (script == words::kBow) {
         ChooseBow(sender);
-    } else if (sender == "TAGS") {
+    } else if (sender == words::kTags) {
         SwitchTag();
-    } else if (script == "TAG") {
+    } else if (script == words::kTag) {
         FBigTagShown = !FBigTagShown;
         UpdateBoxes();
         if (TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr) {
@@ -206,38 +209,38 @@ void TWrapRoom::RunScript(const std::string& script, const std::string& sender) 
             else
                 Draw(view);
         }
-    } else if (sender == "UNWRAP") {
+    } else if (sender == words::kUnwrap) {
         Unwrap();
-    } else if (sender == "TUTOR") {
-        World().GoRoom(FIsShowRoom ? "SRTEXT" : "GATEXT>");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(FIsShowRoom ? words::kShowHelpPage : words::kWrapHelpPage);
     } else {
         TAuxGfxRoom::RunScript(script, sender);
     }
 }
 
 void TWrapRoom::ChoosePaper(const std::string& sender) {
-    const std::uint8_t p = DigitOf(sender, 5, kPaperCount);
+    const std::uint8_t p = DigitOf(sender, words::kPaperStem.size(), kPaperCount);
     if (p == 0 || !FGift) return;
     FGift->Paper = p == FGift->Paper ? 0 : p;
     Redraw();
 }
 
 void TWrapRoom::ChooseRibbon(const std::string& sender) {
-    const std::uint8_t r = DigitOf(sender, 3, kRibbonCount);
+    const std::uint8_t r = DigitOf(sender, words::kRibbonStem.size(), kRibbonCount);
     if (r == 0 || !FGift) return;
     FGift->Ribbon = r == FGift->Ribbon ? 0 : r;
     Redraw();
 }
 
 void TWrapRoom::ChooseBow(const std::string& sender) {
-    std::uint8_t b = DigitOf(sender, 3, kBowCount);
+    std::uint8_t b = DigitOf(sender, words::kBowStem.size(), kBowCount);
     if (b == 0 || !FGift) return;
     TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-    if (FGift->Bow != 0) FindFrameSetOrFail(FrameSets(), Numbered("BOW", FGift->Bow)).SetFrame(view, 1, view != nullptr);
+    if (FGift->Bow != 0) FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, FGift->Bow)).SetFrame(view, 1, view != nullptr);
     if (b == FGift->Bow) b = 0;
     FGift->Bow = b;
     PlaceSlider();
-    if (b != 0) FindFrameSetOrFail(FrameSets(), Numbered("BOW", b)).SetFrame(view, 0, view != nullptr);
+    if (b != 0) FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, b)).SetFrame(view, 0, view != nullptr);
     FGift->BowPosition = DefaultBowPosition(*FGift);
     Redraw();
 }
@@ -246,7 +249,7 @@ void TWrapRoom::SwitchTag() {
     if (!FGift) return;
     FGift->Tagged = !FGift->Tagged;
     TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-    FindFrameSetOrFail(FrameSets(), "TAG").SetFrame(view, FGift->Tagged ? 0 : 1, view != nullptr);
+    FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(view, FGift->Tagged ? 0 : 1, view != nullptr);
     if (FGift->Tagged) {
         FGift->ChooseTag(Context());
         FBigTagShown = true;
@@ -266,8 +269,8 @@ void TWrapRoom::Unwrap() {
     if (FGift->Tagged || FGift->Bow != 0) {
         // Tag and bow come off together and go back on their racks.
         if (FGift->Bow != 0 && !FIsShowRoom)
-            FindFrameSetOrFail(FrameSets(), Numbered("BOW", FGift->Bow)).SetFrame(view, 1, view != nullptr);
-        if (FGift->Tagged && !FIsShowRoom) FindFrameSetOrFail(FrameSets(), "TAG").SetFrame(view, 1, view != nullptr);
+            FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, FGift->Bow)).SetFrame(view, 1, view != nullptr);
+        if (FGift->Tagged && !FIsShowRoom) FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(view, 1, view != nullptr);
         FGift->Tagged = false;
         FGift->Bow = 0;
     } else if (FGift->Ribbon != 0) {
@@ -285,7 +288,7 @@ void TWrapRoom::Unwrap() {
 // --- The bow slider ---
 
 bool TWrapRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
-    if (kind != TControlEventKind::Down || box.GetID() != "GIFT" || !FGift || FGift->Bow == 0) return false;
+    if (kind != TControlEventKind::Down || box.GetID() != words::kGiftSlider || !FGift || FGift->Bow == 0) return false;
     const std::size_t s = SizeIndex(*FGift);
     const std::size_t b = BowIndex(*FGift);
     const std::int32_t travel = kTravelEnd[s][b] - kTravelStart[s][b];

@@ -14,6 +14,7 @@
 #include "foundation/geometry.h"
 #include "rooms/questions/gift_table.h"
 #include "rooms/wrap/gift.h"
+#include "rooms/wrap/wrap_words.h"
 #include "shell/aux_gfx_room.h"
 
 class TAC8ImageData;
@@ -86,5 +87,5 @@ TRect DrawSmallGift(TAC8ImageData& target, TPoint origin, const TAC8ImageData& s
 // The wrapping room (or the show room) of that name, or nullptr when there is none of this
 // class.
 TWrapRoom* FindWrapRoom(const TRoomWorld& world, std::string_view name);
-inline constexpr std::string_view kWrapRoomName = "WRAP";
-inline constexpr std::string_view kShowRoomName = "SHOWGIFT";
+inline constexpr std::string_view kWrapRoomName = wrap_words::kWrapRoom;
+inline constexpr std::string_view kShowRoomName = wrap_words::kShowRoom;

@@ -4,8 +4,12 @@
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream.h"
 #include "foundation/stream_values.h"
+#include "rooms/album/album_room_words.h"
 #include "shell/qe_exception.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
+
+using namespace album_room_words;
 
 namespace {
 
@@ -97,10 +101,10 @@ void TAlbumRoom::RefreshBoxes() {
     auto set = [this](std::string_view name, bool enabled) {
         if (THitBox* box = FindHitBox(name)) box->SetEnabled(enabled);
     };
-    set("BACK", open && c > 0);
-    set("FWD", open && c < LastPage());
-    set("LEFT", open && c % 2 == 1 && c > 1 && c <= count);
-    set("RIGHT", open && c % 2 == 0 && c > 0 && c + 1 <= count);
+    set(kPageBack, open && c > 0);
+    set(kPageForward, open && c < LastPage());
+    set(kLeftPicture, open && c % 2 == 1 && c > 1 && c <= count);
+    set(kRightPicture, open && c % 2 == 0 && c > 0 && c + 1 <= count);
 }
 
 void TAlbumRoom::Enter(const std::string& fromRoom) {
@@ -128,31 +132,31 @@ void TAlbumRoom::RunScript(const std::string& script, const std::string& sender)
     THourglass hourglass(world);
     const std::int16_t c = FCurrentPage;
     const std::int32_t count = Count();
-    if (sender == "DELAY") {
+    if (sender == kCoverOpens) {
         FCoverShown = 0;
         GoPage(c);
         Draw(world.GetViewImage());
-    } else if (sender == "BACK") {
+    } else if (sender == kPageBack) {
         if (count < 3 || c < 3)
             GoPage(static_cast<std::int16_t>(c - 1));
         else
             GoPage(static_cast<std::int16_t>(c == LastPage() ? c - 1 : c - 2));
         Draw(world.GetViewImage());
-    } else if (sender == "FWD") {
+    } else if (sender == kPageForward) {
         if (count > 2 && c != 0)
             GoPage(static_cast<std::int16_t>(c < LastPage() - 2 ? c + 2 : c + 1));
         else
             GoPage(static_cast<std::int16_t>(c + 1));
         Draw(world.GetViewImage());
-    } else if (sender == "LEFT") {
+    } else if (sender == kLeftPicture) {
         GoPage(static_cast<std::int16_t>(c & ~1));
         Draw(world.GetViewImage());
-    } else if (sender == "RIGHT") {
+    } else if (sender == kRightPicture) {
         GoPage(static_cast<std::int16_t>(c | 1));
         Draw(world.GetViewImage());
-    } else if (sender == "HANG") {
+    } else if (sender == kHangButton) {
         AddTimer(kAlbumHangTimer, 1);
-    } else if (sender == "HANGBUGWAIT") {
+    } else if (sender == kHangAfterWait) {
         // The button may have been pressed just before the page changed: only a picture
         // that may be hung is.
         if (CanHang()) {
@@ -160,19 +164,19 @@ void TAlbumRoom::RunScript(const std::string& script, const std::string& sender)
             MakeHungPicture();
             Draw(world.GetViewImage());
         }
-    } else if (sender == "PRINT") {
+    } else if (sender == kPrintButton) {
         AddTimer(kAlbumPrintTimer, 1);
-    } else if (sender == "PRINTBUGWAIT") {
+    } else if (sender == kPrintAfterWait) {
         PrintPicture(false);
-    } else if (sender == "CARD") {
+    } else if (sender == kCardButton) {
         AddTimer(kAlbumCardTimer, 1);
-    } else if (sender == "CARDBUGWAIT") {
+    } else if (sender == kCardAfterWait) {
         PrintPicture(true);
-    } else if (sender == "TUTOR") {
-        world.GoRoom("PATEXT>");
-    } else if (script == "DELETE") {
+    } else if (sender == room_words::kTutor) {
+        world.GoRoom(kHelpPage);
+    } else if (script == kDeleteScript) {
         // Shift and Delete together, on a page with a picture; anything else is ignored.
-        if (!sender.empty() && sender.front() == 'S' && c > 0 && count >= c) {
+        if (!sender.empty() && sender.front() == kShiftDownMark && c > 0 && count >= c) {
             DeleteCurrentPicture();
             Draw(world.GetViewImage());
         }
@@ -221,7 +225,7 @@ void TAlbumRoom::DrawPage(TAC8ImageData& view, bool right) {
         view.FrameRect(Outset(thumb, 1), kThumbnailFrame);
         view.FrameRect(Outset(thumb, 2), kThumbnailFrame);
         if (p == c) view.FrameRect(Outset(thumb, 7), kCurrentPageFrame);
-        if (THitBox* box = FindHitBox(right ? "RIGHT" : "LEFT")) box->Rect = thumb;
+        if (THitBox* box = FindHitBox(right ? kRightPicture : kLeftPicture)) box->Rect = thumb;
     }
     if (p != 0 && p == FHungPage && FHangIcon != nullptr) {
         TAC8ImageData& icon = FHangIcon->Image();

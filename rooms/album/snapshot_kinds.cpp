@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "rooms/album/album_room.h"
+#include "rooms/album/album_room_words.h"
 #include "shell/room_world.h"
 
 namespace {
@@ -40,7 +41,7 @@ void UnregisterSnapshotKind(std::uint8_t kind) {
 }
 
 bool HandSnapshotToAlbum(TRoomWorld& world, std::unique_ptr<TSnapshot> snapshot, std::uint8_t kind) {
-    auto* album = dynamic_cast<TAlbumRoom*>(world.FindRoom("ALBUM"));
+    auto* album = dynamic_cast<TAlbumRoom*>(world.FindRoom(album_room_words::kAlbumRoom));
     if (album == nullptr || snapshot == nullptr || FindSnapshotKind(kind) == nullptr) return false;
     album->AddPicture(std::move(snapshot), kind);
     return true;

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "engine/graphics/ac8_image_data.h"
+#include "bed_room_words.h"
 #include "frame_drawing.h"
 #include "rooms/questions/toys_in_repair.h"
 #include "jukebox_room.h"
 #include "shell/hit_box.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
 #include "shell/game_context.h"
 
 namespace {
@@ -72,13 +74,15 @@ std::string Name(char prefix, int n) { return std::string{prefix, char('0' + n)}
 
 }  // namespace
 
+using namespace bed_room_words;
+
 TBedRoom::TBedRoom(std::string_view name) : TAuxGfxRoom(name) {
     SetAuxImageName("bedgfx");
     NavigationMask = kDoorShutMask;
 }
 
 bool TBedRoom::IsDoorOpen() const {
-    const TFrameSet* door = FrameSets().FindFrameSet("DOOR");
+    const TFrameSet* door = FrameSets().FindFrameSet(kDoor);
     return door != nullptr && door->CurrentFrame == 1;
 }
 
@@ -88,30 +92,30 @@ void TBedRoom::UpdateBoxes() {
     for (auto* box : NodesOf<THitBox>(HitBoxes())) box->SetEnabled(!FCarrying);
     auto box = [this](std::string_view name) -> THitBox& { return FindNodeOrFail<THitBox>(HitBoxes(), name); };
     if (FCarrying) {
-        box("POT").SetEnabled(true);
-        box("CAN").SetEnabled(true);
+        box(kPot).SetEnabled(true);
+        box(kCan).SetEnabled(true);
     } else {
-        box("POT").SetEnabled(false);
-        box("CAN").SetEnabled(FrameOf(*this, "POT") == 0);
-        box("JUKE").SetEnabled(!FJukeboxAway);
-        THitBox& blind = box("BLIND");
-        const std::int16_t blindFrame = FrameOf(*this, "BLIND");
+        box(kPot).SetEnabled(false);
+        box(kCan).SetEnabled(FrameOf(*this, kPot) == 0);
+        box(kJukebox).SetEnabled(!FJukeboxAway);
+        THitBox& blind = box(kBlind);
+        const std::int16_t blindFrame = FrameOf(*this, kBlind);
         if (blindFrame == kBlindDown || blindFrame == kBlindUp) {
             blind.Rect = blindFrame == kBlindDown ? kBlindDownBox : kBlindUpBox;
             blind.SetEnabled(true);
         } else {
             blind.SetEnabled(false);
         }
-        box("COAT").SetEnabled(FrameOf(*this, "COAT") == 1);
-        box("HOOK").SetEnabled(FrameOf(*this, "HOOK") == 1);
-        const std::int16_t reds = FrameOf(*this, "REDS");
-        box("RED1").SetEnabled(reds == kRedsInDrawer);
-        box("RED2").SetEnabled(reds == kRedsOut);
-        box("D4").SetEnabled(reds == 0 || reds == 1 || reds == 5 || reds == 6);
+        box(kCoat).SetEnabled(FrameOf(*this, kCoat) == 1);
+        box(kHook).SetEnabled(FrameOf(*this, kHook) == 1);
+        const std::int16_t reds = FrameOf(*this, kReds);
+        box(kRedsUp).SetEnabled(reds == kRedsInDrawer);
+        box(kRedsDown).SetEnabled(reds == kRedsOut);
+        box(kBottomDrawer).SetEnabled(reds == 0 || reds == 1 || reds == 5 || reds == 6);
         for (int n = 1; n <= 4; ++n)
-            box(Name('A', n)).SetEnabled(FrameOf(*this, Name('A', n)) == 1 && FrameOf(*this, Name('D', n)) == 1);
+            box(Name(kArticleLetter, n)).SetEnabled(FrameOf(*this, Name(kArticleLetter, n)) == 1 && FrameOf(*this, Name(kDrawerLetter, n)) == 1);
         // The doorway leads into the house only once the room beyond is built.
-        THitBox& doorway = box("DOORWAY");
+        THitBox& doorway = box(kDoorway);
         const auto* way = dynamic_cast<const TGoBox*>(&doorway);
         doorway.SetEnabled(IsDoorOpen() && (way == nullptr || World().FindRoom(way->GetTarget()) != nullptr));
     }
@@ -123,11 +127,11 @@ void TBedRoom::UpdateBoxes() {
 }
 
 void TBedRoom::ArticleFollowsDrawer(int drawer) {
-    const std::int16_t open = FrameOf(*this, Name('D', drawer));
-    SetRoomFrame(*this, Name('A', drawer), open);
+    const std::int16_t open = FrameOf(*this, Name(kDrawerLetter, drawer));
+    SetRoomFrame(*this, Name(kArticleLetter, drawer), open);
     if (drawer == 4) {
-        const std::int16_t reds = FrameOf(*this, "REDS");
-        SetRoomFrame(*this, "REDS", reds > kRedsInDrawer ? static_cast<std::int16_t>(6 - open) : open);
+        const std::int16_t reds = FrameOf(*this, kReds);
+        SetRoomFrame(*this, kReds, reds > kRedsInDrawer ? static_cast<std::int16_t>(6 - open) : open);
     }
 }
 
@@ -138,64 +142,64 @@ void TBedRoom::Enter(const std::string& fromRoom) {
     for (int n = 1; n <= 4; ++n) ArticleFollowsDrawer(n);
     FJukeboxAway = JukeboxInRepair(World());
     FCarrying = false;
-    FindNodeOrFail<THitBox>(HitBoxes(), "CAN").SetCursor(kCursorTake);
-    SetRoomFrame(*this, "CAN", 1);
-    if (FrameOf(*this, "POT") == 1) SetRoomFrame(*this, "POT", static_cast<std::int16_t>(Random(2)));
-    SetRoomFrame(*this, "JUKE", FJukeboxAway ? 0 : 1);
-    if (FrameOf(*this, "BLIND") != kBlindDown)
-        SetRoomFrame(*this, "BLIND", kBlindUp);
+    FindNodeOrFail<THitBox>(HitBoxes(), kCan).SetCursor(kCursorTake);
+    SetRoomFrame(*this, kCan, 1);
+    if (FrameOf(*this, kPot) == 1) SetRoomFrame(*this, kPot, static_cast<std::int16_t>(Random(2)));
+    SetRoomFrame(*this, kJukebox, FJukeboxAway ? 0 : 1);
+    if (FrameOf(*this, kBlind) != kBlindDown)
+        SetRoomFrame(*this, kBlind, kBlindUp);
     else
-        SetRoomFrame(*this, "LAMP", 1);
-    if (FrameOf(*this, "LAMP") != 0) AddTimer(kFlashTimer, 5);
-    SetRoomFrame(*this, "HOOK", static_cast<std::int16_t>(1 - FrameOf(*this, "COAT")));
+        SetRoomFrame(*this, kLamp, 1);
+    if (FrameOf(*this, kLamp) != 0) AddTimer(kFlashTimer, 5);
+    SetRoomFrame(*this, kHook, static_cast<std::int16_t>(1 - FrameOf(*this, kCoat)));
     UpdateBoxes();
 }
 
 // --- Messages ---
 
 void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "BLIND") {
-        if (FrameOf(*this, "BLIND") != kBlindDown) {
-            ShowRoomFrame(*this, "BLIND", 2);
+    if (sender == kBlind) {
+        if (FrameOf(*this, kBlind) != kBlindDown) {
+            ShowRoomFrame(*this, kBlind, 2);
             AddTimer(kLowerTimer, 10);
         } else {
-            ShowRoomFrame(*this, "BLIND", 1);
+            ShowRoomFrame(*this, kBlind, 1);
             AddTimer(kRaiseTimer, 5);
             FBlindSteps = kBlindRaiseSteps;
         }
         UpdateBoxes();
-    } else if (sender == "RAISE") {
+    } else if (sender == kRaiseBlindStep) {
         RaiseBlindStep();
-    } else if (sender == "LOWER") {
+    } else if (sender == kLowerBlindStep) {
         LowerBlindStep();
-    } else if (sender == "LAMP") {
+    } else if (sender == kLamp) {
         SwitchLamp();
-    } else if (sender == "FLASH") {
-        ShowRoomFrame(*this, "LAMP", FrameOf(*this, "LAMP") == 1 ? 2 : 1);
+    } else if (sender == kLampFlicker) {
+        ShowRoomFrame(*this, kLamp, FrameOf(*this, kLamp) == 1 ? 2 : 1);
         AddTimer(kFlashTimer, 3 + Random(3));
-    } else if (script == "COAT") {
-        ShowRoomFrame(*this, "COAT", FrameOf(*this, "COAT") == 0 ? 1 : 0);
-        ShowRoomFrame(*this, "HOOK", FrameOf(*this, "HOOK") == 0 ? 1 : 0);
+    } else if (script == kCoatScript) {
+        ShowRoomFrame(*this, kCoat, FrameOf(*this, kCoat) == 0 ? 1 : 0);
+        ShowRoomFrame(*this, kHook, FrameOf(*this, kHook) == 0 ? 1 : 0);
         PlaySound(kSoundCoat);
         UpdateBoxes();
-    } else if (sender == "CAN" || sender == "POT") {
+    } else if (sender == kCan || sender == kPot) {
         CarryOrPutDown(sender);
-    } else if (script == "DRAWER") {
-        const int drawer = sender.size() == 2 && sender[0] == 'D' ? DigitOf(sender.substr(1), 1, 4) : -1;
+    } else if (script == kDrawerScript) {
+        const int drawer = sender.size() == 2 && sender[0] == kDrawerLetter ? DigitOf(sender.substr(1), 1, 4) : -1;
         if (drawer > 0) ToggleDrawer(drawer);
-    } else if (sender == "RED1") {
+    } else if (sender == kRedsUp) {
         RedsUp();
-    } else if (sender == "RED2") {
+    } else if (sender == kRedsDown) {
         RedsDown();
-    } else if (script == "ARTICLE") {
-        const int drawer = sender.size() == 2 && sender[0] == 'A' ? DigitOf(sender.substr(1), 1, 4) : -1;
+    } else if (script == kArticleScript) {
+        const int drawer = sender.size() == 2 && sender[0] == kArticleLetter ? DigitOf(sender.substr(1), 1, 4) : -1;
         if (drawer > 0) AnimateArticle(drawer);
-    } else if (script == "ANIMATE") {
+    } else if (script == kArticleTimerScript) {
         const int drawer = DigitOf(sender, 1, 4);
         if (drawer > 0) AnimateArticle(drawer);
-    } else if (script != "TOGGLE") {
-        if (sender == "TUTOR")
-            World().GoRoom("BRTEXT");
+    } else if (script != kToggleScript) {
+        if (sender == room_words::kTutor)
+            World().GoRoom(kHelpPage);
         else
             TAuxGfxRoom::RunScript(script, sender);
     } else {
@@ -205,8 +209,8 @@ void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
 
 void TBedRoom::RaiseBlindStep() {
     if (FBlindSteps == 13) PlaySoundIfIdle(kSoundBlindRolling);
-    const std::int16_t frame = FrameOf(*this, "BLIND");
-    ShowRoomFrame(*this, "BLIND", frame == kBlindRolling ? kBlindUp : static_cast<std::int16_t>(frame + 1));
+    const std::int16_t frame = FrameOf(*this, kBlind);
+    ShowRoomFrame(*this, kBlind, frame == kBlindRolling ? kBlindUp : static_cast<std::int16_t>(frame + 1));
     --FBlindSteps;
     if (FBlindSteps < 1) {
         UpdateBoxes();
@@ -217,11 +221,11 @@ void TBedRoom::RaiseBlindStep() {
 }
 
 void TBedRoom::LowerBlindStep() {
-    const std::int16_t frame = static_cast<std::int16_t>(FrameOf(*this, "BLIND") - 1);
-    ShowRoomFrame(*this, "BLIND", frame);
+    const std::int16_t frame = static_cast<std::int16_t>(FrameOf(*this, kBlind) - 1);
+    ShowRoomFrame(*this, kBlind, frame);
     if (frame > kBlindDown) {
         AddTimer(kLowerTimer, 10);
-    } else if (FrameOf(*this, "LAMP") != 0) {
+    } else if (FrameOf(*this, kLamp) != 0) {
         UpdateBoxes();
     } else {
         GoDark();
@@ -229,79 +233,79 @@ void TBedRoom::LowerBlindStep() {
 }
 
 void TBedRoom::SwitchLamp() {
-    const bool on = FrameOf(*this, "LAMP") == 0;
+    const bool on = FrameOf(*this, kLamp) == 0;
     PlaySound(kSoundLampSwitch);
     if (on) {
         AddTimer(kFlashTimer, 5);
     } else {
         RemoveTimer(kFlashTimer);
         // In the dark the lamp keeps its frame: coming back switches it on anyway.
-        if (FrameOf(*this, "BLIND") == kBlindDown) {
+        if (FrameOf(*this, kBlind) == kBlindDown) {
             GoDark();
             return;
         }
     }
-    ShowRoomFrame(*this, "LAMP", on ? 1 : 0);
+    ShowRoomFrame(*this, kLamp, on ? 1 : 0);
 }
 
-void TBedRoom::GoDark() { World().GoRoom("DARK"); }
+void TBedRoom::GoDark() { World().GoRoom(kDarkRoom); }
 
 void TBedRoom::CarryOrPutDown(const std::string& sender) {
-    THitBox& can = FindNodeOrFail<THitBox>(HitBoxes(), "CAN");
+    THitBox& can = FindNodeOrFail<THitBox>(HitBoxes(), kCan);
     if (FCarrying) {
         FCarrying = false;
         World().SetDefaultCursor(kCursorDefault);
-        if (sender == "POT") {
-            ShowRoomFrame(*this, "POT", 1);
+        if (sender == kPot) {
+            ShowRoomFrame(*this, kPot, 1);
             PlaySound(kSoundWatering);
         }
         can.SetCursor(kCursorTake);
-        ShowRoomFrame(*this, "CAN", 1);
+        ShowRoomFrame(*this, kCan, 1);
     } else {
         FCarrying = true;
         World().SetDefaultCursor(kCursorWateringCan);
         can.SetCursor(kCursorWateringCan);
-        ShowRoomFrame(*this, "CAN", 0);
+        ShowRoomFrame(*this, kCan, 0);
     }
     World().RequestCursorRefresh();
     UpdateBoxes();
 }
 
 void TBedRoom::ToggleDrawer(int drawer) {
-    const std::string name = Name('D', drawer);
+    const std::string name = Name(kDrawerLetter, drawer);
     const std::int16_t open = FrameOf(*this, name) == 0 ? 1 : 0;
     PlaySound(kSoundDrawer);
     SetRoomFrame(*this, name, open);
     ArticleFollowsDrawer(drawer);
     // The drawer, the toy in it and (the bottom drawer) the socks are drawn again together.
     ShowRoomFrame(*this, name, open);
-    ShowRoomFrame(*this, Name('A', drawer), FrameOf(*this, Name('A', drawer)));
+    ShowRoomFrame(*this, Name(kArticleLetter, drawer), FrameOf(*this, Name(kArticleLetter, drawer)));
     UpdateBoxes();
     if (open == 1) AddTimer(ArticleTimer(drawer), 10);
-    if (drawer == 4) ShowRoomFrame(*this, "REDS", FrameOf(*this, "REDS"));
+    if (drawer == 4) ShowRoomFrame(*this, kReds, FrameOf(*this, kReds));
 }
 
 void TBedRoom::RedsUp() {
-    std::int16_t frame = FrameOf(*this, "REDS");
+    std::int16_t frame = FrameOf(*this, kReds);
     if (frame < kRedsOut) ++frame;
-    ShowRoomFrame(*this, "REDS", frame);
+    ShowRoomFrame(*this, kReds, frame);
     if (frame == 2 || frame == kRedsOut) UpdateBoxes();
     if (frame == 2) PlaySound(kSoundRedsAtTwo);
     if (frame < kRedsOut) AddTimer(kRedUpTimer, 3);
 }
 
 void TBedRoom::RedsDown() {
-    std::int16_t frame = FrameOf(*this, "REDS");
+    std::int16_t frame = FrameOf(*this, kReds);
     if (frame > kRedsInDrawer) --frame;
-    ShowRoomFrame(*this, "REDS", frame);
+    ShowRoomFrame(*this, kReds, frame);
     if (frame == kRedsInDrawer || frame == 4) UpdateBoxes();
     if (frame == 4) PlaySound(kSoundRedsAtFour);
     if (frame > kRedsInDrawer) AddTimer(kRedDownTimer, 3);
 }
 
 void TBedRoom::AnimateArticle(int drawer) {
-    if (FrameOf(*this, Name('D', drawer)) != 1) return;
-    const std::string article = Name('A', drawer);
+    if (FrameOf(*this, Name(kDrawerLetter, drawer)) != 1) return;
+    const std::string article = Name(kArticleLetter, drawer);
     std::int16_t frame = 1;
     if (FrameOf(*this, article) == 1) {
         frame = 2;
@@ -316,25 +320,25 @@ void TBedRoom::AnimateArticle(int drawer) {
 }
 
 void TBedRoom::Toggle(const std::string& frameSetName) {
-    if (frameSetName == "BOOK" && FrameOf(*this, "BOOK") == 1) {
+    if (frameSetName == kBook && FrameOf(*this, kBook) == 1) {
         PlaySound(kSoundBookOpensCredits);
-        World().GoRoom("CREDITS");
-        SetRoomFrame(*this, "BOOK", 0);
-        FindNodeOrFail<THitBox>(HitBoxes(), "BOOK").SetCursor(kCursorAction);
+        World().GoRoom(kCredits);
+        SetRoomFrame(*this, kBook, 0);
+        FindNodeOrFail<THitBox>(HitBoxes(), kBook).SetCursor(kCursorAction);
         return;
     }
     TFrameSet& frameSet = FindFrameSetOrFail(FrameSets(), frameSetName);
     const std::int16_t now = frameSet.CurrentFrame == 0 ? 1 : 0;
     ShowRoomFrame(*this, frameSet, now);
-    if (frameSetName == "PAIL") {
+    if (frameSetName == kPail) {
         PlaySound(now == 1 ? kSoundPailUp : kSoundPailDown);
-    } else if (frameSetName == "DOOR") {
+    } else if (frameSetName == kDoor) {
         PlaySound(now == 1 ? kSoundDoorOpens : kSoundDoorCloses);
-        ShowRoomFrame(*this, "COAT", FrameOf(*this, "COAT"));
+        ShowRoomFrame(*this, kCoat, FrameOf(*this, kCoat));
         UpdateBoxes();
-    } else if (frameSetName == "BOOK") {
+    } else if (frameSetName == kBook) {
         PlaySound(kSoundBook);
-        FindNodeOrFail<THitBox>(HitBoxes(), "BOOK").SetCursor(kCursorExamine);
+        FindNodeOrFail<THitBox>(HitBoxes(), kBook).SetCursor(kCursorExamine);
     }
 }
 
@@ -343,7 +347,7 @@ void TBedRoom::Toggle(const std::string& frameSetName) {
 void TBedRoom::DrawOverlays(TAC8ImageData* view) {
     TAuxGfxRoom::DrawOverlays(view);
     if (FJukeboxAway || view == nullptr || AuxImage() == nullptr) return;
-    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(World().FindRoom("JUKEBOX"));
+    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(World().FindRoom(kJukeboxRoom));
     const int cartridge = jukebox != nullptr ? jukebox->Cartridge() : kNoCartridge;
     if (cartridge < 0 || cartridge >= kCartridgeCount) {
         view->Blit(kEmptySlotAt, *AuxImage(), kEmptySlotMark);

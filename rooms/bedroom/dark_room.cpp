@@ -1,8 +1,10 @@
 #include "bed_room.h"
+#include "dark_room_words.h"
 #include "frame_drawing.h"
 #include "shell/game_services.h"
 #include "engine/sound/midi_player.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
 #include "shell/game_context.h"
 
 namespace {
@@ -17,6 +19,8 @@ std::int32_t CurrentSongTag(const TGameServices& services) {
     return songs != nullptr ? songs->CurrentTag() : -1;
 }
 }  // namespace
+
+using namespace dark_room_words;
 
 TDarkRoom::TDarkRoom(std::string_view name) : TRoom(name) {
     Flags = static_cast<std::uint16_t>((Flags & ~(kRoomSnapOffered | kRoomWrapOffered)) | kRoomNoNavigation);
@@ -38,19 +42,19 @@ void TDarkRoom::Leave() {
 }
 
 void TDarkRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "ANIMATE") {
-        ShowRoomFrame(*this, "LAMP", FrameOf(*this, "LAMP") == 0 ? 1 : 0);
+    if (sender == kBlinkTimer) {
+        ShowRoomFrame(*this, kLamp, FrameOf(*this, kLamp) == 0 ? 1 : 0);
         AddTimer(kAnimateTimer, 2 + Random(10));
-    } else if (sender == "LAMP") {
+    } else if (sender == kLamp) {
         PlaySound(kSoundLampSwitch);
-        World().GoRoom("BED");
-    } else if (sender == "MUSIC") {
+        World().GoRoom(kBedroom);
+    } else if (sender == kLullabyTimer) {
         if (CurrentSongTag(GameServices()) == -1) {
             World().PlayMusic(kLullaby);
             FSongStarted = true;
         }
-    } else if (sender == "TUTOR") {
-        World().GoRoom("DBRTEXT");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
     } else {
         TRoom::RunScript(script, sender);
     }

@@ -5,9 +5,13 @@
 #include "bed_room.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "frame_drawing.h"
+#include "jukebox_room_words.h"
 #include "shell/hit_box.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
 #include "shell/game_context.h"
+
+using namespace jukebox_room_words;
 
 namespace {
 
@@ -44,7 +48,7 @@ constexpr std::array<TCartridgePlace, kCartridgeCount> kPlaces{{
 constexpr std::array<std::int32_t, kCartridgeCount> kSongs{9, 10, 12, 13, 15, 3, 4, 6, 8, 11};
 
 bool BedroomDoorOpen(const TRoomWorld& world) {
-    const auto* bedroom = dynamic_cast<const TBedRoom*>(world.FindRoom("BED"));
+    const auto* bedroom = dynamic_cast<const TBedRoom*>(world.FindRoom(kBedroom));
     return bedroom != nullptr && bedroom->IsDoorOpen();
 }
 
@@ -62,15 +66,15 @@ void TJukeboxRoom::Enter(const std::string& fromRoom) {
     NavigationMask = BedroomDoorOpen(World()) ? 0 : kDoorShutMask;
     World().UpdateNavButtons(*this);
     const bool empty = FCartridge == kNoCartridge;
-    SetRoomFrame(*this, "SLOT", empty ? kSlotEmpty : FIdle ? kSlotIdle : kSlotAnimated);
-    SetRoomFrame(*this, "BUTTON", empty ? 1 : 0);
+    SetRoomFrame(*this, kSlot, empty ? kSlotEmpty : FIdle ? kSlotIdle : kSlotAnimated);
+    SetRoomFrame(*this, kButton, empty ? 1 : 0);
     UpdateBoxes();
 }
 
 void TJukeboxRoom::SetIdle(bool idle) {
     if (idle == FIdle) return;
     FIdle = idle;
-    TFrameSet* slot = FrameSets().FindFrameSet("SLOT");
+    TFrameSet* slot = FrameSets().FindFrameSet(kSlot);
     if (slot == nullptr) return;
     if (IsDrawn())
         ShowRoomFrame(*this, *slot, idle ? kSlotIdle : kSlotPlaying);
@@ -81,11 +85,11 @@ void TJukeboxRoom::SetIdle(bool idle) {
 void TJukeboxRoom::UpdateBoxes() {
     for (int n = 0; n < kCartridgeCount; ++n)
         FindNodeOrFail<THitBox>(HitBoxes(), std::string(1, char('0' + n))).SetEnabled(n != FCartridge);
-    FindNodeOrFail<THitBox>(HitBoxes(), "BUTTON").SetEnabled(FCartridge != kNoCartridge);
+    FindNodeOrFail<THitBox>(HitBoxes(), kButton).SetEnabled(FCartridge != kNoCartridge);
 }
 
 void TJukeboxRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (script == "RACK") {
+    if (script == kRackScript) {
         const int taken = DigitOf(sender, 0, kCartridgeCount - 1);
         if (taken < 0) return;  // not a rack place
         if (FCartridge == kNoCartridge) {
@@ -96,19 +100,19 @@ void TJukeboxRoom::RunScript(const std::string& script, const std::string& sende
             RedrawCartridge(back);
             if (!FIdle) MusicEnded(World(), 0);
             FIdle = true;
-            ShowRoomFrame(*this, "SLOT", kSlotEmpty);
+            ShowRoomFrame(*this, kSlot, kSlotEmpty);
             AddTimer(kCartridgeTimer, 10);
             PlaySound(kSoundBackToRack);
         }
         FCartridge = static_cast<std::uint8_t>(taken);
         UpdateBoxes();
-    } else if (sender == "CARTRIDGE") {
-        ShowRoomFrame(*this, "SLOT", kSlotIdle);
-        ShowRoomFrame(*this, "BUTTON", 0);
-        FindNodeOrFail<THitBox>(HitBoxes(), "BUTTON").SetEnabled(FCartridge != kNoCartridge);
+    } else if (sender == kCartridgeInSlot) {
+        ShowRoomFrame(*this, kSlot, kSlotIdle);
+        ShowRoomFrame(*this, kButton, 0);
+        FindNodeOrFail<THitBox>(HitBoxes(), kButton).SetEnabled(FCartridge != kNoCartridge);
         if (FCartridge != kNoCartridge) RedrawCartridge(FCartridge);
         PlaySound(kSoundIntoSlot);
-    } else if (script == "BUTTON") {
+    } else if (script == kButtonScript) {
         if (FCartridge == kNoCartridge) return;  // nothing to play
         const bool wasIdle = FIdle;
         MusicEnded(World(), 0);
@@ -118,14 +122,14 @@ void TJukeboxRoom::RunScript(const std::string& script, const std::string& sende
             AddTimer(kAnimateTimer, 15);
         }
         SetIdle(!wasIdle);
-        ShowRoomFrame(*this, "BUTTON", 1);
+        ShowRoomFrame(*this, kButton, 1);
         AddTimer(kDelayTimer, 10);
-    } else if (sender == "DELAY") {
-        ShowRoomFrame(*this, "BUTTON", 0);
-    } else if (sender == "ANIMATE") {
-        if (!FIdle) ShowRoomFrame(*this, "SLOT", kSlotAnimated);
-    } else if (sender == "TUTOR") {
-        World().GoRoom("JBTEXT");
+    } else if (sender == kButtonUp) {
+        ShowRoomFrame(*this, kButton, 0);
+    } else if (sender == kSlotGlow) {
+        if (!FIdle) ShowRoomFrame(*this, kSlot, kSlotAnimated);
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
     } else {
         TAuxGfxRoom::RunScript(script, sender);
     }

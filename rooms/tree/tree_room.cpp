@@ -1,8 +1,15 @@
 #include "rooms/tree/tree_room.h"
 
+#include <string>
+#include <string_view>
+
+#include "rooms/tree/tree_room_words.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/room_world.h"
+#include "shell/room_words.h"
 #include "shell/world.h"
+
+using namespace tree_room_words;
 
 namespace {
 
@@ -49,21 +56,21 @@ void TTreeRoom::Enter(const std::string& fromRoom) {
 }
 
 void TTreeRoom::RunScript(const std::string& script, const std::string& sender) {
-    if (sender == "EXIT") {
+    if (sender == room_words::kExit) {
         TRoom::RunScript(script, sender);
-    } else if (sender == "SNAP") {
+    } else if (sender == kSnapButton) {
         Snap();
-        RunScript("", "SNAPFLASH");
-    } else if (!script.empty() && (script[0] == 'A' || script[0] == 'L' || script[0] == 'T')) {
+        RunScript("", std::string(room_words::kSnapFlash));
+    } else if (!script.empty() && (script[0] == kTopGroup || script[0] == kLightsGroup || script[0] == kTinselGroup)) {
         RunSwitch(script[0], sender);
-    } else if (script == "B") {
+    } else if (script == kBaubleScript) {
         AddBaubleFrom(sender);
-    } else if (sender == "FLASH") {
+    } else if (sender == kTwinkleTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0)
             if (TAC8ImageData* view = World().GetViewImage()) Tree().Twinkle(*view, kTreeOrigin, Context().RandomNumbers());
         AddTimer(kFlashTimer, kFlashDelay);
-    } else if (sender == "TUTOR") {
-        World().GoRoom("CTTEXT");
+    } else if (sender == room_words::kTutor) {
+        World().GoRoom(kHelpPage);
     } else {
         TRoom::RunScript(script, sender);
     }
@@ -76,15 +83,15 @@ void TTreeRoom::RunSwitch(char group, const std::string& sender) {
     pressed.SetFrame(view, static_cast<std::int16_t>(1 - pressed.CurrentFrame), view != nullptr);
     const int number = SwitchNumber(sender);
     TTree& tree = Tree();
-    if (group == 'A') {
+    if (group == kTopGroup) {
         // The four tops are one choice: the others go off.
-        for (const char* other : {"A1", "A2", "A3", "A4"}) {
+        for (const std::string_view other : kTopSwitches) {
             if (sender == other) continue;
             TFrameSet& set = FindFrameSetOrFail(FrameSets(), other);
             if (set.CurrentFrame == 1) set.SetFrame(view, 0, view != nullptr);
         }
         tree.SetTopChoice(static_cast<std::uint8_t>(wasOn ? 0 : number));
-    } else if (group == 'L') {
+    } else if (group == kLightsGroup) {
         tree.SetLightString(number, !tree.LightString(number));
     } else {
         tree.SetTinsel(number, !tree.Tinsel(number));
@@ -99,7 +106,7 @@ void TTreeRoom::AddBaubleFrom(const std::string& sender) {
         kind = (sender[1] - '0') * 10 + (sender[2] - '0');
     if (kind < 1 || kind > kBaubleKindCount) {
         // A box offering no bauble is a fault of the script: the base reports it.
-        TRoom::RunScript("B", sender);
+        TRoom::RunScript(std::string(kBaubleScript), sender);
         return;
     }
     TTree& tree = Tree();
@@ -118,14 +125,14 @@ bool TTreeRoom::SnapHouseTree() { return HandTreeToAlbum(World(), Tree().Clone()
 void TTreeRoom::ReleaseHouseTreePictures() { FTree->ReleasePictures(); }
 
 bool TTreeRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
-    if (kind == TControlEventKind::Tick || box.GetID() != "TREE") return false;
+    if (kind == TControlEventKind::Tick || box.GetID() != kTreeBox) return false;
     TAC8ImageData* view = World().GetViewImage();
     if (view == nullptr) return false;
     return Tree().MouseEvent(*view, box.EventPoint, kind, kTreeOrigin);
 }
 
 std::int16_t TTreeRoom::GetBoxCursor(const std::string& boxName, std::int32_t x, std::int32_t y) {
-    if (boxName == "TREE") return FTree->BaubleAt(TPoint{x, y}) != nullptr ? kTakeCursor : 0;
+    if (boxName == kTreeBox) return FTree->BaubleAt(TPoint{x, y}) != nullptr ? kTakeCursor : 0;
     return TRoom::GetBoxCursor(boxName, x, y);
 }
 
@@ -146,6 +153,6 @@ void TTreeRoom::ReleaseGraphics(bool final) {
 }
 
 TTree* FindHouseTree(const TRoomWorld& world) {
-    auto* room = dynamic_cast<TTreeRoom*>(world.FindRoom("TREE"));
+    auto* room = dynamic_cast<TTreeRoom*>(world.FindRoom(kTreeRoom));
     return room != nullptr ? &room->Tree() : nullptr;
 }

@@ -14,6 +14,14 @@ inline constexpr std::string_view kExit = "EXIT";                // go to the ro
 inline constexpr std::string_view kDelayedExit = "DELAYEDEXIT";  // go to the room set beforehand
 inline constexpr std::string_view kSnapFlash = "SNAPFLASH";      // the camera flash turns on or off
 inline constexpr std::string_view kFocusLost = "F";
+// Sent by the window's action buttons to the room shown, and by the end of the living room's
+// or the house's song.
+inline constexpr std::string_view kSnap = "SNAP";    // the camera: a photo to the album
+inline constexpr std::string_view kWrap = "WRAP";    // the present: what was made to the wrapping table
+inline constexpr std::string_view kHang = "HANG";    // the album's photo above the fire
+inline constexpr std::string_view kPrint = "PRINT";  // the album's page to the printer
+inline constexpr std::string_view kCard = "CARD";    // the album's photo printed as a card
+inline constexpr std::string_view kMusicEnded = "ENDMUSIC";
 // Sent by the window's tutor button to the rooms whose tutor role is Tutor: rooms with a help
 // page go to it.
 inline constexpr std::string_view kTutor = "TUTOR";

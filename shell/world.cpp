@@ -19,7 +19,8 @@
 namespace {
 // The rooms of the four room buttons, and the words of the five action commands.
 constexpr std::array<std::string_view, kNavButtonCount> kNavRooms{"BED", "WORKSHOP", "LIVING", "KITCHEN"};
-constexpr std::array<std::string_view, 5> kActionWords{"SNAP", "WRAP", "HANG", "PRINT", "CARD"};
+constexpr std::array<std::string_view, 5> kActionWords{room_words::kSnap, room_words::kWrap, room_words::kHang,
+                                                      room_words::kPrint, room_words::kCard};
 // The start word that opens the house at the welcome page over the dark room, and the pages
 // and rooms it names.
 constexpr std::string_view kIntroStart = "INTRO";

@@ -5,6 +5,7 @@
 // waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace album_room_words {
@@ -15,11 +16,11 @@ inline constexpr std::string_view kDeleteScript = "DELETE";  // the Delete key, 
 inline constexpr char kShiftDownMark = 'S';                  // the sender's first letter while Shift is down
 // Senders: the action buttons, and the timers that do their work a tick later.
 inline constexpr std::string_view kCoverOpens = TimerWord(TTimerCode::Delay);  // the cover gives way to the pages
-inline constexpr std::string_view kHangButton = "HANG";
+inline constexpr std::string_view kHangButton = room_words::kHang;
 inline constexpr std::string_view kHangAfterWait = TimerWord(TTimerCode::HangBugWait);
-inline constexpr std::string_view kPrintButton = "PRINT";
+inline constexpr std::string_view kPrintButton = room_words::kPrint;
 inline constexpr std::string_view kPrintAfterWait = TimerWord(TTimerCode::PrintBugWait);
-inline constexpr std::string_view kCardButton = "CARD";
+inline constexpr std::string_view kCardButton = room_words::kCard;
 inline constexpr std::string_view kCardAfterWait = TimerWord(TTimerCode::CardBugWait);
 // Boxes, whose names are also their senders.
 inline constexpr std::string_view kPageBack = "BACK";          // the top left corner

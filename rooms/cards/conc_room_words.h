@@ -5,6 +5,7 @@
 // word RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace conc_room_words {
@@ -15,8 +16,8 @@ inline constexpr std::string_view kCardScript = "CARD";  // a card on the table 
 inline constexpr std::string_view kDealTimer = TimerWord(TTimerCode::Deal);        // the next card is dealt
 inline constexpr std::string_view kMatchTimer = TimerWord(TTimerCode::Match);      // the shown pair is settled
 inline constexpr std::string_view kShadowsTimer = TimerWord(TTimerCode::Animate);  // the shadow play moves on
-inline constexpr std::string_view kWrap = "WRAP";  // give the game to the wrapping table
-inline constexpr std::string_view kSnap = "SNAP";  // hand a snapshot of the table to the album
+inline constexpr std::string_view kWrap = room_words::kWrap;  // give the game to the wrapping table
+inline constexpr std::string_view kSnap = room_words::kSnap;  // hand a snapshot of the table to the album
 // Boxes and frame sets: a letter and a number, "D1".."D3" the decks, "C1".."C16" the cards.
 inline constexpr char kDeckMark = 'D';
 inline constexpr char kCardMark = 'C';

@@ -5,6 +5,7 @@
 // RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace doll_room_words {
@@ -17,8 +18,8 @@ inline constexpr std::string_view kCapScript = "DH";         // a cap or hat in 
 // Senders.
 inline constexpr std::string_view kStageTimer = TimerWord(TTimerCode::Delay);     // curtains and singing move on
 inline constexpr std::string_view kRevealTimer = TimerWord(TTimerCode::Animate);  // the drawer shows its next item
-inline constexpr std::string_view kWrap = "WRAP";  // give the doll to the wrapping table
-inline constexpr std::string_view kSnap = "SNAP";  // hand a snapshot of the doll to the album
+inline constexpr std::string_view kWrap = room_words::kWrap;  // give the doll to the wrapping table
+inline constexpr std::string_view kSnap = room_words::kSnap;  // hand a snapshot of the doll to the album
 // Boxes and frame sets. Pickers and drawer items are a letter and a digit: "T1".."T4" torsos,
 // "H1".."H4" heads, "A1".."A4" arms, "L1".."L4" legs; "R1".."R6" robes, "X1" the bow, "C1".."C6" caps.
 inline constexpr char kTorsoMark = 'T';

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "rooms/kitchen/cookie.h"
 #include "shell/timer_codes.h"
 
@@ -26,8 +27,8 @@ inline constexpr std::string_view kFlashTimer = TimerWord(TTimerCode::Flash);   
 inline constexpr std::string_view kEatTimer = TimerWord(TTimerCode::Eat);            // the next bite
 inline constexpr std::string_view kScrollLeft = TimerWord(TTimerCode::GoLeftEnd);    // towards the cooling tray
 inline constexpr std::string_view kScrollRight = TimerWord(TTimerCode::GoRightEnd);  // towards the machine
-inline constexpr std::string_view kWrap = "WRAP";  // the window's wrap button
-inline constexpr std::string_view kSnap = "SNAP";  // the window's camera button
+inline constexpr std::string_view kWrap = room_words::kWrap;  // the window's wrap button
+inline constexpr std::string_view kSnap = room_words::kSnap;  // the window's camera button
 // Boxes.
 inline constexpr std::string_view kGoBox = "#604GO";     // the start lever
 inline constexpr std::string_view kOvenBox = "#223OVN";  // the oven door

@@ -5,6 +5,7 @@
 // for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace living_words {
@@ -23,8 +24,8 @@ inline constexpr std::string_view kRadioBlinkTimer = TimerWord(TTimerCode::Radio
 // The scroll boxes send the words of the scroll timers.
 inline constexpr std::string_view kScrollLeft = TimerWord(TTimerCode::GoLeftEnd);
 inline constexpr std::string_view kScrollRight = TimerWord(TTimerCode::GoRightEnd);
-inline constexpr std::string_view kSnap = "SNAP";           // the camera button: snap the tree
-inline constexpr std::string_view kMusicEnded = "ENDMUSIC";  // the radio's song ended
+inline constexpr std::string_view kSnap = room_words::kSnap;           // the camera button: snap the tree
+inline constexpr std::string_view kMusicEnded = room_words::kMusicEnded;  // the radio's song ended
 // Boxes (and frame sets) the room looks up.
 inline constexpr std::string_view kGiftStem = "GIFT";          // GIFT1 to GIFT11, the slots under the tree
 inline constexpr std::string_view kTreeWay = "TREE";           // the way to the tree, only at the tree

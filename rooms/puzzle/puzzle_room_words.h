@@ -5,6 +5,7 @@
 // and the word RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace puzzle_room_words {
@@ -18,8 +19,8 @@ inline constexpr std::string_view kDownScript = "DOWN";    // the cover lifts
 inline constexpr std::string_view kSolvedTimer = TimerWord(TTimerCode::Delay);       // show a solved puzzle
 inline constexpr std::string_view kScrambleTimer = TimerWord(TTimerCode::Animate);  // the scramble turns a cube
 inline constexpr std::string_view kScrambleEnded = "ENDSCRAMBLE";  // the scramble's tune ended
-inline constexpr std::string_view kWrap = "WRAP";  // give the puzzle to the wrapping table
-inline constexpr std::string_view kSnap = "SNAP";  // hand a snapshot of the puzzle to the album
+inline constexpr std::string_view kWrap = room_words::kWrap;  // give the puzzle to the wrapping table
+inline constexpr std::string_view kSnap = room_words::kSnap;  // hand a snapshot of the puzzle to the album
 // Boxes; a cube's box is its column and row digits, "11" to "44".
 inline constexpr std::string_view kLeftShelfBox = "LPUZ";   // the puzzle on the left shelf
 inline constexpr std::string_view kRightShelfBox = "RPUZ";  // the puzzle on the right shelf

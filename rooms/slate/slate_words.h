@@ -5,6 +5,7 @@
 // for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace slate_words {
@@ -21,7 +22,7 @@ inline constexpr std::string_view kColour = "COLOR";        // a colour well; th
 inline constexpr std::string_view kBright = "BRIGHT";       // the bright or normal colours
 // Senders.
 inline constexpr std::string_view kReleaseTimer = TimerWord(TTimerCode::Release);  // a lit button goes out
-inline constexpr std::string_view kSnap = "SNAP";  // the camera button: the slate to the album
+inline constexpr std::string_view kSnap = room_words::kSnap;  // the camera button: the slate to the album
 // Boxes (and frame sets of the same name).
 inline constexpr std::string_view kSlateBox = "SLATE";     // the drawing surface
 inline constexpr std::string_view kIconsBox = "ICONS";     // the row of sticker icons

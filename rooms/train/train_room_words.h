@@ -5,6 +5,7 @@
 // word RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace train_room_words {
@@ -18,8 +19,8 @@ inline constexpr std::string_view kSwitchPage = "SWITCH";  // the palette turns 
 inline constexpr std::string_view kPlacingTimer = TimerWord(TTimerCode::Placing);  // the placed engine blinks
 inline constexpr std::string_view kWhistle1Timer = TimerWord(TTimerCode::Whistle1);  // engine 1 may whistle
 inline constexpr std::string_view kWhistle2Timer = TimerWord(TTimerCode::Whistle2);  // engine 2 may whistle
-inline constexpr std::string_view kWrap = "WRAP";        // give the layout to the wrapping table
-inline constexpr std::string_view kSnap = "SNAP";        // hand a snapshot of the table to the album
+inline constexpr std::string_view kWrap = room_words::kWrap;        // give the layout to the wrapping table
+inline constexpr std::string_view kSnap = room_words::kSnap;        // hand a snapshot of the table to the album
 inline constexpr std::string_view kFocusGained = "T";    // with the FOCUS script: the window is back
 // Boxes and frame sets; the engine, car and knob names end in the engine's number 1 or 2.
 inline constexpr std::string_view kLayoutBox = "LAYOUT";      // the table of tiles

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
 namespace tree_room_words {
@@ -17,7 +18,7 @@ inline constexpr char kLightsGroup = 'L';   // the light strings
 inline constexpr char kTinselGroup = 'T';   // the garlands
 inline constexpr std::string_view kBaubleScript = "B";  // a tray box B01 to B21
 // Senders.
-inline constexpr std::string_view kSnapButton = "SNAP";                       // the camera button
+inline constexpr std::string_view kSnapButton = room_words::kSnap;                       // the camera button
 inline constexpr std::string_view kTwinkleTimer = TimerWord(TTimerCode::Flash);  // the lights twinkle
 // Boxes and frame sets.
 inline constexpr std::string_view kTreeBox = "TREE";  // the control box over the tree, where baubles are dragged

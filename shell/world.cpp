@@ -105,7 +105,9 @@ TRoom* TWorld::AddRoom(std::unique_ptr<TRoom> room) {
 
 void TWorld::SetStartRoom(std::string_view name) { FStartRoomName = UpperAscii(name); }
 
-std::string TWorld::GetStartRoom() const { return FConfig.BeginWithGiftScreen ? std::string(kGiftScreen) : FStartRoomName; }
+std::string TWorld::GetStartRoom() const {
+    return FConfig.BeginWithGiftScreen ? std::string(kGiftScreen) : FStartRoomName;
+}
 
 void TWorld::Begin() {
     std::string name = GetStartRoom();

@@ -15,7 +15,8 @@ inline constexpr std::string_view kTool = "TOOL";                             //
 inline constexpr std::string_view kPutToolBack = "XTOOL";                     // lay the held tool down
 inline constexpr std::string_view kAnimate = TimerWord(TTimerCode::Animate);  // a toy's next frame
 // Senders.
-inline constexpr std::string_view kMusicEnded = room_words::kMusicEnded;  // the house's song ended: a singing toy winds down
+// The house's song ended: a singing toy winds down.
+inline constexpr std::string_view kMusicEnded = room_words::kMusicEnded;
 inline constexpr std::string_view kRadioFlashTimer = TimerWord(TTimerCode::RadioFlash);  // the radio's light
 inline constexpr std::string_view kRadioTimer = TimerWord(TTimerCode::Radio);            // the radio's dial
 inline constexpr std::string_view kSlateTimer = TimerWord(TTimerCode::Slate);            // the slate blinks

@@ -4,40 +4,30 @@
 #include <iterator>
 #include <sstream>
 
-#include "engine/graphics/game_font_metrics.h"
 #include "foundation/stream.h"
 #include "platform/headless/fake_clock.h"
-#include "platform/random.h"
 #include "rooms/album/album_room.h"
-#include "rooms/game_classes.h"
 #include "rooms/living/living_room.h"
 #include "rooms/wrap/wrap_room.h"
 #include "shell/game_services.h"
 #include "shell/room.h"
-#include "tests/support/built_game.h"
 
 namespace house_day {
-
-namespace fs = std::filesystem;
 
 namespace {
 // Enough for a room that lowers a cover, scrolls to its oven or lets a frame close first.
 constexpr int kMostTicksToLeave = 400;
 }  // namespace
 
+HouseDay::HouseDay() : BuiltRoomGame(1224) {}
 HouseDay::~HouseDay() = default;
 
 void HouseDay::StartGame() {
-    RegisterGameClasses();
-    RegisterGameFontMetrics();
-    const fs::path dat = fs::path(ZORVIK_GAME_DIR) / "dat";
-    testing_support::THarnessOptions options = testing_support::BuiltGameOptions(dat);
-    options.AllowPrinterUse = true;
-    options.RandomSeed = 1224;
-    Game = std::make_unique<testing_support::TGameHarness>(options);
-    testing_support::InstallBuiltScript(*Game, dat, testing_support::TBuiltScript::RecordFile);
-    Game->Context().SetServices(TGameServices{&Config, nullptr, nullptr, &Printers, &Game->Clock()});
-    Game->Start();
+    BuiltRoomGame::StartGame();
+    UseRunServices();
+}
+
+void HouseDay::UseRunServices() {
     Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
 }
 
@@ -49,7 +39,7 @@ void HouseDay::CloseGame() {
 
 void HouseDay::StartAgain() {
     Game->Start();
-    Game->Context().SetServices(TGameServices{&Config, &Game->SongPlayer(), nullptr, &Printers, &Game->Clock()});
+    UseRunServices();
 }
 
 void HouseDay::ExpectRoom(const std::string& room) {
@@ -113,7 +103,6 @@ void HouseDay::WrapHere(int paper, int ribbon, int bow) {
     ASSERT_EQ(Table().Gift()->Bow, bow);
 }
 
-TAlbumRoom& HouseDay::Album() { return Game->RoomAs<TAlbumRoom>("ALBUM"); }
 TLivingRoom& HouseDay::Living() { return Game->RoomAs<TLivingRoom>("LIVING"); }
 TWrapRoom& HouseDay::Table() { return Game->RoomAs<TWrapRoom>("WRAP"); }
 

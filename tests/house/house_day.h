@@ -14,6 +14,7 @@
 
 #include "foundation/config.h"
 #include "platform/headless/fake_printers.h"
+#include "tests/support/built_room_game.h"
 #include "tests/support/game_harness.h"
 
 class TAlbumRoom;
@@ -25,10 +26,13 @@ namespace house_day {
 // Each room's record as the saved game keeps it, by room name.
 using TRoomRecords = std::map<std::string, std::vector<std::uint8_t>>;
 
-class HouseDay : public ::testing::Test {
+class HouseDay : public testing_support::BuiltRoomGame {
 protected:
+    HouseDay();
     ~HouseDay() override;
 
+    // The built game with the run's song player and clock as well: the day plays songs and
+    // reads the time.
     void StartGame();
     // The game ends (the room is left, the game saved) and starts again on the same folder.
     void CloseGame();
@@ -50,16 +54,13 @@ protected:
     // wrapped gift waits on the table.
     void WrapHere(int paper, int ribbon, int bow);
 
-    TAlbumRoom& Album();
     TLivingRoom& Living();
     TWrapRoom& Table();
     // Every room's record, written by the room itself.
     TRoomRecords Records();
-    std::string Shown() { return Game->MessageTexts(); }
 
-    TConfig Config;
-    platform::headless::FakePrinters Printers{1};
-    std::unique_ptr<testing_support::TGameHarness> Game;
+private:
+    void UseRunServices();
 };
 
 // A file's bytes, none when it cannot be read.

@@ -98,6 +98,24 @@ TEST_F(MainWindowLoop, ABoxWhileTheWindowIsInactiveChangesNothingAndBoxesBeforeT
     EXPECT_EQ(title.Messages, std::vector<std::string>{"FOCUS|T"});
 }
 
+TEST_F(MainWindowLoop, ABoxOpenedFromInsideAnotherIsOneAbsence) {
+    StartInTheLivingRoom();
+    bool inner = false;
+    Boxes.Boxes.WhileOpen([&] {
+        if (inner) return;
+        inner = true;
+        ShowInfo(u"Quorvel!", u"inner");
+    });
+    ShowInfo(u"Quorvel!", u"outer");
+    Boxes.Boxes.WhileOpen(nullptr);
+    ASSERT_EQ(Boxes.Boxes.Shown().size(), 2u);
+    EXPECT_EQ(Heard("FOCUS|F"), 1);
+    EXPECT_EQ(Heard("FOCUS|T"), 0) << "the focus comes back only after the last box";
+    TimerAfter(55);
+    EXPECT_EQ(Heard("FOCUS|F"), 1);
+    EXPECT_EQ(Heard("FOCUS|T"), 1);
+}
+
 // --- Errors nothing expected ---
 
 TEST_F(MainWindowLoop, AForeignErrorFromATickOrAClickIsShownPlainlyAndTheGameGoesOnAndIsSaved) {

@@ -200,7 +200,7 @@ const std::uint8_t* DecodeLineCodedRow(const std::uint8_t* p, std::uint8_t a, st
         switch (code) {
             case 0:
                 if (std::size_t(end - p) < rest) SourceOverflow();
-                std::memcpy(dst, p, rest);
+                CopyBytes(dst, p, rest, end, bounds.StripEnd);
                 return p + rest;
             case 1:
             case 3:
@@ -213,15 +213,15 @@ const std::uint8_t* DecodeLineCodedRow(const std::uint8_t* p, std::uint8_t a, st
                 return p;
             case 6:
                 if (p == end) SourceOverflow();
-                std::memset(dst, *p, rest);
+                FillBytes(dst, *p, rest, bounds.StripEnd);
                 return p + 1;
             case 7:
-                std::memcpy(dst, prev, rest);
+                CopyBytes(dst, prev, rest, rowEnd, bounds.StripEnd);
                 return p;
             default:
                 // A prefix copied from the row beneath; another line code follows for the rest.
                 if (code > rest) OutputOverflow();
-                std::memcpy(dst, prev, code);
+                CopyBytes(dst, prev, code, rowEnd, bounds.StripEnd);
                 dst += code;
                 break;
         }

@@ -282,14 +282,10 @@ void ClearPadding(const TAC8StripLayout& layout, std::uint8_t* out) {
     }
 }
 
-}  // namespace
-
-// Built twice, and chosen when the program starts: the 32-byte block moves are single
-// instructions where the processor has the wider registers. Everything it calls is taken in,
-// so the helpers are built for both as well.
-__attribute__((target_clones("avx2", "default"), flatten)) void DecodeSegment(
-    std::span<const std::uint8_t> stored, std::uint8_t escapeA, std::uint8_t escapeB, std::uint8_t flags,
-    const TAC8StripLayout& layout, std::uint8_t* out) {
+// Every strip goes through here; the two builds below take it in whole.
+inline __attribute__((always_inline)) void DecodeStrip(std::span<const std::uint8_t> stored, std::uint8_t escapeA,
+                                                       std::uint8_t escapeB, std::uint8_t flags,
+                                                       const TAC8StripLayout& layout, std::uint8_t* out) {
     const TBounds bounds{stored.data() + stored.size(), out + std::size_t(layout.Rows) * layout.RowStride};
     if ((flags & AC8FlagRunStream) != 0) {
         DecodeRunStream(stored.data(), escapeA, layout, out, bounds);
@@ -303,4 +299,34 @@ __attribute__((target_clones("avx2", "default"), flatten)) void DecodeSegment(
         }
     }
     ClearPadding(layout, out);
+}
+
+// Built twice, and chosen by what the processor offers: the 32-byte block moves are single
+// instructions where it has the wider registers. Everything they call is taken in, so the
+// helpers are built for both as well. The choice is made here rather than by the compilers'
+// clone attribute, which not every compiler the project builds with resolves across files.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx2"), flatten)) void DecodeStripWide(std::span<const std::uint8_t> stored,
+                                                               std::uint8_t escapeA, std::uint8_t escapeB,
+                                                               std::uint8_t flags, const TAC8StripLayout& layout,
+                                                               std::uint8_t* out) {
+    DecodeStrip(stored, escapeA, escapeB, flags, layout, out);
+}
+#endif
+
+__attribute__((flatten)) void DecodeStripNarrow(std::span<const std::uint8_t> stored, std::uint8_t escapeA,
+                                                std::uint8_t escapeB, std::uint8_t flags,
+                                                const TAC8StripLayout& layout, std::uint8_t* out) {
+    DecodeStrip(stored, escapeA, escapeB, flags, layout, out);
+}
+
+}  // namespace
+
+void DecodeSegment(std::span<const std::uint8_t> stored, std::uint8_t escapeA, std::uint8_t escapeB,
+                   std::uint8_t flags, const TAC8StripLayout& layout, std::uint8_t* out) {
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool wide = __builtin_cpu_supports("avx2");
+    if (wide) return DecodeStripWide(stored, escapeA, escapeB, flags, layout, out);
+#endif
+    DecodeStripNarrow(stored, escapeA, escapeB, flags, layout, out);
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/graphics/ac8_image_data.h"
-#include "engine/graphics/pixel_rows.h"
+#include "engine/graphics/pixel_rows_wide.h"
 
 namespace {
 // Columns Left..Right (inclusive) of row Y still to be searched, reached from row Y - Dy.
@@ -18,31 +18,53 @@ struct TSeedSpan {
     std::int32_t Y;
     std::int32_t Dy;
 };
-}  // namespace
 
-TRect TAC8ImageData::FloodFill(TPoint p, std::uint8_t colour) {
-    TRect changed{FWidth, FHeight, 0, 0};
-    (void)StartLine(p.X, p.Y);  // a point off the surface is an error, as for GetPixel
-    if (!PtInRect(FClipRect, p)) return changed;
+// The region's surface: row y starts at RowZero - y * Stride (rows are held bottom-up).
+struct TFillArea {
+    std::uint8_t* RowZero;
+    std::ptrdiff_t Stride;
+    TRect Clip;
+};
 
-    BeginChange(FClipRect);
-    const std::uint8_t target = GetPixel(p);
-    if (target == colour) {
-        // Nothing to fill; only the layers put back above need drawing again.
-        if (FBusy == 0 && !FLayers.IsEmpty()) EndChange(FClipRect);
-        return changed;
+// The run kernels the fill is built with: the plain ones, or those on the wider registers.
+struct TNarrowRuns {
+    static std::int32_t FillRun(std::uint8_t* row, std::int32_t from, std::int32_t limit, std::uint8_t target,
+                                std::uint8_t colour) {
+        return pixel_rows::FillRun(row, from, limit, target, colour);
     }
+    static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::uint8_t value) {
+        return pixel_rows::FindFirst(row, from, to, value);
+    }
+};
 
-    const std::int32_t clipLeft = FClipRect.Left, clipRight = FClipRect.Right;
-    const std::int32_t clipTop = FClipRect.Top, clipBottom = FClipRect.Bottom;
+#if defined(ZORVIK_WIDE_ROWS)
+struct TWideRuns {
+    __attribute__((target("avx2"))) static std::int32_t FillRun(std::uint8_t* row, std::int32_t from,
+                                                                std::int32_t limit, std::uint8_t target,
+                                                                std::uint8_t colour) {
+        return pixel_rows::FillRunWide(row, from, limit, target, colour);
+    }
+    __attribute__((target("avx2"))) static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from,
+                                                                  std::int32_t to, std::uint8_t value) {
+        return pixel_rows::FindFirstWide(row, from, to, value);
+    }
+};
+#endif
+
+
+// Fills the run of `target` through p and everything joined to it; returns the changed
+// rectangle, empty when nothing changed.
+template <typename TRuns>
+inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPoint p, std::uint8_t target,
+                                                      std::uint8_t colour) {
+    const std::int32_t clipLeft = area.Clip.Left, clipRight = area.Clip.Right;
+    const std::int32_t clipTop = area.Clip.Top, clipBottom = area.Clip.Bottom;
     // The changed rectangle is kept in locals: updates through `changed` would go to memory
     // on every run.
-    std::int32_t minLeft = FWidth, maxRight = 0, minTop = FHeight, maxBottom = 0;
+    std::int32_t minLeft = area.Clip.Right, maxRight = 0, minTop = area.Clip.Bottom, maxBottom = 0;
 
-    // Row y starts at rowZero - y * RowStride: rows are held bottom-up.
-    // The stride is copied too: pixel stores may alias the surface's fields.
-    std::uint8_t* const rowZero = StartLine(0, 0);
-    const std::ptrdiff_t stride = FRowStride;
+    std::uint8_t* const rowZero = area.RowZero;
+    const std::ptrdiff_t stride = area.Stride;
     const auto rowAt = [&](std::int32_t y) { return rowZero - y * stride; };
     std::vector<TSeedSpan> pending;
     pending.reserve(256);
@@ -50,7 +72,7 @@ TRect TAC8ImageData::FloodFill(TPoint p, std::uint8_t colour) {
         std::uint8_t* row = rowAt(p.Y);
         const std::int32_t left = pixel_rows::RunStart(row, p.X, clipLeft, target);
         if (left < p.X) std::memset(row + left, colour, static_cast<std::size_t>(p.X - left));
-        const std::int32_t right = pixel_rows::FillRun(row, p.X, clipRight, target, colour);
+        const std::int32_t right = TRuns::FillRun(row, p.X, clipRight, target, colour);
         minLeft = left, maxRight = right, minTop = p.Y, maxBottom = p.Y + 1;
         pending.push_back({left, right - 1, p.Y - 1, -1});
         pending.push_back({left, right - 1, p.Y + 1, 1});
@@ -68,7 +90,7 @@ TRect TAC8ImageData::FloodFill(TPoint p, std::uint8_t colour) {
             TSeedSpan onward{};
             while (x <= seed.Right) {
                 if (row[x] != target) {
-                    x = pixel_rows::FindFirst(row, x, seed.Right + 1, target);
+                    x = TRuns::FindFirst(row, x, seed.Right + 1, target);
                     if (x > seed.Right) break;
                 }
                 // Only a run that starts at the seed's first column can reach further left:
@@ -78,7 +100,7 @@ TRect TAC8ImageData::FloodFill(TPoint p, std::uint8_t colour) {
                     left = pixel_rows::RunStart(row, x, clipLeft, target);
                     std::memset(row + left, colour, static_cast<std::size_t>(x - left));
                 }
-                const std::int32_t right = pixel_rows::FillRun(row, x, clipRight, target, colour);
+                const std::int32_t right = TRuns::FillRun(row, x, clipRight, target, colour);
                 minLeft = std::min(minLeft, left);
                 maxRight = std::max(maxRight, right);
                 const TSeedSpan next{left, right - 1, seed.Y + seed.Dy, seed.Dy};
@@ -99,7 +121,46 @@ TRect TAC8ImageData::FloodFill(TPoint p, std::uint8_t colour) {
             seed = onward;
         }
     }
-    if (minLeft < maxRight) changed = TRect{minLeft, minTop, maxRight, maxBottom};
+    if (minLeft < maxRight) return TRect{minLeft, minTop, maxRight, maxBottom};
+    return TRect{area.Clip.Right, area.Clip.Bottom, 0, 0};
+}
+
+__attribute__((flatten)) TRect FillSpansNarrow(const TFillArea& area, TPoint p, std::uint8_t target,
+                                               std::uint8_t colour) {
+    return FillSpans<TNarrowRuns>(area, p, target, colour);
+}
+
+#if defined(ZORVIK_WIDE_ROWS)
+__attribute__((target("avx2"), flatten)) TRect FillSpansWide(const TFillArea& area, TPoint p, std::uint8_t target,
+                                                             std::uint8_t colour) {
+    return FillSpans<TWideRuns>(area, p, target, colour);
+}
+#endif
+
+}  // namespace
+
+TRect TAC8ImageData::FloodFill(TPoint p, std::uint8_t colour) {
+    TRect changed{FWidth, FHeight, 0, 0};
+    (void)StartLine(p.X, p.Y);  // a point off the surface is an error, as for GetPixel
+    if (!PtInRect(FClipRect, p)) return changed;
+
+    BeginChange(FClipRect);
+    const std::uint8_t target = GetPixel(p);
+    if (target == colour) {
+        // Nothing to fill; only the layers put back above need drawing again.
+        if (FBusy == 0 && !FLayers.IsEmpty()) EndChange(FClipRect);
+        return changed;
+    }
+
+    // The stride is copied: pixel stores may alias the surface's fields.
+    const TFillArea area{StartLine(0, 0), FRowStride, FClipRect};
+#if defined(ZORVIK_WIDE_ROWS)
+    const TRect filled = pixel_rows::ProcessorHasWideRows() ? FillSpansWide(area, p, target, colour)
+                                                            : FillSpansNarrow(area, p, target, colour);
+#else
+    const TRect filled = FillSpansNarrow(area, p, target, colour);
+#endif
+    if (filled.Left < filled.Right) changed = filled;
     EndChange(FClipRect);
     return changed;
 }

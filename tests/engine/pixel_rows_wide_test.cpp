@@ -1,0 +1,46 @@
+// The wide run kernels must stop exactly where the plain ones do: the flood fill takes one or
+// the other by processor, so a fault in either would fill a different region on some machines.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "engine/graphics/pixel_rows_wide.h"
+
+#if defined(ZORVIK_WIDE_ROWS)
+namespace {
+
+// Rows of long runs of one colour broken by a few others, as colouring pages have.
+std::vector<std::uint8_t> RunsRow(std::mt19937& random, std::size_t width) {
+    std::vector<std::uint8_t> row(width);
+    std::size_t i = 0;
+    while (i < width) {
+        const std::size_t n = std::min<std::size_t>(width - i, random() % 3 == 0 ? random() % 4 : random() % 150);
+        const auto value = static_cast<std::uint8_t>(random() % 4 == 0 ? random() % 3 : 0);
+        std::fill_n(row.begin() + std::ptrdiff_t(i), n, value);
+        i += n == 0 ? 1 : n;
+    }
+    return row;
+}
+
+TEST(PixelRowsWide, FillRunAndFindFirstAgreeWithThePlainKernels) {
+    if (!pixel_rows::ProcessorHasWideRows()) GTEST_SKIP() << "no wide registers on this processor";
+    std::mt19937 random(41);
+    for (int round = 0; round < 3000; ++round) {
+        const std::size_t width = 1 + random() % 300;
+        std::vector<std::uint8_t> plain = RunsRow(random, width);
+        std::vector<std::uint8_t> wide = plain;
+        const auto from = std::int32_t(random() % width);
+        const auto limit = std::int32_t(from + random() % (width - std::size_t(from) + 1));
+        const std::uint8_t target = plain[std::size_t(from)];
+
+        EXPECT_EQ(pixel_rows::FindFirstWide(wide.data(), from, limit, 1),
+                  pixel_rows::FindFirst(plain.data(), from, limit, 1));
+        EXPECT_EQ(pixel_rows::FillRunWide(wide.data(), from, limit, target, 7),
+                  pixel_rows::FillRun(plain.data(), from, limit, target, 7));
+        ASSERT_EQ(wide, plain) << "round " << round << " from " << from << " limit " << limit;
+    }
+}
+
+}  // namespace
+#endif

@@ -30,6 +30,9 @@ constexpr std::size_t Block = 16;
 constexpr std::size_t ShortSpan = 256;  // longer spans go to the library's memcpy and memset
 constexpr std::uint64_t OnesPerByte = 0x0101010101010101ull;
 constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+// A block move held in registers (one where the processor has the wider ones, two otherwise)
+// rather than in a byte array, which the compiler keeps on the stack.
+using Bytes32 = std::uint8_t __attribute__((vector_size(32)));
 
 // The strip being written and the stored bytes being read.
 struct TBounds {
@@ -46,9 +49,9 @@ inline void CopyBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n,
         // Through a local block: with a stride below 32 the blocks of a copy from the row
         // beneath overlap, though the bytes that count never do.
         for (std::size_t i = 0; i < n; i += 2 * Block) {
-            std::uint8_t block[2 * Block];
-            std::memcpy(block, src + i, 2 * Block);
-            std::memcpy(dst + i, block, 2 * Block);
+            Bytes32 block;
+            std::memcpy(&block, src + i, 2 * Block);
+            std::memcpy(dst + i, &block, 2 * Block);
         }
     } else {
         std::memcpy(dst, src, n);
@@ -57,13 +60,8 @@ inline void CopyBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n,
 
 inline void FillBytes(std::uint8_t* dst, std::uint8_t value, std::size_t n, const std::uint8_t* stripEnd) {
     if (n <= ShortSpan && std::size_t(stripEnd - dst) >= n + 2 * Block) {
-        const std::uint64_t pattern = value * OnesPerByte;
-        for (std::size_t i = 0; i < n; i += 2 * Block) {
-            std::memcpy(dst + i, &pattern, 8);
-            std::memcpy(dst + i + 8, &pattern, 8);
-            std::memcpy(dst + i + 16, &pattern, 8);
-            std::memcpy(dst + i + 24, &pattern, 8);
-        }
+        const Bytes32 pattern = Bytes32{} + value;
+        for (std::size_t i = 0; i < n; i += 2 * Block) std::memcpy(dst + i, &pattern, 2 * Block);
     } else {
         std::memset(dst, value, n);
     }

@@ -64,7 +64,7 @@ void PassHangUpOn() {
 namespace {
 // SDL falls back on these when no real display answers; a game there runs unseen for ever.
 bool ShowsNothing(const char* driver) {
-    for (const char* unseen : {"offscreen", "dummy", "evdev"})
+    for (const char* unseen : {"offscreen", "dummy"})
         if (::strcasecmp(driver, unseen) == 0) return true;
     return false;
 }

@@ -34,21 +34,26 @@ fail() {
     exit 1
 }
 
-# A display server of our own: the server picks a free display number and tells it.
+# A display server of our own: the server picks a free display number and tells it. Servers
+# started side by side pick their numbers one at a time: with several picking at once, now and
+# then one display stopped answering new programs or went away under them. Nor must a server
+# reset when its last client leaves.
 start_server() {
     local fifo="$work/displayfd"
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$work/xvfb.log" &
+    local picking
+    exec {picking}>"${TMPDIR:-/tmp}/zorvik-smoke-display.lock"
+    flock "$picking"
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" {picking}>&- 2>"$work/xvfb.log" &
     server=$!
     local number
     read -r -t 30 number <"$fifo" || fail "the virtual display did not start"
+    exec {picking}>&-
     export DISPLAY=":$number"
 }
 
-# Runs a command on a display server of its own that ends with it. The server itself tells
-# its number once it takes connections, so there is no number to race for and no moment
-# when the display exists but cannot be opened.
+# Runs a command on a display server of its own that ends with it.
 run_on_own_display() {
     start_server
     local status=0

@@ -45,8 +45,9 @@ std::vector<std::uint8_t> TSlateMapRecord::Bytes() const {
 }
 
 std::shared_ptr<const TSlateMap> TSlateMap::Parse(const std::vector<std::uint8_t>& bytes) {
-    if (bytes.size() != kSlateMapFileSize)
-        MapDamaged("it is " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(kSlateMapFileSize));
+    // The map is its first 3390 bytes; whatever follows them is not read.
+    if (bytes.size() < kSlateMapFileSize)
+        MapDamaged("it is " + std::to_string(bytes.size()) + " bytes, shorter than " + std::to_string(kSlateMapFileSize));
     auto map = std::make_shared<TSlateMap>();
     map->FRecords.reserve(kSlateMapRecords);
     for (int i = 0; i < kSlateMapRecords; ++i) {
@@ -74,9 +75,10 @@ std::shared_ptr<const TSlateMap> TSlateMap::Parse(const std::vector<std::uint8_t
 }
 
 std::shared_ptr<const TSlateMap> TSlateMap::Load(const std::filesystem::path& file) {
-    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> bytes(kSlateMapFileSize);
     try {
-        bytes = ReadWholeFile(file);
+        TFileStream stream(file, TFileStream::Mode::ReadOnly);
+        bytes.resize(stream.Read(bytes.data(), bytes.size()));
     } catch (const VekException&) {
         throw QEException(std::string("Sorry! We cannot find the needed file \"") + kSlateMapFileName + "\".");
     }

@@ -4,6 +4,7 @@
 // cursors, the keyboard state, one repeating timer and an idle hook. The SDL window is the
 // real one; tests use the headless window, whose flags they set by hand.
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -55,7 +56,10 @@ public:
 
     // The pointer in client coordinates; false when the window does not know it.
     virtual bool PointerPosition(std::int32_t& x, std::int32_t& y) const = 0;
-    virtual void MovePointer(std::int32_t x, std::int32_t y) = 0;
+    // The controls under the pointer hear it again where it stands, as after a move, so the
+    // cursor shape follows what changed beneath it. The pointer itself never moves: one
+    // resting over another window stays there, and then nothing happens.
+    virtual void RefreshPointer() = 0;
     // Cursor numbers 1 and up; a number defined again replaces the old picture.
     virtual void DefineCursor(std::int16_t number, const CursorPicture& picture) = 0;
     // kHourglassCursor or any defined number overrides the controls; kNoScreenCursor ends it.
@@ -89,6 +93,24 @@ public:
     // there to answer a question, so the game ends as if its close had been confirmed.
     // Without a handler the window closes without asking.
     std::function<void()> OnEndSession;
+    // An error no handler of the game caught: the window's loop hands it over here and goes
+    // on with the next event. Without a handler the error leaves the loop.
+    std::function<void(std::exception_ptr)> OnUnhandledError;
+
+protected:
+    // Runs the handling of one event of the window's loop (see OnUnhandledError).
+    template <class Handler>
+    void Dispatch(Handler&& handler) {
+        if (!OnUnhandledError) {
+            handler();
+            return;
+        }
+        try {
+            handler();
+        } catch (...) {
+            OnUnhandledError(std::current_exception());
+        }
+    }
 };
 
 // The logical client area a screen area shows: the largest integer scale at which the

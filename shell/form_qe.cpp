@@ -14,16 +14,14 @@
 #include "platform/clock.h"
 #include "platform/printers.h"
 #include "rooms/game_classes.h"
-#include "shell/program_start.h"
 #include "shell/application_title.h"
-#include "shell/music_ended.h"
+#include "shell/boxes_over_window.h"
 #include "shell/program_start.h"
 #include "shell/songs.h"
 #include "shell/game_context.h"
 #include "shell/sound_list.h"
 #include "shell/strings/game_string.h"
 #include "shell/world.h"
-#include "shell/world_errors.h"
 
 TFormQE::TFormQE(TFormQEServices services, std::vector<std::string> arguments)
     : FServices(std::move(services)), FWindow(*FServices.Window), FArguments(std::move(arguments)) {
@@ -84,6 +82,8 @@ TFormQE::TFormQE(TFormQEServices services, std::vector<std::string> arguments)
     FWindow.OnResize = [this] { Resize(); };
     FWindow.OnCloseQuery = [this] { return CloseQuery(); };
     FWindow.OnEndSession = [this] { EndSession(); };
+    FWindow.OnUnhandledError = [this](std::exception_ptr error) { ShowUnhandledError(error); };
+    FBoxes = std::make_unique<TBoxesOverWindow>([this](bool open) { BoxOpened(open); });
     FWindow.SetCaption(u"Brindle's House");
     Resize();
 }
@@ -95,6 +95,7 @@ TFormQE::~TFormQE() {
     FWindow.OnResize = nullptr;
     FWindow.OnCloseQuery = nullptr;
     FWindow.OnEndSession = nullptr;
+    FWindow.OnUnhandledError = nullptr;
     // The world first: its end leaves the room and saves the game, which may still use the
     // sound list, the button pictures and the configuration.
     FWorld.reset();
@@ -114,19 +115,31 @@ TFormQE::~TFormQE() {
         FContext.SetLibrary(nullptr);
         FLibrary.reset();
     }
+    FBoxes.reset();
 }
+
+namespace {
+// What a box says of an error nothing expected: the game's own errors their message, the
+// system's a plain sentence (never a text such as "std::bad_alloc").
+std::u16string PlainErrorText(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return UnexpectedErrorText(e);
+    } catch (...) {
+        return UnexpectedErrorText(std::exception());
+    }
+}
+}  // namespace
 
 bool TFormQE::Create() {
     try {
         BuildGame();
         return true;
-    } catch (const std::exception& e) {
+    } catch (...) {
         // Whatever failed (a damaged file, a missing picture, memory), the child sees the
         // game's own start-up message, never a silent end.
-        ShowInfo(kApplicationTitle, StartupProblemText(Utf8ToUtf16(e.what())));
-        return false;
-    } catch (...) {
-        ShowInfo(kApplicationTitle, StartupProblemText(u"unknown error"));
+        ShowInfo(kApplicationTitle, StartupProblemText(PlainErrorText(std::current_exception())));
         return false;
     }
 }
@@ -223,16 +236,49 @@ void TFormQE::CapsLockCheck() {
         FWaveMan->SetEnabled(FCommandLine.WaveAllowed && !capsOn);
     }
     if (FMidiPlayer) {
-        if (FMidiPlayer->Enabled()) ReportMusicEnded(0);
+        if (FMidiPlayer->Enabled()) SilenceMusic();
         FMidiPlayer->SetEnabled(FCommandLine.MidiAllowed && !capsOn);
     }
 }
 
+// Caps Lock silences the song; it does not take it back from the room that asked for it. The
+// rooms hear that the music ended, the player stops, and the song's end still comes at its
+// time: the dark room's lullaby, silenced, still lights the bedroom when it would be over.
+void TFormQE::SilenceMusic() {
+    FSilencing = true;
+    try {
+        ReportMusicEnded(0);
+    } catch (...) {
+        FSilencing = false;
+        throw;
+    }
+    FSilencing = false;
+}
+
 void TFormQE::ReportMusicEnded(std::int32_t song) {
+    // A room that fails here with a game error is reported like any, not carried out of
+    // the timer event.
+    if (FWorld) FWorld->MusicEnded(song);
+}
+
+// A box takes the activation: the room hears the focus go now and come back at the first
+// tick after the box, and the time the box stood open is dropped as an inactive window's
+// ticks are, so no room timer due meanwhile fires in a burst afterwards.
+void TFormQE::BoxOpened(bool open) {
     if (!FWorld) return;
-    // The rooms hear of it outside any entry point of the world: a room that fails here is
-    // reported like any game error, not carried out of the timer event.
-    RunGuarded(*FWorld, "MusicEnded: exception caught", [&] { MusicEnded(*FWorld, song); });
+    if (open) {
+        if (!FWasActive) return;
+        FWasActive = false;
+        FWorld->SetFocus(false);
+    } else {
+        FTicks.Elapsed(FServices.Clock->NowMs());
+    }
+}
+
+// An error that left a window event unhandled: shown, and the game goes on with the next
+// event. The game's own errors never come here (the world has shown them).
+void TFormQE::ShowUnhandledError(const std::exception_ptr& error) {
+    ShowInfo(kApplicationTitle, PlainErrorText(error));
 }
 
 void TFormQE::TickTimer() {
@@ -301,10 +347,7 @@ std::optional<TPoint> TFormQE::MousePosition() const {
     return TPoint{x - area.Left, y - area.Top};
 }
 
-void TFormQE::RefreshMousePosition() {
-    std::int32_t x = 0, y = 0;
-    if (FWindow.PointerPosition(x, y)) FWindow.MovePointer(x, y);
-}
+void TFormQE::RefreshMousePosition() { FWindow.RefreshPointer(); }
 
 void TFormQE::ProcessPendingMessages() { FWindow.ProcessPendingMessages(); }
 
@@ -312,8 +355,12 @@ void TFormQE::PlayMusic(std::int32_t song) {
     if (FSongs) FSongs->PlayMusic(song);
 }
 
+// A room that stops the music gives its song up: its end is no longer reported, so a song
+// left behind (the title's repeating song) never comes back in another room.
 void TFormQE::StopMusic() {
-    if (FSongs)
+    if (FSongs && FSilencing)
+        FSongs->Silence();
+    else if (FSongs)
         FSongs->StopMusic();
     else if (FMidiPlayer)
         FMidiPlayer->StopMusic();

@@ -6,6 +6,7 @@
 // Caps Lock shows. The world drives the buttons through TWorldWindow.
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +22,7 @@
 #include "shell/world_window.h"
 
 class TAC8Library;
+class TBoxesOverWindow;
 class TAC8ImageData;
 class TConfig;
 class THotImage;
@@ -140,7 +142,10 @@ private:
     void DrawNavButton(int index);
     void PaintButton(THotImage* picture, platform::ControlCanvas& canvas);
     void CapsLockCheck();
+    void SilenceMusic();
     void ReportMusicEnded(std::int32_t song);
+    void BoxOpened(bool open);
+    void ShowUnhandledError(const std::exception_ptr& error);
     void PaintGarland(platform::ControlCanvas& canvas, const TRect& clip);
     void BuildGarland();
     void FreeGarland();
@@ -186,5 +191,9 @@ private:
     std::array<TActionState, kActionButtonCount> FActionStates{};
     bool FNavGreyed = false;
     bool FWasActive = false;
+    // Caps Lock is silencing the song: a stop of the music keeps its scheduled end.
+    bool FSilencing = false;
     TTickCounter FTicks{kTickInterval};
+    // Every message box passes through here while the window stands.
+    std::unique_ptr<TBoxesOverWindow> FBoxes;
 };

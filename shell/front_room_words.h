@@ -4,12 +4,13 @@
 // code the song cycle adds and the word it waits for cannot drift apart.
 #include <string_view>
 
+#include "house_words.h"
 #include "timer_codes.h"
 
 namespace front_room_words {
 // Senders.
 inline constexpr std::string_view kCycleTimer = TimerWord(TTimerCode::Delay);  // next song or pause
-inline constexpr std::string_view kSongEnded = "MUSIC";  // a song of the gift screen ended
+inline constexpr std::string_view kSongEnded = house_words::kGiftSongEnded;  // a song of the gift screen ended
 // Rooms.
 inline constexpr std::string_view kWelcomePage = "MGTEXT";  // where the tutor word leads
 }  // namespace front_room_words

@@ -69,7 +69,7 @@ public:
     virtual void RunScript(const std::string& script, const std::string& sender);
     // An event of a capturing control box; true keeps (or takes) the capture.
     virtual bool ControlEvent(TControlBox& box, TControlEventKind kind);
-    // The common part of drawing: raises the 1346 message without a view, shows the camera
+    // The common part of drawing: raises the 1345 message without a view, shows the camera
     // flash blank while the room is blanked, else draws the room's picture with the view's
     // clip put back afterwards. Rooms draw their own picture in DrawPicture, not here.
     virtual void Draw(TAC8ImageData* view);

@@ -5,6 +5,7 @@
 
 #include "application_title.h"
 #include "foundation/messages.h"
+#include "house_words.h"
 #include "shell/strings/game_string.h"
 #include "qe_exception.h"
 #include "room.h"
@@ -53,6 +54,6 @@ void RunGlobalScript(TRoomWorld& world, std::uint16_t scriptId) {
 void SoundEnded(TRoomWorld& world, std::int32_t waveId) {
     TRoom* receiver = world.GetCurrentRoom();
     if (receiver == nullptr) return;
-    if (waveId >= 22 && waveId <= 24) receiver = world.FindRoom("LIVING");
+    if (waveId >= 22 && waveId <= 24) receiver = world.FindRoom(house_words::kLivingRoom);
     if (receiver != nullptr) receiver->RunScript("ENDOFSOUND", std::to_string(waveId));
 }

@@ -58,6 +58,8 @@ void TSongSchedule::StopMusic() {
     FPlayer.StopMusic();
 }
 
+void TSongSchedule::Silence() { FPlayer.StopMusic(); }
+
 void TSongSchedule::MusicNotify(std::int32_t playerTag) {
     // Cleared first: the end-of-song handling may start the next song (the title song
     // repeats), whose schedule must stand.

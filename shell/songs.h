@@ -38,6 +38,9 @@ public:
     void PlayMusic(std::int32_t song);
     // Stops the song and forgets its scheduled end, so a song cut short reports no end later.
     void StopMusic();
+    // Stops the player only: the song is silenced, not taken back, and its end is still
+    // reported when its time comes.
+    void Silence();
     // The main window's tick: once the scheduled end has passed, stops the music and
     // reports the song's end.
     void CheckSongEnd();

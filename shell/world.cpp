@@ -12,21 +12,23 @@
 #include "room.h"
 #include "room_words.h"
 #include "game_context.h"
+#include "house_words.h"
 #include "view_size.h"
 #include "world_errors.h"
 #include "world_room_roles.h"
 
 namespace {
 // The rooms of the four room buttons, and the words of the five action commands.
-constexpr std::array<std::string_view, kNavButtonCount> kNavRooms{"BED", "WORKSHOP", "LIVING", "KITCHEN"};
+constexpr std::array<std::string_view, kNavButtonCount> kNavRooms{"BED", house_words::kWorkshopRoom,
+                                                                 house_words::kLivingRoom, "KITCHEN"};
 constexpr std::array<std::string_view, 5> kActionWords{room_words::kSnap, room_words::kWrap, room_words::kHang,
                                                       room_words::kPrint, room_words::kCard};
 // The start word that opens the house at the welcome page over the dark room, and the pages
 // and rooms it names.
 constexpr std::string_view kIntroStart = "INTRO";
-constexpr std::string_view kDarkRoom = "DARK";
+constexpr std::string_view kDarkRoom = house_words::kDarkRoom;
 constexpr std::string_view kWelcomePage = "MGTEXT";
-constexpr std::string_view kGiftScreen = "GIFT";
+constexpr std::string_view kGiftScreen = house_words::kGiftScreen;
 constexpr std::int32_t kSnapSound = 39;
 constexpr std::int32_t kHangSound = 40;
 
@@ -283,7 +285,7 @@ void TWorld::NavButtonClick(int index) {
 void TWorld::ActionButtonClick(TActionCommand command) {
     const auto number = static_cast<std::size_t>(command);
     if (FCurrentRoom == nullptr || number < 1 || number > kActionWords.size()) return;
-    RunGuarded(*this, "ActionButtonClick: exception caught", [&] {
+    RunGuarded(*this, [&] {
         if (command == TActionCommand::Snap) FContext.PlaySound(kSnapSound);
         if (command == TActionCommand::Hang) FContext.PlaySound(kHangSound);
         FCurrentRoom->RunScript("", std::string(kActionWords[number - 1]));
@@ -292,7 +294,7 @@ void TWorld::ActionButtonClick(TActionCommand command) {
 
 void TWorld::TutorClick() {
     if (IsUnavailable()) return;
-    RunGuarded(*this, "TutorClick: exception caught", [&] {
+    RunGuarded(*this, [&] {
         const auto* role = dynamic_cast<const TTutorRoleRoom*>(FCurrentRoom);
         const TTutorRole kind = role != nullptr ? role->GetTutorRole() : TTutorRole::Tutor;
         if (kind == TTutorRole::TextPage)

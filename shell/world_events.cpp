@@ -32,7 +32,7 @@ void TWorld::Tick(std::int32_t elapsed) {
     if (FInTick) return;
     TTickMark mark(FInTick);
     try {
-        RunGuarded(*this, "Tick: exception caught", [&] {
+        RunGuarded(*this, [&] {
             const TKeyState keys = FWindow.ReadKeys();
             bool modifierChange = false;
             if (keys.Shift != ((FFlags & kWorldShiftDown) != 0)) {
@@ -69,16 +69,16 @@ void TWorld::Tick(std::int32_t elapsed) {
 }
 
 void TWorld::SoundEnded(std::int32_t waveId) {
-    RunGuarded(*this, "SoundEnded: exception caught", [&] { ::SoundEnded(*this, waveId); });
+    RunGuarded(*this, [&] { ::SoundEnded(*this, waveId); });
 }
 
 void TWorld::MusicEnded(std::int32_t songNumber) {
-    RunGuarded(*this, "MusicEnded: exception caught", [&] { ::MusicEnded(*this, songNumber); });
+    RunGuarded(*this, [&] { ::MusicEnded(*this, songNumber); });
 }
 
 void TWorld::SetFocus(bool active) {
     if (active == ((FFlags & kWorldActive) != 0)) return;
-    RunGuarded(*this, "SetFocus: exception caught", [&] {
+    RunGuarded(*this, [&] {
         if (FCurrentRoom != nullptr) ReportFocusChange(*FCurrentRoom, active);
     });
     SetFlags(kWorldActive, active);
@@ -115,8 +115,7 @@ void TWorld::ViewMouseMove(std::uint8_t, std::int32_t x, std::int32_t y) {
         if (box != nullptr && box->Hover && box->MouseEnter(x, y)) FCapturedBox = box;
         // A room's piece of work that lets messages run keeps its hourglass.
         if ((FFlags & kWorldBusy) == 0 && FHourglassDepth == 0) {
-            FHourglassShown = false;
-            FWindow.SetBusyCursor(false);
+            ShowBusyCursor();
             FView.Cursor = box != nullptr ? box->GetCursor(x, y) : FDefaultCursor;
         }
     });

@@ -47,8 +47,9 @@ public:
     // The mouse position relative to the play area's top-left; none when the window
     // cannot tell (the pointer is elsewhere).
     virtual std::optional<TPoint> MousePosition() const = 0;
-    // Puts the pointer back where it is, so the play area receives a mouse move and the
-    // cursor follows what now lies under it.
+    // The play area receives a mouse move where the pointer stands, so the cursor follows
+    // what now lies under it; the pointer is not moved, and one outside the window is left
+    // alone.
     virtual void RefreshMousePosition() = 0;
     // Lets pending window messages and queued platform events run.
     virtual void ProcessPendingMessages() = 0;

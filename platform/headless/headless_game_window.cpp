@@ -29,9 +29,10 @@ bool HeadlessGameWindow::PointerPosition(std::int32_t& x, std::int32_t& y) const
     return true;
 }
 
-void HeadlessGameWindow::MovePointer(std::int32_t x, std::int32_t y) {
-    ++FPointerMoves;
-    MouseMove(x, y);
+void HeadlessGameWindow::RefreshPointer() {
+    if (!FPointerInside) return;
+    ++FPointerRefreshes;
+    FHost.MouseMove(FPointerX, FPointerY);
 }
 
 void HeadlessGameWindow::DefineCursor(std::int16_t number, const CursorPicture& picture) {
@@ -55,7 +56,7 @@ void HeadlessGameWindow::SetTimer(std::int32_t intervalMs, bool enabled) {
 
 void HeadlessGameWindow::ProcessPendingMessages() {
     ++FPendingRuns;
-    if (FQueue != nullptr) FQueue->Drain();
+    if (FQueue != nullptr) Dispatch([this] { FQueue->Drain(); });
     FHost.PaintInvalid();
 }
 
@@ -72,32 +73,35 @@ void HeadlessGameWindow::Resize(std::int32_t width, std::int32_t height) {
 
 bool HeadlessGameWindow::FireTimer() {
     if (!FTimerEnabled || !OnTimer) return false;
-    OnTimer();
+    Dispatch(OnTimer);
     return true;
 }
 
 void HeadlessGameWindow::RunOnce() {
-    if (FQueue != nullptr) FQueue->Drain();
-    if (OnIdle) OnIdle();
+    if (FQueue != nullptr) Dispatch([this] { FQueue->Drain(); });
+    if (OnIdle) Dispatch(OnIdle);
     FHost.PaintInvalid();
 }
 
 void HeadlessGameWindow::MouseDown(std::int32_t x, std::int32_t y, MouseButton button) {
     FPointerX = x;
     FPointerY = y;
-    FHost.MouseDown(button, x, y);
+    FPointerInside = true;
+    Dispatch([&] { FHost.MouseDown(button, x, y); });
 }
 
 void HeadlessGameWindow::MouseMove(std::int32_t x, std::int32_t y) {
     FPointerX = x;
     FPointerY = y;
-    FHost.MouseMove(x, y);
+    FPointerInside = true;
+    Dispatch([&] { FHost.MouseMove(x, y); });
 }
 
 void HeadlessGameWindow::MouseUp(std::int32_t x, std::int32_t y, MouseButton button) {
     FPointerX = x;
     FPointerY = y;
-    FHost.MouseUp(button, x, y);
+    FPointerInside = true;
+    Dispatch([&] { FHost.MouseUp(button, x, y); });
 }
 
 void HeadlessGameWindow::Click(std::int32_t x, std::int32_t y) {

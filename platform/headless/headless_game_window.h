@@ -26,7 +26,7 @@ public:
     bool Closed() const override { return FClosed; }
 
     bool PointerPosition(std::int32_t& x, std::int32_t& y) const override;
-    void MovePointer(std::int32_t x, std::int32_t y) override;
+    void RefreshPointer() override;
     void DefineCursor(std::int16_t number, const CursorPicture& picture) override;
     void SetScreenCursor(std::int16_t cursor) override { FScreenCursor = cursor; }
     std::int16_t ScreenCursor() const override { return FScreenCursor; }
@@ -54,11 +54,15 @@ public:
     void MouseMove(std::int32_t x, std::int32_t y);
     void MouseUp(std::int32_t x, std::int32_t y, MouseButton button = MouseButton::Left);
     void Click(std::int32_t x, std::int32_t y);
+    // The pointer goes over another window; it is back with the next mouse event.
+    void PointerLeaves() { FPointerInside = false; }
+    bool PointerInside() const { return FPointerInside; }
 
     bool Shown() const { return FShown; }
     bool Maximised() const { return FMaximised; }
     int RaiseCount() const { return FRaiseCount; }
-    int PointerMoves() const { return FPointerMoves; }
+    // How often the controls heard the pointer again where it stands.
+    int PointerRefreshes() const { return FPointerRefreshes; }
     std::int32_t TimerInterval() const { return FTimerInterval; }
     bool TimerEnabled() const { return FTimerEnabled; }
     bool HasCursor(std::int16_t number) const { return FCursors.count(number) != 0; }
@@ -73,10 +77,11 @@ private:
     bool FActive = true;
     bool FClosed = false;
     int FRaiseCount = 0;
-    int FPointerMoves = 0;
+    int FPointerRefreshes = 0;
     int FPendingRuns = 0;
     std::int32_t FPointerX = 0;
     std::int32_t FPointerY = 0;
+    bool FPointerInside = true;
     std::int16_t FScreenCursor = kNoScreenCursor;
     std::map<std::int16_t, CursorPicture> FCursors;
     KeyboardState FKeys;

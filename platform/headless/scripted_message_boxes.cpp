@@ -5,6 +5,7 @@ namespace platform::headless {
 MessageAnswer ScriptedMessageBoxes::Show(const std::u16string& caption, const std::u16string& text,
                                          MessageButtons buttons, MessageIcon icon) {
     FShown.push_back({caption, text, buttons, icon});
+    if (FWhileOpen) FWhileOpen();
     if (!FAnswers.empty()) {
         const MessageAnswer answer = FAnswers.front();
         FAnswers.pop_front();

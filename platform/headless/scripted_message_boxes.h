@@ -2,6 +2,7 @@
 // Headless message boxes: records every box shown and answers from a script of answers
 // queued by the test (or a default answer once the script is used up).
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     void QueueAnswer(MessageAnswer answer) { FAnswers.push_back(answer); }
     // Answer given when no scripted answer is left (Ok for an OK box, else this).
     void SetDefaultAnswer(MessageAnswer answer) { FDefault = answer; }
+    // Runs while each box stands open, before it is answered (a test lets time pass there).
+    void WhileOpen(std::function<void()> action) { FWhileOpen = std::move(action); }
 
     const std::vector<ShownMessage>& Shown() const { return FShown; }
     void ClearShown() { FShown.clear(); }
@@ -32,6 +35,7 @@ private:
     std::deque<MessageAnswer> FAnswers;
     MessageAnswer FDefault = MessageAnswer::Closed;
     std::vector<ShownMessage> FShown;
+    std::function<void()> FWhileOpen;
 };
 
 // Installs a recorder for the lifetime of the object and restores the previous one after.

@@ -153,18 +153,14 @@ bool SdlGameWindow::PointerPosition(std::int32_t& x, std::int32_t& y) const {
     return ToClient(wx, wy, x, y);
 }
 
-void SdlGameWindow::MovePointer(std::int32_t x, std::int32_t y) {
-    int pointsW = 0, pointsH = 0, pixelsW = 0, pixelsH = 0;
-    SDL_GetWindowSize(FWindow, &pointsW, &pointsH);
-    SDL_GetRendererOutputSize(FRenderer, &pixelsW, &pixelsH);
-    // The middle of the logical pixel, so reading the position back gives the same pixel.
-    std::int64_t px = std::int64_t(x) * FScale.Scale + FScale.OffsetX + FScale.Scale / 2;
-    std::int64_t py = std::int64_t(y) * FScale.Scale + FScale.OffsetY + FScale.Scale / 2;
-    if (pixelsW > 0 && pixelsH > 0) {
-        px = px * pointsW / pixelsW;
-        py = py * pointsH / pixelsH;
-    }
-    SDL_WarpMouseInWindow(FWindow, static_cast<int>(px), static_cast<int>(py));
+void SdlGameWindow::RefreshPointer() {
+    // A warp would pull a pointer resting over another window back into the game.
+    if (FDisplayLost || SDL_GetMouseFocus() != FWindow) return;
+    int wx = 0, wy = 0;
+    SDL_GetMouseState(&wx, &wy);
+    ToClient(wx, wy, FPointerX, FPointerY);
+    FHost.MouseMove(FPointerX, FPointerY);
+    UpdateCursor();
 }
 
 void SdlGameWindow::DefineCursor(std::int16_t number, const CursorPicture& picture) {
@@ -352,7 +348,7 @@ void SdlGameWindow::HandleEvent(const SDL_Event& event) {
 
 void SdlGameWindow::PumpEvents() {
     SDL_Event event;
-    while (!FClosed && SDL_PollEvent(&event) != 0) HandleEvent(event);
+    while (!FClosed && SDL_PollEvent(&event) != 0) Dispatch([&] { HandleEvent(event); });
 }
 
 void SdlGameWindow::FitToWindow() {
@@ -398,7 +394,7 @@ void SdlGameWindow::DrawPicture() {
 
 void SdlGameWindow::ProcessPendingMessages() {
     PumpEvents();
-    if (FQueue != nullptr) FQueue->Drain();
+    if (FQueue != nullptr) Dispatch([this] { FQueue->Drain(); });
     if (!FClosed) {
         PaintAndPresent(false);
         UpdateCursor();
@@ -419,7 +415,7 @@ void SdlGameWindow::Run() {
         if (timeout < 0 || timeout > kDisplayCheckMs) timeout = kDisplayCheckMs;
         SDL_Event event;
         const int got = SDL_WaitEventTimeout(&event, timeout);
-        if (got != 0) HandleEvent(event);
+        if (got != 0) Dispatch([&] { HandleEvent(event); });
         if (FDisplayLost || DisplayGone()) {
             // Every call that would reach the server from here on would end the process
             // before the game is saved.
@@ -433,14 +429,14 @@ void SdlGameWindow::Run() {
         if (FTimerEnabled && SDL_GetTicks64() >= FNextTimer) {
             // Like a system timer: one event however late, the next one interval later.
             FNextTimer = SDL_GetTicks64() + std::uint64_t(FTimerInterval);
-            if (OnTimer) OnTimer();
+            if (OnTimer) Dispatch(OnTimer);
             if (FClosed) break;
         }
-        if (OnPoll) OnPoll();
-        if (FQueue != nullptr) FQueue->Drain();
+        if (OnPoll) Dispatch(OnPoll);
+        if (FQueue != nullptr) Dispatch([this] { FQueue->Drain(); });
         if (FClosed) break;
         // Everything waiting has been handled: the idle moment.
-        if (OnIdle) OnIdle();
+        if (OnIdle) Dispatch(OnIdle);
         PaintAndPresent(false);
         UpdateCursor();
     }

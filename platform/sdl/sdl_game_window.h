@@ -40,7 +40,7 @@ public:
     bool Closed() const override { return FClosed; }
 
     bool PointerPosition(std::int32_t& x, std::int32_t& y) const override;
-    void MovePointer(std::int32_t x, std::int32_t y) override;
+    void RefreshPointer() override;
     void DefineCursor(std::int16_t number, const CursorPicture& picture) override;
     void SetScreenCursor(std::int16_t cursor) override;
     std::int16_t ScreenCursor() const override { return FScreenCursor; }
@@ -121,7 +121,6 @@ private:
     std::uint64_t FNextTimer = 0;
 
     SdlBoxFonts FBoxFonts;
-    int FOpenBoxes = 0;
 
     EventQueue* FQueue = nullptr;
     std::uint32_t FWakeEvent = 0;

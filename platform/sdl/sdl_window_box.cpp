@@ -54,7 +54,6 @@ std::optional<MessageAnswer> SdlGameWindow::ShowBox(const std::u16string& captio
     SDL_SetCursor(FArrow);
     FShownHandle = FArrow;
     FShownCursor = 0;
-    ++FOpenBoxes;
 
     std::optional<MessageAnswer> answer;
     bool quit = false;
@@ -129,7 +128,6 @@ std::optional<MessageAnswer> SdlGameWindow::ShowBox(const std::u16string& captio
         while (!answer && SDL_PollEvent(&event) != 0) handle(event);
     }
 
-    --FOpenBoxes;
     FNeedsPresent = true;
     if (!FDisplayLost) PaintAndPresent(true);
     // The quit that closed the box is the game's to handle, once it has the box's answer.

@@ -5,6 +5,7 @@
 // a timer is added with and the word RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/house_words.h"
 #include "shell/timer_codes.h"
 
 namespace bed_room_words {
@@ -42,8 +43,8 @@ inline constexpr std::string_view kBottomDrawer = "D4";   // the socks' drawer
 inline constexpr char kDrawerLetter = 'D';
 inline constexpr char kArticleLetter = 'A';
 // Rooms.
-inline constexpr std::string_view kDarkRoom = "DARK";        // the blind down and the lamp off
+inline constexpr std::string_view kDarkRoom = house_words::kDarkRoom;        // the blind down and the lamp off
 inline constexpr std::string_view kCredits = "CREDITS";      // the book, opened and clicked again
-inline constexpr std::string_view kJukeboxRoom = "JUKEBOX";  // whose cartridge the bedroom shows
+inline constexpr std::string_view kJukeboxRoom = house_words::kJukeboxRoom;  // whose cartridge the bedroom shows
 inline constexpr std::string_view kHelpPage = "BRTEXT";      // where the tutor word leads
 }  // namespace bed_room_words

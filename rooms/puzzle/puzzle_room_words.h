@@ -5,6 +5,7 @@
 // and the word RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/house_words.h"
 #include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
@@ -18,7 +19,7 @@ inline constexpr std::string_view kDownScript = "DOWN";    // the cover lifts
 // Senders.
 inline constexpr std::string_view kSolvedTimer = TimerWord(TTimerCode::Delay);       // show a solved puzzle
 inline constexpr std::string_view kScrambleTimer = TimerWord(TTimerCode::Animate);  // the scramble turns a cube
-inline constexpr std::string_view kScrambleEnded = "ENDSCRAMBLE";  // the scramble's tune ended
+inline constexpr std::string_view kScrambleEnded = house_words::kScrambleEnded;  // the scramble's tune ended
 inline constexpr std::string_view kWrap = room_words::kWrap;  // give the puzzle to the wrapping table
 inline constexpr std::string_view kSnap = room_words::kSnap;  // hand a snapshot of the puzzle to the album
 // Boxes; a cube's box is its column and row digits, "11" to "44".

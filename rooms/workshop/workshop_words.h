@@ -5,6 +5,7 @@
 // RunScript waits for cannot drift apart.
 #include <string_view>
 
+#include "shell/house_words.h"
 #include "shell/room_words.h"
 #include "shell/timer_codes.h"
 
@@ -24,8 +25,8 @@ inline constexpr std::string_view kComplaintTimer = TimerWord(TTimerCode::Delay)
 // Frame sets.
 inline constexpr std::string_view kLayout = "MR";  // the room's look, one frame per terrain
 // Rooms.
-inline constexpr std::string_view kWorkshop = "WORKSHOP";    // this room, and its kind
-inline constexpr std::string_view kJukeboxRoom = "JUKEBOX";  // where the mended jukebox leads
+inline constexpr std::string_view kWorkshop = house_words::kWorkshopRoom;    // this room, and its kind
+inline constexpr std::string_view kJukeboxRoom = house_words::kJukeboxRoom;  // where the mended jukebox leads
 inline constexpr std::string_view kSlateRoom = "SLATE";      // where the mended slate leads
 inline constexpr std::string_view kHelpPage = "WSTEXT>";     // where the tutor word leads
 }  // namespace workshop_words

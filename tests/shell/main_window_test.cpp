@@ -79,26 +79,6 @@ TEST(UnexpectedErrors, TheSystemsOwnTextsNeverReachABox) {
     EXPECT_EQ(UnexpectedErrorText(VekException("Saved game is damaged.")), u"Saved game is damaged.");
 }
 
-TEST_F(MainWindowTest, AFailureOfAnyKindWhileBuildingIsShownAsAStartUpProblem) {
-    const std::vector<std::pair<std::function<void()>, std::u16string>> failures{
-        {[] { throw std::runtime_error("no rooms today"); }, u"no rooms today"},
-        {[] { throw std::bad_alloc(); }, u"std::bad_alloc"},
-        {[] { throw 42; }, u"unknown error"},
-    };
-    for (const auto& [fail, said] : failures) {
-        Boxes.Boxes.ClearShown();
-        TFormQEServices services = Services();
-        services.BuildRooms = [fail](TWorld&) { fail(); };
-        Form = std::make_unique<TFormQE>(std::move(services), std::vector<std::string>{});
-        EXPECT_FALSE(Form->Create());
-        ASSERT_EQ(Boxes.Boxes.Shown().size(), 1u);
-        EXPECT_EQ(Boxes.Boxes.Shown()[0].Text, u"Quorvel! encountered a problem on start-up: " + said);
-        EXPECT_EQ(Boxes.Boxes.Shown()[0].Caption, u"Quorvel!");
-        EXPECT_FALSE(Window.TimerEnabled());
-        Form.reset();
-    }
-}
-
 TEST_F(MainWindowTest, CommandLineSwitchesAndConfigurationName) {
     SaveConfig(u"Anna");
     SaveConfig(u"Ben");

@@ -134,3 +134,15 @@ TEST_F(SongsTest, ASongStartedWhenThePlayerReportsAnEndKeepsItsSchedule) {
     ASSERT_EQ(std::vector<std::int32_t>{1}, endedSongs);
     EXPECT_NE(0, schedule.SongEndTime());
 }
+
+TEST_F(SongsTest, ASilencedSongStillEndsAtItsTime) {
+    schedule.PlayMusic(13);
+    const std::int64_t end = schedule.SongEndTime();
+    schedule.Silence();
+    EXPECT_EQ(-1, player.CurrentTag());
+    EXPECT_EQ(end, schedule.SongEndTime());
+    clock.Advance(end - clock.NowMs() + 1);
+    schedule.CheckSongEnd();
+    EXPECT_EQ(std::vector<std::int32_t>{13}, endedSongs);
+    EXPECT_EQ(0, schedule.SongEndTime());
+}

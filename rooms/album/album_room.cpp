@@ -1,7 +1,5 @@
 #include "rooms/album/album_room.h"
 
-#include <algorithm>
-
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream.h"
@@ -327,11 +325,10 @@ void TAlbumRoom::ReadData(TStream& s) {
         if (snapshot == nullptr) Damaged();
         FEntries.Append(std::make_unique<TPicNode>(std::move(snapshot), kindNumber));
     }
-    if (current < 0 || hung < 0) Damaged();
-    // An album whose pages were deleted under the hung one, or under the one it was open at,
-    // may name pages it no longer has: nothing hangs from the album then, and it opens at its
-    // last page.
-    FCurrentPage = std::min(current, LastPage());
-    FHungPage = hung > count ? std::int16_t{0} : hung;
+    // The pages the album can turn to, and a hung page among its pictures.
+    const std::int16_t last = LastPage();
+    if (current < 0 || current > last || hung < 0 || hung > count) Damaged();
+    FCurrentPage = current;
+    FHungPage = hung;
     FCoverShown = 0;
 }

@@ -22,8 +22,6 @@ bool ReadFlag(TStream& s) {
 // Saved stickers may lie partly off the slate, but never this far: positions beyond it
 // would only come from damage, and would overflow the arithmetic of their bounds.
 constexpr std::int32_t kFarOff = 2048;
-// Stickers added one after another stand this far apart, so none hides the one before.
-constexpr TPoint kCascadeStep{5, 3};
 
 // Puts the surface's clip rectangle back however the drawing in between ends.
 class TClipKeeper {
@@ -237,13 +235,6 @@ void BuildSlateObject(TSlateDrawingObject& into, const TSlateMap& map, const TSl
                       bool unfilledPage, TAC8Library* library) {
     const int index = state.MapIndex;
     TSlateMapRecord record = map.Record(index);
-    if (IsStickerIndex(index)) record.Seeds = PlacedSeeds(map, index, state.Half, false);
-    BuildSlateObjectFromRecord(into, std::move(record), state, unfilledPage, library);
-}
-
-void BuildSlateObjectFromRecord(TSlateDrawingObject& into, TSlateMapRecord record, const TSlateObjectState& state,
-                                bool unfilledPage, TAC8Library* library) {
-    const int index = state.MapIndex;
     std::unique_ptr<THotImage> picture;
     if (IsStickerIndex(index)) {
         const bool half = state.Half;
@@ -253,6 +244,7 @@ void BuildSlateObjectFromRecord(TSlateDrawingObject& into, TSlateMapRecord recor
         if (IsRectEmpty(cut)) throw QEException("Slate sticker picture missing from its sheet");
         picture = THotImage::CreateCopyRect(source, cut, library);
         picture->Image().SetTransparency(kStickerClear, true);
+        record.Seeds = PlacedSeeds(map, index, half, false);
     } else {
         if (!IsBackgroundIndex(index)) throw QEException("Slate background range error");
         picture = std::make_unique<THotImage>(AC8ImageName(SlatePageName(index, unfilledPage)), true, library);
@@ -422,6 +414,8 @@ void TSlateDrawing::SetBackground(int index, bool uncoloured, platform::RandomNu
 void TSlateDrawing::Clear() {
     Realise();
     FStickers.Clear();
+    // A fresh start also puts the next sticker back in the middle.
+    FCascade = TPoint{0, 0};
     RebuildChart();
 }
 
@@ -437,7 +431,7 @@ void TSlateDrawing::AddSticker(int index, bool randomColours, platform::RandomNu
     for (const TSlateSeed& seed : record.Seeds) state.Colours.push_back(randomColours ? RandomSlateColour(random) : seed.Colour);
     auto sticker = BuildSticker(state);
     if (randomColours) sticker->ReadColoursBack();
-    FCascade = PointAdd(FCascade, kCascadeStep);
+    FCascade = PointAdd(FCascade, TPoint{5, 3});
     TSlateDrawingObject* added = FStickers.Append(std::move(sticker));
     FChart.Add(*added, FStickers.CachedCount());
     Draw();
@@ -609,9 +603,7 @@ void TSlateDrawing::ReadFromStream(TStream& s) {
     FStickers.Clear();
     FBackground.reset();
     FChart.Clear();
-    // Every sticker read is added again, and each addition moves the next one on.
-    const auto read = static_cast<std::int32_t>(state.Stickers.size());
-    FCascade = PointAdd(FCascade, TPoint{kCascadeStep.X * read, kCascadeStep.Y * read});
+    FCascade = TPoint{0, 0};
     FPending = std::move(state);
 }
 

@@ -208,7 +208,3 @@ private:
 // mirrored when it says so. The page is taken unfilled when `unfilledPage`.
 void BuildSlateObject(TSlateDrawingObject& into, const TSlateMap& map, const TSlateObjectState& state,
                       bool unfilledPage, TAC8Library* library);
-// The same from a record of its own, whose seeds lie in the unmirrored picture at the object's
-// size (a seed outside the picture paints nothing).
-void BuildSlateObjectFromRecord(TSlateDrawingObject& into, TSlateMapRecord record, const TSlateObjectState& state,
-                                bool unfilledPage, TAC8Library* library);

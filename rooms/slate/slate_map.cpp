@@ -45,9 +45,8 @@ std::vector<std::uint8_t> TSlateMapRecord::Bytes() const {
 }
 
 std::shared_ptr<const TSlateMap> TSlateMap::Parse(const std::vector<std::uint8_t>& bytes) {
-    // The map is its first 3390 bytes; whatever follows them is not read.
-    if (bytes.size() < kSlateMapFileSize)
-        MapDamaged("it is " + std::to_string(bytes.size()) + " bytes, shorter than " + std::to_string(kSlateMapFileSize));
+    if (bytes.size() != kSlateMapFileSize)
+        MapDamaged("it is " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(kSlateMapFileSize));
     auto map = std::make_shared<TSlateMap>();
     map->FRecords.reserve(kSlateMapRecords);
     for (int i = 0; i < kSlateMapRecords; ++i) {
@@ -75,10 +74,9 @@ std::shared_ptr<const TSlateMap> TSlateMap::Parse(const std::vector<std::uint8_t
 }
 
 std::shared_ptr<const TSlateMap> TSlateMap::Load(const std::filesystem::path& file) {
-    std::vector<std::uint8_t> bytes(kSlateMapFileSize);
+    std::vector<std::uint8_t> bytes;
     try {
-        TFileStream stream(file, TFileStream::Mode::ReadOnly);
-        bytes.resize(stream.Read(bytes.data(), bytes.size()));
+        bytes = ReadWholeFile(file);
     } catch (const VekException&) {
         throw QEException(std::string("Sorry! We cannot find the needed file \"") + kSlateMapFileName + "\".");
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The slate's fill map, slatemap.dat: one record per colouring page (0..7) and per sticker
 // (8..39), each listing a seed point and a starting colour for every region of its picture.
-// Layout (little-endian, the first 3390 bytes of the file): 40 UInt32 record starts, counted in 5-byte units from
+// Layout (little-endian, 3390 bytes): 40 UInt32 record starts, counted in 5-byte units from
 // the start of the body, then the 3230-byte body. A record: UInt16 (unused), UInt16 region
 // count n, a byte (the record's own index), then n times UInt16 x, UInt16 y, byte colour.
 #include <cstdint>
@@ -39,12 +39,11 @@ struct TSlateMapRecord {
 
 class TSlateMap {
 public:
-    // Checks the map, the file's first 3390 bytes (a shorter file is refused, anything after
-    // them is not read): every record inside the body with at least one
+    // Checks the whole file: its exact size, every record inside the body with at least one
     // region, and every seed inside its picture (the slate's size for pages, the sticker's
     // size for stickers). A fault raises QEException naming the file as damaged.
     static std::shared_ptr<const TSlateMap> Parse(const std::vector<std::uint8_t>& bytes);
-    // Reads the file's first 3390 bytes and checks them; a missing file raises QEException too.
+    // Reads and checks the file; a missing file raises QEException too.
     static std::shared_ptr<const TSlateMap> Load(const std::filesystem::path& file);
     // The map in the game's data folder.
     static std::shared_ptr<const TSlateMap> LoadFromDataFolder();

@@ -32,23 +32,6 @@ TSlateObjectState StateOf(const TStaticSlateObject& object) {
     return state;
 }
 
-// The picture an object's seeds lie in: the slate for the page, the sticker's cut at its size.
-TRect ObjectPicture(const TStaticSlateObject& object) {
-    if (!IsStickerIndex(object.MapIndex)) return TRect{0, 0, kSlateWidth, kSlateHeight};
-    return StickerSourceRect(object.MapIndex, object.Half);
-}
-
-// The snapshot keeps its seeds as they lie in the drawn picture, mirrored with it; the picture
-// is built unmirrored and then turned.
-void BuildStaticObject(TSlateDrawingObject& into, const TStaticSlateObject& object, TAC8Library* library) {
-    TSlateMapRecord record = object.Record;
-    if (object.Mirrored) {
-        const std::int32_t width = RectWidth(ObjectPicture(object));
-        for (TSlateSeed& seed : record.Seeds) seed.X = width - seed.X - 1;
-    }
-    BuildSlateObjectFromRecord(into, std::move(record), StateOf(object), false, library);
-}
-
 void DrawSlateKind(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
     DrawStaticSlate(static_cast<TStaticSlateDrawing&>(snapshot), surface, rect, &library);
 }
@@ -61,8 +44,7 @@ void WriteSlateKind(const TSnapshot& snapshot, TStream& s) {
 
 }  // namespace
 
-TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) {
-    const TSlateMap& map = drawing.Map();
+TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) : FMap(drawing.SharedMap()) {
     const TSlateDrawingState state = drawing.State();
     const auto add = [&](const TSlateObjectState& object) {
         auto copy = std::make_unique<TStaticSlateObject>();
@@ -70,8 +52,8 @@ TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) {
         copy->Mirrored = object.Mirrored;
         copy->Half = object.Half;
         copy->Position = object.Position;
-        copy->Record = map.Record(object.MapIndex);
-        copy->Record.Seeds = PlacedSeeds(map, object.MapIndex, object.Half, object.Mirrored);
+        copy->Record = FMap->Record(object.MapIndex);
+        copy->Record.Seeds = PlacedSeeds(*FMap, object.MapIndex, object.Half, object.Mirrored);
         for (std::size_t k = 0; k < copy->Record.Seeds.size() && k < object.Colours.size(); ++k)
             copy->Record.Seeds[k].Colour = object.Colours[k];
         FObjects.Append(std::move(copy));
@@ -80,8 +62,10 @@ TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) {
     for (const TSlateObjectState& sticker : state.Stickers) add(sticker);
 }
 
-std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s) {
+std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s, std::shared_ptr<const TSlateMap> map) {
+    if (!map) map = TSlateMap::LoadFromDataFolder();
     std::unique_ptr<TStaticSlateDrawing> snapshot(new TStaticSlateDrawing());
+    snapshot->FMap = map;
     const std::uint8_t count = ReadU8(s);
     if (count < 1 || count > kMaxStickers + 1) Damaged();
     for (std::uint8_t i = 0; i < count; ++i) {
@@ -94,21 +78,20 @@ std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s) {
         object->Position.Y = ReadI32(s);
         if (i == 0 && (object->Position != TPoint{0, 0} || object->Mirrored || object->Half)) Damaged();
         if (std::abs(object->Position.X) > kFarOff || std::abs(object->Position.Y) > kFarOff) Damaged();
-        const std::uint16_t size = ReadU16(s);
+        const std::size_t regions = map->RegionCount(object->MapIndex);
+        if (ReadU16(s) != 5 + 5 * regions) Damaged();
         object->Record.Unused = ReadU16(s);
-        const std::uint16_t regions = ReadU16(s);
-        if (regions == 0 || size != 5 + 5 * std::size_t{regions}) Damaged();
+        if (ReadU16(s) != regions) Damaged();
         object->Record.Index = ReadU8(s);
         if (object->Record.Index != object->MapIndex) Damaged();
-        // The snapshot is drawn from its own seeds, whatever the map says today; each one
-        // must lie in the picture it fills.
-        const TRect picture = ObjectPicture(*object);
+        // The seeds follow from the map and the flags; any others would fill where no region is.
+        const std::vector<TSlateSeed> expected = PlacedSeeds(*map, object->MapIndex, object->Half, object->Mirrored);
         for (std::size_t k = 0; k < regions; ++k) {
             TSlateSeed seed;
             seed.X = ReadU16(s);
             seed.Y = ReadU16(s);
             seed.Colour = ReadU8(s);
-            if (seed.X >= RectWidth(picture) || seed.Y >= RectHeight(picture)) Damaged();
+            if (seed.X != expected[k].X || seed.Y != expected[k].Y) Damaged();
             object->Record.Seeds.push_back(seed);
         }
         snapshot->FObjects.Append(std::move(object));
@@ -135,14 +118,14 @@ void DrawStaticSlate(const TStaticSlateDrawing& snapshot, TAC8ImageData& surface
     const TStaticSlateObject* page = snapshot.Objects().First();
     if (page == nullptr || !IsBackgroundIndex(page->MapIndex)) return;
     TSlateDrawingObject canvasObject;
-    BuildStaticObject(canvasObject, *page, library);
+    BuildSlateObject(canvasObject, snapshot.Map(), StateOf(*page), false, library);
     TAC8ImageData& canvas = canvasObject.Image();
     canvas.ResetClipRect();
     for (const TStaticSlateObject* object = snapshot.Objects().Next(page); object != nullptr;
          object = snapshot.Objects().Next(object)) {
         // Each sticker is painted on its own copy, so no colour can run into the page below.
         TSlateDrawingObject sticker;
-        BuildStaticObject(sticker, *object, library);
+        BuildSlateObject(sticker, snapshot.Map(), StateOf(*object), false, library);
         sticker.Draw(canvas, TPoint{0, 0});
     }
     surface.StretchBlit(rect, canvas, canvas.GetBounds());

@@ -1,7 +1,7 @@
 #pragma once
 // The slate as an album snapshot (kind 4): a frozen copy that keeps, per object, only its map
 // index, flags, position and its record with the region colours, and draws itself back as a
-// thumbnail from the library's pictures and its own records.
+// thumbnail from the library's pictures.
 //
 // Album stream: object count (byte), then per object: map index, mirrored, half (a byte
 // each), position (Int32 x, y), record size (UInt16, 5 + 5n) and the record's bytes.
@@ -36,19 +36,20 @@ class TStaticSlateDrawing : public TSnapshot {
 public:
     // The page first, then the stickers in drawing order.
     explicit TStaticSlateDrawing(const TSlateDrawing& drawing);
-    // Reads the album stream: the first object a page (index 0..7), at most 15 stickers
-    // (8..39), flag bytes 0 or 1, each record of the size its region count gives, at least one
-    // region, its own index, and every seed inside the object's picture. The map of the day is
-    // not asked: a snapshot is drawn from its own record. A violation raises "Saved game is
-    // damaged.".
-    static std::unique_ptr<TStaticSlateDrawing> ReadFrom(TStream& s);
+    // Reads the album stream, checked against the map of the game's data folder (or the one
+    // given): the first object a page (index 0..7), at most 15 stickers (8..39), flag bytes 0 or
+    // 1, each record of the size, count, index and seeds its map index and flags give. A
+    // violation raises "Saved game is damaged.".
+    static std::unique_ptr<TStaticSlateDrawing> ReadFrom(TStream& s, std::shared_ptr<const TSlateMap> map = nullptr);
     void WriteTo(TStream& s) const;
 
     const TTypedNodeList<TStaticSlateObject>& Objects() const { return FObjects; }
+    const TSlateMap& Map() const { return *FMap; }
 
 private:
     TStaticSlateDrawing() = default;
     TTypedNodeList<TStaticSlateObject> FObjects;
+    std::shared_ptr<const TSlateMap> FMap;
 };
 
 // The thumbnail: the page and its stickers drawn on a private slate-sized canvas, which is then

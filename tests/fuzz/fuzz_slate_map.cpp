@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         data, size, [&](TStream& s) { return ReadSlateDrawingState(s, *map); },
         [](TStream& s, const TSlateDrawingState& state) { WriteSlateDrawingState(s, state); });
     RoundTrip(
-        data, size, [&](TStream& s) { return std::shared_ptr<TStaticSlateDrawing>(TStaticSlateDrawing::ReadFrom(s)); },
+        data, size, [&](TStream& s) { return std::shared_ptr<TStaticSlateDrawing>(TStaticSlateDrawing::ReadFrom(s, map)); },
         [](TStream& s, const std::shared_ptr<TStaticSlateDrawing>& snapshot) { snapshot->WriteTo(s); });
     return 0;
 }

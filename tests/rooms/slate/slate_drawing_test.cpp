@@ -138,27 +138,6 @@ TEST_F(SlateDrawingTest, ClearingColoursUsesThePagesAndTheStickersBlank) {
     EXPECT_THROW(drawing.SetBackground(8, true, Game->Context().RandomNumbers()), QEException);
 }
 
-// Reading a drawing adds its stickers again, each moving the next one on; clearing the slate
-// leaves the offset where it is, so a new sticker does not land exactly on an old one's place.
-TEST_F(SlateDrawingTest, ReadStickersMoveTheNextOneOnAndClearingKeepsTheOffset) {
-    TSlateDrawing& drawing = Drawing();
-    drawing.AddSticker(20, false, Game->Context().RandomNumbers());
-    drawing.AddSticker(33, false, Game->Context().RandomNumbers());
-    TMemoryStream saved;
-    drawing.WriteToStream(saved);
-    saved.Seek(0);
-    TSlateDrawing copy(drawing.SharedMap(), Game->World().GetImageLibrary());
-    copy.ReadFromStream(saved);
-    EXPECT_EQ(copy.CascadeOffset(), (TPoint{10, 6}));
-    copy.Clear();
-    EXPECT_EQ(copy.CascadeOffset(), (TPoint{10, 6}));
-    copy.AddSticker(8, false, Game->Context().RandomNumbers());
-    const TRect cut = StickerSourceRect(8, false);
-    EXPECT_EQ(copy.Sticker(1)->Position,
-              (TPoint{(kSlateWidth - RectWidth(cut)) / 2 + 10, (kSlateHeight - RectHeight(cut)) / 2 + 6}));
-    EXPECT_EQ(copy.CascadeOffset(), (TPoint{15, 9}));
-}
-
 TEST_F(SlateDrawingTest, TheRecordReadsBackExactlyAndRefusesDamage) {
     TSlateDrawing& drawing = Drawing();
     drawing.SetBackground(5, false, Game->Context().RandomNumbers());

@@ -28,9 +28,9 @@ game_smoke_cleanup() {
 }
 fail() {
     echo "$1" >&2
-    [ -f "$work/shot.xwd" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
+    [ -f "$work/shot.xwd" ] && [ -n "${failed_shot:-}" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
     # A PNG beside it where the caller has the game's smoke tool, to look at.
-    [ -f "$failed_shot" ] && [ -n "${tool:-}" ] && "$tool" png "$failed_shot" "${failed_shot%.xwd}.png" 2>/dev/null
+    [ -f "${failed_shot:-}" ] && [ -n "${tool:-}" ] && "$tool" png "$failed_shot" "${failed_shot%.xwd}.png" 2>/dev/null
     exit 1
 }
 
@@ -44,4 +44,17 @@ start_server() {
     local number
     read -r -t 30 number <"$fifo" || fail "the virtual display did not start"
     export DISPLAY=":$number"
+}
+
+# Runs a command on a display server of its own that ends with it. The server itself tells
+# its number once it takes connections, so there is no number to race for and no moment
+# when the display exists but cannot be opened.
+run_on_own_display() {
+    start_server
+    local status=0
+    "$@" || status=$?
+    kill "$server" 2>/dev/null
+    wait "$server" 2>/dev/null || true
+    server=""
+    return "$status"
 }

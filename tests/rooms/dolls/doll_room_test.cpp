@@ -330,6 +330,15 @@ TEST_F(DollHouse, TheShelfShowsThePuzzleOnTheMachineWithItsProgressBar) {
     EXPECT_EQ(Shown(), "");
 }
 
+TEST_F(DollHouse, TheDollLastsUntilTheRoomIsTakenDown) {
+    EnterDolls();
+    ChooseAll('3');
+    Game->World().GoRoom("BED");
+    EXPECT_EQ(CurrentDollParts(Game->World()).Head, 3) << "leaving keeps the doll";
+    Room().ReleaseGraphics(true);
+    EXPECT_EQ(CurrentDollParts(Game->World()).Head, 0);
+}
+
 TEST_F(DollHouse, WrapGivesTheHeadAsTheGiftsDetailAndLeavesAnEmptyDoll) {
     EnterDolls();
     ChooseAll('3');

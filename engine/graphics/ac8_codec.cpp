@@ -1,6 +1,7 @@
 #include "engine/graphics/ac8_codec.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -27,7 +28,6 @@ namespace {
 [[noreturn]] void NoPreviousRow() { throw AC8Exception("Decode: copy from the previous row in a strip's first row"); }
 
 constexpr std::size_t Block = 16;
-constexpr std::size_t ShortSpan = 256;  // longer spans go to the library's memcpy and memset
 constexpr std::uint64_t OnesPerByte = 0x0101010101010101ull;
 constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 // A block move held in registers (one where the processor has the wider ones, two otherwise)
@@ -40,31 +40,46 @@ struct TBounds {
     const std::uint8_t* StripEnd;
 };
 
-// Copies n bytes; src never overlaps [dst, dst + n) (the row beneath lies a whole stride
-// lower). Short spans go as 32-byte steps when both ends have a step of room after them:
-// fewer turns of the loop, whose end the processor mispredicts.
-inline void CopyBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, const std::uint8_t* srcEnd,
-                      const std::uint8_t* stripEnd) {
-    if (n <= ShortSpan && std::size_t(stripEnd - dst) >= n + 2 * Block && std::size_t(srcEnd - src) >= n + 2 * Block) {
-        // Through a local block: with a stride below 32 the blocks of a copy from the row
-        // beneath overlap, though the bytes that count never do.
-        for (std::size_t i = 0; i < n; i += 2 * Block) {
-            Bytes32 block;
-            std::memcpy(&block, src + i, 2 * Block);
-            std::memcpy(dst + i, &block, 2 * Block);
-        }
-    } else {
-        std::memcpy(dst, src, n);
-    }
-}
+// Every run, copy and literal row goes through one move: n bytes copied from src when
+// `copy`, else filled with value. src never overlaps [dst, dst + n) (the row beneath lies a
+// whole stride lower). When both ends have room after the n bytes the move goes as whole
+// 64-byte steps, all loads of a step before its stores: with a stride below 64 the blocks of
+// a copy from the row beneath overlap, though the bytes that count never do. A fill still
+// loads from src (then dst itself will do), so that a run and a copy are one path without a
+// branch between them: which of the two comes next follows no pattern the processor could
+// learn.
+constexpr std::size_t Step = 64;
+using StepBlocks = std::array<Bytes32, Step / sizeof(Bytes32)>;
 
-inline void FillBytes(std::uint8_t* dst, std::uint8_t value, std::size_t n, const std::uint8_t* stripEnd) {
-    if (n <= ShortSpan && std::size_t(stripEnd - dst) >= n + 2 * Block) {
+inline void Move(std::uint8_t* dst, const std::uint8_t* src, const std::uint8_t* srcEnd, bool copy,
+                 std::uint8_t value, std::size_t n, const std::uint8_t* stripEnd) {
+    if (std::size_t(stripEnd - dst) >= n + Step && std::size_t(srcEnd - src) >= n + Step) {
         const Bytes32 pattern = Bytes32{} + value;
-        for (std::size_t i = 0; i < n; i += 2 * Block) std::memcpy(dst + i, &pattern, 2 * Block);
+        const std::uint8_t keep = copy ? 0xFF : 0;
+        const Bytes32 fromSource = Bytes32{} + keep;
+        for (std::size_t i = 0; i < n; i += Step) {
+            StepBlocks blocks;
+            for (std::size_t k = 0; k < blocks.size(); ++k) {
+                std::memcpy(&blocks[k], src + i + k * sizeof(Bytes32), sizeof(Bytes32));
+                blocks[k] = (blocks[k] & fromSource) | (pattern & ~fromSource);
+            }
+            for (std::size_t k = 0; k < blocks.size(); ++k)
+                std::memcpy(dst + i + k * sizeof(Bytes32), &blocks[k], sizeof(Bytes32));
+        }
+    } else if (copy) {
+        std::memcpy(dst, src, n);
     } else {
         std::memset(dst, value, n);
     }
+}
+
+inline void CopyBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, const std::uint8_t* srcEnd,
+                      const std::uint8_t* stripEnd) {
+    Move(dst, src, srcEnd, true, 0, n, stripEnd);
+}
+
+inline void FillBytes(std::uint8_t* dst, std::uint8_t value, std::size_t n, const std::uint8_t* stripEnd) {
+    Move(dst, dst, stripEnd, false, value, n, stripEnd);
 }
 
 // Bit 7 of the lowest byte that is zero is exact; higher bits may be false alarms.
@@ -139,25 +154,26 @@ const std::uint8_t* DecodeEscapedBytes(const std::uint8_t* p, std::uint8_t a, st
         }
         if (end - p < 2) SourceOverflow();
         const std::uint8_t x = p[1];
+        if (d == a && x >= 2 && d != b) {
+            // A run or a copy from the row beneath: both three bytes and one move.
+            if (end - p < 3) SourceOverflow();
+            const std::uint8_t y = p[2];
+            p += 3;
+            const bool copy = x == 2;
+            if (copy && below == 0) NoPreviousRow();
+            const std::size_t count = !copy ? x : y == 0 ? room : y;
+            if (count > room) OutputOverflow();
+            Move(dst, dst - below, bounds.StripEnd, copy, y, count, bounds.StripEnd);
+            dst += count;
+            continue;
+        }
         p += 2;
+        // B escapes, and A followed by 0 or 1: short runs of the escape bytes themselves.
         std::size_t count;
         std::uint8_t value;
         if (d == b) {
             value = x == a ? b : x;
             count = x == a ? 1 : x == b ? 2 : 3;
-        } else if (x >= 3) {
-            if (p == end) SourceOverflow();
-            value = *p++;
-            count = x;
-        } else if (x == 2) {
-            if (p == end) SourceOverflow();
-            const std::uint8_t m = *p++;
-            if (below == 0) NoPreviousRow();
-            count = m == 0 ? room : m;
-            if (count > room) OutputOverflow();
-            CopyBytes(dst, dst - below, count, rowEnd, bounds.StripEnd);
-            dst += count;
-            continue;
         } else {
             value = a;
             count = x + 1u;
@@ -214,12 +230,12 @@ const std::uint8_t* DecodeLineCodedRow(const std::uint8_t* p, std::uint8_t a, st
                 FillBytes(dst, *p, rest, bounds.StripEnd);
                 return p + 1;
             case 7:
-                CopyBytes(dst, prev, rest, rowEnd, bounds.StripEnd);
+                CopyBytes(dst, prev, rest, bounds.StripEnd, bounds.StripEnd);
                 return p;
             default:
                 // A prefix copied from the row beneath; another line code follows for the rest.
                 if (code > rest) OutputOverflow();
-                CopyBytes(dst, prev, code, rowEnd, bounds.StripEnd);
+                CopyBytes(dst, prev, code, bounds.StripEnd, bounds.StripEnd);
                 dst += code;
                 break;
         }

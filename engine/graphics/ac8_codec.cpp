@@ -161,7 +161,10 @@ const std::uint8_t* DecodeEscapedBytes(const std::uint8_t* p, std::uint8_t a, st
             p += 3;
             const bool copy = x == 2;
             if (copy && below == 0) NoPreviousRow();
-            const std::size_t count = !copy ? x : y == 0 ? room : y;
+            // count = x for a run, y for a copy, the rest of the row for a copy of 0; in
+            // arithmetic, as the compiler makes a branch of the conditional form.
+            const std::size_t copied = y + std::size_t(y == 0) * room;
+            const std::size_t count = x + ((copied - x) & (std::size_t{0} - std::size_t(copy)));
             if (count > room) OutputOverflow();
             Move(dst, dst - below, bounds.StripEnd, copy, y, count, bounds.StripEnd);
             dst += count;

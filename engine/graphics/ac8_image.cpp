@@ -114,9 +114,7 @@ void TAC8Image::LoadFromStream(TStream& s) {
             const std::uint32_t size = layout.SegmentEnds[k] - previous - AC8SegmentHeaderSize;
             previous = layout.SegmentEnds[k];
             if (segment.IsEncoded()) {
-                std::vector<std::uint8_t> stored(size);
-                s.ReadExact(stored.data(), size);
-                segment.SetStoredBytes(std::move(stored));
+                s.ReadExact(segment.MakeRoomForStoredBytes(size), size);
             } else {
                 if (size != segment.RowCount() * FGeometry.RowStride) InvalidHeader();
                 s.ReadExact(segment.Pixels(), size);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "engine/graphics/ac8_image_name.h"
@@ -108,13 +109,15 @@ public:
     // A failure leaves the strip without stored bytes and raises AC8Exception.
     void Decode();
 
-    const std::vector<std::uint8_t>& StoredBytes() const { return FStored; }
-    void SetStoredBytes(std::vector<std::uint8_t> bytes) { FStored = std::move(bytes); }
+    std::span<const std::uint8_t> StoredBytes() const { return {FStored.get(), FStoredSize}; }
+    // Room for `size` stored bytes, to be read in whole by the caller: not cleared first.
+    std::uint8_t* MakeRoomForStoredBytes(std::uint32_t size);
 
 private:
     TAC8Image& FOwner;
     std::uint16_t FIndex;
-    std::vector<std::uint8_t> FStored;
+    std::unique_ptr<std::uint8_t[]> FStored;
+    std::uint32_t FStoredSize = 0;
 };
 
 class TAC8Image {

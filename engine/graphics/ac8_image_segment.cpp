@@ -2,6 +2,8 @@
 #include "engine/graphics/ac8_exception.h"
 #include "engine/graphics/ac8_image.h"
 
+#include <utility>
+
 TAC8ImageSegment::TAC8ImageSegment(TAC8Image& owner, std::uint16_t index) : FOwner(owner), FIndex(index) {}
 
 std::uint32_t TAC8ImageSegment::RowCount() const { return FOwner.Geometry().RowsOf(FIndex); }
@@ -9,7 +11,7 @@ std::uint32_t TAC8ImageSegment::RowCount() const { return FOwner.Geometry().Rows
 std::uint32_t TAC8ImageSegment::FirstRow() const { return FOwner.Geometry().FirstRowOf(FIndex); }
 
 std::uint32_t TAC8ImageSegment::Size() const {
-    if (IsEncoded()) return static_cast<std::uint32_t>(FStored.size());
+    if (IsEncoded()) return FStoredSize;
     return RowCount() * FOwner.RowStride();
 }
 
@@ -17,6 +19,12 @@ std::uint8_t* TAC8ImageSegment::Pixels() const {
     std::uint8_t* base = FOwner.Pixels();
     if (base == nullptr) return nullptr;
     return base + std::size_t(FirstRow()) * FOwner.RowStride();
+}
+
+std::uint8_t* TAC8ImageSegment::MakeRoomForStoredBytes(std::uint32_t size) {
+    FStored.reset(new std::uint8_t[size]);
+    FStoredSize = size;
+    return FStored.get();
 }
 
 std::uint8_t* TAC8ImageSegment::Lock() {
@@ -27,9 +35,9 @@ std::uint8_t* TAC8ImageSegment::Lock() {
 
 void TAC8ImageSegment::Decode() {
     if (!IsEncoded()) return;
-    const std::vector<std::uint8_t> stored = std::move(FStored);
-    FStored.clear();
+    const std::unique_ptr<std::uint8_t[]> stored = std::move(FStored);
+    const std::uint32_t size = std::exchange(FStoredSize, 0);
     const TAC8StripLayout layout{FOwner.Width(), RowCount(), FOwner.RowStride()};
-    DecodeSegment(stored, EscapeA, EscapeB, Flags, layout, Pixels());
+    DecodeSegment({stored.get(), size}, EscapeA, EscapeB, Flags, layout, Pixels());
     Flags &= static_cast<std::uint8_t>(~AC8FlagEncoded);
 }

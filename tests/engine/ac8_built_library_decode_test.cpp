@@ -39,7 +39,8 @@ int CheckEveryPicture(const fs::path& path) {
         std::vector<TStoredStrip> stored;
         for (std::uint32_t k = 0; k < image.SegmentCount(); ++k) {
             const TAC8ImageSegment& s = image.Segment(k);
-            stored.push_back({s.EscapeA, s.EscapeB, s.Flags, s.IsEncoded() ? s.StoredBytes() : plain_strip::Bytes{}});
+            const std::span<const std::uint8_t> bytes = s.StoredBytes();
+            stored.push_back({s.EscapeA, s.EscapeB, s.Flags, plain_strip::Bytes(bytes.begin(), bytes.end())});
         }
         image.DecodeAll();
         const TAC8StripGeometry& g = image.Geometry();

@@ -1,6 +1,7 @@
 // Every picture of the game's built libraries, whatever coding the tools chose for its strips,
-// decodes through the game's decoder to the pixels the plain decoder gives, and coded again
-// by today's encoder at any weight comes back the same.
+// decodes through the game's decoder to the pixels the plain decoder gives, coded again by
+// today's encoder at the default weight gives the library's record byte for byte, and at any
+// weight comes back the same.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -54,14 +55,24 @@ int CheckEveryPicture(const fs::path& path) {
                 << "strip " << k;
         }
 
-        TIndexedPicture picture{std::string(image.Name().Text()), int(image.Width()), int(image.Height()), {}, false, 0};
+        TIndexedPicture picture{std::string(image.Name().Text()), int(image.Width()), int(image.Height()), {},
+                                image.HasTransparency(), image.TransparentColour()};
         picture.pixels = PictureRows(image);
         for (const std::uint32_t weight : {0u, AC8DefaultTokenWeight, AC8MaxTokenWeight}) {
             TMemoryStream again;
             WriteImageRecord(again, picture, TAC8StripCoding::Auto, weight);
-            again.Seek(0);
+            const std::vector<std::uint8_t> record = again.TakeBytes();
+            // The content build made the library with today's encoder at the default weight:
+            // the same pixels give the same record, so the build is reproducible and no
+            // library is left from an older encoder.
+            if (weight == AC8DefaultTokenWeight) {
+                EXPECT_TRUE(std::equal(record.begin(), record.end(), bytes.begin() + (position - layout.RecordSize()),
+                                       bytes.begin() + position))
+                    << "the record differs from the library's";
+            }
+            TMemoryStream written(record);
             TAC8Image reread;
-            reread.LoadFromStream(again);
+            reread.LoadFromStream(written);
             reread.DecodeAll();
             EXPECT_TRUE(PictureRows(reread) == picture.pixels) << "weight " << weight;
         }

@@ -136,9 +136,10 @@ TCoded EncodeRest(const std::uint8_t* row, const std::uint8_t* prev, std::uint32
 }
 
 void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t width, const TEscapes& e,
-               const TWeights& weights, Bytes& out) {
+               const TWeights& weights, TCoded& out) {
     if (prev != nullptr && std::memcmp(row, prev, width) == 0) {
-        out.push_back(CodeSameAsPrevious);
+        out.Stored.push_back(CodeSameAsPrevious);
+        ++out.Tokens;
         return;
     }
     TCoded best = EncodeRest(row, prev, 0, width, e, weights);
@@ -159,12 +160,13 @@ void EncodeRow(const std::uint8_t* row, const std::uint8_t* prev, std::uint32_t 
             if (copied.Cost(weights.Token) < best.Cost(weights.Token)) best = std::move(copied);
         }
     }
-    out.insert(out.end(), best.Stored.begin(), best.Stored.end());
+    out.Stored.insert(out.Stored.end(), best.Stored.begin(), best.Stored.end());
+    out.Tokens += best.Tokens;
 }
 
-Bytes EncodeLineCoded(const std::uint8_t* rows, const TAC8StripLayout& layout, const TEscapes& e,
-                      const TWeights& weights) {
-    Bytes out;
+TCoded EncodeLineCoded(const std::uint8_t* rows, const TAC8StripLayout& layout, const TEscapes& e,
+                       const TWeights& weights) {
+    TCoded out;
     for (std::uint32_t i = 0; i < layout.Rows; ++i) {
         const std::uint8_t* row = rows + std::size_t(i) * layout.RowStride;
         EncodeRow(row, i == 0 ? nullptr : row - layout.RowStride, layout.Width, e, weights, out);
@@ -234,8 +236,12 @@ TAC8EncodedStrip EncodeStrip(const std::uint8_t* rows, const TAC8StripLayout& la
         strip.Bytes = EncodeRunStream(rows, layout, e.A);
         return strip;
     }
-    strip.Bytes = EncodeLineCoded(rows, layout, e, WeightsFor(tokenWeight));
-    if (coding == TAC8StripCoding::Auto && strip.Bytes.size() >= std::size_t(layout.Rows) * layout.RowStride)
+    const TWeights weights = WeightsFor(tokenWeight);
+    TCoded coded = EncodeLineCoded(rows, layout, e, weights);
+    // Plain rows are read straight into place with nothing to decode: they are kept whenever
+    // coding saves less than its tokens are weighed at.
+    if (coding == TAC8StripCoding::Auto && coded.Cost(weights.Token) >= std::size_t(layout.Rows) * layout.RowStride)
         return PlainStrip(rows, layout);
+    strip.Bytes = std::move(coded.Stored);
     return strip;
 }

@@ -11,7 +11,7 @@
 #include "engine/graphics/ac8_codec.h"
 
 enum class TAC8StripCoding {
-    Auto,       // line-coded rows, or plain when coding does not shrink the strip
+    Auto,       // line-coded rows, or plain when coding saves less than its tokens weigh
     Plain,      // rows as held in memory, flags 0
     RawRows,    // raw rows without line codes (never smaller; for reaching that decoder path)
     RunStream,  // one run stream; plain-fallback to line codes when every byte value occurs

@@ -14,10 +14,11 @@
 
 // Pictures load on the GUI thread while a room is entered, so decoding is a hot path. The
 // decoder keeps its cursors in locals (stores through byte pointers would otherwise force
-// them back to memory after every write) and moves short spans as whole 16-byte blocks when
-// the strip has room after them: the extra bytes land on bytes that are decoded later (the
-// rest of the row, its padding or the rows above within the same strip) and are
-// overwritten there. Every read and write stays inside the stored bytes and the strip.
+// them back to memory after every write) and moves spans as whole blocks (64-byte steps for
+// runs and copies, 16 bytes for literals) when the strip has room after them: the extra bytes
+// land on bytes that are decoded later (the rest of the row, its padding or the rows above
+// within the same strip) and are overwritten there. Every read and write stays inside the
+// stored bytes and the strip.
 
 namespace {
 

@@ -32,8 +32,12 @@ struct TNarrowRuns {
                                 std::uint8_t colour) {
         return pixel_rows::FillRun(row, from, limit, target, colour);
     }
-    static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::uint8_t value) {
+    static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::int32_t,
+                                  std::uint8_t value) {
         return pixel_rows::FindFirst(row, from, to, value);
+    }
+    static std::int32_t RunStart(const std::uint8_t* row, std::int32_t end, std::int32_t limit, std::uint8_t value) {
+        return pixel_rows::RunStart(row, end, limit, value);
     }
 };
 
@@ -45,8 +49,12 @@ struct TWideRuns {
         return pixel_rows::FillRunWide(row, from, limit, target, colour);
     }
     __attribute__((target("avx2"))) static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from,
-                                                                  std::int32_t to, std::uint8_t value) {
-        return pixel_rows::FindFirstWide(row, from, to, value);
+                                                                  std::int32_t to, std::int32_t readable,
+                                                                  std::uint8_t value) {
+        return pixel_rows::FindFirstWide(row, from, to, readable, value);
+    }
+    static std::int32_t RunStart(const std::uint8_t* row, std::int32_t end, std::int32_t limit, std::uint8_t value) {
+        return pixel_rows::RunStart(row, end, limit, value);
     }
 };
 #endif
@@ -70,7 +78,7 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
     pending.reserve(256);
     {
         std::uint8_t* row = rowAt(p.Y);
-        const std::int32_t left = pixel_rows::RunStart(row, p.X, clipLeft, target);
+        const std::int32_t left = TRuns::RunStart(row, p.X, clipLeft, target);
         if (left < p.X) std::memset(row + left, colour, static_cast<std::size_t>(p.X - left));
         const std::int32_t right = TRuns::FillRun(row, p.X, clipRight, target, colour);
         minLeft = left, maxRight = right, minTop = p.Y, maxBottom = p.Y + 1;
@@ -90,14 +98,14 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
             TSeedSpan onward{};
             while (x <= seed.Right) {
                 if (row[x] != target) {
-                    x = TRuns::FindFirst(row, x, seed.Right + 1, target);
+                    x = TRuns::FindFirst(row, x, seed.Right + 1, clipRight, target);
                     if (x > seed.Right) break;
                 }
                 // Only a run that starts at the seed's first column can reach further left:
                 // any later run begins after a pixel of another colour.
                 std::int32_t left = x;
                 if (x == seed.Left && x > clipLeft && row[x - 1] == target) {
-                    left = pixel_rows::RunStart(row, x, clipLeft, target);
+                    left = TRuns::RunStart(row, x, clipLeft, target);
                     std::memset(row + left, colour, static_cast<std::size_t>(x - left));
                 }
                 const std::int32_t right = TRuns::FillRun(row, x, clipRight, target, colour);

@@ -94,7 +94,9 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
         // stack: in most rows that run is the only one and lies right above the last. The
         // seed is kept in plain locals so that the walk runs in registers.
         std::int32_t seedLeft = seed.Left, seedRight = seed.Right, y = seed.Y;
-        for (; y >= clipTop && y < clipBottom; y += dy) {
+        const std::int32_t stop = dy > 0 ? clipBottom : clipTop - 1;
+        if (y < clipTop || y >= clipBottom) continue;
+        for (; y != stop; y += dy) {
             std::uint8_t* const row = rowAt(y);
             std::int32_t x = seedLeft;
             if (row[x] != target) {
@@ -109,9 +111,11 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
                 std::memset(row + left, colour, static_cast<std::size_t>(x - left));
                 // The part sticking out beyond the seed may lead back into the row it came from.
                 pending.push_back({left, seedLeft - 1, y - dy, -dy});
+                // Every seed lies within runs already filled, so only a run that sticks out
+                // can widen the changed rectangle.
+                minLeft = std::min(minLeft, left);
             }
             const std::int32_t right = TRuns::FillRun(row, x, clipRight, target, colour);
-            minLeft = std::min(minLeft, left);
             std::int32_t rowRight = right;
             // Further runs within the seed's columns each become a seed of their own.
             for (x = right + 1; x <= seedRight;) {
@@ -123,8 +127,10 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
                 pending.push_back({x, rowRight - 1, y + dy, dy});
                 x = rowRight + 1;
             }
-            maxRight = std::max(maxRight, rowRight);
-            if (rowRight - 1 > seedRight) pending.push_back({seedRight + 1, rowRight - 1, y - dy, -dy});
+            if (rowRight - 1 > seedRight) {
+                pending.push_back({seedRight + 1, rowRight - 1, y - dy, -dy});
+                maxRight = std::max(maxRight, rowRight);
+            }
             seedLeft = left;
             seedRight = right - 1;
         }

@@ -2,6 +2,8 @@
 // The flood fill's run kernels on 32 pixels a step, for processors with the wider registers.
 // They are built for those registers whatever the rest of the program is built for, so they
 // may only run where the processor has them (see ProcessorHasWideRows).
+#include <algorithm>
+
 #include "engine/graphics/pixel_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -54,15 +56,25 @@ __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* ro
     auto* last = reinterpret_cast<__m256i*>(row + limit - 32);
     const __m256i lastBlock = _mm256_loadu_si256(last);
     std::int32_t i = from;
+    const __m256i lanes = ZORVIK_LANE_NUMBERS;
     for (; i + 64 <= limit; i += 64) {
         auto* p = reinterpret_cast<__m256i*>(row + i);
-        const __m256i a = _mm256_cmpeq_epi8(_mm256_loadu_si256(p), targets);
-        const __m256i b = _mm256_cmpeq_epi8(_mm256_loadu_si256(p + 1), targets);
-        if (_mm256_movemask_epi8(_mm256_and_si256(a, b)) != -1) break;
+        const __m256i a = _mm256_loadu_si256(p);
+        const __m256i b = _mm256_loadu_si256(p + 1);
+        const std::uint64_t same = LanesHolding(a, targets) | std::uint64_t{LanesHolding(b, targets)} << 32;
+        if (same != ~std::uint64_t{0}) {
+            // The run ends in these 64 pixels: both blocks are stored, each with the lanes
+            // below the run's end coloured, without a branch on which block it ends in.
+            const int n = std::countr_one(same);
+            const __m256i headA = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(std::min(n, 32))), lanes);
+            const __m256i headB = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(std::max(n - 32, 0))), lanes);
+            _mm256_storeu_si256(p, _mm256_blendv_epi8(a, colours, headA));
+            _mm256_storeu_si256(p + 1, _mm256_blendv_epi8(b, colours, headB));
+            return i + n;
+        }
         _mm256_storeu_si256(p, colours);
         _mm256_storeu_si256(p + 1, colours);
     }
-    const __m256i lanes = ZORVIK_LANE_NUMBERS;
     for (; i + 32 <= limit; i += 32) {
         auto* p = reinterpret_cast<__m256i*>(row + i);
         const __m256i v = _mm256_loadu_si256(p);

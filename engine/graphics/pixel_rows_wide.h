@@ -1,7 +1,7 @@
 #pragma once
-// The flood fill's run kernels on 32 pixels a step, for processors with the wider registers.
-// They are built for those registers whatever the rest of the program is built for, so they
-// may only run where the processor has them (see ProcessorHasWideRows).
+// The flood fill's run kernels on 32 and 64 pixels a step, for processors with the wider
+// registers. They are built for those registers whatever the rest of the program is built
+// for, so they may only run where the processor has them (see ProcessorHasWideRows).
 #include <algorithm>
 
 #include "engine/graphics/pixel_rows.h"
@@ -24,7 +24,7 @@ inline bool ProcessorHasWideRows() {
     _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, \
                      26, 27, 28, 29, 30, 31)
 
-// Bit i set where pixel row[at + i] of the block `v` read there is `value`.
+// Bit i set where lane i of the block holds `value`.
 __attribute__((target("avx2"))) inline std::uint32_t LanesHolding(__m256i v, __m256i values) {
     return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, values)));
 }
@@ -48,8 +48,9 @@ __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* ro
         const int first = from - (limit - 32);
         const int n = std::countr_one(LanesHolding(v, targets) >> first);
         const __m256i lanes = ZORVIK_LANE_NUMBERS;
-        const __m256i chosen = _mm256_andnot_si256(_mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first)), lanes),
-                                                   _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first + n)), lanes));
+        const __m256i before = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first)), lanes);
+        const __m256i upToEnd = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first + n)), lanes);
+        const __m256i chosen = _mm256_andnot_si256(before, upToEnd);
         _mm256_storeu_si256(p, _mm256_blendv_epi8(v, colours, chosen));
         return from + n;
     }

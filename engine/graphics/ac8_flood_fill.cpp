@@ -32,8 +32,12 @@ struct TNarrowRuns {
                                 std::uint8_t colour) {
         return pixel_rows::FillRun(row, from, limit, target, colour);
     }
-    static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::uint8_t value) {
+    static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::int32_t,
+                                  std::uint8_t value) {
         return pixel_rows::FindFirst(row, from, to, value);
+    }
+    static std::int32_t RunStart(const std::uint8_t* row, std::int32_t end, std::int32_t limit, std::uint8_t value) {
+        return pixel_rows::RunStart(row, end, limit, value);
     }
 };
 
@@ -45,8 +49,12 @@ struct TWideRuns {
         return pixel_rows::FillRunWide(row, from, limit, target, colour);
     }
     __attribute__((target("avx2"))) static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from,
-                                                                  std::int32_t to, std::uint8_t value) {
-        return pixel_rows::FindFirstWide(row, from, to, value);
+                                                                  std::int32_t to, std::int32_t readable,
+                                                                  std::uint8_t value) {
+        return pixel_rows::FindFirstWide(row, from, to, readable, value);
+    }
+    static std::int32_t RunStart(const std::uint8_t* row, std::int32_t end, std::int32_t limit, std::uint8_t value) {
+        return pixel_rows::RunStart(row, end, limit, value);
     }
 };
 #endif
@@ -70,7 +78,7 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
     pending.reserve(256);
     {
         std::uint8_t* row = rowAt(p.Y);
-        const std::int32_t left = pixel_rows::RunStart(row, p.X, clipLeft, target);
+        const std::int32_t left = TRuns::RunStart(row, p.X, clipLeft, target);
         if (left < p.X) std::memset(row + left, colour, static_cast<std::size_t>(p.X - left));
         const std::int32_t right = TRuns::FillRun(row, p.X, clipRight, target, colour);
         minLeft = left, maxRight = right, minTop = p.Y, maxBottom = p.Y + 1;
@@ -79,46 +87,57 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
     }
 
     while (!pending.empty()) {
-        TSeedSpan seed = pending.back();
+        const TSeedSpan seed = pending.back();
         pending.pop_back();
+        const std::int32_t dy = seed.Dy;
         // Walks on from row to row with the first run found, without going through the
-        // stack: in most rows that run is the only one and lies right above the last.
-        while (seed.Y >= clipTop && seed.Y < clipBottom) {
-            std::uint8_t* row = rowAt(seed.Y);
-            std::int32_t x = seed.Left;
-            bool walking = false;
-            TSeedSpan onward{};
-            while (x <= seed.Right) {
-                if (row[x] != target) {
-                    x = TRuns::FindFirst(row, x, seed.Right + 1, target);
-                    if (x > seed.Right) break;
-                }
-                // Only a run that starts at the seed's first column can reach further left:
-                // any later run begins after a pixel of another colour.
-                std::int32_t left = x;
-                if (x == seed.Left && x > clipLeft && row[x - 1] == target) {
-                    left = pixel_rows::RunStart(row, x, clipLeft, target);
-                    std::memset(row + left, colour, static_cast<std::size_t>(x - left));
-                }
-                const std::int32_t right = TRuns::FillRun(row, x, clipRight, target, colour);
-                minLeft = std::min(minLeft, left);
-                maxRight = std::max(maxRight, right);
-                const TSeedSpan next{left, right - 1, seed.Y + seed.Dy, seed.Dy};
-                if (walking) {
-                    pending.push_back(next);
-                } else {
-                    onward = next;
-                    walking = true;
-                }
-                // Parts sticking out beyond the seed may lead back into the row it came from.
-                if (left < seed.Left) pending.push_back({left, seed.Left - 1, seed.Y - seed.Dy, -seed.Dy});
-                if (right - 1 > seed.Right) pending.push_back({seed.Right + 1, right - 1, seed.Y - seed.Dy, -seed.Dy});
-                x = right + 1;
+        // stack: in most rows that run is the only one and lies right above the last. The
+        // seed is kept in plain locals so that the walk runs in registers.
+        std::int32_t seedLeft = seed.Left, seedRight = seed.Right, y = seed.Y;
+        const std::int32_t stop = dy > 0 ? clipBottom : clipTop - 1;
+        if (y < clipTop || y >= clipBottom) continue;
+        for (; y != stop; y += dy) {
+            std::uint8_t* const row = rowAt(y);
+            std::int32_t x = seedLeft;
+            if (row[x] != target) {
+                x = TRuns::FindFirst(row, x, seedRight + 1, clipRight, target);
+                if (x > seedRight) break;
             }
-            if (!walking) break;
-            minTop = std::min(minTop, seed.Y);
-            maxBottom = std::max(maxBottom, seed.Y + 1);
-            seed = onward;
+            // Only a run that starts at the seed's first column can reach further left:
+            // any later run begins after a pixel of another colour.
+            std::int32_t left = x;
+            if (x == seedLeft && x > clipLeft && row[x - 1] == target) {
+                left = TRuns::RunStart(row, x, clipLeft, target);
+                std::memset(row + left, colour, static_cast<std::size_t>(x - left));
+                // The part sticking out beyond the seed may lead back into the row it came from.
+                pending.push_back({left, seedLeft - 1, y - dy, -dy});
+                // Every seed lies within runs already filled, so only a run that sticks out
+                // can widen the changed rectangle.
+                minLeft = std::min(minLeft, left);
+            }
+            const std::int32_t right = TRuns::FillRun(row, x, clipRight, target, colour);
+            std::int32_t rowRight = right;
+            // Further runs within the seed's columns each become a seed of their own.
+            for (x = right + 1; x <= seedRight;) {
+                if (row[x] != target) {
+                    x = TRuns::FindFirst(row, x, seedRight + 1, clipRight, target);
+                    if (x > seedRight) break;
+                }
+                rowRight = TRuns::FillRun(row, x, clipRight, target, colour);
+                pending.push_back({x, rowRight - 1, y + dy, dy});
+                x = rowRight + 1;
+            }
+            if (rowRight - 1 > seedRight) {
+                pending.push_back({seedRight + 1, rowRight - 1, y - dy, -dy});
+                maxRight = std::max(maxRight, rowRight);
+            }
+            seedLeft = left;
+            seedRight = right - 1;
+        }
+        // Rows seed.Y up to y (not included) were filled.
+        if (y != seed.Y) {
+            minTop = std::min(minTop, std::min(seed.Y, y - dy));
+            maxBottom = std::max(maxBottom, std::max(seed.Y, y - dy) + 1);
         }
     }
     if (minLeft < maxRight) return TRect{minLeft, minTop, maxRight, maxBottom};

@@ -1,7 +1,9 @@
 #pragma once
-// The flood fill's run kernels on 32 pixels a step, for processors with the wider registers.
-// They are built for those registers whatever the rest of the program is built for, so they
-// may only run where the processor has them (see ProcessorHasWideRows).
+// The flood fill's run kernels on 32 and 64 pixels a step, for processors with the wider
+// registers. They are built for those registers whatever the rest of the program is built
+// for, so they may only run where the processor has them (see ProcessorHasWideRows).
+#include <algorithm>
+
 #include "engine/graphics/pixel_rows.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -17,51 +19,100 @@ inline bool ProcessorHasWideRows() {
     return wide;
 }
 
-// As FillRun.
+// Lanes 0..31 of a block, to pick lanes by position.
+#define ZORVIK_LANE_NUMBERS                                                                                      \
+    _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, \
+                     26, 27, 28, 29, 30, 31)
+
+// Bit i set where lane i of the block holds `value`.
+__attribute__((target("avx2"))) inline std::uint32_t LanesHolding(__m256i v, __m256i values) {
+    return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, values)));
+}
+
+// As FillRun. A run that reaches the last 32 pixels before the limit ends in the block that
+// ends at the limit. That block is read before anything is stored, and stored whole: its
+// lanes below the run's end are all in the run (the block starts at or after `from`), its
+// lanes from there on keep what was read. So the row end costs one store and no pixel loop,
+// and no read waits on a store it overlaps.
 __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* row, std::int32_t from,
                                                                std::int32_t limit, std::uint8_t target,
                                                                std::uint8_t colour) {
-    std::int32_t i = from;
     const __m256i targets = _mm256_set1_epi8(static_cast<char>(target));
     const __m256i colours = _mm256_set1_epi8(static_cast<char>(colour));
+    if (limit - from < 32) {
+        if (limit < 32 || from >= limit) return FillRun(row, from, limit, target, colour);
+        // The block that ends at the limit starts before `from`: its lanes below `from` keep
+        // their pixels.
+        auto* p = reinterpret_cast<__m256i*>(row + limit - 32);
+        const __m256i v = _mm256_loadu_si256(p);
+        const int first = from - (limit - 32);
+        const int n = std::countr_one(LanesHolding(v, targets) >> first);
+        const __m256i lanes = ZORVIK_LANE_NUMBERS;
+        const __m256i before = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first)), lanes);
+        const __m256i upToEnd = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first + n)), lanes);
+        const __m256i chosen = _mm256_andnot_si256(before, upToEnd);
+        _mm256_storeu_si256(p, _mm256_blendv_epi8(v, colours, chosen));
+        return from + n;
+    }
+    auto* last = reinterpret_cast<__m256i*>(row + limit - 32);
+    const __m256i lastBlock = _mm256_loadu_si256(last);
+    std::int32_t i = from;
+    const __m256i lanes = ZORVIK_LANE_NUMBERS;
     for (; i + 64 <= limit; i += 64) {
         auto* p = reinterpret_cast<__m256i*>(row + i);
-        const __m256i a = _mm256_cmpeq_epi8(_mm256_loadu_si256(p), targets);
-        const __m256i b = _mm256_cmpeq_epi8(_mm256_loadu_si256(p + 1), targets);
-        if (_mm256_movemask_epi8(_mm256_and_si256(a, b)) != -1) break;
+        const __m256i a = _mm256_loadu_si256(p);
+        const __m256i b = _mm256_loadu_si256(p + 1);
+        const std::uint64_t same = LanesHolding(a, targets) | std::uint64_t{LanesHolding(b, targets)} << 32;
+        if (same != ~std::uint64_t{0}) {
+            // The run ends in these 64 pixels: both blocks are stored, each with the lanes
+            // below the run's end coloured, without a branch on which block it ends in.
+            const int n = std::countr_one(same);
+            const __m256i headA = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(std::min(n, 32))), lanes);
+            const __m256i headB = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(std::max(n - 32, 0))), lanes);
+            _mm256_storeu_si256(p, _mm256_blendv_epi8(a, colours, headA));
+            _mm256_storeu_si256(p + 1, _mm256_blendv_epi8(b, colours, headB));
+            return i + n;
+        }
         _mm256_storeu_si256(p, colours);
         _mm256_storeu_si256(p + 1, colours);
     }
     for (; i + 32 <= limit; i += 32) {
         auto* p = reinterpret_cast<__m256i*>(row + i);
         const __m256i v = _mm256_loadu_si256(p);
-        const auto same = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, targets)));
+        const std::uint32_t same = LanesHolding(v, targets);
         if (same != 0xFFFFFFFFu) {
-            const int n = std::countr_zero(~same);
+            const int n = std::countr_one(same);
             // The first n pixels take the colour, the others keep theirs: one store.
-            const __m256i lanes = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18,
-                                                   19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
             const __m256i head = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(n)), lanes);
             _mm256_storeu_si256(p, _mm256_blendv_epi8(v, colours, head));
             return i + n;
         }
         _mm256_storeu_si256(p, colours);
     }
-    return FillRun(row, i, limit, target, colour);
+    if (i == limit) return i;
+    const int first = i - (limit - 32);
+    const int end = first + std::countr_one(LanesHolding(lastBlock, targets) >> first);
+    const __m256i head = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(end)), lanes);
+    _mm256_storeu_si256(last, _mm256_blendv_epi8(lastBlock, colours, head));
+    return limit - 32 + end;
 }
 
-// As FindFirst.
+// As FindFirst; the pixels from `from` up to `readable` may be read whatever `to` is, so the
+// last block is read whole and its lanes from `to` on are masked off.
 __attribute__((target("avx2"))) inline std::int32_t FindFirstWide(const std::uint8_t* row, std::int32_t from,
-                                                                 std::int32_t to, std::uint8_t value) {
+                                                                 std::int32_t to, std::int32_t readable,
+                                                                 std::uint8_t value) {
     std::int32_t i = from;
     const __m256i values = _mm256_set1_epi8(static_cast<char>(value));
-    for (; i + 32 <= to; i += 32) {
-        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
-        const auto hits = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, values)));
+    for (; i < to; i += 32) {
+        if (i + 32 > readable) return FindFirst(row, i, to, value);
+        std::uint32_t hits = LanesHolding(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i)), values);
+        if (to - i < 32) hits &= (1u << (to - i)) - 1;
         if (hits != 0) return i + std::countr_zero(hits);
     }
-    return FindFirst(row, i, to, value);
+    return to;
 }
+#undef ZORVIK_LANE_NUMBERS
 #endif
 
 }  // namespace pixel_rows

@@ -122,6 +122,31 @@ TEST(AC8FloodFill, MatchesTheReferenceOnThinWindingRegions) {
     }
 }
 
+// Runs that end at every column: a wall pixel moves one column on from row to row, and some
+// rows have a second one, so runs end at every pixel of a block, of the row's last block and
+// of a seed, on rows narrower and wider than a block, with the clip at the edges and inside.
+TEST(AC8FloodFill, MatchesTheReferenceWhereRunsEndAtEveryColumn) {
+    for (const int width : {1, 31, 32, 33, 63, 64, 65, 95, 130, 200}) {
+        for (int clipped = 0; clipped < 2; ++clipped) {
+            TestSurface s(width, 150);
+            for (int y = 0; y < 150; ++y) {
+                *s->StartLine(y % width, y) = 1;
+                if (y % 3 == 0) *s->StartLine((y * 7 + 5) % width, y) = 1;
+            }
+            if (clipped == 1) s->SetClipRect({width / 5, 4, width - width / 7, 140});
+            const TRect clip = s->ClipRect();
+            TPoint p{clip.Right - 1, clip.Bottom - 1};
+            while (p.X > clip.Left && *s->StartLine(p.X, p.Y) != 0) --p.X;
+
+            Picture expected = Read(*s);
+            const TRect expectedRect = ReferenceFill(expected, clip, p, 6);
+            const TRect changed = s->FloodFill(p, 6);
+            ASSERT_EQ(Read(*s), expected) << "width " << width << " clipped " << clipped;
+            ASSERT_EQ(changed, expectedRect) << "width " << width << " clipped " << clipped;
+        }
+    }
+}
+
 TEST(AC8FloodFill, FillsAroundHolesAndStopsAtOutlines) {
     TestSurface s(40, 30);
     s->FrameRect({5, 5, 35, 25}, 1);  // an outline

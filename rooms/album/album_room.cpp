@@ -1,5 +1,7 @@
 #include "rooms/album/album_room.h"
 
+#include <algorithm>
+
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream.h"
@@ -325,10 +327,11 @@ void TAlbumRoom::ReadData(TStream& s) {
         if (snapshot == nullptr) Damaged();
         FEntries.Append(std::make_unique<TPicNode>(std::move(snapshot), kindNumber));
     }
-    // The pages the album can turn to, and a hung page among its pictures.
-    const std::int16_t last = LastPage();
-    if (current < 0 || current > last || hung < 0 || hung > count) Damaged();
-    FCurrentPage = current;
-    FHungPage = hung;
+    if (current < 0 || hung < 0) Damaged();
+    // Deleting pictures can leave the hung page past the last picture and the current page past
+    // the back cover in a record; neither is damage. Nothing is hung then, and the album opens
+    // on its last page.
+    FCurrentPage = std::min(current, LastPage());
+    FHungPage = hung > count ? std::int16_t{0} : hung;
     FCoverShown = 0;
 }

@@ -23,6 +23,9 @@ bool ReadFlag(TStream& s) {
 // would only come from damage, and would overflow the arithmetic of their bounds.
 constexpr std::int32_t kFarOff = 2048;
 
+// Stickers added one after another each land this far on from the last, so none hides another.
+constexpr TPoint kCascadeStep{5, 3};
+
 // Puts the surface's clip rectangle back however the drawing in between ends.
 class TClipKeeper {
 public:
@@ -81,7 +84,7 @@ std::vector<std::int16_t> RegionLabels(TAC8ImageData& image, const std::vector<T
 
 std::vector<TSlateSeed> PlacedSeeds(const TSlateMap& map, int index, bool half, bool mirrored) {
     std::vector<TSlateSeed> seeds = map.Record(index).Seeds;
-    const std::int32_t width = IsStickerIndex(index) ? RectWidth(StickerSourceRect(index, half)) : kSlateWidth;
+    const std::int32_t width = SlateObjectWidth(index, half);
     for (TSlateSeed& seed : seeds) {
         if (half) seed = TSlateSeed{seed.X / 2, seed.Y / 2, seed.Colour};
         if (mirrored) seed.X = width - seed.X - 1;
@@ -233,8 +236,16 @@ TSlateObjectState TSlateDrawingObject::State() const {
 
 void BuildSlateObject(TSlateDrawingObject& into, const TSlateMap& map, const TSlateObjectState& state,
                       bool unfilledPage, TAC8Library* library) {
+    TSlateMapRecord record = map.Record(state.MapIndex);
+    if (IsStickerIndex(state.MapIndex)) record.Seeds = PlacedSeeds(map, state.MapIndex, state.Half, false);
+    for (std::size_t k = 0; k < record.Seeds.size() && k < state.Colours.size(); ++k)
+        record.Seeds[k].Colour = state.Colours[k];
+    BuildSlateObject(into, std::move(record), state, unfilledPage, library);
+}
+
+void BuildSlateObject(TSlateDrawingObject& into, TSlateMapRecord record, const TSlateObjectState& state,
+                      bool unfilledPage, TAC8Library* library) {
     const int index = state.MapIndex;
-    TSlateMapRecord record = map.Record(index);
     std::unique_ptr<THotImage> picture;
     if (IsStickerIndex(index)) {
         const bool half = state.Half;
@@ -244,14 +255,11 @@ void BuildSlateObject(TSlateDrawingObject& into, const TSlateMap& map, const TSl
         if (IsRectEmpty(cut)) throw QEException("Slate sticker picture missing from its sheet");
         picture = THotImage::CreateCopyRect(source, cut, library);
         picture->Image().SetTransparency(kStickerClear, true);
-        record.Seeds = PlacedSeeds(map, index, half, false);
     } else {
         if (!IsBackgroundIndex(index)) throw QEException("Slate background range error");
         picture = std::make_unique<THotImage>(AC8ImageName(SlatePageName(index, unfilledPage)), true, library);
         picture->Image().SetTransparency(0, false);
     }
-    for (std::size_t k = 0; k < record.Seeds.size() && k < state.Colours.size(); ++k)
-        record.Seeds[k].Colour = state.Colours[k];
     into.Assign(std::move(picture), std::move(record));
     into.Position = state.Position;
     into.Half = state.Half;
@@ -414,8 +422,6 @@ void TSlateDrawing::SetBackground(int index, bool uncoloured, platform::RandomNu
 void TSlateDrawing::Clear() {
     Realise();
     FStickers.Clear();
-    // A fresh start also puts the next sticker back in the middle.
-    FCascade = TPoint{0, 0};
     RebuildChart();
 }
 
@@ -431,7 +437,7 @@ void TSlateDrawing::AddSticker(int index, bool randomColours, platform::RandomNu
     for (const TSlateSeed& seed : record.Seeds) state.Colours.push_back(randomColours ? RandomSlateColour(random) : seed.Colour);
     auto sticker = BuildSticker(state);
     if (randomColours) sticker->ReadColoursBack();
-    FCascade = PointAdd(FCascade, TPoint{5, 3});
+    FCascade = PointAdd(FCascade, kCascadeStep);
     TSlateDrawingObject* added = FStickers.Append(std::move(sticker));
     FChart.Add(*added, FStickers.CachedCount());
     Draw();
@@ -603,7 +609,9 @@ void TSlateDrawing::ReadFromStream(TStream& s) {
     FStickers.Clear();
     FBackground.reset();
     FChart.Clear();
-    FCascade = TPoint{0, 0};
+    // Each sticker read counts as one added: the next one lands a step further on.
+    FCascade = TPoint{kCascadeStep.X * static_cast<std::int32_t>(state.Stickers.size()),
+                      kCascadeStep.Y * static_cast<std::int32_t>(state.Stickers.size())};
     FPending = std::move(state);
 }
 

@@ -208,3 +208,7 @@ private:
 // mirrored when it says so. The page is taken unfilled when `unfilledPage`.
 void BuildSlateObject(TSlateDrawingObject& into, const TSlateMap& map, const TSlateObjectState& state,
                       bool unfilledPage, TAC8Library* library);
+// The same from a record of its own: its seeds placed for the picture's size but not mirrored,
+// and their colours; the state gives the rest.
+void BuildSlateObject(TSlateDrawingObject& into, TSlateMapRecord record, const TSlateObjectState& state,
+                      bool unfilledPage, TAC8Library* library);

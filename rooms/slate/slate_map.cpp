@@ -45,7 +45,8 @@ std::vector<std::uint8_t> TSlateMapRecord::Bytes() const {
 }
 
 std::shared_ptr<const TSlateMap> TSlateMap::Parse(const std::vector<std::uint8_t>& bytes) {
-    if (bytes.size() != kSlateMapFileSize)
+    // Only the map's own bytes are read; whatever follows them is not the map's.
+    if (bytes.size() < kSlateMapFileSize)
         MapDamaged("it is " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(kSlateMapFileSize));
     auto map = std::make_shared<TSlateMap>();
     map->FRecords.reserve(kSlateMapRecords);
@@ -74,12 +75,15 @@ std::shared_ptr<const TSlateMap> TSlateMap::Parse(const std::vector<std::uint8_t
 }
 
 std::shared_ptr<const TSlateMap> TSlateMap::Load(const std::filesystem::path& file) {
-    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> bytes(kSlateMapFileSize);
+    std::size_t read = 0;
     try {
-        bytes = ReadWholeFile(file);
+        TFileStream stream(file, TFileStream::Mode::ReadOnly);
+        read = stream.Read(bytes.data(), bytes.size());
     } catch (const VekException&) {
         throw QEException(std::string("Sorry! We cannot find the needed file \"") + kSlateMapFileName + "\".");
     }
+    bytes.resize(read);
     return Parse(bytes);
 }
 

@@ -39,11 +39,11 @@ struct TSlateMapRecord {
 
 class TSlateMap {
 public:
-    // Checks the whole file: its exact size, every record inside the body with at least one
+    // Reads the first 3390 bytes (a shorter file is damaged) and checks them: every record inside the body with at least one
     // region, and every seed inside its picture (the slate's size for pages, the sticker's
     // size for stickers). A fault raises QEException naming the file as damaged.
     static std::shared_ptr<const TSlateMap> Parse(const std::vector<std::uint8_t>& bytes);
-    // Reads and checks the file; a missing file raises QEException too.
+    // Reads and checks the file's first 3390 bytes; a missing file raises QEException too.
     static std::shared_ptr<const TSlateMap> Load(const std::filesystem::path& file);
     // The map in the game's data folder.
     static std::shared_ptr<const TSlateMap> LoadFromDataFolder();

@@ -42,12 +42,12 @@ TRect StickerSourceRect(int index, bool half) {
     return r;
 }
 
-std::int32_t SlateObjectWidth(int index) {
-    return IsStickerIndex(index) ? RectWidth(StickerSourceRect(index, false)) : kSlateWidth;
+std::int32_t SlateObjectWidth(int index, bool half) {
+    return IsStickerIndex(index) ? RectWidth(StickerSourceRect(index, half)) : kSlateWidth;
 }
 
-std::int32_t SlateObjectHeight(int index) {
-    return IsStickerIndex(index) ? RectHeight(StickerSourceRect(index, false)) : kSlateHeight;
+std::int32_t SlateObjectHeight(int index, bool half) {
+    return IsStickerIndex(index) ? RectHeight(StickerSourceRect(index, half)) : kSlateHeight;
 }
 
 std::uint8_t RandomSlateColour(platform::RandomNumbers& random) {

@@ -32,9 +32,9 @@ std::string SlatePageName(int index, bool unfilled);
 std::string StickerSheetName(int index, bool half);
 // The sticker's rectangle on its sheet; at half size every coordinate halved (truncated).
 TRect StickerSourceRect(int index, bool half);
-// The size of a record's picture at full size: the slate for pages, the cut for stickers.
-std::int32_t SlateObjectWidth(int index);
-std::int32_t SlateObjectHeight(int index);
+// The size of a record's picture: the slate for pages, the cut for stickers (halved at half size).
+std::int32_t SlateObjectWidth(int index, bool half = false);
+std::int32_t SlateObjectHeight(int index, bool half = false);
 
 // A colour for random colouring: never the outline, frame, unfilled or uncoloured colour.
 std::uint8_t RandomSlateColour(platform::RandomNumbers& random);

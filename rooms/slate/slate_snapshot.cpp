@@ -28,8 +28,18 @@ TSlateObjectState StateOf(const TStaticSlateObject& object) {
     state.Position = object.Position;
     state.Mirrored = object.Mirrored;
     state.Half = object.Half;
-    for (const TSlateSeed& seed : object.Record.Seeds) state.Colours.push_back(seed.Colour);
     return state;
+}
+
+// The snapshot's record keeps its seeds where they lie in the mirrored picture; the picture
+// is built unmirrored and mirrored after its regions are painted.
+TSlateMapRecord UnmirroredRecord(const TStaticSlateObject& object) {
+    TSlateMapRecord record = object.Record;
+    if (object.Mirrored) {
+        const std::int32_t width = SlateObjectWidth(object.MapIndex, object.Half);
+        for (TSlateSeed& seed : record.Seeds) seed.X = width - seed.X - 1;
+    }
+    return record;
 }
 
 void DrawSlateKind(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
@@ -44,7 +54,8 @@ void WriteSlateKind(const TSnapshot& snapshot, TStream& s) {
 
 }  // namespace
 
-TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) : FMap(drawing.SharedMap()) {
+TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) {
+    const TSlateMap& map = drawing.Map();
     const TSlateDrawingState state = drawing.State();
     const auto add = [&](const TSlateObjectState& object) {
         auto copy = std::make_unique<TStaticSlateObject>();
@@ -52,8 +63,8 @@ TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) : FMap(dr
         copy->Mirrored = object.Mirrored;
         copy->Half = object.Half;
         copy->Position = object.Position;
-        copy->Record = FMap->Record(object.MapIndex);
-        copy->Record.Seeds = PlacedSeeds(*FMap, object.MapIndex, object.Half, object.Mirrored);
+        copy->Record = map.Record(object.MapIndex);
+        copy->Record.Seeds = PlacedSeeds(map, object.MapIndex, object.Half, object.Mirrored);
         for (std::size_t k = 0; k < copy->Record.Seeds.size() && k < object.Colours.size(); ++k)
             copy->Record.Seeds[k].Colour = object.Colours[k];
         FObjects.Append(std::move(copy));
@@ -62,10 +73,8 @@ TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) : FMap(dr
     for (const TSlateObjectState& sticker : state.Stickers) add(sticker);
 }
 
-std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s, std::shared_ptr<const TSlateMap> map) {
-    if (!map) map = TSlateMap::LoadFromDataFolder();
+std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s) {
     std::unique_ptr<TStaticSlateDrawing> snapshot(new TStaticSlateDrawing());
-    snapshot->FMap = map;
     const std::uint8_t count = ReadU8(s);
     if (count < 1 || count > kMaxStickers + 1) Damaged();
     for (std::uint8_t i = 0; i < count; ++i) {
@@ -78,20 +87,22 @@ std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s, s
         object->Position.Y = ReadI32(s);
         if (i == 0 && (object->Position != TPoint{0, 0} || object->Mirrored || object->Half)) Damaged();
         if (std::abs(object->Position.X) > kFarOff || std::abs(object->Position.Y) > kFarOff) Damaged();
-        const std::size_t regions = map->RegionCount(object->MapIndex);
-        if (ReadU16(s) != 5 + 5 * regions) Damaged();
+        const std::uint16_t size = ReadU16(s);
+        if (size < 10 || size % 5 != 0) Damaged();
+        const std::size_t regions = (size - 5u) / 5u;
         object->Record.Unused = ReadU16(s);
         if (ReadU16(s) != regions) Damaged();
         object->Record.Index = ReadU8(s);
         if (object->Record.Index != object->MapIndex) Damaged();
-        // The seeds follow from the map and the flags; any others would fill where no region is.
-        const std::vector<TSlateSeed> expected = PlacedSeeds(*map, object->MapIndex, object->Half, object->Mirrored);
+        // The snapshot draws from its own seeds: each must lie in the picture it fills.
+        const std::int32_t width = SlateObjectWidth(object->MapIndex, object->Half);
+        const std::int32_t height = SlateObjectHeight(object->MapIndex, object->Half);
         for (std::size_t k = 0; k < regions; ++k) {
             TSlateSeed seed;
             seed.X = ReadU16(s);
             seed.Y = ReadU16(s);
             seed.Colour = ReadU8(s);
-            if (seed.X != expected[k].X || seed.Y != expected[k].Y) Damaged();
+            if (seed.X >= width || seed.Y >= height) Damaged();
             object->Record.Seeds.push_back(seed);
         }
         snapshot->FObjects.Append(std::move(object));
@@ -118,14 +129,14 @@ void DrawStaticSlate(const TStaticSlateDrawing& snapshot, TAC8ImageData& surface
     const TStaticSlateObject* page = snapshot.Objects().First();
     if (page == nullptr || !IsBackgroundIndex(page->MapIndex)) return;
     TSlateDrawingObject canvasObject;
-    BuildSlateObject(canvasObject, snapshot.Map(), StateOf(*page), false, library);
+    BuildSlateObject(canvasObject, UnmirroredRecord(*page), StateOf(*page), false, library);
     TAC8ImageData& canvas = canvasObject.Image();
     canvas.ResetClipRect();
     for (const TStaticSlateObject* object = snapshot.Objects().Next(page); object != nullptr;
          object = snapshot.Objects().Next(object)) {
         // Each sticker is painted on its own copy, so no colour can run into the page below.
         TSlateDrawingObject sticker;
-        BuildSlateObject(sticker, snapshot.Map(), StateOf(*object), false, library);
+        BuildSlateObject(sticker, UnmirroredRecord(*object), StateOf(*object), false, library);
         sticker.Draw(canvas, TPoint{0, 0});
     }
     surface.StretchBlit(rect, canvas, canvas.GetBounds());

@@ -36,20 +36,19 @@ class TStaticSlateDrawing : public TSnapshot {
 public:
     // The page first, then the stickers in drawing order.
     explicit TStaticSlateDrawing(const TSlateDrawing& drawing);
-    // Reads the album stream, checked against the map of the game's data folder (or the one
-    // given): the first object a page (index 0..7), at most 15 stickers (8..39), flag bytes 0 or
-    // 1, each record of the size, count, index and seeds its map index and flags give. A
-    // violation raises "Saved game is damaged.".
-    static std::unique_ptr<TStaticSlateDrawing> ReadFrom(TStream& s, std::shared_ptr<const TSlateMap> map = nullptr);
+    // Reads the album stream, checked on its own: the first object a page (index 0..7), at
+    // most 15 stickers (8..39), flag bytes 0 or 1, each record of 5 + 5n bytes with at least
+    // one region, its own index and every seed inside the picture its index and half flag
+    // give. A violation raises "Saved game is damaged.". The snapshot is drawn from these
+    // records alone, so it does not change with the installed map.
+    static std::unique_ptr<TStaticSlateDrawing> ReadFrom(TStream& s);
     void WriteTo(TStream& s) const;
 
     const TTypedNodeList<TStaticSlateObject>& Objects() const { return FObjects; }
-    const TSlateMap& Map() const { return *FMap; }
 
 private:
     TStaticSlateDrawing() = default;
     TTypedNodeList<TStaticSlateObject> FObjects;
-    std::shared_ptr<const TSlateMap> FMap;
 };
 
 // The thumbnail: the page and its stickers drawn on a private slate-sized canvas, which is then

@@ -1,5 +1,5 @@
-// Any bytes as the slate's fill map, and as the slate's saved records read against a map:
-// the drawing's record and the album's slate stream. Each read either succeeds or throws
+// Any bytes as the slate's fill map, as the drawing's record read against a map, and as
+// the album's slate stream, which stands on its own. Each read either succeeds or throws
 // VekException; what was read writes itself back to the bytes it took.
 #include <cstddef>
 #include <cstdint>
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         data, size, [&](TStream& s) { return ReadSlateDrawingState(s, *map); },
         [](TStream& s, const TSlateDrawingState& state) { WriteSlateDrawingState(s, state); });
     RoundTrip(
-        data, size, [&](TStream& s) { return std::shared_ptr<TStaticSlateDrawing>(TStaticSlateDrawing::ReadFrom(s, map)); },
+        data, size, [&](TStream& s) { return std::shared_ptr<TStaticSlateDrawing>(TStaticSlateDrawing::ReadFrom(s)); },
         [](TStream& s, const std::shared_ptr<TStaticSlateDrawing>& snapshot) { snapshot->WriteTo(s); });
     return 0;
 }

@@ -1,10 +1,13 @@
 // The slate's snapshot on its way through the album: taken, shown, printed, kept.
 #include "tests/rooms/slate/slate_game.h"
 
+#include "engine/graphics/hot_image.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/slate/slate_snapshot.h"
 #include "tests/support/record_framing.h"
+
+#include <algorithm>
 
 namespace slate_tests {
 namespace {
@@ -56,6 +59,58 @@ TEST_F(SlateInTheAlbum, ASnapIsAnAlbumPictureThatDrawsPrintsAndStays) {
     EXPECT_EQ(Shown(), "");
 }
 
+// Every pixel of the snapshot drawn at full size.
+std::vector<std::uint8_t> Drawn(const TStaticSlateDrawing& snapshot, TAC8Library* library) {
+    const auto canvas = THotImage::CreateBlank(kSlateWidth, kSlateHeight, library);
+    DrawStaticSlate(snapshot, canvas->Image(), canvas->Image().GetBounds(), library);
+    std::vector<std::uint8_t> pixels;
+    for (std::int32_t y = 0; y < kSlateHeight; ++y)
+        for (std::int32_t x = 0; x < kSlateWidth; ++x) pixels.push_back(canvas->Image().GetPixel(TPoint{x, y}));
+    return pixels;
+}
+
+// The map with the seeds of every record in reverse order: the same regions, other seeds first.
+std::vector<std::uint8_t> ReversedSeeds(std::vector<std::uint8_t> map) {
+    for (int i = 0; i < kSlateMapRecords; ++i) {
+        std::uint32_t start = 0;
+        for (int b = 3; b >= 0; --b) start = (start << 8) | map[static_cast<std::size_t>(4 * i + b)];
+        const std::size_t at = kSlateMapHeaderSize + 5 * start;
+        const std::size_t n = map[at + 2] | (map[at + 3] << 8);
+        for (std::size_t k = 0; k < n / 2; ++k)
+            std::swap_ranges(map.begin() + std::ptrdiff_t(at + 5 + 5 * k), map.begin() + std::ptrdiff_t(at + 10 + 5 * k),
+                             map.begin() + std::ptrdiff_t(at + 5 + 5 * (n - 1 - k)));
+    }
+    return map;
+}
+
+TEST_F(SlateInTheAlbum, APhotoIsDrawnFromItsOwnRecordsAndSurvivesAChangedMap) {
+    EnterSlate();
+    Game->Click("3");
+    AddSticker(5);
+    Game->Click("FLOP");
+    AddSticker(7);
+    Game->Click("HALF");
+    Drawing().Fill(OnRegion(2), 33);
+    Game->Room()->RunScript("", "SNAP");
+    Game->Tick(12);
+    ASSERT_EQ(Album().Count(), 1);
+    const std::vector<std::uint8_t> snapped = SnapshotStream(*Album().Entry(1));
+    const std::vector<std::uint8_t> drawn =
+        Drawn(static_cast<TStaticSlateDrawing&>(*Album().Entry(1)->Snapshot), Game->World().GetImageLibrary());
+
+    const fs::path map = Game->Folder().Path() / "dat" / "slatemap.dat";
+    const std::vector<std::uint8_t> reversed = ReversedSeeds(ReadWholeFile(map));
+    ASSERT_NE(reversed, ReadWholeFile(map));
+    Game->Folder().Write("dat/slatemap.dat", reversed);
+    Game->Restart();
+    EXPECT_EQ(Shown(), "") << "the saved game still loads";
+    ASSERT_EQ(Album().Count(), 1);
+    EXPECT_EQ(SnapshotStream(*Album().Entry(1)), snapped);
+    // The restarted game has a library of its own.
+    EXPECT_EQ(Drawn(static_cast<TStaticSlateDrawing&>(*Album().Entry(1)->Snapshot), Game->World().GetImageLibrary()),
+              drawn);
+}
+
 TEST_F(SlateInTheAlbum, DamagedStreamsAreRefusedAndAMissingPageDrawsNothing) {
     EnterSlate();
     AddSticker(5);
@@ -68,7 +123,7 @@ TEST_F(SlateInTheAlbum, DamagedStreamsAreRefusedAndAMissingPageDrawsNothing) {
         bytes[at] = value;
         TMemoryStream in(bytes);
         try {
-            TStaticSlateDrawing::ReadFrom(in, Drawing().SharedMap());
+            TStaticSlateDrawing::ReadFrom(in);
         } catch (const QEException& e) {
             return std::string(e.what()) == "Saved game is damaged.";
         }
@@ -80,7 +135,8 @@ TEST_F(SlateInTheAlbum, DamagedStreamsAreRefusedAndAMissingPageDrawsNothing) {
     EXPECT_TRUE(refused(2, 2)) << "mirror flag";
     EXPECT_TRUE(refused(12, 0)) << "record size";
     EXPECT_TRUE(refused(18, 3)) << "record index";
-    EXPECT_TRUE(refused(19, 200)) << "a seed moved";
+    EXPECT_TRUE(refused(20, 2)) << "a seed off the page";
+    EXPECT_TRUE(refused(16, 0)) << "a region count that is not the record's";
     const std::size_t second = 1 + 13 + good[12] + 256 * good[13];
     EXPECT_TRUE(refused(second, 3)) << "a page index as sticker";
 
@@ -88,7 +144,7 @@ TEST_F(SlateInTheAlbum, DamagedStreamsAreRefusedAndAMissingPageDrawsNothing) {
     TMemoryStream empty;
     std::vector<std::uint8_t> bytes = good;
     TMemoryStream in(bytes);
-    auto copy = TStaticSlateDrawing::ReadFrom(in, Drawing().SharedMap());
+    auto copy = TStaticSlateDrawing::ReadFrom(in);
     DrawStaticSlate(*copy, Game->View(), MakeBounds(0, 0, 200, 120), Game->World().GetImageLibrary());
 }
 

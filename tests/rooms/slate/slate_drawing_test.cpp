@@ -45,6 +45,29 @@ TEST_F(SlateDrawingTest, TheChartNamesTheTopmostRegionAndNoneOnALine) {
     EXPECT_EQ(drawing.CascadeOffset(), (TPoint{0, 0}));
 }
 
+TEST_F(SlateDrawingTest, TheCascadeCountsReadStickersAndOutlivesClearing) {
+    TSlateDrawing& drawing = Drawing();
+    platform::RandomNumbers& random = Game->Context().RandomNumbers();
+    drawing.AddSticker(8, false, random);
+    const TPoint centre = drawing.Sticker(1)->Position;
+    drawing.AddSticker(8, false, random);
+    TMemoryStream saved;
+    drawing.WriteToStream(saved);
+
+    // Cleared, the next sticker still lands past the two that were there.
+    drawing.Clear();
+    drawing.AddSticker(8, false, random);
+    EXPECT_EQ(drawing.Sticker(1)->Position, PointAdd(centre, TPoint{10, 6}));
+
+    // Read back, the drawing goes on from its two stickers.
+    TSlateDrawing read(drawing.SharedMap(), Game->World().GetImageLibrary());
+    saved.Seek(0);
+    read.ReadFromStream(saved);
+    EXPECT_EQ(read.CascadeOffset(), (TPoint{10, 6}));
+    read.AddSticker(8, false, random);
+    EXPECT_EQ(read.Sticker(3)->Position, PointAdd(centre, TPoint{10, 6}));
+}
+
 TEST_F(SlateDrawingTest, AFillColoursTheRegionOnTheSlateAndInTheRecord) {
     TSlateDrawing& drawing = Drawing();
     const TSlateSeed seed = drawing.Background()->Record().Seeds[0];

@@ -7,6 +7,7 @@
 #include "rooms/slate/slate_map.h"
 #include "rooms/slate/slate_pieces.h"
 #include "shell/qe_exception.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST(SlateMap, TheBuiltMapHasEveryRecordWithSeedsInsideItsPicture) {
     EXPECT_THROW(map->Record(40), std::out_of_range);
 }
 
-TEST(SlateMap, ShortLongAndInconsistentFilesAreRefused) {
+TEST(SlateMap, ShortAndInconsistentFilesAreRefused) {
     const std::vector<std::uint8_t> good = BuiltMap();
     ASSERT_EQ(good.size(), kSlateMapFileSize);
     const auto refused = [](const std::vector<std::uint8_t>& bytes) {
@@ -53,9 +54,6 @@ TEST(SlateMap, ShortLongAndInconsistentFilesAreRefused) {
     };
     std::vector<std::uint8_t> shorter(good.begin(), good.end() - 1);
     EXPECT_TRUE(refused(shorter));
-    std::vector<std::uint8_t> longer = good;
-    longer.push_back(0);
-    EXPECT_TRUE(refused(longer));
     EXPECT_TRUE(refused({}));
 
     std::vector<std::uint8_t> outside = good;
@@ -79,6 +77,22 @@ TEST(SlateMap, ShortLongAndInconsistentFilesAreRefused) {
     seedOff[at + 5] = 0xFF;
     seedOff[at + 6] = 0xFF;
     EXPECT_TRUE(refused(seedOff)) << "a seed outside its picture";
+}
+
+TEST(SlateMap, ALongerFileIsReadAsItsFirstMapsWorthOfBytes) {
+    testing_support::TempFolder folder;
+    std::vector<std::uint8_t> longer = BuiltMap();
+    // Bytes after the map that would be a damaged map if they were read as one.
+    longer.insert(longer.end(), {0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    const auto built = TSlateMap::Load(kMap);
+    const auto map = TSlateMap::Load(folder.Write("slatemap.dat", std::vector<std::uint8_t>(longer.begin(), longer.end() - 4)));
+    const auto much = TSlateMap::Load(folder.Write("slatemap.dat", longer));
+    for (int i = 0; i < kSlateMapRecords; ++i) {
+        EXPECT_EQ(map->Record(i), built->Record(i)) << "record " << i;
+        EXPECT_EQ(much->Record(i), built->Record(i)) << "record " << i;
+    }
+    EXPECT_THROW(TSlateMap::Load(folder.Write("slatemap.dat", std::vector<std::uint8_t>(longer.begin(), longer.begin() + 3389))),
+                 QEException);
 }
 
 TEST(SlateMap, AMissingFileFailsWithTheFilesName) {

@@ -67,13 +67,8 @@ TSlateRoom::~TSlateRoom() = default;
 
 TSlateDrawing& TSlateRoom::Drawing() {
     if (GetWorld() != nullptr) FDrawing->SetLibrary(GetWorld()->GetImageLibrary());
-    FDrawing->SetSurface(DrawnView(), kSlateOrigin);
+    FDrawing->SetSurface(ShownView(), kSlateOrigin);
     return *FDrawing;
-}
-
-TAC8ImageData* TSlateRoom::DrawnView() {
-    if (!IsDrawn() || GetWorld() == nullptr) return nullptr;
-    return GetWorld()->GetViewImage();
 }
 
 std::uint8_t TSlateRoom::WellColour(int well) const {
@@ -138,20 +133,17 @@ void TSlateRoom::SelectIcon(int a) {
     }
     const auto show = [&](std::string_view name, int state) {
         if (THitBox* box = FindHitBox(name)) box->SetEnabled(state != 0);
-        ShowFrame(name, state == 0 ? 2 : state - 1);
+        SetFrameIfAny(name, state == 0 ? 2 : state - 1);
     };
     show(words::kEraserBox, FEraserEnabled ? 1 : 0);
     show(words::kMirrorBox, FMirrorState);
     show(words::kHalfBox, FHalfState);
 }
 
-void TSlateRoom::ShowFrame(std::string_view frameSet, int frame) {
+void TSlateRoom::SetFrameIfAny(std::string_view frameSet, int frame) {
     TFrameSet* set = FrameSets().FindFrameSet(frameSet);
     if (set == nullptr || frame < 0 || frame >= set->GetFrameCount()) return;
-    if (TAC8ImageData* view = DrawnView())
-        set->ShowFrame(view, static_cast<std::int16_t>(frame));
-    else
-        set->SetFrame(nullptr, static_cast<std::int16_t>(frame), false);
+    SetFrame(*set, static_cast<std::int16_t>(frame));
 }
 
 void TSlateRoom::SetPage(int a) {
@@ -161,7 +153,7 @@ void TSlateRoom::SetPage(int a) {
         FFace = std::make_unique<THotImage>(AC8ImageName("btnface" + std::to_string(a)), false, &Library());
         FFacePage = a;
     }
-    ShowFrame(words::kPageSlide, a - 1);
+    SetFrameIfAny(words::kPageSlide, a - 1);
     for (int i = 1; i <= 4; ++i) FLit[static_cast<std::size_t>(i - 1)] = FPage * 4 - 4 + i == FBackgroundButton;
     for (int i = 5; i <= 12; ++i) FLit[static_cast<std::size_t>(i - 1)] = false;
     RedrawButtons();
@@ -243,7 +235,7 @@ void TSlateRoom::Enter(const std::string& fromRoom) {
     UpdateStickerButtons();
     SelectIcon(0);
     SetPage(FPage);
-    ShowFrame(words::kBrightLamp, FBright ? 0 : 1);
+    SetFrameIfAny(words::kBrightLamp, FBright ? 0 : 1);
 }
 
 void TSlateRoom::Leave() {
@@ -308,7 +300,7 @@ void TSlateRoom::RunScript(const std::string& script, const std::string& sender)
             }
         } else if (script == words::kBright) {
             FBright = !FBright;
-            ShowFrame(words::kBrightLamp, FBright ? 0 : 1);
+            SetFrameIfAny(words::kBrightLamp, FBright ? 0 : 1);
             RedrawWells();
         } else if (sender == words::kSnap) {
             HandSlateToAlbum(World(), *FDrawing);
@@ -491,7 +483,7 @@ void TSlateRoom::DrawIcon(TAC8ImageData& view, int a) {
 }
 
 void TSlateRoom::RedrawButton(int n) {
-    if (TAC8ImageData* view = DrawnView()) {
+    if (TAC8ImageData* view = ShownView()) {
         LoadPictures();
         DrawButton(*view, n);
     }
@@ -502,7 +494,7 @@ void TSlateRoom::RedrawButtons() {
 }
 
 void TSlateRoom::RedrawWell(int n) {
-    if (TAC8ImageData* view = DrawnView()) {
+    if (TAC8ImageData* view = ShownView()) {
         LoadPictures();
         DrawWell(*view, n);
     }
@@ -514,7 +506,7 @@ void TSlateRoom::RedrawWells() {
 
 void TSlateRoom::RedrawIcon(int a) {
     if (a < 1 || a > kMaxStickers) return;
-    if (TAC8ImageData* view = DrawnView()) {
+    if (TAC8ImageData* view = ShownView()) {
         LoadPictures();
         DrawIcon(*view, a);
     }

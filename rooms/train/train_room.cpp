@@ -219,7 +219,7 @@ void TTrainRoom::ResetLayout() {
     FLayout.ForgetCrashWhenNoneCrashed();
     FPlacing = 0;
     // Only the room shown plays its sounds: after a WRAP the wrapping table is shown already.
-    if (GetWorld() != nullptr && GetWorld()->GetCurrentRoom() == this) UpdateRunningSound();
+    if (IsOnScreen()) UpdateRunningSound();
     if (TFrameSet* palette = FrameSets().FindFrameSet(kPaletteSwitch)) {
         palette->CurrentFrame = 0;
         for (int engine = 1; engine <= 2; ++engine) {
@@ -233,16 +233,6 @@ void TTrainRoom::ResetLayout() {
 }
 
 // --- Helpers ---
-
-TAC8ImageData* TTrainRoom::DrawnView() const {
-    if (!IsDrawn() || GetWorld() == nullptr) return nullptr;
-    return GetWorld()->GetViewImage();
-}
-
-void TTrainRoom::SetFrame(std::string_view frameSet, std::int16_t frame) {
-    TAC8ImageData* view = DrawnView();
-    FindFrameSetOrFail(FrameSets(), frameSet).SetFrame(view, frame, view != nullptr);
-}
 
 void TTrainRoom::UpdateBoxes() {
     for (int engine = 1; engine <= 2; ++engine) {
@@ -285,7 +275,7 @@ void TTrainRoom::Crashed(int) {
 }
 
 void TTrainRoom::EraseEngine(int engine) {
-    TAC8ImageData* view = DrawnView();
+    TAC8ImageData* view = ShownView();
     TTrainEngine& e = FLayout.Record(engine);
     if (view == nullptr || !e.OnTable()) return;
     TRect area = FLayout.EngineBounds(engine);
@@ -302,7 +292,7 @@ void TTrainRoom::EraseEngine(int engine) {
 }
 
 void TTrainRoom::DrawEngine(int engine) {
-    if (TAC8ImageData* view = DrawnView()) DrawEngineOn(*view, engine);
+    if (TAC8ImageData* view = ShownView()) DrawEngineOn(*view, engine);
 }
 
 void TTrainRoom::DrawEngineOn(TAC8ImageData& view, int engine) {
@@ -355,7 +345,7 @@ void TTrainRoom::SwitchPage() {
     TFrameSet& palette = FindFrameSetOrFail(FrameSets(), kPaletteSwitch);
     SetFrame(kPaletteSwitch, static_cast<std::int16_t>(palette.CurrentFrame == 1 ? 0 : 1));
     FPage = palette.CurrentFrame == 1 ? 2 : 1;
-    if (TAC8ImageData* view = DrawnView()) DrawPalette(*view);
+    if (TAC8ImageData* view = ShownView()) DrawPalette(*view);
 }
 
 void TTrainRoom::EngineClicked(int engine) {
@@ -492,7 +482,7 @@ void TTrainRoom::RedrawPendingFlips() {
         for (std::int32_t y = 0; y < kLayoutRows; ++y) {
             TTrainCell& cell = FLayout.Cell(x, y);
             if (!cell.FlipPending || FLayout.EnginesOnTile(x, y) != 0) continue;
-            if (DrawnView() != nullptr) {
+            if (ShownView() != nullptr) {
                 RedrawTile(x, y);
             } else {
                 cell.Setting = cell.Setting == 1 ? 0 : 1;
@@ -522,7 +512,7 @@ bool TTrainRoom::PaletteEvent(TControlBox& box, TControlEventKind kind) {
     if (kind != TControlEventKind::Down) return false;
     const TPoint p = box.EventPoint;
     const TPoint cell{FloorDiv(p.X, kPaletteCell), FloorDiv(p.Y, kPaletteCell)};
-    TAC8ImageData* view = DrawnView();
+    TAC8ImageData* view = ShownView();
     if (p.X >= 0 && p.X < 3 * kPaletteCell && p.Y >= 0 && cell.Y < kPieceRows && !(cell == FSelected)) {
         if (view != nullptr) DrawSelection(*view, kPaletteColour);
         FSelected = cell;
@@ -665,7 +655,7 @@ void TTrainRoom::DrawCell(TAC8ImageData& view, std::int32_t x, std::int32_t y) {
 }
 
 void TTrainRoom::RedrawTile(std::int32_t x, std::int32_t y) {
-    TAC8ImageData* view = DrawnView();
+    TAC8ImageData* view = ShownView();
     if (view == nullptr || !OnLayout(x, y)) return;
     const TRect before = view->ClipRect();
     if (view->SetClipRect(IntersectRects(before, TileRect(x, y)))) {

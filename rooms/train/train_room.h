@@ -57,9 +57,7 @@ private:
     void SpeedChanged(int engine) override;
     void Crashed(int engine) override;
 
-    TAC8ImageData* DrawnView() const;
     TTrainPictures& Pictures();
-    void SetFrame(std::string_view frameSet, std::int16_t frame);
     void UpdateBoxes();
     void UpdateRunningSound();
     void QueueAnimate(int engine);

@@ -157,7 +157,6 @@ bool TWorkshopRoom::ToyWaitingBroken(int toy) const {
 // --- Entering and leaving ---
 
 void TWorkshopRoom::Enter(const std::string& fromRoom) {
-    FInside = true;
     TWideRoom::Enter(fromRoom);
     if (!FToysInitialised) InitialiseToys();
     FillShelves();
@@ -167,11 +166,6 @@ void TWorkshopRoom::Enter(const std::string& fromRoom) {
     const std::uint8_t terrain = TerrainOfFirstCell(World());
     layout.SetFrame(nullptr, terrain < layout.GetFrameCount() ? terrain : 0, false);
     UpdateScrollButtons();
-}
-
-void TWorkshopRoom::Leave() {
-    FInside = false;
-    TWideRoom::Leave();
 }
 
 void TWorkshopRoom::InitialiseToys() {
@@ -289,42 +283,20 @@ int TWorkshopRoom::ToyOfBox(const THitBox& box) const {
     return 0;
 }
 
-void TWorkshopRoom::ShowToyFrame(int toy, std::int16_t frame) {
-    TFrameSet& frameSet = *Toy(toy).FrameSet;
-    if (static_cast<std::uint16_t>(frame) >= frameSet.GetFrameCount()) return;
-    frameSet.CurrentFrame = frame;
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr) return;
-    const TRect strip = frameSet.GetBounds();
-    RedrawRect(view, TRect{frameSet.X, frameSet.Y, frameSet.X + (strip.Right - strip.Left),
-                           frameSet.Y + frameSet.GetFrameHeight()});
-}
+void TWorkshopRoom::ShowToyFrame(int toy, std::int16_t frame) { ShowFrame(*Toy(toy).FrameSet, frame); }
 
-void TWorkshopRoom::ShowFrame(const std::string& name, std::int16_t frame) {
-    TFrameSet& frameSet = FindFrameSetOrFail(FrameSets(), name);
-    if (static_cast<std::uint16_t>(frame) >= frameSet.GetFrameCount()) return;
-    frameSet.CurrentFrame = frame;
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr) return;
-    const TRect strip = frameSet.GetBounds();
-    RedrawRect(view, TRect{frameSet.X, frameSet.Y, frameSet.X + (strip.Right - strip.Left),
-                           frameSet.Y + frameSet.GetFrameHeight()});
-}
-
-std::int16_t TWorkshopRoom::FrameOf(const std::string& name) const {
-    return FindFrameSetOrFail(FrameSets(), name).CurrentFrame;
-}
-
+// A toy's animation timer runs only while the room is on screen: the end of a song reaches
+// the workshop wherever the child is.
 void TWorkshopRoom::SetToyRunning(int toy) {
     Toy(toy).WindingDown = false;
     RemoveTimer(AnimateTimer(toy));
-    if (FInside) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
+    if (IsOnScreen()) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
 }
 
 void TWorkshopRoom::SetToyWindingDown(int toy) {
     Toy(toy).WindingDown = true;
     RemoveTimer(AnimateTimer(toy));
-    if (FInside) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
+    if (IsOnScreen()) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
 }
 
 void TWorkshopRoom::ToyClicked(int toy) {
@@ -421,7 +393,7 @@ void TWorkshopRoom::AnimateToy(int toy) {
         else
             goesOn = false;
     }
-    if (goesOn && FInside) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
+    if (goesOn && IsOnScreen()) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
 }
 
 // --- Tools and drawers ---
@@ -471,8 +443,8 @@ void TWorkshopRoom::HintTool(int tool, bool inside) {
 }
 
 void TWorkshopRoom::RedrawDrawerHint(int tool) {
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr) return;
+    TAC8ImageData* view = ShownView();
+    if (view == nullptr) return;
     const TDrawerFront& front = kDrawerFronts[static_cast<std::size_t>(tool - 1)];
     const TPoint at{front.At.X - ScrollOffset, front.At.Y};
     RedrawRect(view, TRect{at.X, at.Y, at.X + RectWidth(front.Normal), at.Y + RectHeight(front.Normal)});

@@ -70,7 +70,7 @@ void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
     }
     FGift = std::move(gift);
     if (oldSize != FGift->SizeClass) FreeGiftPictures();
-    if (IsDrawn()) {
+    if (IsOnScreen()) {
         LoadGiftPictures();
         UpdateBoxes();
     }
@@ -79,9 +79,7 @@ void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
 std::unique_ptr<TGift> TWrapRoom::TakeGift() {
     std::unique_ptr<TGift> gift = std::move(FGift);
     if (!FIsShowRoom) {
-        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), words::kSlateToy);
-        TAC8ImageData* view = IsDrawn() && GetWorld() != nullptr ? World().GetViewImage() : nullptr;
-        slate.SetFrame(view, 1, view != nullptr);
+        SetFrame(words::kSlateToy, 1);
         UpdateBoxes();
     }
     return gift;
@@ -134,12 +132,11 @@ void TWrapRoom::Enter(const std::string& fromRoom) {
         FGiftPlace = TPoint{0, 0};
         if (FGift) PlaceSmallTag();
     } else {
-        FindFrameSetOrFail(FrameSets(), words::kSlateShelf).SetFrame(nullptr, SlateToyInRepair(World()) ? 0 : 1, false);
+        StoreFrame(words::kSlateShelf, SlateToyInRepair(World()) ? 0 : 1);
         // A rack shows the bow the gift wears as taken.
         for (int b = 1; b <= kBowCount; ++b)
-            FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, b))
-                .SetFrame(nullptr, FGift && FGift->Bow == b ? 0 : 1, false);
-        FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(nullptr, FGift && FGift->Tagged ? 0 : 1, false);
+            StoreFrame(Numbered(words::kBowStem, b), FGift && FGift->Bow == b ? 0 : 1);
+        StoreFrame(words::kTagRack, FGift && FGift->Tagged ? 0 : 1);
         if (FGift) FGiftPlace = kTablePlace[SizeIndex(*FGift)];
     }
     FBigTagShown = false;
@@ -187,9 +184,7 @@ void TWrapRoom::PlaceSlider() {
 void TWrapRoom::RunScript(const std::string& script, const std::string& sender) {
     if (sender == words::kTakeSlate) {
         SetGift(kSlateToyGift, 0);
-        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), words::kSlateToy);
-        TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-        slate.SetFrame(view, 0, view != nullptr);
+        SetFrame(words::kSlateToy, 0);
         if (!FIsShowRoom) FGiftPlace = kTablePlace[SizeIndex(*FGift)];
         Redraw();
     } else if (script == words::kPaper) {
@@ -203,7 +198,7 @@ void TWrapRoom::RunScript(const std::string& script, const std::string& sender) 
     } else if (script == words::kTag) {
         FBigTagShown = !FBigTagShown;
         UpdateBoxes();
-        if (TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr) {
+        if (TAC8ImageData* view = ShownView()) {
             if (FBigTagShown)
                 DrawOverlays(view);
             else
@@ -235,12 +230,11 @@ void TWrapRoom::ChooseRibbon(const std::string& sender) {
 void TWrapRoom::ChooseBow(const std::string& sender) {
     std::uint8_t b = DigitOf(sender, words::kBowStem.size(), kBowCount);
     if (b == 0 || !FGift) return;
-    TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-    if (FGift->Bow != 0) FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, FGift->Bow)).SetFrame(view, 1, view != nullptr);
+    if (FGift->Bow != 0) SetFrame(Numbered(words::kBowStem, FGift->Bow), 1);
     if (b == FGift->Bow) b = 0;
     FGift->Bow = b;
     PlaceSlider();
-    if (b != 0) FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, b)).SetFrame(view, 0, view != nullptr);
+    if (b != 0) SetFrame(Numbered(words::kBowStem, b), 0);
     FGift->BowPosition = DefaultBowPosition(*FGift);
     Redraw();
 }
@@ -248,8 +242,7 @@ void TWrapRoom::ChooseBow(const std::string& sender) {
 void TWrapRoom::SwitchTag() {
     if (!FGift) return;
     FGift->Tagged = !FGift->Tagged;
-    TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-    FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(view, FGift->Tagged ? 0 : 1, view != nullptr);
+    SetFrame(words::kTagRack, FGift->Tagged ? 0 : 1);
     if (FGift->Tagged) {
         FGift->ChooseTag(Context());
         FBigTagShown = true;
@@ -265,12 +258,11 @@ void TWrapRoom::Unwrap() {
         World().GoBack();
         return;
     }
-    TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
     if (FGift->Tagged || FGift->Bow != 0) {
         // Tag and bow come off together and go back on their racks.
         if (FGift->Bow != 0 && !FIsShowRoom)
-            FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, FGift->Bow)).SetFrame(view, 1, view != nullptr);
-        if (FGift->Tagged && !FIsShowRoom) FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(view, 1, view != nullptr);
+            SetFrame(Numbered(words::kBowStem, FGift->Bow), 1);
+        if (FGift->Tagged && !FIsShowRoom) SetFrame(words::kTagRack, 1);
         FGift->Tagged = false;
         FGift->Bow = 0;
     } else if (FGift->Ribbon != 0) {
@@ -303,8 +295,7 @@ bool TWrapRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
 // The gift at its place, and the boxes that follow it.
 void TWrapRoom::Redraw() {
     UpdateBoxes();
-    if (!IsDrawn() || GetWorld() == nullptr) return;
-    TAC8ImageData* view = World().GetViewImage();
+    TAC8ImageData* view = ShownView();
     if (view == nullptr) return;
     TRect area = FLastCoverage;
     if (FGift) {

@@ -1,5 +1,6 @@
 // The parents' configuration utility: one window of settings pages for one child's
 // configuration, with a file manager for the configurations of every child.
+#include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "foundation/messages.h"
 #include "foundation/text.h"
 #include "platform/cups/cups_printers.h"
+#include "platform/fltk/fltk_display.h"
 #include "platform/fltk/fltk_message_boxes.h"
 #include "platform/fltk/name_dialog_window.h"
 #include "platform/fltk/settings_window.h"
@@ -31,6 +33,12 @@ std::vector<std::u16string> PrinterNames() {
 }  // namespace
 
 int main() {
+    // Before anything that could want a message box: without a display none can show.
+    if (!platform::fltk::OpenDisplay()) {
+        std::fprintf(stderr, "%s: %s\n", Utf16ToUtf8(configutil::kApplicationTitle).c_str(),
+                     Utf16ToUtf8(configutil::kNoDisplay).c_str());
+        return 1;
+    }
     platform::fltk::FltkMessageBoxes messageBoxes;
     platform::posix::PosixKnownFolders knownFolders;
     platform::posix::PosixKeyStore keyStore;

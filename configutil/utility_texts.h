@@ -12,6 +12,10 @@ namespace configutil {
 inline const std::u16string kApplicationTitle = u"Quorvel! Configuration Utility";
 inline const std::u16string kCaptionPrefix = u"Quorvel! Configuration Utility - ";
 inline const std::u16string kStartupProblem = u" encountered a problem on start-up: ";
+// Said on the terminal where there is no display to open the settings window on.
+inline const std::u16string kNoDisplay =
+    u"The configuration utility needs a graphical desktop to show its settings window, and no display was "
+    u"found (DISPLAY is not set, or the display it names does not answer). Start it from a desktop session.";
 
 // Help texts of the settings pages, H1 to H11 (index 0 is H1).
 extern const std::array<std::u16string, 11> kHelpTexts;

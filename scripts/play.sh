@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the programs and the content, installs the game folder
 # where the programs look for it, puts the game's icon and the utility's menu entry into
-# the user's XDG data folder, and starts the game.
+# the user's XDG data folder, and starts the game. Where there is no display (a console, a
+# remote shell) it does all of that but the start, says how to start the game from a
+# desktop session, and ends with status 2.
 #
 # The game folder is <data>/Kettlebrook/Zorvik, <data> being $ZORVIK_DATA_DIR, else
 # $XDG_DATA_HOME, else ~/.local/share (see README, Folders). Its dat folder is replaced by
@@ -30,4 +32,14 @@ mv "$game/dat.new" "$game/dat"
 rm -rf "$game/dat.old"
 echo "Game folder: $game"
 bash scripts/install-desktop.sh build/default
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  cat >&2 <<EOF
+The game is built and installed, ready to play. It needs a graphical desktop, and there is
+no display here (DISPLAY and WAYLAND_DISPLAY are not set), so it was not started.
+To play, log in to a desktop session and run, in a terminal there:
+  $PWD/build/default/zorvik
+or start "$PWD/scripts/play.sh" again from there.
+EOF
+  exit 2
+fi
 exec build/default/zorvik "$@"

@@ -77,6 +77,12 @@ TGameStart::TGameStart(TGameStartServices services) : FServices(std::move(servic
 
 TGameStart::~TGameStart() = default;
 
+bool TGameStart::DisplayFound() {
+    if (!FServices.HasDisplay || FServices.HasDisplay()) return true;
+    Box(kNoDisplayText, platform::MessageButtons::Ok, platform::MessageIcon::Error);
+    return false;
+}
+
 bool TGameStart::CheckDisplay() {
     const std::int32_t bits = FServices.DisplayColourBits ? FServices.DisplayColourBits() : 24;
     if (bits == 1) {
@@ -111,6 +117,8 @@ TStartOutcome TGameStart::Prepare() {
     // Without folders nothing can be found; the failure has been shown.
     if (StartupFailed()) return TStartOutcome::Failed;
 
+    // Before the lock: a copy that cannot be seen must not turn later ones away.
+    if (!DisplayFound()) return TStartOutcome::Failed;
     if (!CheckDisplay()) return TStartOutcome::Ended;
     if (!ClaimInstance()) return TStartOutcome::Ended;
     if (!CheckDataFiles()) return TStartOutcome::Ended;

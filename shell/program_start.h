@@ -12,7 +12,16 @@
 
 class TAC8Library;
 
+// Said where the game finds no display to open its window on (a console, a remote shell):
+// the game ends at once rather than run where nobody can see it.
+inline constexpr char16_t kNoDisplayText[] =
+    u"The game needs a graphical desktop and found no display (neither DISPLAY nor WAYLAND_DISPLAY names "
+    u"one that answers). Start it from a desktop session.";
+
 struct TGameStartServices {
+    // Whether there is a display the player can see at all; without one the game shows its
+    // message (which then can only go to the terminal) and ends with a failure.
+    std::function<bool()> HasDisplay;
     // Colour bits of the screen (bits per pixel times planes).
     std::function<std::int32_t()> DisplayColourBits;
     platform::SingleInstance* Instance = nullptr;
@@ -45,6 +54,7 @@ public:
     TAC8Library* StartLibrary() const { return FStartLibrary.get(); }
 
 private:
+    bool DisplayFound();
     bool CheckDisplay();
     bool ClaimInstance();
 

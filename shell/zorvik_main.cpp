@@ -31,6 +31,7 @@ int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& argu
     std::unique_ptr<TStartupView> loading;
 
     TGameStartServices startServices;
+    startServices.HasDisplay = [&sdl] { return sdl.HasDisplay(); };
     startServices.DisplayColourBits = [&sdl] { return sdl.DisplayColourBits(); };
     startServices.Instance = &instance;
     startServices.ShowStartWindow = [&](std::unique_ptr<TAC8Library> library) {

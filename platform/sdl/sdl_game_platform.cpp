@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 #include <signal.h>
+#include <strings.h>
+
+#include <sstream>
+#include <string>
 
 #include "platform/fluidsynth/fluid_song_output.h"
 #include "platform/sdl/sdl_audio_device.h"
@@ -55,6 +59,32 @@ void PassHangUpOn() {
     ::sigaction(SIGHUP, &action, nullptr);
     // A write to a display connection that went away must fail, not kill the game unsaved.
     ::signal(SIGPIPE, SIG_IGN);
+}
+
+namespace {
+// SDL falls back on these when no real display answers; a game there runs unseen for ever.
+bool ShowsNothing(const char* driver) {
+    for (const char* unseen : {"offscreen", "dummy"})
+        if (::strcasecmp(driver, unseen) == 0) return true;
+    return false;
+}
+
+bool AskedForByName(const char* driver) {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked == nullptr) return false;
+    std::istringstream list(asked);
+    std::string name;
+    while (std::getline(list, name, ','))
+        if (::strcasecmp(name.c_str(), driver) == 0) return true;
+    return false;
+}
+}  // namespace
+
+bool SdlGamePlatform::HasDisplay() {
+    const char* driver = KeepVideoUp() ? SDL_GetCurrentVideoDriver() : nullptr;
+    const bool found = driver != nullptr && (!ShowsNothing(driver) || AskedForByName(driver));
+    if (!found) FImpl->Boxes.SetNoDisplay();
+    return found;
 }
 
 std::int32_t SdlGamePlatform::DisplayColourBits() const {

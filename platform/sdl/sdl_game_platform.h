@@ -25,6 +25,10 @@ public:
     EventQueue& Queue() { return FQueue; }
     WaveOutput& Waves();
     SongOutput& Songs();
+    // True when SDL reaches a display the player can see. SDL's stand-ins that show nothing
+    // (its offscreen and dummy drivers) count only where SDL_VIDEODRIVER names them, as the
+    // tests do. Without a display every message box goes to standard error.
+    bool HasDisplay();
     // Bits per pixel of the first display; 24 when it cannot be told.
     std::int32_t DisplayColourBits() const;
 

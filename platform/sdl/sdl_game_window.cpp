@@ -104,6 +104,7 @@ void SdlGameWindow::BringToFront() {
 }
 
 void SdlGameWindow::EndSession() {
+    FSessionEnding = true;
     if (FClosed) return;
     if (OnEndSession) OnEndSession();
     if (FClosed) return;

@@ -37,6 +37,9 @@ public:
     void RequestClose() override;
     // The end the session asks for: OnEndSession, or a close without the question.
     void EndSession();
+    // True once a signal, the session or the display going away has asked the game to end:
+    // nobody is left to answer a box, and the game must not wait for one.
+    bool SessionEnding() const { return FSessionEnding; }
     bool Closed() const override { return FClosed; }
 
     bool PointerPosition(std::int32_t& x, std::int32_t& y) const override;
@@ -101,6 +104,7 @@ private:
     bool FVideoUp = false;
     bool FClosed = false;
     bool FDisplayLost = false;
+    bool FSessionEnding = false;
     bool FNeedsPresent = true;
 
     std::int32_t FPointerX = -1;

@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_message_boxes.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,8 +9,24 @@
 
 namespace platform {
 
+namespace {
+
+// What the box would have said, for whoever reads the terminal or the session's log.
+MessageAnswer WriteToStandardError(const std::u16string& caption, const std::u16string& text) {
+    std::fprintf(stderr, "%s: %s\n", SdlUtf8(caption).c_str(), SdlUtf8(text).c_str());
+    std::fflush(stderr);
+    return MessageAnswer::Closed;
+}
+
+}  // namespace
+
+bool SdlMessageBoxes::Unattended() const {
+    return FNoDisplay || (FParent != nullptr && FParent->SessionEnding());
+}
+
 MessageAnswer SdlMessageBoxes::Show(const std::u16string& caption, const std::u16string& text,
                                     MessageButtons buttons, MessageIcon icon) {
+    if (Unattended()) return WriteToStandardError(caption, text);
     if (FParent != nullptr)
         if (const auto answer = FParent->ShowBox(caption, text, buttons, icon)) return *answer;
     // Enter answers the first button and Escape the last, as the game's boxes expect.
@@ -47,7 +64,9 @@ MessageAnswer SdlMessageBoxes::Show(const std::u16string& caption, const std::u1
     if (FRefresh) FRefresh();
     const int shown = SDL_ShowMessageBox(&data, &answer);
     if (FRefresh) FRefresh();
-    if (shown != 0 || answer < 0) return MessageAnswer::Closed;
+    // No box could be shown at all: the words must still reach someone.
+    if (shown != 0) return WriteToStandardError(caption, text);
+    if (answer < 0) return MessageAnswer::Closed;
     return static_cast<MessageAnswer>(answer);
 }
 

@@ -64,6 +64,8 @@ std::optional<MessageAnswer> SdlGameWindow::ShowBox(const std::u16string& captio
         switch (event.type) {
         case SDL_QUIT:
             quit = true;
+            // The game ends now: boxes its handling of this answer may raise are not waited for.
+            FSessionEnding = true;
             answer = MessageAnswer::Closed;
             break;
         case SDL_WINDOWEVENT:

@@ -69,20 +69,19 @@ inline TRect CardRect(int deck, int i) {
     return TRect{x, y, x + kCardWidth, y + kCardHeight};
 }
 
-// A card's face in "cardgfx": the faces of decks 0 and 1 one below the other in the first
-// column, deck 2's in the third; the second card of a pair one column to the right.
+// "cardgfx": the backs of the three decks side by side in the top row; below them the faces,
+// card k (from 1) of decks 0 and 1 one below the other in the first column (deck 1 from row
+// 230), deck 2's in the third; the second card of a pair one column to the right.
 inline TPoint CardFaceSource(const ConcCard& card) {
     const int deck = DeckOfFace(card.Face);
-    const int k = card.Face - DeckFirstFace(deck);
-    TPoint at = deck == 2 ? TPoint{72, kCardHeight * k}
-                          : TPoint{0, kCardHeight * (k + (deck == 1 ? DeckPairs(0) : 0))};
+    const int k = card.Face - DeckFirstFace(deck) + 1;
+    TPoint at = deck == 0   ? TPoint{0, kCardHeight * k}
+                : deck == 1 ? TPoint{0, 230 + kCardHeight * (k - 1)}
+                            : TPoint{72, kCardHeight * k};
     if (!card.FirstOfPair) at.X += kCardWidth;
     return at;
 }
 
-// The backs of the three decks' cards, side by side in a row below all the faces (the faces
-// fill the sheet's top 414 rows).
-inline constexpr std::int32_t kBacksTop = 414;
-inline TPoint CardBackSource(int deck) { return TPoint{kCardWidth * deck, kBacksTop}; }
+inline TPoint CardBackSource(int deck) { return TPoint{kCardWidth * deck, 0}; }
 
 }  // namespace conc_layout

@@ -257,14 +257,16 @@ void TConcRoom::Redraw(bool whole) {
 }
 
 void TConcRoom::ReleaseGraphics(bool final) {
-    // The game itself lives as long as the room.
     FConcGfx.Reset();
     FCardGfx.Reset();
+    // Taken down: the game goes with the room (it is never saved).
+    if (final) FGame.reset();
     TRoom::ReleaseGraphics(final);
 }
 
 TCardTableView TConcRoom::CardTable() const {
     TCardTableView view;
+    if (!FGame) return view;
     for (int d = 0; d < kConcDecks; ++d) view.DeckTaken[static_cast<std::size_t>(d)] = FGame->DeckTaken(d);
     view.CardCount = static_cast<std::uint8_t>(FGame->CardCount());
     for (int i = 1; i <= kConcMostCards; ++i) {

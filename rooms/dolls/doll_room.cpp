@@ -90,6 +90,7 @@ TRect TDollRoom::StageArea() {
 }
 
 TDollPartChoices TDollRoom::CurrentDollParts() const {
+    if (!FDoll) return {};
     return {FDoll->Part(kDollHead), FDoll->Part(kDollTorso), FDoll->Part(kDollArm1), FDoll->Part(kDollLeg1)};
 }
 
@@ -309,7 +310,8 @@ void TDollRoom::DrawOverlays(TAC8ImageData* view) {
 }
 
 void TDollRoom::ReleaseGraphics(bool final) {
-    // The doll itself stays with the room to its end: other rooms may still ask for its parts.
     FCurtains.Reset();
+    // Taken down: the doll goes with the room (it is never saved).
+    if (final) FDoll.reset();
     TAuxGfxRoom::ReleaseGraphics(final);
 }

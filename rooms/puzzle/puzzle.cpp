@@ -23,30 +23,42 @@ struct TMechPiece {
 };
 
 // The drawing of each size. The cubes of a column stand apart by more than their side: the
-// gap shows the top of each lower cube (a strip above its face) and leaves room for a cube
-// half-turned, which stands taller than its square by a step above and below.
+// gap shows a strip of a cube's top (row 1 of the bigger puzzles shows the face after its own,
+// the others the face before it) and leaves room for a cube half-turned, which stands taller
+// than its square by a step above and below. In the bigger puzzles the outer columns also show
+// the cube's outer side, a piece of "puzsides" beside the face.
 struct TSizeTable {
     std::int32_t Side;
     std::array<std::int32_t, kMostBlocks> RowTop;
     std::int32_t Step;   // a half-turned cube reaches this far above and below its square
-    std::int32_t Strip;  // height of the top strip shown above the face of rows 2 and on
+    std::int32_t Strip;  // height of the strip shown above the face of a flagged row
+    std::array<bool, kMostBlocks> RowStrip;
+    std::int32_t SideWidth;  // the outer side of the first and last columns; 0 for none
+    TPoint LeftSide;         // where the pieces lie in "puzsides", each SideWidth x (Side + Strip)
+    TPoint RightSide;
     int MechPieces;
     std::array<TMechPiece, 3> Mech;
 };
 
 const TSizeTable& Table(int size) {
     static const std::array<TSizeTable, 3> tables{{
-        {120, {19, 168, 0, 0}, 14, 11, 3,
+        {120, {19, 168, 0, 0}, 14, 11, {false, true, false, false}, 0, {}, {}, 3,
          {{{{94, 67}, {0, 0, 42, 170}, {42, 0, 84, 170}},
            {{376, 27}, {0, 170, 51, 284}, {51, 170, 102, 284}},
            {{376, 171}, {0, 284, 52, 388}, {52, 284, 104, 388}}}}},
-        {80, {20, 120, 220, 0}, 10, 8, 2,
+        {80, {20, 120, 220, 0}, 10, 8, {true, true, true, false}, 6, {0, 0}, {6, 0}, 2,
          {{{{97, 52}, {0, 0, 39, 213}, {39, 0, 78, 213}}, {{376, 23}, {0, 213, 45, 486}, {45, 213, 90, 486}}, {}}}},
-        {60, {16, 91, 166, 243}, 7, 6, 2,
+        {60, {16, 91, 166, 243}, 7, 6, {true, true, true, true}, 5, {12, 0}, {17, 0}, 2,
          {{{{96, 41}, {0, 0, 40, 243}, {40, 0, 80, 243}}, {{376, 25}, {0, 243, 41, 518}, {41, 243, 82, 518}}, {}}}},
     }};
     return tables[static_cast<std::size_t>(size - 2)];
 }
+
+bool HasStrip(const TSizeTable& t, int r) { return t.RowStrip[static_cast<std::size_t>(r - 1)]; }
+
+// How far the cube's picture reaches left and right of its square for its outer side.
+std::int32_t SideLeft(const TSizeTable& t, int c) { return c == 1 ? t.SideWidth : 0; }
+std::int32_t SideRight(const TSizeTable& t, int size, int c) { return c == size ? t.SideWidth : 0; }
 
 std::int32_t HalfTurnHeight(const TSizeTable& t) { return t.Side + 2 * t.Step; }
 
@@ -143,14 +155,6 @@ bool TPuzzle::IsSolved() {
     return solved;
 }
 
-void TPuzzle::Restore(const TPuzzleStates& states, bool closed, bool solvedShown) {
-    FStates = states;
-    FClosed = closed;
-    FSolvedShown = solvedShown;
-    for (int c = 1; c <= kMostBlocks; ++c)
-        for (int r = 1; r <= kMostBlocks; ++r) FreeBlockPicture(c, r);
-}
-
 TRect TPuzzle::BlockRect(int c, int r) const {
     const TSizeTable& t = Table(FSize);
     const std::int32_t x = kBlocksLeft + t.Side * (c - 1);
@@ -164,9 +168,11 @@ TRect TPuzzle::BlockPictureRect(int c, int r) const {
     if (State(c, r) % 2 != 0) {
         rect.Top -= t.Step;
         rect.Bottom += t.Step;
-    } else if (r > 1) {
-        rect.Top -= t.Strip;
+        return rect;
     }
+    if (HasStrip(t, r)) rect.Top -= t.Strip;
+    rect.Left -= SideLeft(t, c);
+    rect.Right += SideRight(t, FSize, c);
     return rect;
 }
 
@@ -175,6 +181,8 @@ TRect TPuzzle::BlockArea(int c, int r) const {
     TRect rect = BlockRect(c, r);
     rect.Top -= t.Step;
     rect.Bottom += t.Step;
+    rect.Left -= SideLeft(t, c);
+    rect.Right += SideRight(t, FSize, c);
     return rect;
 }
 
@@ -203,6 +211,7 @@ void TPuzzle::ReleasePictures() {
     FBackgroundH.Reset();
     FBackgroundV.Reset();
     FMechanism.Reset();
+    FSides.Reset();
 }
 
 void TPuzzle::ComposeBlock(int c, int r) {
@@ -221,14 +230,23 @@ void TPuzzle::ComposeBlock(int c, int r) {
         TAC8ImageData& canvas = picture->Image();
         canvas.FillRect(canvas.GetBounds(), kPuzzleTransparent);
         const std::int32_t strip = height - t.Side;
-        canvas.Blit(TPoint{0, strip}, faces, BlockSource(FSize, state, c, r));
-        canvas.Blit(TPoint{0, strip}, border, border.GetBounds());
+        const std::int32_t left = SideLeft(t, c);
+        canvas.Blit(TPoint{left, strip}, faces, BlockSource(FSize, state, c, r));
+        canvas.Blit(TPoint{left, strip}, border, border.GetBounds());
         if (strip > 0) {
-            // The top of the cube: the face before this one, seen from above.
+            // The top of the cube, with the face next to this one on it.
             const std::int32_t stripTop = FSize * HalfTurnHeight(t);
-            canvas.Blit(TPoint{0, 0}, halfTurn, TRect{t.Side * (c - 1), stripTop, t.Side * c, stripTop + strip});
-            canvas.StretchIntoKeySpan(TRect{0, 0, width, strip}, faces, kPuzzleFaceKey,
-                                      BlockSource(FSize, Wrap(state - 2), c, r));
+            const int topFace = r == 1 ? state + 2 : state - 2;
+            canvas.Blit(TPoint{left, 0}, halfTurn, TRect{t.Side * (c - 1), stripTop, t.Side * c, stripTop + strip});
+            canvas.StretchIntoKeySpan(TRect{left, 0, left + t.Side, strip}, faces, kPuzzleFaceKey,
+                                      BlockSource(FSize, Wrap(topFace), c, r));
+        }
+        if (t.SideWidth > 0 && (c == 1 || c == FSize)) {
+            TAC8ImageData& sides = Picture(FSides, "puzsides");
+            const TPoint piece = c == 1 ? t.LeftSide : t.RightSide;
+            const std::int32_t pieceHeight = t.Side + t.Strip;
+            const TRect source{piece.X, piece.Y + pieceHeight - height, piece.X + t.SideWidth, piece.Y + pieceHeight};
+            canvas.Blit(TPoint{c == 1 ? 0 : t.Side, 0}, sides, source);
         }
     } else {
         const std::int32_t cellHeight = HalfTurnHeight(t);

@@ -68,8 +68,6 @@ public:
     bool Closed() const { return FClosed; }
     bool SolvedShown() const { return FSolvedShown; }
     void SetSolvedShown(bool shown) { FSolvedShown = shown; }
-    // Restores a saved puzzle as it stood (its pictures are built when next drawn).
-    void Restore(const TPuzzleStates& states, bool closed, bool solvedShown);
 
 private:
     TAC8Library& Library() const;
@@ -90,6 +88,7 @@ private:
     TPictureHandle FBackgroundH;
     TPictureHandle FBackgroundV;
     TPictureHandle FMechanism;
+    TPictureHandle FSides;  // the outer columns' sides, bigger puzzles only
     std::unique_ptr<THotImage> FScratch;
     std::array<std::array<std::unique_ptr<THotImage>, kMostBlocks>, kMostBlocks> FBlockPictures;
     bool FSolvedShown = false;

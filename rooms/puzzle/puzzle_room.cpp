@@ -2,17 +2,14 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/picture_handles.h"
-#include "foundation/stream_values.h"
 #include "rooms/album/snapshot_kinds.h"
 #include "rooms/bedroom/frame_drawing.h"
 #include "rooms/puzzle/puzzle_room_words.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "shell/music_ended.h"
-#include "shell/qe_exception.h"
 #include "shell/room_words.h"
 #include "shell/room_world.h"
-#include "shell/saved_game.h"
 #include "shell/game_context.h"
 
 namespace {
@@ -55,20 +52,10 @@ constexpr std::array<TFixedBox, 6> kFixedBoxes{{
 
 std::string BlockBoxName(int c, int r) { return std::string{char('0' + c), char('0' + r)}; }
 
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
-
-bool ReadFlag(TStream& s) {
-    const std::uint8_t value = ReadU8(s);
-    if (value > 1) Damaged();
-    return value == 1;
-}
-
 }  // namespace
 
 TPuzzleRoom::TPuzzleRoom(std::string_view name) : TAuxGfxRoom(name) {
     SetAuxImageName("puzgfx");
-    // Older saved games have no record of the puzzles.
-    FirstSaveVersion = kSavedGameVersion;
     for (int size = 2; size <= 4; ++size) FPuzzles[static_cast<std::size_t>(size - 2)] = std::make_unique<TPuzzle>(size);
     // The room's own boxes come first, before any the init script adds.
     for (int c = 1; c <= kMostBlocks; ++c)
@@ -92,49 +79,6 @@ void TPuzzleRoom::WorldTaken() {
 }
 
 TPuzzleRoom::~TPuzzleRoom() = default;
-
-void TPuzzleRoom::ReadData(TStream& s) {
-    std::array<TPuzzleStates, 3> states{};
-    std::array<bool, 3> closed{};
-    std::array<bool, 3> shown{};
-    for (std::size_t p = 0; p < 3; ++p) {
-        for (auto& column : states[p])
-            for (std::uint8_t& state : column) {
-                state = ReadU8(s);
-                if (state >= kPuzzleStates) Damaged();
-            }
-        closed[p] = ReadFlag(s);
-        shown[p] = ReadFlag(s);
-        // A closed frame holds whole faces only: closing settles every cube.
-        const int size = static_cast<int>(p) + 2;
-        if (closed[p])
-            for (int c = 0; c < size; ++c)
-                for (int r = 0; r < size; ++r)
-                    if (states[p][static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] % 2 != 0) Damaged();
-    }
-    const std::uint8_t left = ReadU8(s);
-    const std::uint8_t right = ReadU8(s);
-    const std::uint8_t machine = ReadU8(s);
-    // The three puzzles, each in one place.
-    const auto valid = [](std::uint8_t size) { return size >= 2 && size <= 4; };
-    if (!valid(left) || !valid(right) || !valid(machine) || left == right || left == machine || right == machine) Damaged();
-    for (std::size_t p = 0; p < 3; ++p) FPuzzles[p]->Restore(states[p], closed[p], shown[p]);
-    FLeftShelf = left;
-    FRightShelf = right;
-    FMachine = machine;
-}
-
-void TPuzzleRoom::WriteData(TStream& s) {
-    for (const auto& puzzle : FPuzzles) {
-        for (const auto& column : puzzle->States())
-            for (const std::uint8_t state : column) WriteByte(s, state);
-        WriteByte(s, puzzle->Closed());
-        WriteByte(s, puzzle->SolvedShown());
-    }
-    WriteByte(s, FLeftShelf);
-    WriteByte(s, FRightShelf);
-    WriteByte(s, FMachine);
-}
 
 void TPuzzleRoom::Enter(const std::string& fromRoom) {
     TAuxGfxRoom::Enter(fromRoom);
@@ -341,7 +285,13 @@ void TPuzzleRoom::DrawOverlays(TAC8ImageData* view) {
 }
 
 void TPuzzleRoom::ReleaseGraphics(bool final) {
-    // The puzzles themselves stay: the game is saved after the rooms let their pictures go.
-    for (const auto& puzzle : FPuzzles) puzzle->ReleasePictures();
+    // The puzzles are not kept in the saved game, so the room's end is theirs too.
+    for (auto& puzzle : FPuzzles) {
+        if (!puzzle) continue;
+        if (final)
+            puzzle.reset();
+        else
+            puzzle->ReleasePictures();
+    }
     TAuxGfxRoom::ReleaseGraphics(final);
 }

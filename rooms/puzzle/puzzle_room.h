@@ -4,7 +4,8 @@
 // ("LPUZ", "RPUZ" swap them onto the machine). The cubes ("11" to "44", column then row) turn
 // on a click; the knob ("FCLS" open, "TCLS" closed) closes the frame around them; the lever
 // scrambles the puzzle while its tune plays. Each visit starts with the machine's cover down
-// ("DOWN" lifts it). The room keeps its puzzles in the saved game.
+// ("DOWN" lifts it). The puzzles live as long as the room and are scrambled anew at each start:
+// the room writes no record in the saved game.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -20,10 +21,6 @@ public:
     explicit TPuzzleRoom(std::string_view name);
     ~TPuzzleRoom() override;
 
-    // Record: per puzzle (sizes 2, 3, 4) the 16 states column by column, closed, solved
-    // shown; then the sizes on the left shelf, the right shelf and the machine.
-    void ReadData(TStream& s) override;
-    void WriteData(TStream& s) override;
     void Enter(const std::string& fromRoom) override;
     void Leave() override;
     void RunScript(const std::string& script, const std::string& sender) override;

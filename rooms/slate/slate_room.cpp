@@ -242,13 +242,13 @@ void TSlateRoom::Enter(const std::string& fromRoom) {
 }
 
 void TSlateRoom::Leave() {
-    if (FSelectedIcon != 0) {
+    if (FSelectedIcon != 0 && FDrawing) {
         FDrawing->SetSurface(nullptr, kSlateOrigin);
         FDrawing->SetSelected(SelectedSticker(), false);
         FSelectedIcon = 0;
     }
     TRoom::Leave();
-    FDrawing->SetSurface(nullptr, kSlateOrigin);
+    if (FDrawing) FDrawing->SetSurface(nullptr, kSlateOrigin);
 }
 
 void TSlateRoom::ReleaseGraphics(bool final) {
@@ -258,9 +258,12 @@ void TSlateRoom::ReleaseGraphics(bool final) {
     FFace.reset();
     FFacePage = 0;
     FButtonPicture.reset();
-    FDrawing->SetSurface(nullptr, kSlateOrigin);
-    // The drawing's state stays for the saved game, written after the rooms let go.
-    if (final) FDrawing->FreePictures();
+    if (final) {
+        // The room is being taken down: the game was saved before, so the drawing goes with it.
+        FDrawing.reset();
+    } else if (FDrawing) {
+        FDrawing->SetSurface(nullptr, kSlateOrigin);
+    }
 }
 
 // ---- messages

@@ -39,6 +39,8 @@ public:
 
     // The drawing, drawing from the world's library into the view while the room is shown.
     TSlateDrawing& Drawing();
+    // False once the room has let its drawing go on the way out.
+    bool HasDrawing() const { return FDrawing != nullptr; }
 
     bool Bright() const { return FBright; }
     int BackgroundButton() const { return FBackgroundButton; }

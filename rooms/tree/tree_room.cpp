@@ -122,7 +122,9 @@ void TTreeRoom::TwinkleHouseTree(TAC8ImageData& surface, TPoint origin) { Tree()
 
 bool TTreeRoom::SnapHouseTree() { return HandTreeToAlbum(World(), Tree().Clone()); }
 
-void TTreeRoom::ReleaseHouseTreePictures() { FTree->ReleasePictures(); }
+void TTreeRoom::ReleaseHouseTreePictures() {
+    if (FTree) FTree->ReleasePictures();
+}
 
 bool TTreeRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     if (kind == TControlEventKind::Tick || box.GetID() != kTreeBox) return false;
@@ -144,9 +146,9 @@ void TTreeRoom::DrawOverlays(TAC8ImageData* view) {
 void TTreeRoom::ReleaseGraphics(bool final) {
     TRoom::ReleaseGraphics(final);
     if (final) {
-        // The tree itself stays: the game is saved after the rooms let their pictures go.
-        FTree->FreePictures();
-    } else {
+        // The room is being taken down: the game was saved before, so the tree goes with it.
+        FTree.reset();
+    } else if (FTree) {
         FTree->ClearSelection();
         FTree->ReleasePictures();
     }
@@ -154,5 +156,5 @@ void TTreeRoom::ReleaseGraphics(bool final) {
 
 TTree* FindHouseTree(const TRoomWorld& world) {
     auto* room = dynamic_cast<TTreeRoom*>(world.FindRoom(kTreeRoom));
-    return room != nullptr ? &room->Tree() : nullptr;
+    return room != nullptr && room->HasTree() ? &room->Tree() : nullptr;
 }

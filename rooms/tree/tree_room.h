@@ -28,6 +28,8 @@ public:
 
     // The decorated tree, drawing from the world's library once the room is in a world.
     TTree& Tree();
+    // False once the room has let its tree go on the way out.
+    bool HasTree() const { return FTree != nullptr; }
 
     // --- The house tree, as the living room shows it ---
     void DrawHouseTree(TAC8ImageData& surface, TPoint origin) override;
@@ -43,5 +45,6 @@ private:
     std::unique_ptr<TTree> FTree;
 };
 
-// The tree of the room named "TREE", or nullptr when there is no such room of this class.
+// The tree of the room named "TREE", or nullptr when there is no such room of this class (or
+// it has let its tree go).
 TTree* FindHouseTree(const TRoomWorld& world);

@@ -53,10 +53,11 @@ constexpr std::array<std::int32_t, 2> kCardRowY{108, 128};
 struct TDeckLayout {
     std::int32_t Start;
     std::int32_t Step;
-    TPoint Faces;  // the first card's face picture in "wcardgfx"
+    TPoint Faces;  // the face picture of the deck's first card in "wcardgfx"
+    int FirstFace;
 };
 constexpr std::array<TDeckLayout, kCardDecks> kDeckLayouts{{
-    {28, 18, {0, 15}}, {21, 17, {0, 75}}, {10, 13, {24, 15}},
+    {28, 18, {0, 15}, 0}, {21, 17, {0, 75}, 4}, {10, 13, {24, 15}, 9},
 }};
 
 TPoint Scrolled(TPoint at, std::int32_t scroll) { return {at.X - scroll, at.Y}; }
@@ -105,8 +106,9 @@ void DrawCardGame(TAC8ImageData& view, const TRoomWorld& world, std::int32_t scr
         const TPoint at = Offset(base, {layout.Start + layout.Step * (column - 1), kCardRowY[std::size_t(row)]});
         TPoint picture{kCardWidth * table.CurrentDeck, 0};
         if (card.FaceUp) {
-            const int face = card.Face < kCardFaces ? card.Face : 0;
-            picture = {layout.Faces.X + (card.FirstOfPair ? 0 : kCardWidth), layout.Faces.Y + kCardHeight * face};
+            // A deck's faces are counted from its own first one.
+            const int k = card.Face >= layout.FirstFace && card.Face < kCardFaces ? card.Face - layout.FirstFace : 0;
+            picture = {layout.Faces.X + (card.FirstOfPair ? 0 : kCardWidth), layout.Faces.Y + kCardHeight * k};
         }
         view.Blit(at, cards, TRect{picture.X, picture.Y, picture.X + kCardWidth, picture.Y + kCardHeight});
     }

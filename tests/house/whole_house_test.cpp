@@ -443,15 +443,12 @@ TEST_F(WholeHouse, ADayInTheHouseIsAllThereTheNextMorning) {
     const auto openings = AlbumOpenings();
     EXPECT_GE(openings.size(), 4u) << "seven photos, two to an opening";
     const auto slatePage = ViewOf("SLATE");
-    const auto puzzleMachine = ViewOf("PUZZLE");
     Nav(1, "BED");
     const TRoomRecords evening = Records();
     const auto album = Game->RoomAs<TAlbumRoom>("ALBUM").Count();
     const TTrainCell trainCorner = Game->RoomAs<TTrainRoom>("TRAINS").Layout().Cell(0, 0);
     const std::uint8_t flour = Game->RoomAs<TKitchenRoom>("KITCHEN").Level(THopper::Flour);
     EXPECT_LT(flour, kHopperFull[0]) << "the day's cookies used flour";
-    const TPuzzleStates puzzle = Game->RoomAs<TPuzzleRoom>("PUZZLE").Current().States();
-    const int machine = Game->RoomAs<TPuzzleRoom>("PUZZLE").Machine();
     CloseGame();
 
     SCOPED_TRACE("the next morning");
@@ -481,8 +478,7 @@ TEST_F(WholeHouse, ADayInTheHouseIsAllThereTheNextMorning) {
     EXPECT_NE(layout.Cell(0, 0), TTrainCell{});
     EXPECT_EQ(Game->RoomAs<TSlateRoom>("SLATE").Drawing().StickerCount(), 2);
     EXPECT_EQ(Game->RoomAs<TKitchenRoom>("KITCHEN").Level(THopper::Flour), flour) << "the hopper as it was left";
-    EXPECT_EQ(Game->RoomAs<TPuzzleRoom>("PUZZLE").Machine(), machine);
-    EXPECT_EQ(Game->RoomAs<TPuzzleRoom>("PUZZLE").Current().States(), puzzle) << "the puzzle's cubes as they were turned";
+    EXPECT_EQ(Game->RoomAs<TPuzzleRoom>("PUZZLE").Machine(), 2) << "the puzzles are not kept: a new day, new puzzles";
     Game->World().GoRoom("LIVING");
     Game->Tick(2);
     EXPECT_GT(PicturePixelsAboveTheFire(), 1000) << "the photo still hangs above the fire";
@@ -491,7 +487,6 @@ TEST_F(WholeHouse, ADayInTheHouseIsAllThereTheNextMorning) {
     for (std::size_t i = 0; i < openings.size(); ++i)
         EXPECT_TRUE(openingsAgain[i] == openings[i]) << "the album's opening " << i + 1 << " looks as it did";
     EXPECT_TRUE(ViewOf("SLATE") == slatePage) << "the slate looks as it was left";
-    EXPECT_TRUE(ViewOf("PUZZLE") == puzzleMachine) << "so does the puzzle machine";
 
     // A day that changes nothing saves the same file again.
     Game->World().GoRoom("BED");

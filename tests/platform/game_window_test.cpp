@@ -7,6 +7,7 @@
 #include "platform/game_window.h"
 #include "platform/paint_box.h"
 #include "platform/sdl/sdl_game_window.h"
+#include "platform/sdl/sdl_message_boxes.h"
 
 using platform::ComputeWindowScale;
 using platform::WindowScale;
@@ -143,6 +144,76 @@ TEST_F(SdlWindowTest, TimerIdleAndCloseQueryDriveTheLoop) {
     EXPECT_EQ(queued, 1);
     EXPECT_GE(idles, 3);
     EXPECT_TRUE(window.Closed());
+}
+
+namespace {
+void PushQuit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+}  // namespace
+
+// A signal or the session's end arrives as SDL's quit: the game ends without the close
+// question, and what it would show on the way out must not wait for a click nobody makes.
+TEST_F(SdlWindowTest, AQuitFromOutsideEndsWithoutAQuestionAndNoBoxWaits) {
+    platform::SdlGameWindow window(u"Test", 800, 500);
+    platform::SdlMessageBoxes boxes;
+    boxes.SetParent(&window);
+    int asked = 0;
+    window.OnCloseQuery = [&] {
+        ++asked;
+        return true;
+    };
+    window.OnTimer = [] { PushQuit(); };
+    window.SetTimer(5, true);
+    window.Run();
+    EXPECT_TRUE(window.Closed());
+    EXPECT_EQ(asked, 0);
+    ASSERT_TRUE(window.SessionEnding());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(boxes.Show(u"Game Save Problem", u"Not saved.", platform::MessageButtons::Ok, platform::MessageIcon::None),
+              platform::MessageAnswer::Closed);
+    EXPECT_EQ(boxes.Show(u"Quit?", u"Really?", platform::MessageButtons::YesNo, platform::MessageIcon::Question),
+              platform::MessageAnswer::Closed);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Game Save Problem: Not saved.\nQuit?: Really?\n");
+    boxes.SetParent(nullptr);
+
+    // The player's own close is no such end: its boxes are still shown and answered.
+    platform::SdlGameWindow closedByPlayer(u"Test", 800, 500);
+    closedByPlayer.RequestClose();
+    EXPECT_TRUE(closedByPlayer.Closed());
+    EXPECT_FALSE(closedByPlayer.SessionEnding());
+}
+
+// A quit that arrives while a box waits answers it, and whatever the game shows next on its
+// way out goes to standard error at once.
+TEST_F(SdlWindowTest, AQuitUnderAnOpenBoxLeavesNoLaterBoxWaiting) {
+    platform::SdlGameWindow window(u"Test", 800, 500);
+    platform::SdlMessageBoxes boxes;
+    boxes.SetParent(&window);
+    window.Show();
+    PushQuit();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(boxes.Show(u"Script Error", u"Unknown word.", platform::MessageButtons::Ok, platform::MessageIcon::Error),
+              platform::MessageAnswer::Closed);
+    EXPECT_EQ(boxes.Show(u"Game Save Problem", u"Not saved.", platform::MessageButtons::Ok, platform::MessageIcon::None),
+              platform::MessageAnswer::Closed);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Game Save Problem: Not saved.\n"), std::string::npos);
+    // The quit is still the game's to handle (SDL may first end a poll at its own marker).
+    for (int poll = 0; poll < 3 && !window.Closed(); ++poll) window.ProcessPendingMessages();
+    EXPECT_TRUE(window.Closed());
+    boxes.SetParent(nullptr);
+}
+
+TEST(SdlMessageBoxesTest, WithoutADisplayEveryBoxGoesToStandardError) {
+    platform::SdlMessageBoxes boxes;
+    boxes.SetNoDisplay();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(boxes.Show(u"Quorvel!", u"No display.", platform::MessageButtons::Ok, platform::MessageIcon::Error),
+              platform::MessageAnswer::Closed);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Quorvel!: No display.\n");
 }
 
 TEST_F(SdlWindowTest, CursorFollowsScreenOverrideThenControls) {

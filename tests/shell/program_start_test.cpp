@@ -29,8 +29,12 @@ protected:
         main_window_test::Touch(dat / "sounds.txt");
     }
 
-    TStartOutcome Start(std::int32_t bits = 24) {
+    TStartOutcome Start(std::int32_t bits = 24, bool display = true) {
         TGameStartServices services;
+        services.HasDisplay = [this, display] {
+            Steps.push_back("display found");
+            return display;
+        };
         services.DisplayColourBits = [this, bits] {
             Steps.push_back("display");
             return bits;
@@ -69,7 +73,7 @@ protected:
 
 TEST_F(ProgramStartTest, AllWellShowsTheLoadingWindowFromTheStartLibrary) {
     EXPECT_EQ(Start(), TStartOutcome::Run);
-    EXPECT_EQ(Steps, (std::vector<std::string>{"display", "loading window"}));
+    EXPECT_EQ(Steps, (std::vector<std::string>{"display found", "display", "loading window"}));
     ASSERT_NE(StartLibrary, nullptr);
     EXPECT_TRUE(StartLibrary->ImageExists(AC8ImageName("loading")));
     EXPECT_TRUE(Boxes.Boxes.Shown().empty());
@@ -87,12 +91,25 @@ TEST_F(ProgramStartTest, DisplayDepths) {
     EXPECT_EQ(probe.Claim(), platform::InstanceClaim::First);
 }
 
+TEST_F(ProgramStartTest, NoDisplayFailsBeforeTheLockAndTheDataFiles) {
+    // Even with every data file gone: the display is the first thing the game needs.
+    std::filesystem::remove_all(Folder.Path() / "dat");
+    EXPECT_EQ(Start(24, false), TStartOutcome::Failed);
+    EXPECT_EQ(Steps, (std::vector<std::string>{"display found"}));
+    EXPECT_EQ(Texts(), (std::vector<std::u16string>{kNoDisplayText}));
+    EXPECT_EQ(Boxes.Boxes.Shown()[0].Icon, platform::MessageIcon::Error);
+    EXPECT_EQ(StartLibrary, nullptr);
+    // The copy that could not be seen leaves the game's name free.
+    InProcessSingleInstance probe("zorvik-start-test");
+    EXPECT_EQ(probe.Claim(), platform::InstanceClaim::First);
+}
+
 TEST_F(ProgramStartTest, SixteenColoursAsksAndOnlyYesGoesOn) {
     Boxes.Boxes.QueueAnswer(MessageAnswer::No);
     EXPECT_EQ(Start(4), TStartOutcome::Ended);
     EXPECT_EQ(Texts(), (std::vector<std::u16string>{GameString(GameStringSixteenColourDisplay)}));
     EXPECT_EQ(Boxes.Boxes.Shown()[0].Buttons, platform::MessageButtons::YesNo);
-    EXPECT_EQ(Steps, (std::vector<std::string>{"display"}));
+    EXPECT_EQ(Steps, (std::vector<std::string>{"display found", "display"}));
 
     Boxes.Boxes.QueueAnswer(MessageAnswer::Yes);
     NewCopy();

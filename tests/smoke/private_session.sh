@@ -28,20 +28,38 @@ game_smoke_cleanup() {
 }
 fail() {
     echo "$1" >&2
-    [ -f "$work/shot.xwd" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
+    [ -f "$work/shot.xwd" ] && [ -n "${failed_shot:-}" ] && cp "$work/shot.xwd" "$failed_shot" && echo "last screenshot in $failed_shot" >&2
     # A PNG beside it where the caller has the game's smoke tool, to look at.
-    [ -f "$failed_shot" ] && [ -n "${tool:-}" ] && "$tool" png "$failed_shot" "${failed_shot%.xwd}.png" 2>/dev/null
+    [ -f "${failed_shot:-}" ] && [ -n "${tool:-}" ] && "$tool" png "$failed_shot" "${failed_shot%.xwd}.png" 2>/dev/null
     exit 1
 }
 
-# A display server of our own: the server picks a free display number and tells it.
+# A display server of our own: the server picks a free display number and tells it. Servers
+# started side by side pick their numbers one at a time: with several picking at once, now and
+# then one display stopped answering new programs or went away under them. Nor must a server
+# reset when its last client leaves.
 start_server() {
     local fifo="$work/displayfd"
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$work/xvfb.log" &
+    local picking
+    exec {picking}>"${TMPDIR:-/tmp}/zorvik-smoke-display.lock"
+    flock "$picking"
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" {picking}>&- 2>"$work/xvfb.log" &
     server=$!
     local number
     read -r -t 30 number <"$fifo" || fail "the virtual display did not start"
+    exec {picking}>&-
     export DISPLAY=":$number"
+}
+
+# Runs a command on a display server of its own that ends with it.
+run_on_own_display() {
+    start_server
+    local status=0
+    "$@" || status=$?
+    kill "$server" 2>/dev/null
+    wait "$server" 2>/dev/null || true
+    server=""
+    return "$status"
 }

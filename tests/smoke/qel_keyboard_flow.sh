@@ -101,10 +101,10 @@ fi
 
 source "$(dirname "$0")/private_session.sh"
 make_private_folders
-trap 'rm -rf "$work"' EXIT
+server=""
+trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; rm -rf "$work"' EXIT
 export ZORVIK_PROGRAM_DIR="$work/program"
-# A free display from a random start: tests running side by side would race for the first.
-xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24" bash "$0" "$qel" --on-display
+run_on_own_display bash "$0" "$qel" --on-display
 
 game="$work/data/Kettlebrook/Zorvik"
 config="$game/Emma.qel"

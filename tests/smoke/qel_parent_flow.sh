@@ -62,14 +62,14 @@ fi
 
 source "$(dirname "$0")/private_session.sh"
 make_private_folders
-trap 'rm -rf "$work"' EXIT
+server=""
+trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; rm -rf "$work"' EXIT
 export ZORVIK_PROGRAM_DIR="$work/program"
 # A game program where the launchers point, so qel has no warning to give.
 mkdir -p "$work/program"
 printf '#!/bin/sh\n' >"$work/program/zorvik"
 chmod +x "$work/program/zorvik"
-# A free display from a random start: tests running side by side would race for the first.
-xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24" bash "$0" "$qel" --on-display
+run_on_own_display bash "$0" "$qel" --on-display
 
 config="$work/data/Kettlebrook/Zorvik/Anna Maria.qel"
 launcher="$work/desktop/Zorvik for Anna Maria.desktop"

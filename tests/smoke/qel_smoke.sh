@@ -54,9 +54,9 @@ fi
 
 source "$(dirname "$0")/private_session.sh"
 make_private_folders
-trap 'rm -rf "$work"' EXIT
-# A free display from a random start: tests running side by side would race for the first.
-xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1024x768x24" bash "$0" "$qel" "$shot" --on-display
+server=""
+trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; rm -rf "$work"' EXIT
+run_on_own_display bash "$0" "$qel" "$shot" --on-display
 
 # A screenshot of a 1024x768 screen in 24-bit colour is well over a megabyte.
 size=$(stat -c %s "$shot")

@@ -5,7 +5,10 @@
 #     limit), saves a screenshot, reports the CPU use while it idles, then sends SIGTERM, as
 #     a desktop session does at logout: the game must end without a question and save;
 #  2. the same with SIGHUP;
-#  3. the display server goes away under the game: it must end and save all the same.
+#  3. SIGTERM while the game has something to report at its end, once with a saved game it
+#     kept aside at start and once with a save that fails: it must show no box that waits,
+#     but end, with the box's words on standard error; a new start right after must run;
+#  4. the display server goes away under the game: it must end and save all the same.
 # The first run also checks that the window carries the game's icon.
 # On any failure the game is killed with SIGKILL (it must never outlive the test) and the
 # last screenshot is kept beside the good one as "<screenshot>-failed.xwd".
@@ -33,7 +36,7 @@ stop_server() {
 # Starts the game and waits until its title room is on screen.
 start_game() {
     local expected=$1 window="" geometry
-    "$zorvik" &
+    "$zorvik" 2>"$work/game.err" &
     pid=$!
     local deadline=$((SECONDS + start_limit))
     while [ $SECONDS -lt $deadline ]; do
@@ -91,6 +94,42 @@ start_game "$expected"
 kill -HUP "$pid"
 expect_end SIGHUP
 echo "SIGHUP ended the game without a question and it saved"
+
+# Ends the game by SIGTERM while it has something to say; the words must reach standard error
+# instead of a box nobody is there to answer.
+end_unattended() {
+    local what=$1 words=$2 started=$SECONDS deadline=$((SECONDS + 30))
+    kill -TERM "$pid"
+    while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && fail "the game still ran 30 s after SIGTERM $what: it waits for a box"
+    wait "$pid"
+    pid=""
+    cat "$work/game.err" >&2
+    grep -q "$words" "$work/game.err" || fail "the game did not say \"$words\" on standard error $what"
+    echo "SIGTERM $what ended the game in $((SECONDS - started)) s, its words on standard error"
+}
+
+# A saved game with more rooms than this game has is kept as it is.
+printf 'rooms of a larger house' >>"$game/Default.qeg"
+cp "$game/Default.qeg" "$work/kept.qeg"
+start_game "$expected"
+end_unattended "with a saved game kept aside" "did not save your game"
+cmp -s "$game/Default.qeg" "$work/kept.qeg" || fail "the saved game kept aside was changed"
+
+rm -f "$game/Default.qeg"
+start_game "$expected"
+echo "a new start right after ran"
+# A read-only game folder; root writes there all the same, but for anybody the save's last
+# step, the rename, fails onto a folder with something in it.
+mkdir -p "$game/Default.qeg/in the way"
+chmod a-w "$game"
+end_unattended "with a save that fails" "unable to save your game"
+chmod u+w "$game"
+rm -rf "$game/Default.qeg"
+start_game "$expected"
+echo "a new start right after ran"
+kill -TERM "$pid"
+expect_end SIGTERM
 
 rm -f "$game/Default.qeg"
 start_game "$expected"

@@ -508,6 +508,9 @@ void ShowPuzzleRoom(TGameHarness& game, Show show, Visit visit, Write write) {
     game.Click("23");
     game.Click("33");
     show("puzzle3-open");
+    game.Click("FCLS");
+    show("puzzle3-closed");
+    game.Click("TCLS");
     game.Click("RPUZ");
     game.Tick(2);
     game.Click("11");

@@ -352,14 +352,17 @@ def card_back(x, y, colour):
 def cardgfx():
     HOLE[0] = CREAM6
     out = f'<rect width="144" height="460" fill="{WHITE}"/>'
+    # The backs of the three decks in the top row; card k (from 1) of a deck in the row below
+    # k - 1 others: decks 0 and 1 in the first column pair (deck 1 from row 230), deck 2 in the
+    # second.
+    for d in range(3):
+        out += card_back(36 * d, 0, DECK_COLOURS[d])
     for n in range(17):
         if n < 9:
-            x, y = 0, 46 * n
+            x, y = 0, 46 * (n + 1)
         else:
-            x, y = 72, 46 * (n - 9)
+            x, y = 72, 46 * (n - 9 + 1)
         out += card(x, y, n) + card(x + 36, y, n)
-    for d in range(3):
-        out += card_back(36 * d, 414, DECK_COLOURS[d])
     return out
 
 

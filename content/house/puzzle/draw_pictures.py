@@ -269,6 +269,30 @@ def distort(size):
     return out, 240, height * size + strip
 
 
+# The outer side of the cubes of the first and last columns of the 3 x 3 and 4 x 4 puzzles,
+# seen a little from the side: a painted wooden side as tall as a face and the top strip above
+# it, its far edge a little shorter. Left pieces then right pieces, size 3 (6 wide) first.
+SIDES = {3: dict(width=6, left=(0, 0), right=(6, 0)), 4: dict(width=5, left=(12, 0), right=(17, 0))}
+
+
+def side_piece(x, y, w, h, strip, left):
+    near, far = (x + w - 0.5, x + 0.5) if left else (x + 0.5, x + w - 0.5)
+    out = (f'<polygon points="{near},{y} {near},{y + h} {far},{y + h - 3} {far},{y + strip + 1}" '
+           f'fill="{RED}" stroke="{INK}" stroke-width="1" stroke-linejoin="round"/>')
+    mid = x + w / 2
+    out += f'<path d="M{mid} {y + strip + 4} L{mid} {y + h - 5}" stroke="{GOLD4}" stroke-width="1.5"/>'
+    return out
+
+
+def sides():
+    out = ""
+    for size, p in SIDES.items():
+        side, strip = SIZES[size]["side"], SIZES[size]["strip"]
+        out += side_piece(*p["left"], p["width"], side + strip, strip, True)
+        out += side_piece(*p["right"], p["width"], side + strip, strip, False)
+    return out
+
+
 # ---------------------------------------------------------------------------------------
 # The machine's side columns: open (the clamps drawn back) and closed (pressed in).
 MECH = {
@@ -429,6 +453,7 @@ for size in (2, 3, 4):
     write(f"{size}distort.svg", svg(w, h, body, f"Half-turned cubes ({w} x {h}) and the cube tops."))
     mw, mh = MECH_SIZE[size]
     write(f"{size}mech.svg", svg(mw, mh, mech(size), "The machine's side columns, open and closed."))
+write("puzsides.svg", svg(22, 88, sides(), "The outer sides of the 3 x 3 and 4 x 4 cubes: left and right, size 3 then 4."))
 write("puzbase.svg", svg(388, 320, puzbase(), "The machine with its cover up."))
 write("puzdown.svg", svg(388, 320, puzdown(), "The machine with its cover down."))
 write("puzbg_h.svg", svg(268, 48, strips_h(), "The bars above and below the cubes."))

@@ -535,17 +535,20 @@ def draw_card_sheets():
     write("wconcgfx.svg", svg(138, 47, body,
                               "The card game on the work table: the three decks (top left) and the 17 lit faces "
                               "of its board, each at the rectangle the code cuts."))
-    cards = rect(0, 0, 48, 330, WOOD7, None)
+    cards = rect(0, 0, 48, 150, WOOD7, None)
     for d in range(3):
         cards += rect(12 * d + 0.5, 0.5, 11, 14, [RED, BLUE, SPRING][d], INK, 1, 1) + rect(12 * d + 3, 4, 6, 7, WHITE, None, rx=1)
-    for col in range(4):
-        for k in range(21):
-            x, y = 12 * col, 15 + 15 * k
-            c = FACE_COLOURS[(k + col // 2 * 5) % len(FACE_COLOURS)]
-            cards += rect(x + 0.5, y + 0.5, 11, 14, WHITE, INK, 1, 1) + circle(x + 6, y + 7.5, 3.5, c, INK, 1)
-    write("wcardgfx.svg", svg(48, 330, cards,
+    # Card k of a deck lies k rows below the deck's first: decks 0 (rows 0 to 3) and 1 (rows 4
+    # to 8) in the first pair of columns, deck 2 (rows 0 to 7) in the second.
+    for deck, (col, first_row, faces, first_dot) in enumerate([(0, 0, 4, 0), (0, 4, 5, 8), (2, 0, 8, 14)]):
+        for side in range(2):
+            for k in range(faces):
+                x, y = 12 * (col + side), 15 + 15 * (first_row + k)
+                c = FACE_COLOURS[(first_dot + k) % len(FACE_COLOURS)]
+                cards += rect(x + 0.5, y + 0.5, 11, 14, WHITE, INK, 1, 1) + circle(x + 6, y + 7.5, 3.5, c, INK, 1)
+    write("wcardgfx.svg", svg(48, 150, cards,
                               "The cards of the deck in play, 12 x 15: backs of decks 0 to 2 in the top row, "
-                              "then face-up cards in columns of 15-pixel rows (pairs side by side)."))
+                              "then each deck's face-up cards in 15-pixel rows (pairs side by side)."))
 
 
 # ---------------------------------------------------------------------------------------

@@ -315,6 +315,17 @@ TEST_F(CardPlay, TheWorkshopSeesTheCardTableAndTheTutorButtonOpensTheHelpPages) 
     EXPECT_EQ(Shown(), "");
 }
 
+TEST_F(CardPlay, TheGameLastsUntilTheRoomIsTakenDown) {
+    EnterCards();
+    DealDeck(1);
+    Game->World().GoRoom("BED");
+    EXPECT_TRUE(CardTable(Game->World()).DeckTaken[1]) << "leaving keeps the game";
+    Room().ReleaseGraphics(true);
+    const TCardTableView table = CardTable(Game->World());
+    EXPECT_FALSE(table.DeckTaken[1]);
+    EXPECT_EQ(table.CardCount, 0);
+}
+
 TEST_F(CardPlay, WrappingPutsTheCardGameOnTheWrappingTableAndStartsItOver) {
     EnterCards();
     DealDeck(0);

@@ -105,12 +105,14 @@ TEST(CardLayout, CardsLieInTwoRowsOnTheTableAndTakeTheirPicturesFromTheirFaces) 
             EXPECT_LE(r.Right, kTableAt.X + RectWidth(kTableSource)) << "deck " << deck << " card " << i;
             EXPECT_LE(r.Bottom, kTableAt.Y + RectHeight(kTableSource));
         }
-    EXPECT_EQ(CardFaceSource(ConcCard{true, false, false, 3}), (TPoint{0, 138}));
-    EXPECT_EQ(CardFaceSource(ConcCard{true, false, false, 4}), (TPoint{0, 184}));
-    EXPECT_EQ(CardFaceSource(ConcCard{false, false, false, 5}), (TPoint{36, 230}));
-    EXPECT_EQ(CardFaceSource(ConcCard{false, false, false, 16}), (TPoint{108, 322}));
-    // The backs lie below every face.
-    for (int deck = 0; deck < kConcDecks; ++deck) EXPECT_GE(CardBackSource(deck).Y, 46 * 9);
+    // Card k of a deck counted from 1: the top row holds the backs.
+    EXPECT_EQ(CardFaceSource(ConcCard{true, false, false, 0}), (TPoint{0, 46}));
+    EXPECT_EQ(CardFaceSource(ConcCard{true, false, false, 3}), (TPoint{0, 184}));
+    EXPECT_EQ(CardFaceSource(ConcCard{true, false, false, 4}), (TPoint{0, 230}));
+    EXPECT_EQ(CardFaceSource(ConcCard{false, false, false, 8}), (TPoint{36, 414}));
+    EXPECT_EQ(CardFaceSource(ConcCard{true, false, false, 9}), (TPoint{72, 46}));
+    EXPECT_EQ(CardFaceSource(ConcCard{false, false, false, 16}), (TPoint{108, 368}));
+    for (int deck = 0; deck < kConcDecks; ++deck) EXPECT_EQ(CardBackSource(deck), (TPoint{36 * deck, 0}));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include "tests/rooms/dolls/doll_game.h"
 
 #include "rooms/questions/doll_parts.h"
-#include "foundation/stream.h"
 #include "rooms/puzzle/puzzle_room.h"
 #include "rooms/questions/gift_table.h"
 #include "rooms/questions/puzzle_number.h"
@@ -19,18 +18,14 @@ namespace {
 
 constexpr int kPartPickers = 4;
 
-// Puts the puzzle of this size (2 to 4) on the machine through the puzzle room's record, the
-// others on its shelves.
-void PutOnMachine(TPuzzleRoom& puzzles, std::uint8_t size) {
-    TMemoryStream out;
-    puzzles.WriteData(out);
-    std::vector<std::uint8_t> bytes = out.Bytes();
-    std::size_t at = bytes.size() - 3;
-    for (std::uint8_t other = 2; other <= 4; ++other)
-        if (other != size) bytes[at++] = other;
-    bytes[at] = size;
-    TMemoryStream in(bytes);
-    puzzles.ReadData(in);
+// Puts the puzzle of this size (2 to 4) on the machine the way a child does, from a shelf in
+// the puzzle room.
+void PutOnMachine(testing_support::TGameHarness& game, TPuzzleRoom& puzzles, std::uint8_t size) {
+    game.World().GoRoom("PUZZLE");
+    game.Tick(1);
+    game.Click("DOWN");
+    if (puzzles.Machine() != size) game.Click(puzzles.LeftShelf() == size ? "LPUZ" : "RPUZ");
+    game.Tick(2);
 }
 
 // ---- the pickers
@@ -321,7 +316,7 @@ TEST_F(DollHouse, TheShelfShowsThePuzzleOnTheMachineWithItsProgressBar) {
         int Bar;
     } cases[] = {{2, 0}, {3, 11}, {4, 4}};
     for (const auto& c : cases) {
-        PutOnMachine(puzzles, c.Size);
+        PutOnMachine(*Game, puzzles, c.Size);
         ASSERT_EQ(CurrentPuzzleNumber(Game->World()), c.Size - 1);
         Game->World().GoRoom("TREE");
         Game->World().GoRoom("DOLLS");
@@ -333,6 +328,15 @@ TEST_F(DollHouse, TheShelfShowsThePuzzleOnTheMachineWithItsProgressBar) {
     Game->Click("PUZ");
     EXPECT_EQ(Game->RoomName(), "PUZZLE");
     EXPECT_EQ(Shown(), "");
+}
+
+TEST_F(DollHouse, TheDollLastsUntilTheRoomIsTakenDown) {
+    EnterDolls();
+    ChooseAll('3');
+    Game->World().GoRoom("BED");
+    EXPECT_EQ(CurrentDollParts(Game->World()).Head, 3) << "leaving keeps the doll";
+    Room().ReleaseGraphics(true);
+    EXPECT_EQ(CurrentDollParts(Game->World()).Head, 0);
 }
 
 TEST_F(DollHouse, WrapGivesTheHeadAsTheGiftsDetailAndLeavesAnEmptyDoll) {

@@ -1,6 +1,7 @@
 // The slate room played through its boxes: panel, wells, icons, the eraser, the saved record.
 #include "tests/rooms/slate/slate_game.h"
 
+#include "tests/shell/test_world.h"
 #include "tests/support/record_framing.h"
 
 namespace slate_tests {
@@ -248,6 +249,17 @@ TEST_F(SlateRoomTest, TheRecordRoundTripsExactlyAndSurvivesARestart) {
     EXPECT_EQ(Drawing().StickerCount(), 2);
     EXPECT_TRUE(Drawing().IsHalf(1) || Drawing().IsHalf(2));
     EXPECT_EQ(Record(), record);
+}
+
+TEST_F(SlateRoomTest, TheDrawingOutlivesLeavingAndGoesWhenTheRoomIsTakenDown) {
+    // A room of its own: the game's slate room must keep its drawing for the game's last save.
+    TTestWorld world;
+    auto* room = world.AddRoom(std::make_unique<TSlateRoom>("SLATE"));
+    room->ReleaseGraphics(false);
+    EXPECT_TRUE(room->HasDrawing()) << "letting the pictures go keeps the drawing";
+    room->ReleaseGraphics(true);
+    EXPECT_FALSE(room->HasDrawing());
+    room->Leave();  // whatever the house still asks of the room finds nothing to do
 }
 
 TEST_F(SlateRoomTest, DamagedRecordsAreRefused) {

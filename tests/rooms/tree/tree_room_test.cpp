@@ -6,10 +6,12 @@
 #include <algorithm>
 
 #include "engine/graphics/ac8_image_data.h"
+#include "rooms/questions/house_tree.h"
 #include "rooms/tree/tree_pictures.h"
 #include "rooms/tree/tree_snapshot.h"
 #include "shell/room.h"
 #include "shell/world.h"
+#include "tests/shell/test_world.h"
 
 namespace tree_tests {
 namespace {
@@ -367,6 +369,20 @@ TEST_F(TreeRecord, TheRecordReadsBackExactlyAndSurvivesARestart) {
     EXPECT_EQ(Last(Tree()).Kind, 11);
     EXPECT_EQ(Tree().FirstSelected(), nullptr) << "the selection is not kept";
     EXPECT_EQ(Shown(), "");
+}
+
+TEST(TreeLifetime, TheRoomKeepsItsTreeWhileItLetsPicturesGoAndFreesItWhenTakenDown) {
+    TTestWorld world;
+    auto* room = world.AddRoom(std::make_unique<TTreeRoom>("TREE"));
+    TTree* tree = FindHouseTree(world);
+    ASSERT_NE(tree, nullptr);
+    tree->SetTopChoice(3);
+    room->ReleaseGraphics(false);
+    ASSERT_EQ(FindHouseTree(world), tree) << "leaving the room keeps the decorations";
+    EXPECT_EQ(tree->TopChoice(), 3);
+    room->ReleaseGraphics(true);
+    EXPECT_EQ(FindHouseTree(world), nullptr);
+    ReleaseHouseTreePictures(world);  // the living room letting go afterwards finds nothing to do
 }
 
 TEST_F(TreeRecord, SavedGamesBeforeVersionFiveHaveNoTree) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/graphics/ac8_image_data.h"
+#include "engine/graphics/hot_image.h"
 #include "rooms/workshop/work_table.h"
 #include "shell/world.h"
 #include "tests/rooms/workshop/workshop_game.h"
@@ -324,6 +325,39 @@ TEST_F(WorkTable, ThePuzzleMachineTheDollsPartsAndTheCardGameFollowTheirRooms) {
     Enter("WORKSHOP");
     EXPECT_EQ(Game->ViewPixel(40, 130), machineEmpty);
     EXPECT_EQ(Game->ViewPixel(352, 45), noHead);
+    EXPECT_EQ(Shown(), "");
+}
+
+// Each card of the deck in play is cut from the deck's column of "wcardgfx" by its place
+// among that deck's faces.
+TEST_F(WorkTable, ACardOnTheTableShowsItsDecksOwnFacePicture) {
+    auto& cards = AddStandIn<TStandInCards>("CONC");
+    EnterWith({});
+    THotImage sheet("wcardgfx", false, Game->World().GetImageLibrary());
+    const auto shows = [&](TPoint onTable, TPoint inSheet) {
+        for (std::int32_t y = 0; y < 15; ++y)
+            for (std::int32_t x = 0; x < 12; ++x)
+                if (Game->ViewPixel(380 + onTable.X + x, 60 + onTable.Y + y) !=
+                    sheet.Image().GetPixel({inSheet.X + x, inSheet.Y + y}))
+                    return false;
+        return true;
+    };
+    cards.View.CardCount = 4;
+    cards.View.CurrentDeck = 1;
+    cards.View.Cards[0] = {true, true, false, 5};
+    cards.View.Cards[1] = {false, true, false, 4};
+    cards.View.Cards[2] = {false, false, false, 5};
+    Enter("BED");
+    Enter("WORKSHOP");
+    EXPECT_TRUE(shows({21, 108}, {0, 90})) << "deck 1, its second face";
+    EXPECT_TRUE(shows({21 + 17, 108}, {12, 75})) << "deck 1, its first face, second of the pair";
+    EXPECT_TRUE(shows({21, 128}, {12, 0})) << "deck 1's back";
+
+    cards.View.CurrentDeck = 2;
+    cards.View.Cards[0] = {true, true, false, 16};
+    Enter("BED");
+    Enter("WORKSHOP");
+    EXPECT_TRUE(shows({10, 108}, {24, 15 + 15 * 7})) << "deck 2, its last face";
     EXPECT_EQ(Shown(), "");
 }
 

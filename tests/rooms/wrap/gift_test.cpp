@@ -128,6 +128,15 @@ TEST(GiftGeometry, TheSmallTagFollowsTheBow) {
     gift_geometry::PlaceTag(doll);  // no ribbon: 50, the right-hand side
     EXPECT_EQ(doll.TagX, 183 + 48 - 5 - 85);
     EXPECT_EQ(doll.TagY, 0);
+    // A bow undone keeps its old place in the record; the tag's picture must follow the side
+    // the tag is hung on, which the ribbon decides once the bow is gone.
+    doll.Bow = 2;
+    doll.BowPosition = 90;
+    EXPECT_TRUE(gift_geometry::TagOnLeft(doll));
+    doll.Bow = 0;
+    EXPECT_FALSE(gift_geometry::TagOnLeft(doll));
+    gift_geometry::PlaceTag(doll);
+    EXPECT_EQ(doll.TagX, 183 + 48 - 5 - 85);
 }
 
 TEST(GiftGeometry, AGiftWithNoPlaceIsCentredWithItsBowCountedIn) {

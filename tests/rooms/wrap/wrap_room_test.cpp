@@ -88,6 +88,15 @@ TEST_F(WrapGame, UnwrapTakesTagAndBowTogetherThenRibbonThenPaperThenLeaves) {
     EXPECT_EQ(Frame("TAG"), 1) << "the tag goes back in its box";
     EXPECT_EQ(Frame("BOW2"), 1) << "the bow goes back on its hook";
     EXPECT_FALSE(Enabled("SMTAG"));
+    // Coming back to a gift that wears a bow: its hook shows it taken, the others hang.
+    Game->Click("BOW3");
+    Game->World().GoRoom("BED");
+    Game->World().GoRoom("WRAP");
+    Game->Tick(1);
+    EXPECT_EQ(Frame("BOW3"), 0);
+    EXPECT_EQ(Frame("BOW1"), 1);
+    EXPECT_EQ(Frame("BOW2"), 1);
+    Game->Click("BOW3");
     Game->Click("UNWRAP");
     EXPECT_EQ(Gift().Ribbon, 0);
     EXPECT_EQ(Gift().Paper, 4);

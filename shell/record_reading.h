@@ -22,6 +22,7 @@ void ReadMarker(TStream& s, std::uint8_t expected);
 bool ReadFlag(TStream& s);
 // A value within lo..hi, both included.
 std::uint8_t ReadU8In(TStream& s, std::uint8_t lo, std::uint8_t hi);
+std::uint16_t ReadU16In(TStream& s, std::uint16_t lo, std::uint16_t hi);
 std::int16_t ReadI16In(TStream& s, std::int16_t lo, std::int16_t hi);
 
 }  // namespace record_reading

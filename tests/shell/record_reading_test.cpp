@@ -42,6 +42,11 @@ TEST(RecordReading, BoundsAreIncludedAndOnePastThemIsDamage) {
     EXPECT_EQ(ErrorOf({0xFC, 0x7F}, wordIn), "");
     EXPECT_EQ(ErrorOf({0xFD, 0x7F}, wordIn), kDamaged);
     EXPECT_EQ(ErrorOf({0xFF, 0xFF}, wordIn), kDamaged);
+    // Unsigned: 0xFFFF is far past 101, not below it.
+    const auto countIn = [](TStream& s) { (void)ReadU16In(s, 0, 101); };
+    EXPECT_EQ(ErrorOf({101, 0}, countIn), "");
+    EXPECT_EQ(ErrorOf({102, 0}, countIn), kDamaged);
+    EXPECT_EQ(ErrorOf({0xFF, 0xFF}, countIn), kDamaged);
 
     TMemoryStream flags(std::vector<std::uint8_t>{0, 1});
     EXPECT_FALSE(ReadFlag(flags));

@@ -14,10 +14,6 @@ using namespace record_reading;
 
 namespace {
 
-// Saved stickers may lie partly off the slate, but never this far: positions beyond it
-// would only come from damage, and would overflow the arithmetic of their bounds.
-constexpr std::int32_t kFarOff = 2048;
-
 // Stickers added one after another each land this far on from the last, so none hides another.
 constexpr TPoint kCascadeStep{5, 3};
 
@@ -114,13 +110,13 @@ TSlateDrawingState ReadSlateDrawingState(TStream& s, const TSlateMap& map) {
     state.Uncoloured = ReadFlag(s);
     state.Background = ReadSlateObjectStream(s, map.RegionCount(state.BackgroundIndex));
     state.Background.MapIndex = state.BackgroundIndex;
-    Require(state.Background.Position == TPoint{0, 0} && !state.Background.Mirrored && !state.Background.Half);
+    Require(IsPlainPage(state.Background.Position, state.Background.Mirrored, state.Background.Half));
     const std::uint8_t count = ReadU8In(s, 0, kMaxStickers);
     for (std::uint8_t i = 0; i < count; ++i) {
         const std::uint8_t index = ReadU8In(s, kFirstSticker, kLastSticker);
         TSlateObjectState sticker = ReadSlateObjectStream(s, map.RegionCount(index));
         sticker.MapIndex = index;
-        Require(std::abs(sticker.Position.X) <= kFarOff && std::abs(sticker.Position.Y) <= kFarOff);
+        Require(IsWithinReach(sticker.Position));
         state.Stickers.push_back(std::move(sticker));
     }
     return state;

@@ -1,7 +1,5 @@
 #include "rooms/slate/slate_snapshot.h"
 
-#include <cstdlib>
-
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
@@ -13,8 +11,6 @@
 using namespace record_reading;
 
 namespace {
-
-constexpr std::int32_t kFarOff = 2048;
 
 TSlateObjectState StateOf(const TStaticSlateObject& object) {
     TSlateObjectState state;
@@ -78,8 +74,8 @@ std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s) {
         object->Half = ReadFlag(s);
         object->Position.X = ReadI32(s);
         object->Position.Y = ReadI32(s);
-        Require(i != 0 || (object->Position == TPoint{0, 0} && !object->Mirrored && !object->Half));
-        Require(std::abs(object->Position.X) <= kFarOff && std::abs(object->Position.Y) <= kFarOff);
+        Require(i != 0 || IsPlainPage(object->Position, object->Mirrored, object->Half));
+        Require(IsWithinReach(object->Position));
         const std::uint16_t size = ReadU16(s);
         Require(size >= 10 && size % 5 == 0);
         const std::size_t regions = (size - 5u) / 5u;

@@ -3,7 +3,6 @@
 // appended, the same page with every region unfilled) and the 32 stickers cut from four sheets
 // at full size and four at half size, and the colours the slate treats specially.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "foundation/geometry.h"
@@ -30,7 +29,10 @@ inline bool IsBackgroundIndex(int index) { return index >= 0 && index < kFirstSt
 // Saved stickers may lie partly off the slate, but never this far: positions beyond it
 // would only come from damage, and would overflow the arithmetic of their bounds.
 inline constexpr std::int32_t kFarOff = 2048;
-inline bool IsWithinReach(TPoint at) { return std::abs(at.X) <= kFarOff && std::abs(at.Y) <= kFarOff; }
+// Compared both ways rather than through abs, which has no answer for the most negative int.
+inline bool IsWithinReach(TPoint at) {
+    return at.X >= -kFarOff && at.X <= kFarOff && at.Y >= -kFarOff && at.Y <= kFarOff;
+}
 // A page always covers the slate as drawn: at its corner, neither mirrored nor halved.
 inline bool IsPlainPage(TPoint at, bool mirrored, bool half) { return at == TPoint{0, 0} && !mirrored && !half; }
 

@@ -91,6 +91,7 @@ TPoint Plus(TPoint a, TPoint b) { return TPoint{a.X + b.X, a.Y + b.Y}; }
 
 // A choice counting as 1 where a table needs one and none is made.
 std::size_t Row(std::uint8_t choice) { return choice == 0 ? 0 : choice - 1u; }
+
 }  // namespace
 
 TRect DollPartSource(int part, std::uint8_t choice, bool singing) {

@@ -9,11 +9,12 @@
 #include "rooms/slate/slate_snapshot.h"
 #include "rooms/slate/slate_words.h"
 #include "shell/application_title.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 #include "shell/room_world.h"
 #include "shell/room_words.h"
 
 namespace words = slate_words;
+using record_reading::Require;
 
 namespace {
 
@@ -51,8 +52,6 @@ int NumberIn(const std::string& text, int lo, int hi) {
     if (text.empty() || text.size() > 2) return 0;
     return DigitIn(text, text.size(), lo, hi);
 }
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
 
 }  // namespace
 
@@ -182,23 +181,19 @@ void TSlateRoom::ReadData(TStream& s) {
     const std::uint8_t count = ReadU8(s);
     std::array<std::uint8_t, 15> slots{};
     s.ReadExact(slots.data(), slots.size());
-    if (bright > 1 || button < 1 || button > 16 || page < 1 || page > 4 || colour < 1 || colour > 8 ||
-        count != state.Stickers.size())
-        Damaged();
+    Require(bright <= 1 && button >= 1 && button <= 16 && page >= 1 && page <= 4 && colour >= 1 && colour <= 8 &&
+            count == state.Stickers.size());
     // Slots 1..count show each sticker once; the rest are empty.
     std::array<bool, 16> seen{};
     for (std::size_t i = 0; i < slots.size(); ++i) {
         if (i >= count) {
-            if (slots[i] != kNoSticker) Damaged();
+            Require(slots[i] == kNoSticker);
         } else {
-            if (slots[i] < 1 || slots[i] > count || seen[slots[i]]) Damaged();
+            Require(slots[i] >= 1 && slots[i] <= count && !seen[slots[i]]);
             seen[slots[i]] = true;
         }
     }
-    TMemoryStream drawing;
-    WriteSlateDrawingState(drawing, state);
-    drawing.Seek(0);
-    FDrawing->ReadFromStream(drawing);
+    FDrawing->SetState(std::move(state));
     FBright = bright == 1;
     FBackgroundButton = button;
     FPage = page;

@@ -296,7 +296,10 @@ void TDollRoom::DrawOverlays(TAC8ImageData* view) {
     TAuxGfxRoom::DrawOverlays(view);
     if (view == nullptr || AuxImage() == nullptr || FCurtains.Get() == nullptr) return;
     view->Blit(Plus(kStageDollOrigin, kStageOffset), *FCurtains, kStageSource);
-    // The drawer's robes reach over the stage's edge.
+    // Robes 3, 4 and 5 of the wardrobe are drawn once more, after the stage picture and before
+    // the doll and the curtains (the base drew them already, with every frame set). They stand
+    // in the wardrobe, clear of the stage picture; robe 5 and the left edge of robe 3 lie inside
+    // the rectangle the stage is redrawn in (StageArea).
     for (int order : {3, 4, 5})
         if (TFrameSet* set = FrameSets().FindFrameSet(DrawerItemName(order))) set->Draw(view);
     FDoll->Draw(*view, *AuxImage(), kStageDollOrigin);

@@ -61,25 +61,15 @@ std::int32_t TTree::PictureWidth() { return TreeImage().Width(); }
 std::int32_t TTree::PictureHeight() { return TreeImage().Height(); }
 
 void TTree::ReleasePictures() {
-    FLastSurface = nullptr;
+    FLastSurface.Reset();
     if (FTreePicture) FTreePicture->Release();
     if (FDecorationPicture) FDecorationPicture->Release();
 }
 
 void TTree::FreePictures() {
-    FLastSurface = nullptr;
+    FLastSurface.Reset();
     FTreePicture.reset();
     FDecorationPicture.reset();
-}
-
-TAC8ImageData* TTree::LastSurface() const {
-    if (FLastSurface == nullptr) return nullptr;
-    // Every surface lives in the library's cache; one that left it has been freed.
-    const TAC8Library* library = Library();
-    if (library == nullptr) return nullptr;
-    for (const auto* node : NodesOf<TImageNode>(library->Cache()))
-        if (node->ImageData.get() == FLastSurface) return FLastSurface;
-    return nullptr;
 }
 
 std::unique_ptr<TTree> TTree::Clone() const {
@@ -157,7 +147,8 @@ void TTree::Draw(TAC8ImageData& surface, TPoint origin) {
         // A drag step redraws two small rectangles over a full tree: skip what lies outside.
         if (Intersects(OffsetRectBy(bauble->Bounds(), origin), clip)) DrawBauble(surface, origin, *bauble);
     }
-    FLastSurface = &surface;
+    // Held, so the oldest bauble's going can be drawn on it while it is shown.
+    if (FLastSurface.Get() != &surface) FLastSurface = TPictureHandle::OfSurface(surface);
     FLastOrigin = origin;
 }
 

@@ -2,9 +2,9 @@
 
 #include <bitset>
 
-#include "rooms/bedroom/jukebox_room.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
+#include "rooms/questions/jukebox_idle.h"
 #include "rooms/questions/train_engines.h"
 #include "shell/hit_box.h"
 #include "shell/music_ended.h"
@@ -27,20 +27,21 @@ struct TToyFacts {
     std::uint8_t Tool;
     std::int32_t AnimationTicks;
     TToyPlay Play;
-    std::int32_t Song;  // the song of a singing toy; for an engine, its engine number
+    std::int32_t Song;    // the song of a singing toy, else 0
+    std::int32_t Engine;  // the train engine (1 or 2) a mended engine toy goes back as, else 0
 };
 constexpr std::array<TToyFacts, kWorkshopToys> kToyFacts{{
-    {1, 8, 2, 4, TToyPlay::Song, 10},
-    {1, 2, 3, 8, TToyPlay::Song, 17},
-    {2, 3, 4, 3, TToyPlay::Song, 11},
-    {2, 2, 2, 5, TToyPlay::Radio, 0},
-    {3, 1, 3, 10, TToyPlay::Jukebox, 0},
-    {3, 2, 2, 10, TToyPlay::Song, 4},
-    {3, 3, 1, 6, TToyPlay::Once, 0},
-    {5, 1, 1, 10, TToyPlay::Slate, 0},
-    {5, 3, 4, 10, TToyPlay::Song, 12},
-    {4, 3, 3, 10, TToyPlay::Engine, 1},
-    {4, 2, 1, 10, TToyPlay::Engine, 2},
+    {1, 8, 2, 4, TToyPlay::Song, 10, 0},
+    {1, 2, 3, 8, TToyPlay::Song, 17, 0},
+    {2, 3, 4, 3, TToyPlay::Song, 11, 0},
+    {2, 2, 2, 5, TToyPlay::Radio, 0, 0},
+    {3, 1, 3, 10, TToyPlay::Jukebox, 0, 0},
+    {3, 2, 2, 10, TToyPlay::Song, 4, 0},
+    {3, 3, 1, 6, TToyPlay::Once, 0, 0},
+    {5, 1, 1, 10, TToyPlay::Slate, 0, 0},
+    {5, 3, 4, 10, TToyPlay::Song, 12, 0},
+    {4, 3, 3, 10, TToyPlay::Engine, 0, 1},
+    {4, 2, 1, 10, TToyPlay::Engine, 0, 2},
 }};
 const TToyFacts& Facts(int toy) { return kToyFacts[static_cast<std::size_t>(toy - 1)]; }
 
@@ -109,11 +110,6 @@ int ToyOfBoxName(const std::string& id) {
     if (id.size() > 7 || (id.size() == 7 && !digit(id[6]))) return 0;
     const int toy = std::stoi(id.substr(5));
     return toy >= 1 && toy <= kWorkshopToys ? toy : 0;
-}
-
-bool JukeboxIdle(const TRoomWorld& world) {
-    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(world.FindRoom(workshop_words::kJukeboxRoom));
-    return jukebox == nullptr || jukebox->Idle();
 }
 
 std::uint8_t AnimateTimer(int toy) {
@@ -337,7 +333,7 @@ void TWorkshopRoom::ToyClicked(int toy) {
     if (FHeldTool == facts.Tool) {
         record.Repaired = true;
         PlaySound(kRepairedSound);
-        if (facts.Play == TToyPlay::Engine) ReturnEngine(World(), facts.Song);
+        if (facts.Play == TToyPlay::Engine) ReturnEngine(World(), facts.Engine);
         if (toy == kSlate) RemoveTimer(TTimerCode::Slate);
         ShowToyFrame(toy, 0);
         PutToolBack();

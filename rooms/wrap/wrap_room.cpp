@@ -69,6 +69,7 @@ void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
         if (FGift) DropGift();
     }
     FGift = std::move(gift);
+    PlaceTag(*FGift);
     if (oldSize != FGift->SizeClass) FreeGiftPictures();
     if (IsOnScreen()) {
         LoadGiftPictures();
@@ -89,6 +90,7 @@ void TWrapRoom::DropGift() { TakeGift().reset(); }
 
 void TWrapRoom::ShowGift(std::unique_ptr<TGift> gift) {
     FGift = std::move(gift);
+    if (FGift) PlaceTag(*FGift);
     FGiftPlace = TPoint{0, 0};
     FreeGiftPictures();
 }
@@ -165,7 +167,6 @@ void TWrapRoom::UpdateBoxes() {
 
 void TWrapRoom::PlaceSmallTag() {
     if (!FGift) return;
-    PlaceTag(*FGift);
     THitBox& box = FindNodeOrFail<THitBox>(HitBoxes(), words::kSmallTag);
     box.Rect = MakeBounds(FGiftPlace.X + FGift->TagX, FGiftPlace.Y + FGift->TagY, kTagBox.W, kTagBox.H);
 }
@@ -224,6 +225,7 @@ void TWrapRoom::ChooseRibbon(const std::string& sender) {
     const std::uint8_t r = DigitOf(sender, words::kRibbonStem.size(), kRibbonCount);
     if (r == 0 || !FGift) return;
     FGift->Ribbon = r == FGift->Ribbon ? 0 : r;
+    PlaceTag(*FGift);
     Redraw();
 }
 
@@ -236,6 +238,7 @@ void TWrapRoom::ChooseBow(const std::string& sender) {
     PlaceSlider();
     if (b != 0) SetFrame(Numbered(words::kBowStem, b), 0);
     FGift->BowPosition = DefaultBowPosition(*FGift);
+    PlaceTag(*FGift);
     Redraw();
 }
 
@@ -273,6 +276,7 @@ void TWrapRoom::Unwrap() {
         World().GoBack();
         return;
     }
+    PlaceTag(*FGift);
     UpdateBoxes();
     Redraw();
 }
@@ -286,6 +290,7 @@ bool TWrapRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     const std::int32_t travel = kTravelEnd[s][b] - kTravelStart[s][b];
     const std::int32_t x = std::clamp(box.EventPoint.X, 0, travel);
     FGift->BowPosition = static_cast<std::int16_t>(x * 100 / travel);
+    PlaceTag(*FGift);
     Redraw();
     return false;
 }
@@ -299,7 +304,6 @@ void TWrapRoom::Redraw() {
     if (view == nullptr) return;
     TRect area = FLastCoverage;
     if (FGift) {
-        PlaceTag(*FGift);
         const TPoint place = FIsShowRoom ? FGiftPlace : kTablePlace[SizeIndex(*FGift)];
         area = Union(area, LargeCoverage(*FGift, LargeOrigin(*FGift, place, ViewWidth(), ViewHeight())));
     }
@@ -321,7 +325,7 @@ void TWrapRoom::DrawOverlays(TAC8ImageData* view) {
 }
 
 TRect TWrapRoom::DrawLargeGift(TAC8ImageData& view, TPoint place) {
-    TGift& gift = *FGift;
+    const TGift& gift = *FGift;
     // Drawn outside a visit (the pictures are not held): loaded for this drawing only.
     const bool borrowed = !FPictures->Gift || FPictures->SizeClass != gift.SizeClass;
     TPictureHandle borrowedAux;
@@ -331,8 +335,6 @@ TRect TWrapRoom::DrawLargeGift(TAC8ImageData& view, TPoint place) {
         borrowedAux = TPictureHandle(Library(), AC8ImageName(GetAuxImageName()));
         aux = borrowedAux.Get();
     }
-    // The tag's place follows the bow before the tag is drawn, so it never lags a move.
-    PlaceTag(gift);
     const std::size_t s = SizeIndex(gift);
     const TSize size = kLargeSize[s];
     const TPoint o = LargeOrigin(gift, place, ViewWidth(), ViewHeight());

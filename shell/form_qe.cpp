@@ -13,7 +13,6 @@
 #include "foundation/vek_exception.h"
 #include "platform/clock.h"
 #include "platform/printers.h"
-#include "rooms/game_classes.h"
 #include "shell/application_title.h"
 #include "shell/boxes_over_window.h"
 #include "shell/program_start.h"
@@ -151,7 +150,7 @@ void TFormQE::BuildGame() {
     FCommandLine = ParseCommandLine(FArguments);
     // Before anything reads a game file: every node class and room kind the init script and
     // the saved game can hold.
-    RegisterGameClasses();
+    if (FServices.RegisterClasses) FServices.RegisterClasses();
     RegisterGameFontMetrics();
     // Shuffles and random choices differ from one game to the next.
     FContext.RandomNumbers().SeedFromClock();

@@ -46,6 +46,9 @@ struct TFormQEServices {
     platform::WaveOutput* Waves = nullptr;
     platform::SongOutput* Songs = nullptr;
     const platform::Clock* Clock = nullptr;
+    // Registers every node class and room kind the init script and the saved game can hold:
+    // the program knows the rooms, the shell does not.
+    std::function<void()> RegisterClasses;
     // Fills the sound list from the sounds file.
     std::function<void(TSoundList&)> LoadSoundList;
     // Builds the rooms from the init script.

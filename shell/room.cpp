@@ -53,9 +53,13 @@ std::int32_t TRoom::Random(std::int32_t range) const { return Context().Random(r
 void TRoom::ReadData(TStream&) {}
 void TRoom::WriteData(TStream&) {}
 
-void TRoom::Enter(const std::string&) { AnchorNumberedBoxes(); }
+void TRoom::Enter(const std::string&) {
+    FOnScreen = true;
+    AnchorNumberedBoxes();
+}
 
 void TRoom::Leave() {
+    FOnScreen = false;
     if (FWorld != nullptr) FWorld->SetDefaultCursor(0);
     // A room left during the camera flash must not come back white: the flash's end timer
     // is dropped with the other timers when the room changes.

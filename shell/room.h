@@ -110,6 +110,33 @@ public:
     TFrameSetList& FrameSets() { return FFrameSets; }
     const TFrameSetList& FrameSets() const { return FFrameSets; }
 
+    // --- On screen ---
+    // The room the child is in: from the start of its Enter to the start of its Leave. It is
+    // so during Enter already, before the world makes it the current room and draws it, so
+    // what a room sets up on entering (timers, action buttons) counts as on screen; another
+    // room asking it something (a gift taken, a toy sent) finds it off screen.
+    bool IsOnScreen() const { return FOnScreen; }
+    // The world's view while the room's picture is on it: on screen, drawn, and not blanked
+    // by the camera flash (the whole room is drawn again when the flash ends); else none.
+    TAC8ImageData* ShownView() const;
+
+    // --- Frames ---
+    // Every helper takes a frame set by name (a missing one raises the "NIL pointer" message)
+    // or the frame set itself.
+    std::int16_t FrameOf(std::string_view frameSetName) const;
+    // Stores the frame as current without a range check or drawing: for Enter, before the
+    // first draw, and for frames drawn together afterwards.
+    void StoreFrame(std::string_view frameSetName, std::int16_t frame);
+    // A frame inside the strip becomes current and, while the room is shown, the rectangle
+    // it covers is drawn again from the background up, so a frame with see-through parts
+    // leaves nothing of the one before it.
+    void ShowFrame(TFrameSet& frameSet, std::int16_t frame);
+    void ShowFrame(std::string_view frameSetName, std::int16_t frame);
+    // The frame set's own SetFrame on the shown view: while the room is shown, a frame inside
+    // the strip becomes current and is drawn over the view; otherwise it is stored as given.
+    void SetFrame(TFrameSet& frameSet, std::int16_t frame);
+    void SetFrame(std::string_view frameSetName, std::int16_t frame);
+
     // --- Drawing helpers ---
     bool IsDrawn() const { return (Flags & kRoomDrawn) != 0; }
     bool IsBlanked() const { return (Flags & kRoomBlanked) != 0; }
@@ -174,6 +201,7 @@ private:
     bool StillPending(const TTimerScriptInfo* timer, std::uint64_t serial) const;
 
     TRoomWorld* FWorld = nullptr;
+    bool FOnScreen = false;
     TLibraryLink FLibrary;
     std::string FBackgroundName;
     std::u16string FCaption;

@@ -57,3 +57,9 @@ void SoundEnded(TRoomWorld& world, std::int32_t waveId) {
     if (waveId >= 22 && waveId <= 24) receiver = world.FindRoom(house_words::kLivingRoom);
     if (receiver != nullptr) receiver->RunScript("ENDOFSOUND", std::to_string(waveId));
 }
+
+int DigitOf(std::string_view word, int first, int last) {
+    if (word.size() != 1 || word[0] < '0' || word[0] > '9') return -1;
+    const int digit = word[0] - '0';
+    return digit >= first && digit <= last ? digit : -1;
+}

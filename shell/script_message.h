@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class TRoom;
 class TRoomWorld;
@@ -33,6 +34,10 @@ std::string FocusSender(bool active);
 void ReportModifierChange(TRoom& room, bool shiftDown, bool ctrlDown);
 void ReportDeleteDown(TRoom& room, bool shiftDown, bool ctrlDown);
 void ReportFocusChange(TRoom& room, bool active);
+
+// Rooms number their boxes with one digit: the digit from first to last standing alone as
+// the whole word, or -1.
+int DigitOf(std::string_view word, int first, int last);
 
 // The click of a script box: 1 quits, 2 asks first, any other id does nothing.
 void RunGlobalScript(TRoomWorld& world, std::uint16_t scriptId);

@@ -15,6 +15,7 @@
 
 class TAC8Image;
 class TAC8LayerNode;
+class TImageNode;
 struct TAC8LayerDesc;
 struct TAC8BitmapHeader;
 
@@ -43,6 +44,11 @@ public:
     bool StripsLocked() const { return FStripsLocked; }
     std::int32_t Busy() const { return FBusy; }
     TAC8BitmapHeader* BitmapHeader() const { return FBitmapHeader; }
+    // The library picture this is the surface of, set by the library that lends it out; nullptr
+    // for a surface made outside a library. A holder of the surface alone can hold its picture
+    // through it (TPictureHandle::OfSurface).
+    TImageNode* LibraryNode() const { return FLibraryNode; }
+    void SetLibraryNode(TImageNode* node) { FLibraryNode = node; }
 
     // Set by callers around a copy: this surface is mirrored whenever it is the source.
     bool FlipVertical = false;
@@ -172,6 +178,7 @@ private:
     TPriDataList FLayers;
     std::int32_t FBusy = 0;
     std::int32_t FFrameHeight = 0;
+    TImageNode* FLibraryNode = nullptr;
 };
 
 // Raises a surface's Busy count for its lifetime: the engine's own nested copies neither

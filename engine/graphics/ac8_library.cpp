@@ -99,6 +99,7 @@ TImageNode* TAC8Library::FindCached(const AC8ImageName& name) const {
 std::unique_ptr<TImageNode> TAC8Library::NewNode(const AC8ImageName& name) {
     auto node = std::make_unique<TImageNode>();
     node->Name = LowerImageName(name.Text());
+    node->Owner = this;
     node->Image = std::make_unique<TAC8Image>();
     return node;
 }
@@ -131,6 +132,7 @@ TAC8ImageData* TAC8Library::GetImageData(TImageNode* node) {
         node->ImageData = node->Image->CreateImageData(&SharedBitmapHeader());
         if (!node->ImageData)
             throw AC8Exception("GetImageData: cannot create the surface of image \"" + node->Name.Text() + "\"");
+        node->ImageData->SetLibraryNode(node);
         node->DataRefCount = 0;
     }
     ++node->DataRefCount;

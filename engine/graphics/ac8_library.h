@@ -35,6 +35,8 @@ inline constexpr std::uint32_t AC8FileHeaderSize = 6;
 inline constexpr std::uint32_t AC8PaletteSize = 1024;
 inline constexpr std::uint32_t AC8FirstRecordOffset = AC8FileHeaderSize + AC8PaletteSize;  // 1030
 
+class TAC8Library;
+
 // One image in the cache. Destroying it frees the surface first, then the image.
 class TImageNode : public TVekNode {
 public:
@@ -44,6 +46,7 @@ public:
     AC8ImageName Name;  // lower case
     std::int32_t RefCount = 0;
     std::int32_t DataRefCount = 0;
+    TAC8Library* Owner = nullptr;  // the library whose cache holds the node
     std::unique_ptr<TAC8Image> Image;
     std::unique_ptr<TAC8ImageData> ImageData;  // declared after Image, so freed before it
 };

@@ -1,5 +1,6 @@
 #include "engine/graphics/picture_handles.h"
 
+#include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
 
 void TLibraryLink::Reset(TAC8Library* library) {
@@ -91,6 +92,14 @@ TPictureHandle::TPictureHandle(TAC8Library& library, const AC8ImageName& name)
 TPictureHandle::TPictureHandle(TImageHandle image) : FImage(std::move(image)) {
     // A failing surface leaves FImage to give its reference back as the handle unwinds.
     if (FImage) FSurface = TSurfaceHandle(*FImage.Library(), FImage.Node());
+}
+
+TPictureHandle TPictureHandle::OfSurface(const TAC8ImageData& surface) {
+    // A surface lives in its node, and the node in its library's cache.
+    TImageNode* node = surface.LibraryNode();
+    if (node == nullptr || node->Owner == nullptr) return {};
+    ++node->RefCount;
+    return TPictureHandle(TImageHandle::Adopt(*node->Owner, node));
 }
 
 TPictureHandle& TPictureHandle::operator=(TPictureHandle&& other) noexcept {

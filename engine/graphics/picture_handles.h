@@ -80,6 +80,10 @@ public:
     TPictureHandle(TAC8Library& library, const AC8ImageName& name);
     // The surface of an image the handle takes over.
     explicit TPictureHandle(TImageHandle image);
+    // One more holder of a surface a library lent out: a reference to its picture and one to
+    // the surface, so the surface lives while this handle does (or until its library goes).
+    // Empty for a surface made outside a library.
+    static TPictureHandle OfSurface(const TAC8ImageData& surface);
     ~TPictureHandle() { Reset(); }
     TPictureHandle(TPictureHandle&&) noexcept = default;
     TPictureHandle& operator=(TPictureHandle&& other) noexcept;

@@ -8,10 +8,12 @@
 #include "foundation/stream_values.h"
 #include "rooms/album/album_room_words.h"
 #include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 #include "shell/room_world.h"
 #include "shell/room_words.h"
 
 using namespace album_room_words;
+using namespace record_reading;
 
 namespace {
 
@@ -26,8 +28,6 @@ constexpr std::int32_t kDigitHeight = 14;
 constexpr std::uint16_t kLastShortHungPageVersion = 8;
 
 TRect Outset(const TRect& r, std::int32_t by) { return TRect{r.Left - by, r.Top - by, r.Right + by, r.Bottom + by}; }
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
 
 }  // namespace
 
@@ -303,7 +303,7 @@ void TAlbumRoom::ReadHungPicture(TStream& s) {
     const std::uint16_t width = ReadU16(s);
     const std::uint16_t height = ReadU16(s);
     const std::uint8_t transparent = ReadU8(s);
-    if (width == 0 || height == 0 || width > 512 || height > 320 || transparent > 1) Damaged();
+    Require(width != 0 && height != 0 && width <= 512 && height <= 320 && transparent <= 1);
     s.Seek(start);
     FHungPicture = THotImage::CreateFromStream(s, &Library());
 }
@@ -311,23 +311,20 @@ void TAlbumRoom::ReadHungPicture(TStream& s) {
 void TAlbumRoom::ReadData(TStream& s) {
     FHungPicture.reset();
     FEntries.Clear();
-    const std::uint8_t hasHung = ReadU8(s);
-    if (hasHung > 1) Damaged();
-    if (hasHung == 1) ReadHungPicture(s);
+    if (ReadFlag(s)) ReadHungPicture(s);
     const std::int16_t current = ReadI16(s);
     const std::int16_t hung =
         World().GetFileVersion() <= kLastShortHungPageVersion ? static_cast<std::int16_t>(ReadU8(s)) : ReadI16(s);
-    const std::int16_t count = ReadI16(s);
-    if (count < 0 || count >= INT16_MAX - 2) Damaged();
+    const std::int16_t count = ReadI16In(s, 0, INT16_MAX - 3);
     for (std::int16_t i = 0; i < count; ++i) {
         const std::uint8_t kindNumber = ReadU8(s);
         const TSnapshotKind* kind = FindSnapshotKind(kindNumber);
         if (kind == nullptr) throw QEException("AlbumRoom.ReadData");
         std::unique_ptr<TSnapshot> snapshot = kind->Read(s);
-        if (snapshot == nullptr) Damaged();
+        Require(snapshot != nullptr);
         FEntries.Append(std::make_unique<TPicNode>(std::move(snapshot), kindNumber));
     }
-    if (current < 0 || hung < 0) Damaged();
+    Require(current >= 0 && hung >= 0);
     // Deleting pictures can leave the hung page past the last picture and the current page past
     // the back cover in a record; neither is damage. Nothing is hung then, and the album opens
     // on its last page.

@@ -5,7 +5,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "bed_room_words.h"
-#include "frame_drawing.h"
+#include "shell/script_message.h"
 #include "rooms/questions/toys_in_repair.h"
 #include "jukebox_room.h"
 #include "shell/hit_box.h"
@@ -96,24 +96,24 @@ void TBedRoom::UpdateBoxes() {
         box(kCan).SetEnabled(true);
     } else {
         box(kPot).SetEnabled(false);
-        box(kCan).SetEnabled(FrameOf(*this, kPot) == 0);
+        box(kCan).SetEnabled(FrameOf(kPot) == 0);
         box(kJukebox).SetEnabled(!FJukeboxAway);
         THitBox& blind = box(kBlind);
-        const std::int16_t blindFrame = FrameOf(*this, kBlind);
+        const std::int16_t blindFrame = FrameOf(kBlind);
         if (blindFrame == kBlindDown || blindFrame == kBlindUp) {
             blind.Rect = blindFrame == kBlindDown ? kBlindDownBox : kBlindUpBox;
             blind.SetEnabled(true);
         } else {
             blind.SetEnabled(false);
         }
-        box(kCoat).SetEnabled(FrameOf(*this, kCoat) == 1);
-        box(kHook).SetEnabled(FrameOf(*this, kHook) == 1);
-        const std::int16_t reds = FrameOf(*this, kReds);
+        box(kCoat).SetEnabled(FrameOf(kCoat) == 1);
+        box(kHook).SetEnabled(FrameOf(kHook) == 1);
+        const std::int16_t reds = FrameOf(kReds);
         box(kRedsUp).SetEnabled(reds == kRedsInDrawer);
         box(kRedsDown).SetEnabled(reds == kRedsOut);
         box(kBottomDrawer).SetEnabled(reds == 0 || reds == 1 || reds == 5 || reds == 6);
         for (int n = 1; n <= 4; ++n)
-            box(Name(kArticleLetter, n)).SetEnabled(FrameOf(*this, Name(kArticleLetter, n)) == 1 && FrameOf(*this, Name(kDrawerLetter, n)) == 1);
+            box(Name(kArticleLetter, n)).SetEnabled(FrameOf(Name(kArticleLetter, n)) == 1 && FrameOf(Name(kDrawerLetter, n)) == 1);
         // The doorway leads into the house only once the room beyond is built.
         THitBox& doorway = box(kDoorway);
         const auto* way = dynamic_cast<const TGoBox*>(&doorway);
@@ -127,11 +127,11 @@ void TBedRoom::UpdateBoxes() {
 }
 
 void TBedRoom::ArticleFollowsDrawer(int drawer) {
-    const std::int16_t open = FrameOf(*this, Name(kDrawerLetter, drawer));
-    SetRoomFrame(*this, Name(kArticleLetter, drawer), open);
+    const std::int16_t open = FrameOf(Name(kDrawerLetter, drawer));
+    StoreFrame(Name(kArticleLetter, drawer), open);
     if (drawer == 4) {
-        const std::int16_t reds = FrameOf(*this, kReds);
-        SetRoomFrame(*this, kReds, reds > kRedsInDrawer ? static_cast<std::int16_t>(6 - open) : open);
+        const std::int16_t reds = FrameOf(kReds);
+        StoreFrame(kReds, reds > kRedsInDrawer ? static_cast<std::int16_t>(6 - open) : open);
     }
 }
 
@@ -143,15 +143,15 @@ void TBedRoom::Enter(const std::string& fromRoom) {
     FJukeboxAway = JukeboxInRepair(World());
     FCarrying = false;
     FindNodeOrFail<THitBox>(HitBoxes(), kCan).SetCursor(kCursorTake);
-    SetRoomFrame(*this, kCan, 1);
-    if (FrameOf(*this, kPot) == 1) SetRoomFrame(*this, kPot, static_cast<std::int16_t>(Random(2)));
-    SetRoomFrame(*this, kJukebox, FJukeboxAway ? 0 : 1);
-    if (FrameOf(*this, kBlind) != kBlindDown)
-        SetRoomFrame(*this, kBlind, kBlindUp);
+    StoreFrame(kCan, 1);
+    if (FrameOf(kPot) == 1) StoreFrame(kPot, static_cast<std::int16_t>(Random(2)));
+    StoreFrame(kJukebox, FJukeboxAway ? 0 : 1);
+    if (FrameOf(kBlind) != kBlindDown)
+        StoreFrame(kBlind, kBlindUp);
     else
-        SetRoomFrame(*this, kLamp, 1);
-    if (FrameOf(*this, kLamp) != 0) AddTimer(kFlashTimer, 5);
-    SetRoomFrame(*this, kHook, static_cast<std::int16_t>(1 - FrameOf(*this, kCoat)));
+        StoreFrame(kLamp, 1);
+    if (FrameOf(kLamp) != 0) AddTimer(kFlashTimer, 5);
+    StoreFrame(kHook, static_cast<std::int16_t>(1 - FrameOf(kCoat)));
     UpdateBoxes();
 }
 
@@ -159,11 +159,11 @@ void TBedRoom::Enter(const std::string& fromRoom) {
 
 void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
     if (sender == kBlind) {
-        if (FrameOf(*this, kBlind) != kBlindDown) {
-            ShowRoomFrame(*this, kBlind, 2);
+        if (FrameOf(kBlind) != kBlindDown) {
+            ShowFrame(kBlind, 2);
             AddTimer(kLowerTimer, 10);
         } else {
-            ShowRoomFrame(*this, kBlind, 1);
+            ShowFrame(kBlind, 1);
             AddTimer(kRaiseTimer, 5);
             FBlindSteps = kBlindRaiseSteps;
         }
@@ -175,11 +175,11 @@ void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
     } else if (sender == kLamp) {
         SwitchLamp();
     } else if (sender == kLampFlicker) {
-        ShowRoomFrame(*this, kLamp, FrameOf(*this, kLamp) == 1 ? 2 : 1);
+        ShowFrame(kLamp, FrameOf(kLamp) == 1 ? 2 : 1);
         AddTimer(kFlashTimer, 3 + Random(3));
     } else if (script == kCoatScript) {
-        ShowRoomFrame(*this, kCoat, FrameOf(*this, kCoat) == 0 ? 1 : 0);
-        ShowRoomFrame(*this, kHook, FrameOf(*this, kHook) == 0 ? 1 : 0);
+        ShowFrame(kCoat, FrameOf(kCoat) == 0 ? 1 : 0);
+        ShowFrame(kHook, FrameOf(kHook) == 0 ? 1 : 0);
         PlaySound(kSoundCoat);
         UpdateBoxes();
     } else if (sender == kCan || sender == kPot) {
@@ -209,8 +209,8 @@ void TBedRoom::RunScript(const std::string& script, const std::string& sender) {
 
 void TBedRoom::RaiseBlindStep() {
     if (FBlindSteps == 13) PlaySoundIfIdle(kSoundBlindRolling);
-    const std::int16_t frame = FrameOf(*this, kBlind);
-    ShowRoomFrame(*this, kBlind, frame == kBlindRolling ? kBlindUp : static_cast<std::int16_t>(frame + 1));
+    const std::int16_t frame = FrameOf(kBlind);
+    ShowFrame(kBlind, frame == kBlindRolling ? kBlindUp : static_cast<std::int16_t>(frame + 1));
     --FBlindSteps;
     if (FBlindSteps < 1) {
         UpdateBoxes();
@@ -221,11 +221,11 @@ void TBedRoom::RaiseBlindStep() {
 }
 
 void TBedRoom::LowerBlindStep() {
-    const std::int16_t frame = static_cast<std::int16_t>(FrameOf(*this, kBlind) - 1);
-    ShowRoomFrame(*this, kBlind, frame);
+    const std::int16_t frame = static_cast<std::int16_t>(FrameOf(kBlind) - 1);
+    ShowFrame(kBlind, frame);
     if (frame > kBlindDown) {
         AddTimer(kLowerTimer, 10);
-    } else if (FrameOf(*this, kLamp) != 0) {
+    } else if (FrameOf(kLamp) != 0) {
         UpdateBoxes();
     } else {
         GoDark();
@@ -233,19 +233,19 @@ void TBedRoom::LowerBlindStep() {
 }
 
 void TBedRoom::SwitchLamp() {
-    const bool on = FrameOf(*this, kLamp) == 0;
+    const bool on = FrameOf(kLamp) == 0;
     PlaySound(kSoundLampSwitch);
     if (on) {
         AddTimer(kFlashTimer, 5);
     } else {
         RemoveTimer(kFlashTimer);
         // In the dark the lamp keeps its frame: coming back switches it on anyway.
-        if (FrameOf(*this, kBlind) == kBlindDown) {
+        if (FrameOf(kBlind) == kBlindDown) {
             GoDark();
             return;
         }
     }
-    ShowRoomFrame(*this, kLamp, on ? 1 : 0);
+    ShowFrame(kLamp, on ? 1 : 0);
 }
 
 void TBedRoom::GoDark() { World().GoRoom(kDarkRoom); }
@@ -256,16 +256,16 @@ void TBedRoom::CarryOrPutDown(const std::string& sender) {
         FCarrying = false;
         World().SetDefaultCursor(kCursorDefault);
         if (sender == kPot) {
-            ShowRoomFrame(*this, kPot, 1);
+            ShowFrame(kPot, 1);
             PlaySound(kSoundWatering);
         }
         can.SetCursor(kCursorTake);
-        ShowRoomFrame(*this, kCan, 1);
+        ShowFrame(kCan, 1);
     } else {
         FCarrying = true;
         World().SetDefaultCursor(kCursorWateringCan);
         can.SetCursor(kCursorWateringCan);
-        ShowRoomFrame(*this, kCan, 0);
+        ShowFrame(kCan, 0);
     }
     World().RequestCursorRefresh();
     UpdateBoxes();
@@ -273,68 +273,68 @@ void TBedRoom::CarryOrPutDown(const std::string& sender) {
 
 void TBedRoom::ToggleDrawer(int drawer) {
     const std::string name = Name(kDrawerLetter, drawer);
-    const std::int16_t open = FrameOf(*this, name) == 0 ? 1 : 0;
+    const std::int16_t open = FrameOf(name) == 0 ? 1 : 0;
     PlaySound(kSoundDrawer);
-    SetRoomFrame(*this, name, open);
+    StoreFrame(name, open);
     ArticleFollowsDrawer(drawer);
     // The drawer, the toy in it and (the bottom drawer) the socks are drawn again together.
-    ShowRoomFrame(*this, name, open);
-    ShowRoomFrame(*this, Name(kArticleLetter, drawer), FrameOf(*this, Name(kArticleLetter, drawer)));
+    ShowFrame(name, open);
+    ShowFrame(Name(kArticleLetter, drawer), FrameOf(Name(kArticleLetter, drawer)));
     UpdateBoxes();
     if (open == 1) AddTimer(ArticleTimer(drawer), 10);
-    if (drawer == 4) ShowRoomFrame(*this, kReds, FrameOf(*this, kReds));
+    if (drawer == 4) ShowFrame(kReds, FrameOf(kReds));
 }
 
 void TBedRoom::RedsUp() {
-    std::int16_t frame = FrameOf(*this, kReds);
+    std::int16_t frame = FrameOf(kReds);
     if (frame < kRedsOut) ++frame;
-    ShowRoomFrame(*this, kReds, frame);
+    ShowFrame(kReds, frame);
     if (frame == 2 || frame == kRedsOut) UpdateBoxes();
     if (frame == 2) PlaySound(kSoundRedsAtTwo);
     if (frame < kRedsOut) AddTimer(kRedUpTimer, 3);
 }
 
 void TBedRoom::RedsDown() {
-    std::int16_t frame = FrameOf(*this, kReds);
+    std::int16_t frame = FrameOf(kReds);
     if (frame > kRedsInDrawer) --frame;
-    ShowRoomFrame(*this, kReds, frame);
+    ShowFrame(kReds, frame);
     if (frame == kRedsInDrawer || frame == 4) UpdateBoxes();
     if (frame == 4) PlaySound(kSoundRedsAtFour);
     if (frame > kRedsInDrawer) AddTimer(kRedDownTimer, 3);
 }
 
 void TBedRoom::AnimateArticle(int drawer) {
-    if (FrameOf(*this, Name(kDrawerLetter, drawer)) != 1) return;
+    if (FrameOf(Name(kDrawerLetter, drawer)) != 1) return;
     const std::string article = Name(kArticleLetter, drawer);
     std::int16_t frame = 1;
-    if (FrameOf(*this, article) == 1) {
+    if (FrameOf(article) == 1) {
         frame = 2;
         AddTimer(ArticleTimer(drawer), 10);
         PlaySound(kSoundArticlePops);
     } else {
         PlaySound(kSoundArticleSettles);
     }
-    SetRoomFrame(*this, article, frame);
+    StoreFrame(article, frame);
     UpdateBoxes();
-    ShowRoomFrame(*this, article, frame);
+    ShowFrame(article, frame);
 }
 
 void TBedRoom::Toggle(const std::string& frameSetName) {
-    if (frameSetName == kBook && FrameOf(*this, kBook) == 1) {
+    if (frameSetName == kBook && FrameOf(kBook) == 1) {
         PlaySound(kSoundBookOpensCredits);
         World().GoRoom(kCredits);
-        SetRoomFrame(*this, kBook, 0);
+        StoreFrame(kBook, 0);
         FindNodeOrFail<THitBox>(HitBoxes(), kBook).SetCursor(kCursorAction);
         return;
     }
     TFrameSet& frameSet = FindFrameSetOrFail(FrameSets(), frameSetName);
     const std::int16_t now = frameSet.CurrentFrame == 0 ? 1 : 0;
-    ShowRoomFrame(*this, frameSet, now);
+    ShowFrame(frameSet, now);
     if (frameSetName == kPail) {
         PlaySound(now == 1 ? kSoundPailUp : kSoundPailDown);
     } else if (frameSetName == kDoor) {
         PlaySound(now == 1 ? kSoundDoorOpens : kSoundDoorCloses);
-        ShowRoomFrame(*this, kCoat, FrameOf(*this, kCoat));
+        ShowFrame(kCoat, FrameOf(kCoat));
         UpdateBoxes();
     } else if (frameSetName == kBook) {
         PlaySound(kSoundBook);

@@ -1,6 +1,5 @@
 #include "bed_room.h"
 #include "dark_room_words.h"
-#include "frame_drawing.h"
 #include "shell/game_services.h"
 #include "engine/sound/midi_player.h"
 #include "shell/room_world.h"
@@ -43,7 +42,7 @@ void TDarkRoom::Leave() {
 
 void TDarkRoom::RunScript(const std::string& script, const std::string& sender) {
     if (sender == kBlinkTimer) {
-        ShowRoomFrame(*this, kLamp, FrameOf(*this, kLamp) == 0 ? 1 : 0);
+        ShowFrame(kLamp, FrameOf(kLamp) == 0 ? 1 : 0);
         AddTimer(kAnimateTimer, 2 + Random(10));
     } else if (sender == kLamp) {
         PlaySound(kSoundLampSwitch);

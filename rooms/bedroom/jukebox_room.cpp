@@ -4,7 +4,7 @@
 
 #include "bed_room.h"
 #include "engine/graphics/ac8_image_data.h"
-#include "frame_drawing.h"
+#include "shell/script_message.h"
 #include "jukebox_room_words.h"
 #include "shell/hit_box.h"
 #include "shell/room_world.h"
@@ -66,8 +66,8 @@ void TJukeboxRoom::Enter(const std::string& fromRoom) {
     NavigationMask = BedroomDoorOpen(World()) ? 0 : kDoorShutMask;
     World().UpdateNavButtons(*this);
     const bool empty = FCartridge == kNoCartridge;
-    SetRoomFrame(*this, kSlot, empty ? kSlotEmpty : FIdle ? kSlotIdle : kSlotAnimated);
-    SetRoomFrame(*this, kButton, empty ? 1 : 0);
+    StoreFrame(kSlot, empty ? kSlotEmpty : FIdle ? kSlotIdle : kSlotAnimated);
+    StoreFrame(kButton, empty ? 1 : 0);
     UpdateBoxes();
 }
 
@@ -76,8 +76,8 @@ void TJukeboxRoom::SetIdle(bool idle) {
     FIdle = idle;
     TFrameSet* slot = FrameSets().FindFrameSet(kSlot);
     if (slot == nullptr) return;
-    if (IsDrawn())
-        ShowRoomFrame(*this, *slot, idle ? kSlotIdle : kSlotPlaying);
+    if (IsOnScreen())
+        ShowFrame(*slot, idle ? kSlotIdle : kSlotPlaying);
     else
         slot->SetFrame(nullptr, idle ? kSlotIdle : kSlotPlaying, false);
 }
@@ -100,15 +100,15 @@ void TJukeboxRoom::RunScript(const std::string& script, const std::string& sende
             RedrawCartridge(back);
             if (!FIdle) MusicEnded(World(), 0);
             FIdle = true;
-            ShowRoomFrame(*this, kSlot, kSlotEmpty);
+            ShowFrame(kSlot, kSlotEmpty);
             AddTimer(kCartridgeTimer, 10);
             PlaySound(kSoundBackToRack);
         }
         FCartridge = static_cast<std::uint8_t>(taken);
         UpdateBoxes();
     } else if (sender == kCartridgeInSlot) {
-        ShowRoomFrame(*this, kSlot, kSlotIdle);
-        ShowRoomFrame(*this, kButton, 0);
+        ShowFrame(kSlot, kSlotIdle);
+        ShowFrame(kButton, 0);
         FindNodeOrFail<THitBox>(HitBoxes(), kButton).SetEnabled(FCartridge != kNoCartridge);
         if (FCartridge != kNoCartridge) RedrawCartridge(FCartridge);
         PlaySound(kSoundIntoSlot);
@@ -122,12 +122,12 @@ void TJukeboxRoom::RunScript(const std::string& script, const std::string& sende
             AddTimer(kAnimateTimer, 15);
         }
         SetIdle(!wasIdle);
-        ShowRoomFrame(*this, kButton, 1);
+        ShowFrame(kButton, 1);
         AddTimer(kDelayTimer, 10);
     } else if (sender == kButtonUp) {
-        ShowRoomFrame(*this, kButton, 0);
+        ShowFrame(kButton, 0);
     } else if (sender == kSlotGlow) {
-        if (!FIdle) ShowRoomFrame(*this, kSlot, kSlotAnimated);
+        if (!FIdle) ShowFrame(kSlot, kSlotAnimated);
     } else if (sender == room_words::kTutor) {
         World().GoRoom(kHelpPage);
     } else {
@@ -152,8 +152,8 @@ void TJukeboxRoom::DrawCartridge(TAC8ImageData& view, int n) const {
 }
 
 void TJukeboxRoom::RedrawCartridge(int n) {
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr || n < 0 || n >= kCartridgeCount) return;
+    TAC8ImageData* view = ShownView();
+    if (view == nullptr || n < 0 || n >= kCartridgeCount) return;
     const TCartridgePlace& place = kPlaces[static_cast<std::size_t>(n)];
     RedrawRect(view, MakeBounds(place.At.X, place.At.Y, place.Source.Right - place.Source.Left,
                                 place.Source.Bottom - place.Source.Top));

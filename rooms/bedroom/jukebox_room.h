@@ -5,13 +5,14 @@
 // child is. Nothing of it is saved: the cartridge and the idle flag last for the run.
 #include <cstdint>
 
+#include "rooms/questions/jukebox_idle.h"
 #include "shell/aux_gfx_room.h"
 #include "shell/music_ended.h"
 
 inline constexpr std::uint8_t kNoCartridge = 255;
 inline constexpr int kCartridgeCount = 10;
 
-class TJukeboxRoom : public TAuxGfxRoom, public TSongIdleRoom {
+class TJukeboxRoom : public TAuxGfxRoom, public TSongIdleRoom, public TJukeboxIdleAnswer {
 public:
     explicit TJukeboxRoom(std::string_view name);
 
@@ -24,7 +25,7 @@ public:
 
     // 0 to 9, or kNoCartridge for an empty slot.
     std::uint8_t Cartridge() const { return FCartridge; }
-    bool Idle() const { return FIdle; }
+    bool Idle() const override { return FIdle; }
 
     // Song number of each cartridge's carol.
     static std::int32_t SongOfCartridge(int cartridge);

@@ -2,7 +2,6 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "rooms/album/snapshot_kinds.h"
-#include "rooms/bedroom/frame_drawing.h"
 #include "rooms/cards/conc_layout.h"
 #include "rooms/cards/conc_room_words.h"
 #include "rooms/cards/conc_snapshot.h"
@@ -87,7 +86,7 @@ void TConcRoom::RunScript(const std::string& script, const std::string& sender) 
     } else if (sender == kShadowsTimer) {
         if (FShadowsOn) {
             TFrameSet& shadows = FindFrameSetOrFail(FrameSets(), kShadows);
-            ShowRoomFrame(*this, shadows, static_cast<std::int16_t>(shadows.CurrentFrame == 0 ? 1 : 0));
+            ShowFrame(shadows, static_cast<std::int16_t>(shadows.CurrentFrame == 0 ? 1 : 0));
             AddTimer(TTimerCode::Animate, Random(8) + 3);
         }
     } else if (sender == kWrap) {
@@ -242,14 +241,14 @@ void TConcRoom::DrawCard(TAC8ImageData& view, int card) const {
 }
 
 void TConcRoom::RedrawCard(int card) {
-    TAC8ImageData* view = GetWorld() != nullptr ? World().GetViewImage() : nullptr;
-    if (!IsDrawn() || view == nullptr || card < 1 || card > FGame->InPlay()) return;
+    TAC8ImageData* view = ShownView();
+    if (view == nullptr || card < 1 || card > FGame->InPlay()) return;
     DrawCard(*view, card);
 }
 
 void TConcRoom::Redraw(bool whole) {
-    TAC8ImageData* view = GetWorld() != nullptr ? World().GetViewImage() : nullptr;
-    if (!IsDrawn() || view == nullptr) return;
+    TAC8ImageData* view = ShownView();
+    if (view == nullptr) return;
     if (whole)
         Draw(view);
     else

@@ -4,13 +4,11 @@
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
 #include "rooms/cards/conc_layout.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 
 namespace {
 
 constexpr std::uint8_t kFormatMarker = 0;
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
 
 void DrawConcKind(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
     static_cast<const TConcInfo&>(snapshot).Draw(surface, rect, library);
@@ -27,13 +25,9 @@ TConcInfo::TConcInfo(const TConcentration& game) {
 }
 
 std::unique_ptr<TConcInfo> TConcInfo::Read(TStream& s) {
-    if (ReadU8(s) != kFormatMarker) Damaged();
+    record_reading::ReadMarker(s, kFormatMarker);
     auto info = std::make_unique<TConcInfo>();
-    for (bool& shown : info->FaceShown) {
-        const std::uint8_t value = ReadU8(s);
-        if (value > 1) Damaged();
-        shown = value == 1;
-    }
+    for (bool& shown : info->FaceShown) shown = record_reading::ReadFlag(s);
     return info;
 }
 

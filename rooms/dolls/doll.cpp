@@ -2,7 +2,9 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "foundation/stream_values.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
+
+using namespace record_reading;
 
 namespace {
 
@@ -89,8 +91,6 @@ TPoint Plus(TPoint a, TPoint b) { return TPoint{a.X + b.X, a.Y + b.Y}; }
 
 // A choice counting as 1 where a table needs one and none is made.
 std::size_t Row(std::uint8_t choice) { return choice == 0 ? 0 : choice - 1u; }
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
 
 }  // namespace
 
@@ -215,18 +215,16 @@ void TDoll::WriteToStream(TStream& s) const {
 }
 
 void TDoll::ReadFromStream(TStream& s) {
-    if (ReadU8(s) != 0) Damaged();
+    ReadMarker(s, 0);
     std::array<std::uint8_t, kDollPartCount> parts{};
     TPoint ignored;
     for (std::uint8_t& choice : parts) {
         ReadPoint(s, ignored);
-        choice = ReadU8(s);
-        if (choice > kDollChoiceCount) Damaged();
+        choice = ReadU8In(s, 0, kDollChoiceCount);
     }
     std::array<std::uint8_t, 3> accessories{};
     for (std::size_t which = 0; which < 3; ++which) {
-        accessories[which] = ReadU8(s);
-        if (accessories[which] > kAccessoryCounts[which]) Damaged();
+        accessories[which] = ReadU8In(s, 0, kAccessoryCounts[which]);
     }
     for (int which = 0; which < 3; ++which) ReadPoint(s, ignored);
     FParts = parts;

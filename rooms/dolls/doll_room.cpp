@@ -1,7 +1,6 @@
 #include "rooms/dolls/doll_room.h"
 
 #include "engine/graphics/ac8_image_data.h"
-#include "rooms/bedroom/frame_drawing.h"
 #include "rooms/dolls/doll_room_words.h"
 #include "rooms/dolls/doll_snapshot.h"
 #include "rooms/questions/gift_table.h"
@@ -161,7 +160,7 @@ void TDollRoom::ToggleDrawer() {
         return;
     }
     FDrawerOpen = true;
-    ShowRoomFrame(*this, kDrawer, 1);
+    ShowFrame(kDrawer, 1);
     for (int i = 0; i < kDrawerItemCount; ++i) FRevealOrder[std::size_t(i)] = static_cast<std::uint8_t>(i + 1);
     for (int i = kDrawerItemCount; i >= 2; --i)
         std::swap(FRevealOrder[std::size_t(i - 1)], FRevealOrder[std::size_t(Random(i))]);
@@ -180,7 +179,7 @@ void TDollRoom::CloseDrawer() {
         item.CurrentFrame = kItemHidden;
         FindNodeOrFail<THitBox>(HitBoxes(), name).SetEnabled(false);
     }
-    if (IsDrawn()) Draw(World().GetViewImage());
+    if (TAC8ImageData* view = ShownView()) Draw(view);
 }
 
 void TDollRoom::RevealNext() {
@@ -190,7 +189,7 @@ void TDollRoom::RevealNext() {
         TFrameSet& item = FindFrameSetOrFail(FrameSets(), name);
         if (item.CurrentFrame == kItemWorn) continue;
         FindNodeOrFail<THitBox>(HitBoxes(), name).SetEnabled(true);
-        ShowRoomFrame(*this, item, kItemShown);
+        ShowFrame(item, kItemShown);
         break;
     }
     // Worn items at the end of the order leave nothing more to show.
@@ -210,7 +209,7 @@ void TDollRoom::PickPart(const std::string& sender) {
         TFrameSet& picker = FindFrameSetOrFail(FrameSets(), name);
         if (picker.CurrentFrame != 1) continue;
         FindNodeOrFail<THitBox>(HitBoxes(), name).SetEnabled(true);
-        ShowRoomFrame(*this, picker, 0);
+        ShowFrame(picker, 0);
     }
     switch (sender[0]) {
         case kTorsoMark: FDoll->SetPart(kDollTorso, choice); break;
@@ -224,7 +223,7 @@ void TDollRoom::PickPart(const std::string& sender) {
             FDoll->SetPart(kDollLeg2, choice);
             break;
     }
-    ShowRoomFrame(*this, sender, 1);
+    ShowFrame(sender, 1);
     FindNodeOrFail<THitBox>(HitBoxes(), sender).SetEnabled(false);
     FollowCompleteness();
     RedrawStage();
@@ -260,11 +259,11 @@ void TDollRoom::WearItem(char kind, const std::string& sender) {
         // Back in its place; behind the shut doors while the wardrobe is closed.
         const std::string name = std::string(1, kind) + char('0' + worn);
         if (!FDrawerOpen) FindNodeOrFail<THitBox>(HitBoxes(), name).SetEnabled(false);
-        ShowRoomFrame(*this, name, FDrawerOpen ? kItemShown : kItemHidden);
+        ShowFrame(name, FDrawerOpen ? kItemShown : kItemHidden);
     }
     if (worn != choice) {
         wear(choice);
-        ShowRoomFrame(*this, sender, kItemWorn);
+        ShowFrame(sender, kItemWorn);
     }
     RedrawStage();
 }
@@ -290,15 +289,17 @@ void TDollRoom::ResetDoll() {
 }
 
 void TDollRoom::RedrawStage() {
-    if (!IsDrawn()) return;
-    if (TAC8ImageData* view = World().GetViewImage()) RedrawRect(view, StageArea());
+    if (TAC8ImageData* view = ShownView()) RedrawRect(view, StageArea());
 }
 
 void TDollRoom::DrawOverlays(TAC8ImageData* view) {
     TAuxGfxRoom::DrawOverlays(view);
     if (view == nullptr || AuxImage() == nullptr || FCurtains.Get() == nullptr) return;
     view->Blit(Plus(kStageDollOrigin, kStageOffset), *FCurtains, kStageSource);
-    // The drawer's robes reach over the stage's edge.
+    // Robes 3, 4 and 5 of the wardrobe are drawn once more, after the stage picture and before
+    // the doll and the curtains (the base drew them already, with every frame set). They stand
+    // in the wardrobe, clear of the stage picture; robe 5 and the left edge of robe 3 lie inside
+    // the rectangle the stage is redrawn in (StageArea).
     for (int order : {3, 4, 5})
         if (TFrameSet* set = FrameSets().FindFrameSet(DrawerItemName(order))) set->Draw(view);
     FDoll->Draw(*view, *AuxImage(), kStageDollOrigin);

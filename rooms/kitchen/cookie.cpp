@@ -5,8 +5,7 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
-#include "shell/qe_exception.h"
-#include "shell/strings/game_string.h"
+#include "shell/record_reading.h"
 
 namespace {
 
@@ -72,7 +71,7 @@ void ReadCookieTray(TStream& s, TCookieTray& tray) {
         c.Decoration = ReadU8(s);
         c.Variant = ReadU8(s);
         c.Present = ReadU8(s);
-        if (!ValidCookie(c)) RaiseGameError(GameStringSavedGameDamaged);
+        record_reading::Require(ValidCookie(c));
     }
     tray = read;
 }

@@ -5,7 +5,6 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
-#include "rooms/bedroom/frame_drawing.h"
 #include "rooms/kitchen/cookie_info.h"
 #include "rooms/kitchen/kitchen_words.h"
 #include "rooms/questions/gift_table.h"
@@ -242,7 +241,7 @@ void TKitchenRoom::SetIndicator(std::string_view name, std::int16_t frame, bool 
     TFrameSet* set = FrameSets().FindFrameSet(name);
     if (set == nullptr || set->CurrentFrame == frame) return;
     if (draw)
-        ShowRoomFrame(*this, *set, frame);
+        ShowFrame(*set, frame);
     else
         set->SetFrame(nullptr, frame, false);
 }
@@ -257,14 +256,13 @@ void TKitchenRoom::UpdateIndicators(bool draw) {
     if ((low[0] || low[1] || low[2]) && FindTimer(TTimerCode::Flash) == nullptr) AddTimer(TTimerCode::Flash, 8);
 }
 
-void TKitchenRoom::UpdateSnapWrap(bool entering) {
+void TKitchenRoom::UpdateSnapWrap() {
     const std::uint16_t before = Flags;
     if (AtLeftEnd() && TrayHoldsCookie(FCoolingTray))
         Flags |= kRoomSnapEnabled | kRoomWrapEnabled;
     else
         Flags &= static_cast<std::uint16_t>(~(kRoomSnapEnabled | kRoomWrapEnabled));
-    if (Flags != before && GetWorld() != nullptr && (entering || World().GetCurrentRoom() == this))
-        World().UpdateActionButtons(*this);
+    if (Flags != before && IsOnScreen()) World().UpdateActionButtons(*this);
 }
 
 // --- Entering ---
@@ -305,7 +303,7 @@ void TKitchenRoom::Enter(const std::string& fromRoom) {
     TWideRoom::Enter(fromRoom);
     if (FWorkPicture == nullptr) FWorkPicture = std::make_unique<THotImage>("hopwork", true, World().GetImageLibrary());
     UpdateIndicators(false);
-    UpdateSnapWrap(true);
+    UpdateSnapWrap();
     if (TFrameSet* jar = FrameSets().FindFrameSet(kitchen_words::kJar)) jar->SetFrame(nullptr, FJar, false);
     if (TFrameSet* timer = FrameSets().FindFrameSet(kitchen_words::kOvenTimer)) timer->SetFrame(nullptr, 2, false);
 }
@@ -425,7 +423,7 @@ void TKitchenRoom::OvenStepOnce() {
         PlaySound(kSoundOvenDoor);
     };
     const auto timer = [this](std::int16_t frame) {
-        if (TFrameSet* set = FrameSets().FindFrameSet(kitchen_words::kOvenTimer)) ShowRoomFrame(*this, *set, frame);
+        if (TFrameSet* set = FrameSets().FindFrameSet(kitchen_words::kOvenTimer)) ShowFrame(*set, frame);
     };
     const int k = FOvenStep;
     switch (k) {
@@ -574,11 +572,6 @@ void TKitchenRoom::Wrap() {
 
 // --- Drawing ---
 
-TAC8ImageData* TKitchenRoom::LiveView() const {
-    if (!IsDrawn() || GetWorld() == nullptr || GetWorld()->GetCurrentRoom() != this) return nullptr;
-    return GetWorld()->GetViewImage();
-}
-
 TRect TKitchenRoom::InView(const TRect& roomRect) const {
     return TRect{roomRect.Left - ScrollOffset, roomRect.Top, roomRect.Right - ScrollOffset, roomRect.Bottom};
 }
@@ -586,7 +579,7 @@ TRect TKitchenRoom::InView(const TRect& roomRect) const {
 void TKitchenRoom::Redraw(const TRect& roomRect) { RedrawView(InView(roomRect)); }
 
 void TKitchenRoom::RedrawView(const TRect& viewRect) {
-    TAC8ImageData* view = LiveView();
+    TAC8ImageData* view = ShownView();
     if (view == nullptr) return;
     const TRect shown = IntersectRects(viewRect, view->GetBounds());
     if (IsRectEmpty(shown)) return;

@@ -77,7 +77,6 @@ public:
     bool WrapMachineTray();
 
 private:
-    TAC8ImageData* LiveView() const;
     void Redraw(const TRect& roomRect);
     void RedrawView(const TRect& viewRect);
     TRect InView(const TRect& roomRect) const;
@@ -95,8 +94,8 @@ private:
 
     void StoreCookieChoice();
     void FinishCookie();
-    // Entering: the world shows the action buttons before the room is current.
-    void UpdateSnapWrap(bool entering = false);
+    // On entering too: the world shows the action buttons before the room's Enter.
+    void UpdateSnapWrap();
     void ClearCoolingTray();
     void ClearMachineTray();
     void UpdateIndicators(bool draw);

@@ -125,17 +125,6 @@ const TGift* TLivingRoom::GiftInSlot(int slot) const {
     return FGifts.GetNode(slot);
 }
 
-TAC8ImageData* TLivingRoom::ShownView() const {
-    if (GetWorld() == nullptr || GetWorld()->GetCurrentRoom() != this || !IsDrawn() || IsBlanked()) return nullptr;
-    return GetWorld()->GetViewImage();
-}
-
-void TLivingRoom::ShowFrameNow(std::string_view frameSetName, std::int16_t frame) {
-    TFrameSet& set = FindFrameSetOrFail(FrameSets(), frameSetName);
-    TAC8ImageData* view = ShownView();
-    set.SetFrame(view, frame, view != nullptr);
-}
-
 // --- Entering and leaving ---
 
 void TLivingRoom::Enter(const std::string& fromRoom) {
@@ -220,8 +209,8 @@ void TLivingRoom::CollectWrappedGift(bool force) {
         }
         state = 0;
     }
-    ShowFrameNow(words::kSlateToyOnTable, table != nullptr && table->SlateOnTable() ? 0 : 1);
-    ShowFrameNow(words::kTableGift, static_cast<std::int16_t>(std::clamp(state, 0, 5)));
+    SetFrame(words::kSlateToyOnTable, table != nullptr && table->SlateOnTable() ? 0 : 1);
+    SetFrame(words::kTableGift, static_cast<std::int16_t>(std::clamp(state, 0, 5)));
     MakeHostGift();
 }
 
@@ -260,7 +249,7 @@ void TLivingRoom::RunScript(const std::string& script, const std::string& sender
     } else if (sender == words::kFireTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0) {
             TFrameSet& fire = FindFrameSetOrFail(FrameSets(), words::kFire);
-            ShowFrameNow(words::kFire, static_cast<std::int16_t>(Random(fire.GetFrameCount())));
+            SetFrame(words::kFire, static_cast<std::int16_t>(Random(fire.GetFrameCount())));
         }
         AddTimer(TTimerCode::Animate, kFireDelay);
     } else if (script == words::kShowGift) {
@@ -270,7 +259,7 @@ void TLivingRoom::RunScript(const std::string& script, const std::string& sender
         ShowGiftOf(FHostGift.get());
     } else if (sender == words::kPendulumTimer) {
         TFrameSet& pendulum = FindFrameSetOrFail(FrameSets(), words::kPendulum);
-        ShowFrameNow(words::kPendulum, static_cast<std::int16_t>(pendulum.CurrentFrame ^ 1));
+        SetFrame(words::kPendulum, static_cast<std::int16_t>(pendulum.CurrentFrame ^ 1));
         AddTimer(TTimerCode::Tick, kPendulumDelay);
     } else if (sender == words::kClockTimer) {
         OnClockTimer();
@@ -369,7 +358,7 @@ void TLivingRoom::CuckooStep() {
     if (f == kBirdInside || f == kBirdOut) FBirdGoingOut = f == kBirdInside;
     std::int32_t delay = kCuckooStepDelay;
     f = static_cast<std::int16_t>(FBirdGoingOut && f < kBirdOut ? f + 1 : f - 1);
-    ShowFrameNow(words::kCuckooBird, f);
+    SetFrame(words::kCuckooBird, f);
     if (f == kBirdCalls) {
         if (FBirdGoingOut || FCallsLeft > 0) PlaySound(kSoundCuckooCall);
         if (FCallsLeft > 0) {

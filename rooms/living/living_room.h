@@ -60,7 +60,6 @@ private:
     void DrawRadio(TAC8ImageData& view);
     void RedrawRadio();
     void DrawGifts(TAC8ImageData& view);
-    void ShowFrameNow(std::string_view frameSetName, std::int16_t frame);
     void CuckooStep();
     void OnClockTimer();
     void StartRadio();
@@ -69,8 +68,6 @@ private:
     void Scroll(const std::string& script, const std::string& sender);
     void ShowGiftOf(const TGift* gift);
     void MakeHostGift();
-    // The view while the room is on screen (drawn and not flashing), else nullptr.
-    TAC8ImageData* ShownView() const;
 
     bool FBirdGoingOut = false;
     bool FRadioPresent = false;

@@ -3,7 +3,7 @@
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/picture_handles.h"
 #include "rooms/album/snapshot_kinds.h"
-#include "rooms/bedroom/frame_drawing.h"
+#include "shell/script_message.h"
 #include "rooms/puzzle/puzzle_room_words.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/questions/gift_table.h"
@@ -82,12 +82,11 @@ TPuzzleRoom::~TPuzzleRoom() = default;
 
 void TPuzzleRoom::Enter(const std::string& fromRoom) {
     TAuxGfxRoom::Enter(fromRoom);
-    FVisiting = true;
     for (const auto& puzzle : FPuzzles) puzzle->SetLibrary(&Library());
     FScrambling = false;
     FCovered = true;
-    SetRoomFrame(*this, kLeverBottom, 0);
-    SetRoomFrame(*this, kLeverTop, 1);
+    StoreFrame(kLeverBottom, 0);
+    StoreFrame(kLeverTop, 1);
     UpdateKnobs();
     AddTimer(TTimerCode::Delay, kShowSolvedDelay);
 }
@@ -97,7 +96,6 @@ void TPuzzleRoom::Leave() {
     if (FScrambling) StopScrambling();
     Flags &= static_cast<std::uint16_t>(~(kRoomSnapEnabled | kRoomWrapEnabled));
     FCoverLock = false;
-    FVisiting = false;
     TAuxGfxRoom::Leave();
 }
 
@@ -132,7 +130,7 @@ void TPuzzleRoom::RefreshBoxes() {
     const std::uint16_t before = Flags;
     Flags = static_cast<std::uint16_t>(FCovered ? Flags & ~kRoomSnapEnabled : Flags | kRoomSnapEnabled);
     if (!FScrambling) Flags = static_cast<std::uint16_t>(FCovered ? Flags & ~kRoomWrapEnabled : Flags | kRoomWrapEnabled);
-    if (FVisiting) {
+    if (IsOnScreen()) {
         if (Flags != before) World().UpdateActionButtons(*this);
         World().RequestCursorRefresh();
     }
@@ -140,19 +138,18 @@ void TPuzzleRoom::RefreshBoxes() {
 
 void TPuzzleRoom::UpdateKnobs() {
     const bool closed = Current().Closed();
-    SetRoomFrame(*this, kKnobTop, closed ? 2 : 1);
-    SetRoomFrame(*this, kKnobBottom, closed ? 1 : 0);
+    StoreFrame(kKnobTop, closed ? 2 : 1);
+    StoreFrame(kKnobBottom, closed ? 1 : 0);
     RefreshBoxes();
 }
 
 void TPuzzleRoom::DrawWhole() {
-    TAC8ImageData* view = World().GetViewImage();
-    if (IsDrawn() && view != nullptr) Draw(view);
+    if (TAC8ImageData* view = ShownView()) Draw(view);
 }
 
 void TPuzzleRoom::RedrawBlock(int c, int r) {
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr || FCovered) return;
+    TAC8ImageData* view = ShownView();
+    if (view == nullptr || FCovered) return;
     Current().DrawBlock(*view, TPoint{0, 0}, c, r);
 }
 
@@ -204,21 +201,21 @@ void TPuzzleRoom::RunScript(const std::string& script, const std::string& sender
         MusicEnded(World(), 0);
         FScrambling = true;
         Flags &= static_cast<std::uint16_t>(~kRoomWrapEnabled);
-        if (FVisiting) World().UpdateActionButtons(*this);
+        if (IsOnScreen()) World().UpdateActionButtons(*this);
         RefreshBoxes();
         AddTimer(TTimerCode::Animate, 1);
         PlaySound(kSoundClick);
         World().PlayMusic(kScrambleSong);
-        ShowRoomFrame(*this, kLeverTop, 0);
-        ShowRoomFrame(*this, kLeverBottom, 1);
+        ShowFrame(kLeverTop, 0);
+        ShowFrame(kLeverBottom, 1);
     } else if (sender == kScrambleEnded) {
         RemoveTimer(TTimerCode::Animate);
         FScrambling = false;
         RefreshBoxes();
         Flags |= kRoomWrapEnabled;
-        if (FVisiting) World().UpdateActionButtons(*this);
-        ShowRoomFrame(*this, kLeverTop, 1);
-        ShowRoomFrame(*this, kLeverBottom, 0);
+        if (IsOnScreen()) World().UpdateActionButtons(*this);
+        ShowFrame(kLeverTop, 1);
+        ShowFrame(kLeverBottom, 0);
         PlaySound(kSoundClick);
     } else if (sender == kScrambleTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0) {
@@ -265,7 +262,7 @@ void TPuzzleRoom::DrawOverlays(TAC8ImageData* view) {
         view->Blit(kMachineAt, *machine, machine->GetBounds());
     }
     if (FCovered) {
-        view->Blit(kCoverKnobAt, sheet, FrameOf(*this, kKnobTop) == 1 ? kCoverKnobOpen : kCoverKnobShut);
+        view->Blit(kCoverKnobAt, sheet, FrameOf(kKnobTop) == 1 ? kCoverKnobOpen : kCoverKnobShut);
     } else {
         TPuzzle& puzzle = Current();
         puzzle.SetLibrary(&Library());

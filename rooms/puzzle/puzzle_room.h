@@ -57,6 +57,4 @@ private:
     bool FCoverLock = false;
     bool FCovered = true;
     bool FScrambling = false;
-    // Between Enter and Leave: only then do the action buttons show this room's flags.
-    bool FVisiting = false;
 };

@@ -6,14 +6,12 @@
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
 #include "platform/random.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 
 namespace {
 
 constexpr std::uint8_t kFormatMarker = 0;
 constexpr std::int32_t kPictureSize = 240;
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
 
 void DrawPuzzleKind(TSnapshot& snapshot, TAC8ImageData& surface, const TRect& rect, TAC8Library& library) {
     static_cast<const TPuzzleInfo&>(snapshot).Draw(surface, rect, library);
@@ -35,18 +33,13 @@ TPuzzleInfo::TPuzzleInfo(TPuzzle& puzzle, platform::RandomNumbers& random)
 }
 
 std::unique_ptr<TPuzzleInfo> TPuzzleInfo::Read(TStream& s) {
-    if (ReadU8(s) != kFormatMarker) Damaged();
+    using namespace record_reading;
+    ReadMarker(s, kFormatMarker);
     auto info = std::make_unique<TPuzzleInfo>();
-    info->Size = ReadU8(s);
-    if (info->Size < 2 || info->Size > kMostBlocks) Damaged();
+    info->Size = ReadU8In(s, 2, kMostBlocks);
     for (auto& column : info->States)
-        for (std::uint8_t& state : column) {
-            state = ReadU8(s);
-            if (state >= kPuzzleStates) Damaged();
-        }
-    const std::uint8_t solved = ReadU8(s);
-    if (solved > 1) Damaged();
-    info->Solved = solved == 1;
+        for (std::uint8_t& state : column) state = ReadU8In(s, 0, kPuzzleStates - 1);
+    info->Solved = ReadFlag(s);
     return info;
 }
 

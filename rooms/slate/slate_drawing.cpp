@@ -8,20 +8,11 @@
 #include "foundation/stream_values.h"
 #include "rooms/slate/slate_pieces.h"
 #include "shell/qe_exception.h"
+#include "shell/record_reading.h"
+
+using namespace record_reading;
 
 namespace {
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
-
-bool ReadFlag(TStream& s) {
-    const std::uint8_t value = ReadU8(s);
-    if (value > 1) Damaged();
-    return value == 1;
-}
-
-// Saved stickers may lie partly off the slate, but never this far: positions beyond it
-// would only come from damage, and would overflow the arithmetic of their bounds.
-constexpr std::int32_t kFarOff = 2048;
 
 // Stickers added one after another each land this far on from the last, so none hides another.
 constexpr TPoint kCascadeStep{5, 3};
@@ -39,8 +30,8 @@ private:
     TRect FSaved;
 };
 
-// The pixels of region k: the 4-connected area of the seed's colour. Marks `mask` and
-// returns nothing; seeds off the picture mark nothing.
+// The pixels of one region: the 4-connected area of the seed's colour, marked with `label`
+// in `labels`; a seed off the picture marks nothing.
 void MarkRegion(TAC8ImageData& image, std::vector<std::int16_t>& labels, const TSlateSeed& seed, std::int16_t label,
                 std::vector<std::int32_t>& stack) {
     const std::int32_t w = image.Width(), h = image.Height();
@@ -93,7 +84,7 @@ std::vector<TSlateSeed> PlacedSeeds(const TSlateMap& map, int index, bool half, 
 }
 
 TSlateObjectState ReadSlateObjectStream(TStream& s, std::size_t regions) {
-    if (ReadU8(s) != kSlateObjectClassId) Damaged();
+    ReadMarker(s, kSlateObjectClassId);
     TSlateObjectState object;
     object.Position.X = ReadI32(s);
     object.Position.Y = ReadI32(s);
@@ -115,20 +106,17 @@ void WriteSlateObjectStream(TStream& s, const TSlateObjectState& object) {
 
 TSlateDrawingState ReadSlateDrawingState(TStream& s, const TSlateMap& map) {
     TSlateDrawingState state;
-    state.BackgroundIndex = ReadU8(s);
-    if (!IsBackgroundIndex(state.BackgroundIndex)) Damaged();
+    state.BackgroundIndex = ReadU8In(s, 0, kFirstSticker - 1);
     state.Uncoloured = ReadFlag(s);
     state.Background = ReadSlateObjectStream(s, map.RegionCount(state.BackgroundIndex));
     state.Background.MapIndex = state.BackgroundIndex;
-    if (state.Background.Position != TPoint{0, 0} || state.Background.Mirrored || state.Background.Half) Damaged();
-    const std::uint8_t count = ReadU8(s);
-    if (count > kMaxStickers) Damaged();
+    Require(IsPlainPage(state.Background.Position, state.Background.Mirrored, state.Background.Half));
+    const std::uint8_t count = ReadU8In(s, 0, kMaxStickers);
     for (std::uint8_t i = 0; i < count; ++i) {
-        const std::uint8_t index = ReadU8(s);
-        if (!IsStickerIndex(index)) Damaged();
+        const std::uint8_t index = ReadU8In(s, kFirstSticker, kLastSticker);
         TSlateObjectState sticker = ReadSlateObjectStream(s, map.RegionCount(index));
         sticker.MapIndex = index;
-        if (std::abs(sticker.Position.X) > kFarOff || std::abs(sticker.Position.Y) > kFarOff) Damaged();
+        Require(IsWithinReach(sticker.Position));
         state.Stickers.push_back(std::move(sticker));
     }
     return state;
@@ -603,8 +591,9 @@ TSlateDrawingState TSlateDrawing::State() const {
     return state;
 }
 
-void TSlateDrawing::ReadFromStream(TStream& s) {
-    TSlateDrawingState state = ReadSlateDrawingState(s, *FMap);
+void TSlateDrawing::ReadFromStream(TStream& s) { SetState(ReadSlateDrawingState(s, *FMap)); }
+
+void TSlateDrawing::SetState(TSlateDrawingState state) {
     FSurface = nullptr;
     FStickers.Clear();
     FBackground.reset();

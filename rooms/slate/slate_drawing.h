@@ -180,6 +180,8 @@ public:
     // Checks the whole record first; the drawing changes only when it is sound. The
     // pictures are built when they are first needed.
     void ReadFromStream(TStream& s);
+    // Takes a state read and checked against this drawing's map, as ReadFromStream does.
+    void SetState(TSlateDrawingState state);
     void WriteToStream(TStream& s) const;
     // Drops every picture; the drawing is built again from its state when next needed.
     void FreePictures();

@@ -26,6 +26,16 @@ inline constexpr std::uint8_t kOutlineColour = 40;
 inline bool IsStickerIndex(int index) { return index >= kFirstSticker && index <= kLastSticker; }
 inline bool IsBackgroundIndex(int index) { return index >= 0 && index < kFirstSticker; }
 
+// Saved stickers may lie partly off the slate, but never this far: positions beyond it
+// would only come from damage, and would overflow the arithmetic of their bounds.
+inline constexpr std::int32_t kFarOff = 2048;
+// Compared both ways rather than through abs, which has no answer for the most negative int.
+inline bool IsWithinReach(TPoint at) {
+    return at.X >= -kFarOff && at.X <= kFarOff && at.Y >= -kFarOff && at.Y <= kFarOff;
+}
+// A page always covers the slate as drawn: at its corner, neither mirrored nor halved.
+inline bool IsPlainPage(TPoint at, bool mirrored, bool half) { return at == TPoint{0, 0} && !mirrored && !half; }
+
 // The picture of a page: "sltbg" and its number, "m" appended for the unfilled twin.
 std::string SlatePageName(int index, bool unfilled);
 // The sheet a sticker is cut from at full or half size.

@@ -9,11 +9,12 @@
 #include "rooms/slate/slate_snapshot.h"
 #include "rooms/slate/slate_words.h"
 #include "shell/application_title.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 #include "shell/room_world.h"
 #include "shell/room_words.h"
 
 namespace words = slate_words;
+using record_reading::Require;
 
 namespace {
 
@@ -52,8 +53,6 @@ int NumberIn(const std::string& text, int lo, int hi) {
     return DigitIn(text, text.size(), lo, hi);
 }
 
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
-
 }  // namespace
 
 TSlateRoom::TSlateRoom(std::string_view name) : TRoom(name), FDrawing(std::make_unique<TSlateDrawing>()) {
@@ -67,13 +66,8 @@ TSlateRoom::~TSlateRoom() = default;
 
 TSlateDrawing& TSlateRoom::Drawing() {
     if (GetWorld() != nullptr) FDrawing->SetLibrary(GetWorld()->GetImageLibrary());
-    FDrawing->SetSurface(DrawnView(), kSlateOrigin);
+    FDrawing->SetSurface(ShownView(), kSlateOrigin);
     return *FDrawing;
-}
-
-TAC8ImageData* TSlateRoom::DrawnView() {
-    if (!IsDrawn() || GetWorld() == nullptr) return nullptr;
-    return GetWorld()->GetViewImage();
 }
 
 std::uint8_t TSlateRoom::WellColour(int well) const {
@@ -138,20 +132,17 @@ void TSlateRoom::SelectIcon(int a) {
     }
     const auto show = [&](std::string_view name, int state) {
         if (THitBox* box = FindHitBox(name)) box->SetEnabled(state != 0);
-        ShowFrame(name, state == 0 ? 2 : state - 1);
+        SetFrameIfAny(name, state == 0 ? 2 : state - 1);
     };
     show(words::kEraserBox, FEraserEnabled ? 1 : 0);
     show(words::kMirrorBox, FMirrorState);
     show(words::kHalfBox, FHalfState);
 }
 
-void TSlateRoom::ShowFrame(std::string_view frameSet, int frame) {
+void TSlateRoom::SetFrameIfAny(std::string_view frameSet, int frame) {
     TFrameSet* set = FrameSets().FindFrameSet(frameSet);
     if (set == nullptr || frame < 0 || frame >= set->GetFrameCount()) return;
-    if (TAC8ImageData* view = DrawnView())
-        set->ShowFrame(view, static_cast<std::int16_t>(frame));
-    else
-        set->SetFrame(nullptr, static_cast<std::int16_t>(frame), false);
+    SetFrame(*set, static_cast<std::int16_t>(frame));
 }
 
 void TSlateRoom::SetPage(int a) {
@@ -161,7 +152,7 @@ void TSlateRoom::SetPage(int a) {
         FFace = std::make_unique<THotImage>(AC8ImageName("btnface" + std::to_string(a)), false, &Library());
         FFacePage = a;
     }
-    ShowFrame(words::kPageSlide, a - 1);
+    SetFrameIfAny(words::kPageSlide, a - 1);
     for (int i = 1; i <= 4; ++i) FLit[static_cast<std::size_t>(i - 1)] = FPage * 4 - 4 + i == FBackgroundButton;
     for (int i = 5; i <= 12; ++i) FLit[static_cast<std::size_t>(i - 1)] = false;
     RedrawButtons();
@@ -190,23 +181,19 @@ void TSlateRoom::ReadData(TStream& s) {
     const std::uint8_t count = ReadU8(s);
     std::array<std::uint8_t, 15> slots{};
     s.ReadExact(slots.data(), slots.size());
-    if (bright > 1 || button < 1 || button > 16 || page < 1 || page > 4 || colour < 1 || colour > 8 ||
-        count != state.Stickers.size())
-        Damaged();
+    Require(bright <= 1 && button >= 1 && button <= 16 && page >= 1 && page <= 4 && colour >= 1 && colour <= 8 &&
+            count == state.Stickers.size());
     // Slots 1..count show each sticker once; the rest are empty.
     std::array<bool, 16> seen{};
     for (std::size_t i = 0; i < slots.size(); ++i) {
         if (i >= count) {
-            if (slots[i] != kNoSticker) Damaged();
+            Require(slots[i] == kNoSticker);
         } else {
-            if (slots[i] < 1 || slots[i] > count || seen[slots[i]]) Damaged();
+            Require(slots[i] >= 1 && slots[i] <= count && !seen[slots[i]]);
             seen[slots[i]] = true;
         }
     }
-    TMemoryStream drawing;
-    WriteSlateDrawingState(drawing, state);
-    drawing.Seek(0);
-    FDrawing->ReadFromStream(drawing);
+    FDrawing->SetState(std::move(state));
     FBright = bright == 1;
     FBackgroundButton = button;
     FPage = page;
@@ -243,7 +230,7 @@ void TSlateRoom::Enter(const std::string& fromRoom) {
     UpdateStickerButtons();
     SelectIcon(0);
     SetPage(FPage);
-    ShowFrame(words::kBrightLamp, FBright ? 0 : 1);
+    SetFrameIfAny(words::kBrightLamp, FBright ? 0 : 1);
 }
 
 void TSlateRoom::Leave() {
@@ -308,7 +295,7 @@ void TSlateRoom::RunScript(const std::string& script, const std::string& sender)
             }
         } else if (script == words::kBright) {
             FBright = !FBright;
-            ShowFrame(words::kBrightLamp, FBright ? 0 : 1);
+            SetFrameIfAny(words::kBrightLamp, FBright ? 0 : 1);
             RedrawWells();
         } else if (sender == words::kSnap) {
             HandSlateToAlbum(World(), *FDrawing);
@@ -491,7 +478,7 @@ void TSlateRoom::DrawIcon(TAC8ImageData& view, int a) {
 }
 
 void TSlateRoom::RedrawButton(int n) {
-    if (TAC8ImageData* view = DrawnView()) {
+    if (TAC8ImageData* view = ShownView()) {
         LoadPictures();
         DrawButton(*view, n);
     }
@@ -502,7 +489,7 @@ void TSlateRoom::RedrawButtons() {
 }
 
 void TSlateRoom::RedrawWell(int n) {
-    if (TAC8ImageData* view = DrawnView()) {
+    if (TAC8ImageData* view = ShownView()) {
         LoadPictures();
         DrawWell(*view, n);
     }
@@ -514,7 +501,7 @@ void TSlateRoom::RedrawWells() {
 
 void TSlateRoom::RedrawIcon(int a) {
     if (a < 1 || a > kMaxStickers) return;
-    if (TAC8ImageData* view = DrawnView()) {
+    if (TAC8ImageData* view = ShownView()) {
         LoadPictures();
         DrawIcon(*view, a);
     }

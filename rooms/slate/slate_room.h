@@ -60,8 +60,8 @@ private:
     void Erase();
     void PressStickerButton(int n);
     void ChooseBackground(int b);
-    void ShowFrame(std::string_view frameSet, int frame);
-    TAC8ImageData* DrawnView();
+    // A frame set the room's script may leave out, and a frame outside it, change nothing.
+    void SetFrameIfAny(std::string_view frameSet, int frame);
     void DrawButton(TAC8ImageData& view, int n);
     void DrawWell(TAC8ImageData& view, int n);
     void DrawIcon(TAC8ImageData& view, int a);

@@ -1,26 +1,16 @@
 #include "rooms/slate/slate_snapshot.h"
 
-#include <cstdlib>
-
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
 #include "rooms/slate/slate_drawing.h"
 #include "rooms/slate/slate_pieces.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 #include "shell/room_world.h"
 
+using namespace record_reading;
+
 namespace {
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
-
-bool ReadFlag(TStream& s) {
-    const std::uint8_t value = ReadU8(s);
-    if (value > 1) Damaged();
-    return value == 1;
-}
-
-constexpr std::int32_t kFarOff = 2048;
 
 TSlateObjectState StateOf(const TStaticSlateObject& object) {
     TSlateObjectState state;
@@ -75,25 +65,24 @@ TStaticSlateDrawing::TStaticSlateDrawing(const TSlateDrawing& drawing) {
 
 std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s) {
     std::unique_ptr<TStaticSlateDrawing> snapshot(new TStaticSlateDrawing());
-    const std::uint8_t count = ReadU8(s);
-    if (count < 1 || count > kMaxStickers + 1) Damaged();
+    const std::uint8_t count = ReadU8In(s, 1, kMaxStickers + 1);
     for (std::uint8_t i = 0; i < count; ++i) {
         auto object = std::make_unique<TStaticSlateObject>();
-        object->MapIndex = ReadU8(s);
-        if (i == 0 ? !IsBackgroundIndex(object->MapIndex) : !IsStickerIndex(object->MapIndex)) Damaged();
+        // The page first, then the stickers.
+        object->MapIndex = i == 0 ? ReadU8In(s, 0, kFirstSticker - 1) : ReadU8In(s, kFirstSticker, kLastSticker);
         object->Mirrored = ReadFlag(s);
         object->Half = ReadFlag(s);
         object->Position.X = ReadI32(s);
         object->Position.Y = ReadI32(s);
-        if (i == 0 && (object->Position != TPoint{0, 0} || object->Mirrored || object->Half)) Damaged();
-        if (std::abs(object->Position.X) > kFarOff || std::abs(object->Position.Y) > kFarOff) Damaged();
+        Require(i != 0 || IsPlainPage(object->Position, object->Mirrored, object->Half));
+        Require(IsWithinReach(object->Position));
         const std::uint16_t size = ReadU16(s);
-        if (size < 10 || size % 5 != 0) Damaged();
+        Require(size >= 10 && size % 5 == 0);
         const std::size_t regions = (size - 5u) / 5u;
         object->Record.Unused = ReadU16(s);
-        if (ReadU16(s) != regions) Damaged();
-        object->Record.Index = ReadU8(s);
-        if (object->Record.Index != object->MapIndex) Damaged();
+        Require(ReadU16(s) == regions);
+        ReadMarker(s, object->MapIndex);  // the record names its own index
+        object->Record.Index = object->MapIndex;
         // The snapshot draws from its own seeds: each must lie in the picture it fills.
         const std::int32_t width = SlateObjectWidth(object->MapIndex, object->Half);
         const std::int32_t height = SlateObjectHeight(object->MapIndex, object->Half);
@@ -102,7 +91,7 @@ std::unique_ptr<TStaticSlateDrawing> TStaticSlateDrawing::ReadFrom(TStream& s) {
             seed.X = ReadU16(s);
             seed.Y = ReadU16(s);
             seed.Colour = ReadU8(s);
-            if (seed.X >= width || seed.Y >= height) Damaged();
+            Require(seed.X < width && seed.Y < height);
             object->Record.Seeds.push_back(seed);
         }
         snapshot->FObjects.Append(std::move(object));

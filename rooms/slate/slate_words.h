@@ -13,7 +13,7 @@ namespace slate_words {
 inline constexpr std::string_view kShift = "SHIFT";         // the shift or ctrl key went down or up
 inline constexpr std::string_view kErase = "ERASER";        // remove the sticker, or clear the slate
 inline constexpr std::string_view kMirror = "FLOP";         // mirror the selected sticker
-inline constexpr std::string_view kHalf = "HALF";           // the selected sticker back to full size
+inline constexpr std::string_view kHalf = "HALF";           // the selected sticker to half size and back
 inline constexpr std::string_view kStickerButton = "BTN";   // a sticker button; the sender its number
 inline constexpr std::string_view kBackground = "BG";       // a background button; the sender its number
 inline constexpr std::string_view kPageBack = "XPANEL1";    // the page of buttons before

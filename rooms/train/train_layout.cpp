@@ -54,6 +54,26 @@ void TTrainLayout::Clear() {
     FCrashLatch = false;
 }
 
+void TTrainLayout::SendTrain(int engine, std::uint8_t state, bool offTable) {
+    for (int n : {engine, engine + 2}) {
+        TTrainEngine& r = Record(n);
+        r.State = state;
+        r.NewlyCrashed = false;
+        if (!offTable) continue;
+        r.Speed = 0;
+        r.CarAttached = false;
+        r.TileX = r.TileY = -1;
+    }
+}
+
+bool TTrainLayout::CompleteFlip(std::int32_t x, std::int32_t y) {
+    TTrainCell& cell = Cell(x, y);
+    if (!cell.IsSwitch() || !cell.FlipPending || EnginesOnTile(x, y) != 0) return false;
+    cell.Throw();
+    cell.FlipPending = false;
+    return true;
+}
+
 std::optional<TNextTile> TTrainLayout::NextTile(std::uint8_t shape, bool forward, std::int32_t x, std::int32_t y) const {
     const int exit = ExitSide(shape, forward);
     const TPoint step = StepOffset(exit);

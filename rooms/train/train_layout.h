@@ -82,6 +82,12 @@ public:
 
     // Every cell plain ground on the bare table, every record on the shelf and still.
     void Clear();
+    // Engine n and its car go to `state` together, the news of a crash cleared. Taken off the
+    // table as well, they stand still, uncoupled and on no tile.
+    void SendTrain(int engine, std::uint8_t state, bool offTable);
+    // A spring switch that a train has left flips once no engine or car covers it any more;
+    // true when it flipped now.
+    bool CompleteFlip(std::int32_t x, std::int32_t y);
 
     // Track geometry.
     std::optional<TNextTile> NextTile(std::uint8_t shape, bool forward, std::int32_t x, std::int32_t y) const;

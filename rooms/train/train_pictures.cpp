@@ -7,9 +7,7 @@ namespace {
 
 constexpr std::array<const char*, 4> kSpriteNames{"ytrain", "btrain", "ycar", "bcar"};
 constexpr std::array<const char*, 2> kSceneryNames{"tr_xtra1", "tr_xtra2"};
-// The switch lever's square inside the tile, and its place in "track".
-constexpr std::int32_t kLeverInset = 17;
-constexpr std::int32_t kLeverSize = 41;
+// The switch levers' place in "track".
 constexpr std::int32_t kLeverTop = 286;
 constexpr std::int32_t kLeverColumnWidth = 82;
 

@@ -29,10 +29,7 @@ constexpr TRect kEmptyWellOne{66, 162, 96, 192};
 constexpr TRect kEmptyWellTwo{164, 162, 194, 192};
 constexpr std::uint8_t kSelectionColour = 227;
 constexpr std::uint8_t kPaletteColour = 38;
-// The switch lever's square in a tile, and the outline shown while the mouse is on it.
-constexpr std::int32_t kLeverFrom = 17;
-constexpr std::int32_t kLeverTo = 57;
-constexpr std::int32_t kLeverSize = 41;
+// The outline on a switch lever while the mouse is on it.
 constexpr std::uint8_t kSpringOutline = 57;
 constexpr std::uint8_t kLeverOutline = 10;
 constexpr TRect kCursorFrame{150, 375, 225, 450};
@@ -94,19 +91,7 @@ void TTrainRoom::ReadData(TStream& s) {
         for (TTrainCell& cell : column) cell = ReadTrainCell(s);
     FLayout.Cells() = cells;
     // Engines, cars and pending flips are not kept: after loading both engines are on the shelf.
-    for (int n = 1; n <= 4; ++n) {
-        TTrainEngine& r = FLayout.Record(n);
-        r.State = kOnShelf;
-        r.Speed = 0;
-        r.CarAttached = false;
-        r.NewlyCrashed = false;
-        r.TileX = r.TileY = -1;
-    }
-    for (int engine = 1; engine <= 2; ++engine) {
-        if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kEnginePrefix, engine)))
-            set->CurrentFrame = kEngineOnShelf;
-        if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kCarPrefix, engine))) set->CurrentFrame = 0;
-    }
+    for (int engine = 1; engine <= 2; ++engine) SendTrain(engine, kOnShelf, true);
 }
 
 void TTrainRoom::WriteData(TStream& s) {
@@ -135,29 +120,21 @@ void TTrainRoom::Enter(const std::string& fromRoom) {
 }
 
 void TTrainRoom::Leave() {
-    for (int engine = 1; engine <= 2; ++engine) {
-        TTrainEngine& e = FLayout.Record(engine);
-        e.NewlyCrashed = false;
-        FLayout.Record(engine + 2).NewlyCrashed = false;
-        if (e.State == kCrashed) {
-            e.State = kInWorkshop;
-            FLayout.Record(engine + 2).State = kInWorkshop;
-            FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, engine)).CurrentFrame = kEngineAway;
-        }
-    }
-    FLayout.ForgetCrashWhenNoneCrashed();
-    // An engine still being placed goes back to the shelf.
-    if (FPlacing != 0) {
-        TTrainEngine& e = FLayout.Record(FPlacing);
-        e.State = kOnShelf;
-        e.TileX = e.TileY = -1;
-        FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, FPlacing)).CurrentFrame = kEngineOnShelf;
-        FPlacing = 0;
-    }
     StopCurrentSound();
     UnloadAllSounds();
     if (THitBox* layout = FindHitBox(kLayoutBox)) layout->Hover = false;
     TRoom::Leave();
+    // Off screen now, so the shelf's frames change without drawing: a crashed engine goes to
+    // the workshop, and one still being placed back to the shelf (only its tile goes: it never
+    // stood on the table).
+    for (int engine = 1; engine <= 2; ++engine)
+        if (FLayout.Record(engine).State == kCrashed) SendTrain(engine, kInWorkshop, false);
+    FLayout.ForgetCrashWhenNoneCrashed();
+    if (FPlacing != 0) {
+        SendTrain(FPlacing, kOnShelf, false);
+        FLayout.Record(FPlacing).TileX = FLayout.Record(FPlacing).TileY = -1;
+        FPlacing = 0;
+    }
 }
 
 void TTrainRoom::ReleaseGraphics(bool final) {
@@ -188,16 +165,7 @@ int TTrainRoom::EngineInWorkshop() const {
 void TTrainRoom::ReturnEngine(int engine) {
     if ((engine != 1 && engine != 2) || FLayout.Record(engine).State != kInWorkshop) engine = EngineInWorkshop();
     if (engine == 0) return;
-    for (int n : {engine, engine + 2}) {
-        TTrainEngine& r = FLayout.Record(n);
-        r.State = kOnShelf;
-        r.NewlyCrashed = false;
-        r.Speed = 0;
-        r.TileX = r.TileY = -1;
-    }
-    FLayout.Record(engine).CarAttached = false;
-    if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kEnginePrefix, engine))) set->CurrentFrame = kEngineOnShelf;
-    if (TFrameSet* set = FrameSets().FindFrameSet(Numbered(kCarPrefix, engine))) set->CurrentFrame = 0;
+    SendTrain(engine, kOnShelf, true);
     if (FindHitBox(Numbered(kEnginePrefix, 1)) != nullptr) UpdateBoxes();
 }
 
@@ -207,41 +175,28 @@ void TTrainRoom::ResetLayout() {
     FPage = 1;
     for (auto& column : FLayout.Cells()) column.fill(TTrainCell{});
     FScenery = {1, 2};
-    for (int n = 1; n <= 4; ++n) {
-        TTrainEngine& r = FLayout.Record(n);
-        r.Speed = 0;
-        // An engine away in the workshop exists once: it stays there.
-        if (r.State != kInWorkshop) r.State = kOnShelf;
-        r.CarAttached = false;
-        r.NewlyCrashed = false;
-        r.TileX = r.TileY = -1;
-    }
+    // An engine away in the workshop exists once: it stays there.
+    for (int engine = 1; engine <= 2; ++engine)
+        SendTrain(engine, FLayout.Record(engine).State == kInWorkshop ? kInWorkshop : kOnShelf, true);
     FLayout.ForgetCrashWhenNoneCrashed();
     FPlacing = 0;
     // Only the room shown plays its sounds: after a WRAP the wrapping table is shown already.
-    if (GetWorld() != nullptr && GetWorld()->GetCurrentRoom() == this) UpdateRunningSound();
-    if (TFrameSet* palette = FrameSets().FindFrameSet(kPaletteSwitch)) {
-        palette->CurrentFrame = 0;
-        for (int engine = 1; engine <= 2; ++engine) {
-            const bool away = FLayout.Record(engine).State == kInWorkshop;
-            FindFrameSetOrFail(FrameSets(), Numbered(kEnginePrefix, engine)).CurrentFrame =
-                away ? kEngineAway : kEngineOnShelf;
-            FindFrameSetOrFail(FrameSets(), Numbered(kCarPrefix, engine)).CurrentFrame = 0;
-        }
-    }
+    if (IsOnScreen()) UpdateRunningSound();
+    if (TFrameSet* palette = FrameSets().FindFrameSet(kPaletteSwitch)) palette->CurrentFrame = 0;
     FSelected = TPoint{0, 0};
 }
 
 // --- Helpers ---
 
-TAC8ImageData* TTrainRoom::DrawnView() const {
-    if (!IsDrawn() || GetWorld() == nullptr) return nullptr;
-    return GetWorld()->GetViewImage();
+void TTrainRoom::ShowShelfFrame(std::string_view frameSet, std::int16_t frame) {
+    TFrameSet* set = FrameSets().FindFrameSet(frameSet);
+    if (set != nullptr && set->CurrentFrame != frame) SetFrame(*set, frame);
 }
 
-void TTrainRoom::SetFrame(std::string_view frameSet, std::int16_t frame) {
-    TAC8ImageData* view = DrawnView();
-    FindFrameSetOrFail(FrameSets(), frameSet).SetFrame(view, frame, view != nullptr);
+void TTrainRoom::SendTrain(int engine, std::uint8_t state, bool offTable) {
+    FLayout.SendTrain(engine, state, offTable);
+    ShowShelfFrame(Numbered(kEnginePrefix, engine), state == kInWorkshop ? kEngineAway : kEngineOnShelf);
+    if (offTable) ShowShelfFrame(Numbered(kCarPrefix, engine), 0);
 }
 
 void TTrainRoom::UpdateBoxes() {
@@ -285,7 +240,7 @@ void TTrainRoom::Crashed(int) {
 }
 
 void TTrainRoom::EraseEngine(int engine) {
-    TAC8ImageData* view = DrawnView();
+    TAC8ImageData* view = ShownView();
     TTrainEngine& e = FLayout.Record(engine);
     if (view == nullptr || !e.OnTable()) return;
     TRect area = FLayout.EngineBounds(engine);
@@ -302,7 +257,7 @@ void TTrainRoom::EraseEngine(int engine) {
 }
 
 void TTrainRoom::DrawEngine(int engine) {
-    if (TAC8ImageData* view = DrawnView()) DrawEngineOn(*view, engine);
+    if (TAC8ImageData* view = ShownView()) DrawEngineOn(*view, engine);
 }
 
 void TTrainRoom::DrawEngineOn(TAC8ImageData& view, int engine) {
@@ -355,7 +310,7 @@ void TTrainRoom::SwitchPage() {
     TFrameSet& palette = FindFrameSetOrFail(FrameSets(), kPaletteSwitch);
     SetFrame(kPaletteSwitch, static_cast<std::int16_t>(palette.CurrentFrame == 1 ? 0 : 1));
     FPage = palette.CurrentFrame == 1 ? 2 : 1;
-    if (TAC8ImageData* view = DrawnView()) DrawPalette(*view);
+    if (TAC8ImageData* view = ShownView()) DrawPalette(*view);
 }
 
 void TTrainRoom::EngineClicked(int engine) {
@@ -377,10 +332,8 @@ void TTrainRoom::EngineClicked(int engine) {
             break;
         case kCrashed:
             EraseEngine(engine);
-            e.State = kInWorkshop;
-            FLayout.Record(engine + 2).State = kInWorkshop;
+            SendTrain(engine, kInWorkshop, false);
             FLayout.ForgetCrashWhenNoneCrashed();
-            SetFrame(Numbered(kEnginePrefix, engine), kEngineAway);
             UpdateBoxes();
             break;
         default:
@@ -410,20 +363,12 @@ void TTrainRoom::TakeOffLayout(int engine) {
     TTrainEngine& e = FLayout.Record(engine);
     if (e.State != kBeingPlaced && e.State != kOnLayout) return;
     EraseEngine(engine);
-    const bool hadCar = e.CarAttached;
-    for (int n : {engine, engine + 2}) {
-        FLayout.Record(n).State = kOnShelf;
-        FLayout.Record(n).NewlyCrashed = false;
-    }
-    e.CarAttached = false;
     const bool moving = e.Speed != 0;
+    SendTrain(engine, kOnShelf, true);
     // Also a standing engine's knob goes to its off position.
     FLayout.SetSpeed(engine, 0);
     if (moving) UpdateRunningSound();
     UpdateBoxes();
-    SetFrame(Numbered(kEnginePrefix, engine), kEngineOnShelf);
-    if (hadCar) SetFrame(Numbered(kCarPrefix, engine), 0);
-    for (int n : {engine, engine + 2}) FLayout.Record(n).TileX = FLayout.Record(n).TileY = -1;
 }
 
 void TTrainRoom::CarClicked(int engine) {
@@ -490,14 +435,7 @@ void TTrainRoom::Animate(int engine) {
 void TTrainRoom::RedrawPendingFlips() {
     for (std::int32_t x = 0; x < kLayoutColumns; ++x)
         for (std::int32_t y = 0; y < kLayoutRows; ++y) {
-            TTrainCell& cell = FLayout.Cell(x, y);
-            if (!cell.FlipPending || FLayout.EnginesOnTile(x, y) != 0) continue;
-            if (DrawnView() != nullptr) {
-                RedrawTile(x, y);
-            } else {
-                cell.Setting = cell.Setting == 1 ? 0 : 1;
-                cell.FlipPending = false;
-            }
+            if (FLayout.CompleteFlip(x, y)) RedrawTile(x, y);
         }
 }
 
@@ -522,7 +460,7 @@ bool TTrainRoom::PaletteEvent(TControlBox& box, TControlEventKind kind) {
     if (kind != TControlEventKind::Down) return false;
     const TPoint p = box.EventPoint;
     const TPoint cell{FloorDiv(p.X, kPaletteCell), FloorDiv(p.Y, kPaletteCell)};
-    TAC8ImageData* view = DrawnView();
+    TAC8ImageData* view = ShownView();
     if (p.X >= 0 && p.X < 3 * kPaletteCell && p.Y >= 0 && cell.Y < kPieceRows && !(cell == FSelected)) {
         if (view != nullptr) DrawSelection(*view, kPaletteColour);
         FSelected = cell;
@@ -538,15 +476,17 @@ bool TTrainRoom::PaletteEvent(TControlBox& box, TControlEventKind kind) {
     return false;
 }
 
+bool TTrainRoom::LeverUnder(TPoint inTile) const {
+    return OnLayout(FCursor.X, FCursor.Y) && FLayout.Cell(FCursor.X, FCursor.Y).IsSwitch() && OnLever(inTile);
+}
+
 bool TTrainRoom::LayoutEvent(TControlBox& box, TControlEventKind kind) {
     const TPoint p = box.EventPoint;
     const TPoint previous = FCursor;
     FCursor = TPoint{FloorDiv(p.X, kTileSize), FloorDiv(p.Y, kTileSize)};
     const bool onTable = OnLayout(FCursor.X, FCursor.Y);
     const TPoint inTile{p.X - kTileSize * FCursor.X, p.Y - kTileSize * FCursor.Y};
-    const TTrainCell& cell = FLayout.Cell(FCursor.X, FCursor.Y);
-    FLeverHover = onTable && cell.IsSwitch() && inTile.X >= kLeverFrom && inTile.X <= kLeverTo &&
-                  inTile.Y >= kLeverFrom && inTile.Y <= kLeverTo;
+    FLeverHover = LeverUnder(inTile);
     const bool moved = !(previous == FCursor);
 
     if ((kind == TControlEventKind::Enter || kind == TControlEventKind::Drag) && FPlacing != 0) {
@@ -588,7 +528,7 @@ bool TTrainRoom::LayoutEvent(TControlBox& box, TControlEventKind kind) {
                 if ((World().GetFlags() & kWorldShiftDown) != 0)
                     target.Spring = !target.Spring;
                 else
-                    target.Setting = target.Setting == 1 ? 0 : 1;
+                    target.Throw();
             } else {
                 target.Terrain = static_cast<std::uint8_t>(FPage);
                 target.Column = static_cast<std::uint8_t>(FSelected.X);
@@ -601,8 +541,7 @@ bool TTrainRoom::LayoutEvent(TControlBox& box, TControlEventKind kind) {
             for (std::int32_t dx = -1; dx <= 1; ++dx)
                 for (std::int32_t dy = -1; dy <= 1; ++dy)
                     if (dx != 0 || dy != 0) RedrawTile(FCursor.X + dx, FCursor.Y + dy);
-            FLeverHover = target.IsSwitch() && inTile.X >= kLeverFrom && inTile.X <= kLeverTo &&
-                          inTile.Y >= kLeverFrom && inTile.Y <= kLeverTo;
+            FLeverHover = LeverUnder(inTile);
         }
     }
     RedrawTile(FCursor.X, FCursor.Y);
@@ -644,16 +583,13 @@ void TTrainRoom::DrawCell(TAC8ImageData& view, std::int32_t x, std::int32_t y) {
     if (!OnLayout(x, y)) return;
     const TRect tile = TileRect(x, y);
     if (IsRectEmpty(IntersectRects(tile, view.ClipRect()))) return;
-    TTrainCell& cell = FLayout.Cell(x, y);
-    // A spring switch flips once the train that left it is off the tile.
-    if (cell.IsSwitch() && cell.FlipPending && FLayout.EnginesOnTile(x, y) == 0) {
-        cell.Setting = cell.Setting == 1 ? 0 : 1;
-        cell.FlipPending = false;
-    }
+    // Whatever took a train off the tile, its spring switch flips before the tile is drawn.
+    FLayout.CompleteFlip(x, y);
+    const TTrainCell& cell = FLayout.Cell(x, y);
     DrawTrainCell(view, Pictures(), FLayout.Cells(), x, y);
     if (FCursor == TPoint{x, y}) {
         if (FLeverHover)
-            view.FrameRect(MakeBounds(tile.Left + kLeverFrom, tile.Top + kLeverFrom, kLeverSize, kLeverSize),
+            view.FrameRect(MakeBounds(tile.Left + kLeverInset, tile.Top + kLeverInset, kLeverSize, kLeverSize),
                            cell.Spring ? kSpringOutline : kLeverOutline);
         else
             view.Blit(TPoint{tile.Left, tile.Top}, Pictures().Track(), kCursorFrame);
@@ -665,7 +601,7 @@ void TTrainRoom::DrawCell(TAC8ImageData& view, std::int32_t x, std::int32_t y) {
 }
 
 void TTrainRoom::RedrawTile(std::int32_t x, std::int32_t y) {
-    TAC8ImageData* view = DrawnView();
+    TAC8ImageData* view = ShownView();
     if (view == nullptr || !OnLayout(x, y)) return;
     const TRect before = view->ClipRect();
     if (view->SetClipRect(IntersectRects(before, TileRect(x, y)))) {

@@ -57,9 +57,15 @@ private:
     void SpeedChanged(int engine) override;
     void Crashed(int engine) override;
 
-    TAC8ImageData* DrawnView() const;
     TTrainPictures& Pictures();
-    void SetFrame(std::string_view frameSet, std::int16_t frame);
+    // A shelf frame set (when the script has it) shows the frame, drawn while the room is on
+    // screen; nothing happens when it shows the frame already.
+    void ShowShelfFrame(std::string_view frameSet, std::int16_t frame);
+    // Engine n and its car go to the shelf or the workshop together (TTrainLayout::SendTrain),
+    // and the shelf shows where they are.
+    void SendTrain(int engine, std::uint8_t state, bool offTable);
+    // The mouse, at this point of the cursor tile, is on a switch's lever.
+    bool LeverUnder(TPoint inTile) const;
     void UpdateBoxes();
     void UpdateRunningSound();
     void QueueAnimate(int engine);

@@ -5,18 +5,11 @@
 #include "foundation/stream_values.h"
 #include "rooms/train/train_layout.h"
 #include "rooms/train/train_pictures.h"
-#include "shell/qe_exception.h"
-#include "shell/strings/game_string.h"
+#include "shell/record_reading.h"
+
+using namespace record_reading;
 
 namespace {
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
-
-bool ReadFlag(TStream& s) {
-    const std::uint8_t value = ReadU8(s);
-    if (value > 1) Damaged();
-    return value == 1;
-}
 
 std::uint8_t HighestSetting(const TTrainCell& cell) {
     if (cell.IsSwitch()) return 1;
@@ -58,8 +51,8 @@ TTrainCell ReadTrainCell(TStream& s) {
     cell.Setting = ReadU8(s);
     cell.Terrain = ReadU8(s);
     cell.Spring = ReadFlag(s);
-    if (cell.Column >= kPieceColumns || cell.Row >= kPieceRows || cell.Terrain > 2) Damaged();
-    if (cell.Setting > HighestSetting(cell)) Damaged();
+    Require(cell.Column < kPieceColumns && cell.Row < kPieceRows && cell.Terrain <= 2);
+    Require(cell.Setting <= HighestSetting(cell));
     return cell;
 }
 
@@ -72,15 +65,14 @@ void WriteTrainCell(TStream& s, const TTrainCell& cell) {
 }
 
 std::unique_ptr<TTrainSet> ReadTrainSet(TStream& s) {
-    if (ReadU8(s) != kTrainSetClassId) Damaged();
+    ReadMarker(s, kTrainSetClassId);
     auto set = std::make_unique<TTrainSet>();
     for (auto& column : set->Cells)
         for (TTrainCell& cell : column) cell = ReadTrainCell(s);
     for (TTrainSetEntry& entry : set->Entries) {
         entry.X = static_cast<std::int8_t>(ReadU8(s));
         entry.Y = static_cast<std::int8_t>(ReadU8(s));
-        entry.Direction = ReadU8(s);
-        if (entry.Direction > 31) Damaged();
+        entry.Direction = ReadU8In(s, 0, 31);
         entry.TileX = ReadI32(s);
         entry.TileY = ReadI32(s);
         entry.Present = ReadFlag(s);

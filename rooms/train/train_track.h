@@ -49,6 +49,8 @@ struct TTrainCell {
     bool FlipPending = false;   // a train has left this spring switch
     bool IsSwitch() const { return IsSwitchPiece(Column, Row); }
     bool IsGround() const { return IsGroundPiece(Column, Row); }
+    // The switch goes over to its other position.
+    void Throw() { Setting = Setting == 1 ? 0 : 1; }
     friend bool operator==(const TTrainCell&, const TTrainCell&) = default;
 };
 
@@ -100,6 +102,15 @@ constexpr TPoint TileOrigin(std::int32_t x, std::int32_t y) {
 TRect TileRect(std::int32_t x, std::int32_t y);
 constexpr bool OnLayout(std::int32_t x, std::int32_t y) {
     return x >= 0 && x < kLayoutColumns && y >= 0 && y < kLayoutRows;
+}
+
+// The switch lever's square inside a tile: its picture is drawn there, and a click on it
+// works the switch.
+inline constexpr std::int32_t kLeverInset = 17;
+inline constexpr std::int32_t kLeverSize = 41;
+constexpr bool OnLever(TPoint inTile) {
+    return inTile.X >= kLeverInset && inTile.X < kLeverInset + kLeverSize && inTile.Y >= kLeverInset &&
+           inTile.Y < kLeverInset + kLeverSize;
 }
 
 // Whether moving from step a to step b of a shape makes the sprite start to cross the

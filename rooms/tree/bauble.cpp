@@ -3,7 +3,7 @@
 #include <array>
 
 #include "foundation/stream_values.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
 
 namespace {
 
@@ -46,9 +46,7 @@ TRect TBauble::Bounds() const {
 
 void TBauble::LoadFromStream(TStream& s) {
     TVekNode::LoadFromStream(s);
-    const std::uint8_t kind = ReadU8(s);
-    if (kind < 1 || kind > kBaubleKindCount) RaiseGameError(GameStringSavedGameDamaged);
-    Kind = kind;
+    Kind = record_reading::ReadU8In(s, 1, kBaubleKindCount);
     Position.X = ReadI32(s);
     Position.Y = ReadI32(s);
 }

@@ -8,7 +8,9 @@
 #include "foundation/stream_values.h"
 #include "platform/random.h"
 #include "rooms/tree/tree_pictures.h"
-#include "shell/qe_exception.h"
+#include "shell/record_reading.h"
+
+using namespace record_reading;
 
 namespace {
 
@@ -30,14 +32,6 @@ private:
 };
 
 bool Intersects(const TRect& a, const TRect& b) { return !IsRectEmpty(IntersectRects(a, b)); }
-
-[[noreturn]] void Damaged() { RaiseGameError(GameStringSavedGameDamaged); }
-
-bool ReadSwitch(TStream& s) {
-    const std::uint8_t value = ReadU8(s);
-    if (value > 1) Damaged();
-    return value == 1;
-}
 
 }  // namespace
 
@@ -67,25 +61,15 @@ std::int32_t TTree::PictureWidth() { return TreeImage().Width(); }
 std::int32_t TTree::PictureHeight() { return TreeImage().Height(); }
 
 void TTree::ReleasePictures() {
-    FLastSurface = nullptr;
+    FLastSurface.Reset();
     if (FTreePicture) FTreePicture->Release();
     if (FDecorationPicture) FDecorationPicture->Release();
 }
 
 void TTree::FreePictures() {
-    FLastSurface = nullptr;
+    FLastSurface.Reset();
     FTreePicture.reset();
     FDecorationPicture.reset();
-}
-
-TAC8ImageData* TTree::LastSurface() const {
-    if (FLastSurface == nullptr) return nullptr;
-    // Every surface lives in the library's cache; one that left it has been freed.
-    const TAC8Library* library = Library();
-    if (library == nullptr) return nullptr;
-    for (const auto* node : NodesOf<TImageNode>(library->Cache()))
-        if (node->ImageData.get() == FLastSurface) return FLastSurface;
-    return nullptr;
 }
 
 std::unique_ptr<TTree> TTree::Clone() const {
@@ -163,7 +147,8 @@ void TTree::Draw(TAC8ImageData& surface, TPoint origin) {
         // A drag step redraws two small rectangles over a full tree: skip what lies outside.
         if (Intersects(OffsetRectBy(bauble->Bounds(), origin), clip)) DrawBauble(surface, origin, *bauble);
     }
-    FLastSurface = &surface;
+    // Held, so the oldest bauble's going can be drawn on it while it is shown.
+    if (FLastSurface.Get() != &surface) FLastSurface = TPictureHandle::OfSurface(surface);
     FLastOrigin = origin;
 }
 
@@ -286,17 +271,15 @@ void TTree::WriteToStream(TStream& s) const {
 }
 
 void TTree::ReadFromStream(TStream& s) {
-    const std::uint8_t top = ReadU8(s);
-    if (top > kTreeTopChoiceCount) Damaged();
+    const std::uint8_t top = ReadU8In(s, 0, kTreeTopChoiceCount);
     std::array<bool, kTreeStringCount> lights{}, tinsel{};
-    for (bool& on : lights) on = ReadSwitch(s);
-    for (bool& on : tinsel) on = ReadSwitch(s);
+    for (bool& on : lights) on = ReadFlag(s);
+    for (bool& on : tinsel) on = ReadFlag(s);
     // Only baubles may stand in this list, and never more than the tree can hold.
-    const std::uint16_t count = ReadU16(s);
-    if (count > kTreeMaxBaubles) Damaged();
+    const std::uint16_t count = ReadU16In(s, 0, kTreeMaxBaubles);
     TTypedNodeList<TBauble> baubles;
     for (std::uint16_t i = 0; i < count; ++i) {
-        if (ReadU8(s) != kBaubleClassId) Damaged();
+        ReadMarker(s, kBaubleClassId);
         auto bauble = std::make_unique<TBauble>();
         bauble->LoadFromStream(s);
         baubles.Append(std::move(bauble));

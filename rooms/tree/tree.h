@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "foundation/geometry.h"
+#include "engine/graphics/picture_handles.h"
 #include "foundation/typed_node_list.h"
 #include "rooms/tree/bauble.h"
 #include "shell/hit_box.h"
@@ -75,15 +76,16 @@ public:
     std::int32_t PictureWidth();
     std::int32_t PictureHeight();
 
-    // Drops the pictures' pixels (they are fetched again on the next drawing) and forgets
+    // Drops the pictures' pixels (they are fetched again on the next drawing) and lets go of
     // the last drawing's surface, which may go away once the caller is done with it.
     void ReleasePictures();
     // Gives the pictures up altogether.
     void FreePictures();
     // Uses this library from now on (pictures held from another one are given up).
     void SetLibrary(TAC8Library* library);
-    // The surface of the last whole drawing while it is still alive, else nullptr.
-    TAC8ImageData* LastSurface() const;
+    // The surface of the last whole drawing, held until the pictures are released (nullptr
+    // when there is none, or the library it came from has gone).
+    TAC8ImageData* LastSurface() const { return FLastSurface.Get(); }
 
     // The tree's own stream: top choice, light strings, tinsel, then the bauble list. A top
     // choice above 4, a switch byte other than 0 or 1, a record other than a bauble, a kind
@@ -103,7 +105,7 @@ private:
     void RedrawClipped(TAC8ImageData& surface, TPoint origin, const TRect& treeRect);
 
     TAC8Library* FLibrary = nullptr;
-    TAC8ImageData* FLastSurface = nullptr;
+    TPictureHandle FLastSurface;
     TPoint FLastOrigin;
     TPoint FNextOffset;
     TPoint FGrabOffset;

@@ -67,7 +67,7 @@ void TTreeRoom::RunScript(const std::string& script, const std::string& sender) 
         AddBaubleFrom(sender);
     } else if (sender == kTwinkleTimer) {
         if ((World().GetFlags() & kWorldIdle) != 0)
-            if (TAC8ImageData* view = World().GetViewImage()) Tree().Twinkle(*view, kTreeOrigin, Context().RandomNumbers());
+            if (TAC8ImageData* view = ShownView()) Tree().Twinkle(*view, kTreeOrigin, Context().RandomNumbers());
         AddTimer(kFlashTimer, kFlashDelay);
     } else if (sender == room_words::kTutor) {
         World().GoRoom(kHelpPage);
@@ -77,10 +77,9 @@ void TTreeRoom::RunScript(const std::string& script, const std::string& sender) 
 }
 
 void TTreeRoom::RunSwitch(char group, const std::string& sender) {
-    TAC8ImageData* view = World().GetViewImage();
     TFrameSet& pressed = FindFrameSetOrFail(FrameSets(), sender);
     const bool wasOn = pressed.CurrentFrame == 1;
-    pressed.SetFrame(view, static_cast<std::int16_t>(1 - pressed.CurrentFrame), view != nullptr);
+    SetFrame(pressed, static_cast<std::int16_t>(1 - pressed.CurrentFrame));
     const int number = SwitchNumber(sender);
     TTree& tree = Tree();
     if (group == kTopGroup) {
@@ -88,7 +87,7 @@ void TTreeRoom::RunSwitch(char group, const std::string& sender) {
         for (const std::string_view other : kTopSwitches) {
             if (sender == other) continue;
             TFrameSet& set = FindFrameSetOrFail(FrameSets(), other);
-            if (set.CurrentFrame == 1) set.SetFrame(view, 0, view != nullptr);
+            if (set.CurrentFrame == 1) SetFrame(set, 0);
         }
         tree.SetTopChoice(static_cast<std::uint8_t>(wasOn ? 0 : number));
     } else if (group == kLightsGroup) {
@@ -96,7 +95,7 @@ void TTreeRoom::RunSwitch(char group, const std::string& sender) {
     } else {
         tree.SetTinsel(number, !tree.Tinsel(number));
     }
-    if (view != nullptr) tree.Draw(*view, kTreeOrigin);
+    if (TAC8ImageData* view = ShownView()) tree.Draw(*view, kTreeOrigin);
 }
 
 void TTreeRoom::AddBaubleFrom(const std::string& sender) {
@@ -111,7 +110,7 @@ void TTreeRoom::AddBaubleFrom(const std::string& sender) {
     }
     TTree& tree = Tree();
     tree.AddBauble(static_cast<std::uint8_t>(kind));
-    if (TAC8ImageData* view = World().GetViewImage()) tree.Draw(*view, kTreeOrigin);
+    if (TAC8ImageData* view = ShownView()) tree.Draw(*view, kTreeOrigin);
 }
 
 void TTreeRoom::Snap() { HandTreeToAlbum(World(), Tree().Clone()); }

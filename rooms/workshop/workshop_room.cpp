@@ -2,9 +2,9 @@
 
 #include <bitset>
 
-#include "rooms/bedroom/jukebox_room.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/hot_image.h"
+#include "rooms/questions/jukebox_idle.h"
 #include "rooms/questions/train_engines.h"
 #include "shell/hit_box.h"
 #include "shell/music_ended.h"
@@ -27,20 +27,21 @@ struct TToyFacts {
     std::uint8_t Tool;
     std::int32_t AnimationTicks;
     TToyPlay Play;
-    std::int32_t Song;  // the song of a singing toy; for an engine, its engine number
+    std::int32_t Song;    // the song of a singing toy, else 0
+    std::int32_t Engine;  // the train engine (1 or 2) a mended engine toy goes back as, else 0
 };
 constexpr std::array<TToyFacts, kWorkshopToys> kToyFacts{{
-    {1, 8, 2, 4, TToyPlay::Song, 10},
-    {1, 2, 3, 8, TToyPlay::Song, 17},
-    {2, 3, 4, 3, TToyPlay::Song, 11},
-    {2, 2, 2, 5, TToyPlay::Radio, 0},
-    {3, 1, 3, 10, TToyPlay::Jukebox, 0},
-    {3, 2, 2, 10, TToyPlay::Song, 4},
-    {3, 3, 1, 6, TToyPlay::Once, 0},
-    {5, 1, 1, 10, TToyPlay::Slate, 0},
-    {5, 3, 4, 10, TToyPlay::Song, 12},
-    {4, 3, 3, 10, TToyPlay::Engine, 1},
-    {4, 2, 1, 10, TToyPlay::Engine, 2},
+    {1, 8, 2, 4, TToyPlay::Song, 10, 0},
+    {1, 2, 3, 8, TToyPlay::Song, 17, 0},
+    {2, 3, 4, 3, TToyPlay::Song, 11, 0},
+    {2, 2, 2, 5, TToyPlay::Radio, 0, 0},
+    {3, 1, 3, 10, TToyPlay::Jukebox, 0, 0},
+    {3, 2, 2, 10, TToyPlay::Song, 4, 0},
+    {3, 3, 1, 6, TToyPlay::Once, 0, 0},
+    {5, 1, 1, 10, TToyPlay::Slate, 0, 0},
+    {5, 3, 4, 10, TToyPlay::Song, 12, 0},
+    {4, 3, 3, 10, TToyPlay::Engine, 0, 1},
+    {4, 2, 1, 10, TToyPlay::Engine, 0, 2},
 }};
 const TToyFacts& Facts(int toy) { return kToyFacts[static_cast<std::size_t>(toy - 1)]; }
 
@@ -111,11 +112,6 @@ int ToyOfBoxName(const std::string& id) {
     return toy >= 1 && toy <= kWorkshopToys ? toy : 0;
 }
 
-bool JukeboxIdle(const TRoomWorld& world) {
-    const auto* jukebox = dynamic_cast<const TJukeboxRoom*>(world.FindRoom(workshop_words::kJukeboxRoom));
-    return jukebox == nullptr || jukebox->Idle();
-}
-
 std::uint8_t AnimateTimer(int toy) {
     return static_cast<std::uint8_t>(TimerCodeValue(TTimerCode::AnimateFirst) + toy - 1);
 }
@@ -157,7 +153,6 @@ bool TWorkshopRoom::ToyWaitingBroken(int toy) const {
 // --- Entering and leaving ---
 
 void TWorkshopRoom::Enter(const std::string& fromRoom) {
-    FInside = true;
     TWideRoom::Enter(fromRoom);
     if (!FToysInitialised) InitialiseToys();
     FillShelves();
@@ -167,11 +162,6 @@ void TWorkshopRoom::Enter(const std::string& fromRoom) {
     const std::uint8_t terrain = TerrainOfFirstCell(World());
     layout.SetFrame(nullptr, terrain < layout.GetFrameCount() ? terrain : 0, false);
     UpdateScrollButtons();
-}
-
-void TWorkshopRoom::Leave() {
-    FInside = false;
-    TWideRoom::Leave();
 }
 
 void TWorkshopRoom::InitialiseToys() {
@@ -289,42 +279,20 @@ int TWorkshopRoom::ToyOfBox(const THitBox& box) const {
     return 0;
 }
 
-void TWorkshopRoom::ShowToyFrame(int toy, std::int16_t frame) {
-    TFrameSet& frameSet = *Toy(toy).FrameSet;
-    if (static_cast<std::uint16_t>(frame) >= frameSet.GetFrameCount()) return;
-    frameSet.CurrentFrame = frame;
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr) return;
-    const TRect strip = frameSet.GetBounds();
-    RedrawRect(view, TRect{frameSet.X, frameSet.Y, frameSet.X + (strip.Right - strip.Left),
-                           frameSet.Y + frameSet.GetFrameHeight()});
-}
+void TWorkshopRoom::ShowToyFrame(int toy, std::int16_t frame) { ShowFrame(*Toy(toy).FrameSet, frame); }
 
-void TWorkshopRoom::ShowFrame(const std::string& name, std::int16_t frame) {
-    TFrameSet& frameSet = FindFrameSetOrFail(FrameSets(), name);
-    if (static_cast<std::uint16_t>(frame) >= frameSet.GetFrameCount()) return;
-    frameSet.CurrentFrame = frame;
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr) return;
-    const TRect strip = frameSet.GetBounds();
-    RedrawRect(view, TRect{frameSet.X, frameSet.Y, frameSet.X + (strip.Right - strip.Left),
-                           frameSet.Y + frameSet.GetFrameHeight()});
-}
-
-std::int16_t TWorkshopRoom::FrameOf(const std::string& name) const {
-    return FindFrameSetOrFail(FrameSets(), name).CurrentFrame;
-}
-
+// A toy's animation timer runs only while the room is on screen: the end of a song reaches
+// the workshop wherever the child is.
 void TWorkshopRoom::SetToyRunning(int toy) {
     Toy(toy).WindingDown = false;
     RemoveTimer(AnimateTimer(toy));
-    if (FInside) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
+    if (IsOnScreen()) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
 }
 
 void TWorkshopRoom::SetToyWindingDown(int toy) {
     Toy(toy).WindingDown = true;
     RemoveTimer(AnimateTimer(toy));
-    if (FInside) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
+    if (IsOnScreen()) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
 }
 
 void TWorkshopRoom::ToyClicked(int toy) {
@@ -365,7 +333,7 @@ void TWorkshopRoom::ToyClicked(int toy) {
     if (FHeldTool == facts.Tool) {
         record.Repaired = true;
         PlaySound(kRepairedSound);
-        if (facts.Play == TToyPlay::Engine) ReturnEngine(World(), facts.Song);
+        if (facts.Play == TToyPlay::Engine) ReturnEngine(World(), facts.Engine);
         if (toy == kSlate) RemoveTimer(TTimerCode::Slate);
         ShowToyFrame(toy, 0);
         PutToolBack();
@@ -421,7 +389,7 @@ void TWorkshopRoom::AnimateToy(int toy) {
         else
             goesOn = false;
     }
-    if (goesOn && FInside) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
+    if (goesOn && IsOnScreen()) AddTimer(AnimateTimer(toy), Facts(toy).AnimationTicks);
 }
 
 // --- Tools and drawers ---
@@ -471,8 +439,8 @@ void TWorkshopRoom::HintTool(int tool, bool inside) {
 }
 
 void TWorkshopRoom::RedrawDrawerHint(int tool) {
-    TAC8ImageData* view = World().GetViewImage();
-    if (!IsDrawn() || view == nullptr) return;
+    TAC8ImageData* view = ShownView();
+    if (view == nullptr) return;
     const TDrawerFront& front = kDrawerFronts[static_cast<std::size_t>(tool - 1)];
     const TPoint at{front.At.X - ScrollOffset, front.At.Y};
     RedrawRect(view, TRect{at.X, at.Y, at.X + RectWidth(front.Normal), at.Y + RectHeight(front.Normal)});

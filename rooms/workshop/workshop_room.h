@@ -25,7 +25,6 @@ public:
     ~TWorkshopRoom() override;
 
     void Enter(const std::string& fromRoom) override;
-    void Leave() override;
     void RunScript(const std::string& script, const std::string& sender) override;
     bool ControlEvent(TControlBox& box, TControlEventKind kind) override;
     void DrawOverlays(TAC8ImageData* view) override;
@@ -78,8 +77,6 @@ private:
     void TakeTool(int tool);
     void HintTool(int tool, bool inside);
     void ShowToyFrame(int toy, std::int16_t frame);
-    void ShowFrame(const std::string& frameSet, std::int16_t frame);
-    std::int16_t FrameOf(const std::string& frameSet) const;
     void RedrawDrawerHint(int tool);
     void DrawDrawerHint(TAC8ImageData& view, int tool) const;
     void CreateHeldPictures();
@@ -91,9 +88,6 @@ private:
     int FPlayingToy = 0;
     int FComplainingToy = 0;
     bool FToysInitialised = false;
-    // Between Enter and Leave: a toy's animation timer only runs while the room is the one
-    // shown (the end of a song reaches the workshop wherever the child is).
-    bool FInside = false;
     std::unique_ptr<THotImage> FPuzzlePicture;
     std::unique_ptr<THotImage> FDollPicture;
     std::unique_ptr<THotImage> FCardGamePicture;

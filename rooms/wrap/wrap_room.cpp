@@ -69,8 +69,9 @@ void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
         if (FGift) DropGift();
     }
     FGift = std::move(gift);
+    PlaceTag(*FGift);
     if (oldSize != FGift->SizeClass) FreeGiftPictures();
-    if (IsDrawn()) {
+    if (IsOnScreen()) {
         LoadGiftPictures();
         UpdateBoxes();
     }
@@ -79,9 +80,7 @@ void TWrapRoom::SetGift(std::uint8_t kind, std::uint8_t detail) {
 std::unique_ptr<TGift> TWrapRoom::TakeGift() {
     std::unique_ptr<TGift> gift = std::move(FGift);
     if (!FIsShowRoom) {
-        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), words::kSlateToy);
-        TAC8ImageData* view = IsDrawn() && GetWorld() != nullptr ? World().GetViewImage() : nullptr;
-        slate.SetFrame(view, 1, view != nullptr);
+        SetFrame(words::kSlateToy, 1);
         UpdateBoxes();
     }
     return gift;
@@ -91,6 +90,7 @@ void TWrapRoom::DropGift() { TakeGift().reset(); }
 
 void TWrapRoom::ShowGift(std::unique_ptr<TGift> gift) {
     FGift = std::move(gift);
+    if (FGift) PlaceTag(*FGift);
     FGiftPlace = TPoint{0, 0};
     FreeGiftPictures();
 }
@@ -134,12 +134,11 @@ void TWrapRoom::Enter(const std::string& fromRoom) {
         FGiftPlace = TPoint{0, 0};
         if (FGift) PlaceSmallTag();
     } else {
-        FindFrameSetOrFail(FrameSets(), words::kSlateShelf).SetFrame(nullptr, SlateToyInRepair(World()) ? 0 : 1, false);
+        StoreFrame(words::kSlateShelf, SlateToyInRepair(World()) ? 0 : 1);
         // A rack shows the bow the gift wears as taken.
         for (int b = 1; b <= kBowCount; ++b)
-            FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, b))
-                .SetFrame(nullptr, FGift && FGift->Bow == b ? 0 : 1, false);
-        FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(nullptr, FGift && FGift->Tagged ? 0 : 1, false);
+            StoreFrame(Numbered(words::kBowStem, b), FGift && FGift->Bow == b ? 0 : 1);
+        StoreFrame(words::kTagRack, FGift && FGift->Tagged ? 0 : 1);
         if (FGift) FGiftPlace = kTablePlace[SizeIndex(*FGift)];
     }
     FBigTagShown = false;
@@ -168,7 +167,6 @@ void TWrapRoom::UpdateBoxes() {
 
 void TWrapRoom::PlaceSmallTag() {
     if (!FGift) return;
-    PlaceTag(*FGift);
     THitBox& box = FindNodeOrFail<THitBox>(HitBoxes(), words::kSmallTag);
     box.Rect = MakeBounds(FGiftPlace.X + FGift->TagX, FGiftPlace.Y + FGift->TagY, kTagBox.W, kTagBox.H);
 }
@@ -187,9 +185,7 @@ void TWrapRoom::PlaceSlider() {
 void TWrapRoom::RunScript(const std::string& script, const std::string& sender) {
     if (sender == words::kTakeSlate) {
         SetGift(kSlateToyGift, 0);
-        TFrameSet& slate = FindFrameSetOrFail(FrameSets(), words::kSlateToy);
-        TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-        slate.SetFrame(view, 0, view != nullptr);
+        SetFrame(words::kSlateToy, 0);
         if (!FIsShowRoom) FGiftPlace = kTablePlace[SizeIndex(*FGift)];
         Redraw();
     } else if (script == words::kPaper) {
@@ -203,7 +199,7 @@ void TWrapRoom::RunScript(const std::string& script, const std::string& sender) 
     } else if (script == words::kTag) {
         FBigTagShown = !FBigTagShown;
         UpdateBoxes();
-        if (TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr) {
+        if (TAC8ImageData* view = ShownView()) {
             if (FBigTagShown)
                 DrawOverlays(view);
             else
@@ -229,27 +225,27 @@ void TWrapRoom::ChooseRibbon(const std::string& sender) {
     const std::uint8_t r = DigitOf(sender, words::kRibbonStem.size(), kRibbonCount);
     if (r == 0 || !FGift) return;
     FGift->Ribbon = r == FGift->Ribbon ? 0 : r;
+    PlaceTag(*FGift);
     Redraw();
 }
 
 void TWrapRoom::ChooseBow(const std::string& sender) {
     std::uint8_t b = DigitOf(sender, words::kBowStem.size(), kBowCount);
     if (b == 0 || !FGift) return;
-    TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-    if (FGift->Bow != 0) FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, FGift->Bow)).SetFrame(view, 1, view != nullptr);
+    if (FGift->Bow != 0) SetFrame(Numbered(words::kBowStem, FGift->Bow), 1);
     if (b == FGift->Bow) b = 0;
     FGift->Bow = b;
     PlaceSlider();
-    if (b != 0) FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, b)).SetFrame(view, 0, view != nullptr);
+    if (b != 0) SetFrame(Numbered(words::kBowStem, b), 0);
     FGift->BowPosition = DefaultBowPosition(*FGift);
+    PlaceTag(*FGift);
     Redraw();
 }
 
 void TWrapRoom::SwitchTag() {
     if (!FGift) return;
     FGift->Tagged = !FGift->Tagged;
-    TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
-    FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(view, FGift->Tagged ? 0 : 1, view != nullptr);
+    SetFrame(words::kTagRack, FGift->Tagged ? 0 : 1);
     if (FGift->Tagged) {
         FGift->ChooseTag(Context());
         FBigTagShown = true;
@@ -265,12 +261,11 @@ void TWrapRoom::Unwrap() {
         World().GoBack();
         return;
     }
-    TAC8ImageData* view = IsDrawn() ? World().GetViewImage() : nullptr;
     if (FGift->Tagged || FGift->Bow != 0) {
         // Tag and bow come off together and go back on their racks.
         if (FGift->Bow != 0 && !FIsShowRoom)
-            FindFrameSetOrFail(FrameSets(), Numbered(words::kBowStem, FGift->Bow)).SetFrame(view, 1, view != nullptr);
-        if (FGift->Tagged && !FIsShowRoom) FindFrameSetOrFail(FrameSets(), words::kTagRack).SetFrame(view, 1, view != nullptr);
+            SetFrame(Numbered(words::kBowStem, FGift->Bow), 1);
+        if (FGift->Tagged && !FIsShowRoom) SetFrame(words::kTagRack, 1);
         FGift->Tagged = false;
         FGift->Bow = 0;
     } else if (FGift->Ribbon != 0) {
@@ -281,6 +276,7 @@ void TWrapRoom::Unwrap() {
         World().GoBack();
         return;
     }
+    PlaceTag(*FGift);
     UpdateBoxes();
     Redraw();
 }
@@ -294,6 +290,7 @@ bool TWrapRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
     const std::int32_t travel = kTravelEnd[s][b] - kTravelStart[s][b];
     const std::int32_t x = std::clamp(box.EventPoint.X, 0, travel);
     FGift->BowPosition = static_cast<std::int16_t>(x * 100 / travel);
+    PlaceTag(*FGift);
     Redraw();
     return false;
 }
@@ -303,12 +300,10 @@ bool TWrapRoom::ControlEvent(TControlBox& box, TControlEventKind kind) {
 // The gift at its place, and the boxes that follow it.
 void TWrapRoom::Redraw() {
     UpdateBoxes();
-    if (!IsDrawn() || GetWorld() == nullptr) return;
-    TAC8ImageData* view = World().GetViewImage();
+    TAC8ImageData* view = ShownView();
     if (view == nullptr) return;
     TRect area = FLastCoverage;
     if (FGift) {
-        PlaceTag(*FGift);
         const TPoint place = FIsShowRoom ? FGiftPlace : kTablePlace[SizeIndex(*FGift)];
         area = Union(area, LargeCoverage(*FGift, LargeOrigin(*FGift, place, ViewWidth(), ViewHeight())));
     }
@@ -330,7 +325,7 @@ void TWrapRoom::DrawOverlays(TAC8ImageData* view) {
 }
 
 TRect TWrapRoom::DrawLargeGift(TAC8ImageData& view, TPoint place) {
-    TGift& gift = *FGift;
+    const TGift& gift = *FGift;
     // Drawn outside a visit (the pictures are not held): loaded for this drawing only.
     const bool borrowed = !FPictures->Gift || FPictures->SizeClass != gift.SizeClass;
     TPictureHandle borrowedAux;
@@ -340,8 +335,6 @@ TRect TWrapRoom::DrawLargeGift(TAC8ImageData& view, TPoint place) {
         borrowedAux = TPictureHandle(Library(), AC8ImageName(GetAuxImageName()));
         aux = borrowedAux.Get();
     }
-    // The tag's place follows the bow before the tag is drawn, so it never lags a move.
-    PlaceTag(gift);
     const std::size_t s = SizeIndex(gift);
     const TSize size = kLargeSize[s];
     const TPoint o = LargeOrigin(gift, place, ViewWidth(), ViewHeight());

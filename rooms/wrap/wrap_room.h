@@ -64,6 +64,8 @@ private:
     void Unwrap();
     void Redraw();
     void UpdateBoxes();
+    // The small tag's box over the tag where the gift was last drawn. The tag's own place on
+    // the gift (PlaceTag) follows every change of its ribbon and bow, so drawing finds it set.
     void PlaceSmallTag();
     void PlaceSlider();
     void LoadGiftPictures();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/graphics/ac8_exception.h"
+#include "engine/graphics/ac8_image.h"
 #include "engine/graphics/ac8_image_data.h"
 #include "test_library.h"
 
@@ -81,6 +82,35 @@ TEST_F(PictureHandlesTest, APictureHandleHoldsImageAndSurfaceAndGivesBothBack) {
     EXPECT_EQ(blank.Node()->RefCount, 1);
     blank.Reset();
     EXPECT_EQ(Cached("scratch"), nullptr);
+}
+
+TEST_F(PictureHandlesTest, AHolderOfALentSurfaceKeepsItsPictureUntilItLetsGo) {
+    TPictureHandle lender(Library, "door");
+    TImageNode* node = lender.Node();
+    TPictureHandle holder = TPictureHandle::OfSurface(*lender);
+    EXPECT_EQ(holder.Get(), lender.Get());
+    EXPECT_EQ(node->RefCount, 2);
+    EXPECT_EQ(node->DataRefCount, 2);
+    lender.Reset();
+    ASSERT_EQ(Cached("door"), node) << "still cached while held";
+    EXPECT_EQ(holder->GetPixel(TPoint{0, 0}), 7);
+    holder.Reset();
+    EXPECT_EQ(Cached("door"), nullptr);
+
+    // A blank picture's surface too; a surface made outside a library has no picture to hold.
+    TPictureHandle blank(TImageHandle::CreateBlank(Library, "scratch", 3, 2));
+    EXPECT_EQ(TPictureHandle::OfSurface(*blank).Node(), blank.Node());
+    TAC8Image image;
+    const TAC8ImageData standalone(image);
+    EXPECT_FALSE(TPictureHandle::OfSurface(standalone));
+
+    // Once the library has gone the holder is empty.
+    auto library = std::make_unique<TAC8Library>();
+    library->Open(Library.FileName());
+    TPictureHandle gone(*library, "lamp");
+    TPictureHandle held = TPictureHandle::OfSurface(*gone);
+    library.reset();
+    EXPECT_FALSE(held);
 }
 
 TEST_F(PictureHandlesTest, HandlesOutlivingTheirLibraryAreEmptyAndGiveNothingBack) {

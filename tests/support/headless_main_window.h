@@ -13,6 +13,7 @@
 #include "platform/headless/headless_song_output.h"
 #include "platform/headless/headless_wave_output.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "rooms/game_classes.h"
 #include "shell/form_qe.h"
 #include "shell/world.h"
 #include "tests/support/main_window_pictures.h"
@@ -46,6 +47,7 @@ public:
         s.Waves = &Waves;
         s.Songs = &Songs;
         s.Clock = &Clock;
+        s.RegisterClasses = RegisterGameClasses;
         s.BuildRooms = testing_support::BuildTestHouse;
         s.LoadSoundList = [](TSoundList&) {};
         s.HideStartWindow = [this] { ++StartWindowHidden; };

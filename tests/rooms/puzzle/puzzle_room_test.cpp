@@ -12,7 +12,6 @@
 #include "foundation/vek_exception.h"
 #include "rooms/album/album_room.h"
 #include "rooms/album/snapshot_kinds.h"
-#include "rooms/bedroom/frame_drawing.h"
 #include "rooms/puzzle/puzzle_snapshot.h"
 #include "rooms/questions/gift_table.h"
 #include "rooms/wrap/gift.h"
@@ -191,8 +190,8 @@ TEST_F(PuzzleRoomPlay, EachPuzzleScrambledTurnedToSolvedAndClosedShowsItsPicture
         Game->Click("LEVER");
         EXPECT_TRUE(Room().Scrambling());
         EXPECT_EQ(Game->SongLog().back(), std::string(SongFileName(2)));
-        EXPECT_EQ(FrameOf(Room(), "K2T"), 0);
-        EXPECT_EQ(FrameOf(Room(), "K2B"), 1);
+        EXPECT_EQ(Room().FrameOf("K2T"), 0);
+        EXPECT_EQ(Room().FrameOf("K2B"), 1);
         EXPECT_FALSE(RoomFlag(kRoomWrapEnabled));
         for (const char* box : {"FCLS", "LEVER", "LPUZ", "RPUZ", "11"}) EXPECT_FALSE(Enabled(box)) << box;
         Game->Tick(30);
@@ -201,7 +200,7 @@ TEST_F(PuzzleRoomPlay, EachPuzzleScrambledTurnedToSolvedAndClosedShowsItsPicture
         Game->Tick(2);
         EXPECT_FALSE(Room().Scrambling());
         EXPECT_EQ(Room().FindTimer(TTimerCode::Animate), nullptr);
-        EXPECT_EQ(FrameOf(Room(), "K2T"), 1);
+        EXPECT_EQ(Room().FrameOf("K2T"), 1);
         EXPECT_TRUE(RoomFlag(kRoomWrapEnabled));
         EXPECT_TRUE(Enabled("11"));
         EXPECT_EQ(NewSounds().front(), Wave(59));
@@ -213,8 +212,8 @@ TEST_F(PuzzleRoomPlay, EachPuzzleScrambledTurnedToSolvedAndClosedShowsItsPicture
         Game->Click("FCLS");
         EXPECT_TRUE(Current().Closed());
         EXPECT_EQ(NewSounds(), (std::vector<int>{Wave(59), Wave(60)}));
-        EXPECT_EQ(FrameOf(Room(), "K1T"), 2);
-        EXPECT_EQ(FrameOf(Room(), "K1B"), 1);
+        EXPECT_EQ(Room().FrameOf("K1T"), 2);
+        EXPECT_EQ(Room().FrameOf("K1B"), 1);
         EXPECT_TRUE(Enabled("TCLS"));
         EXPECT_FALSE(Enabled("11"));
         EXPECT_EQ(Room().FindHitBox("11")->Rect, TRect{});
@@ -332,7 +331,7 @@ TEST_F(PuzzleRoomPlay, WrappingGivesThePuzzleAndLeavesAFreshOpenOneOfTheSameSize
     EXPECT_FALSE(Current().Closed());
     EXPECT_EQ(Current().Size(), 4);
     EXPECT_FALSE(Current().IsSolved() && Current().State(1, 1) == 2 && Current().State(4, 4) == 2) << "scrambled";
-    EXPECT_EQ(FrameOf(Room(), "K1T"), 1);
+    EXPECT_EQ(Room().FrameOf("K1T"), 1);
     EXPECT_EQ(Shown(), "");
 }
 

@@ -139,6 +139,20 @@ TEST_F(SlateInTheAlbum, DamagedStreamsAreRefusedAndAMissingPageDrawsNothing) {
     EXPECT_TRUE(refused(16, 0)) << "a region count that is not the record's";
     const std::size_t second = 1 + 13 + good[12] + 256 * good[13];
     EXPECT_TRUE(refused(second, 3)) << "a page index as sticker";
+    EXPECT_TRUE(refused(4, 1)) << "page moved";
+    EXPECT_TRUE(refused(3, 1)) << "page halved";
+
+    // A sticker may lie partly off the slate, never so far that its bounds could overflow.
+    const auto readWithX = [&](std::int32_t x) {
+        std::vector<std::uint8_t> bytes = good;
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[second + 3 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(x) >> (8 * i));
+        TMemoryStream in(bytes);
+        (void)TStaticSlateDrawing::ReadFrom(in);
+    };
+    EXPECT_NO_THROW(readWithX(-2048));
+    EXPECT_THROW(readWithX(2049), QEException);
+    EXPECT_THROW(readWithX(INT32_MIN), QEException);
 
     // Drawing a snapshot without a page leaves the surface alone.
     TMemoryStream empty;

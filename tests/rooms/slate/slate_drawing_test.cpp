@@ -203,6 +203,23 @@ TEST_F(SlateDrawingTest, TheRecordReadsBackExactlyAndRefusesDamage) {
     EXPECT_TRUE(damaged(count, 16)) << "too many stickers";
     EXPECT_TRUE(damaged(count + 1, 7)) << "a page index as sticker";
     EXPECT_TRUE(damaged(count + 1, 40)) << "no such sticker";
+    EXPECT_TRUE(damaged(11, 1)) << "page mirrored";
+    EXPECT_TRUE(damaged(12, 1)) << "page halved";
+
+    // A sticker may lie partly off the slate, never so far that its bounds could overflow.
+    const auto readWithX = [&](std::int32_t x) {
+        std::vector<std::uint8_t> bytes = first.Bytes();
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[count + 3 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(x) >> (8 * i));
+        TMemoryStream s(bytes);
+        TSlateDrawing target(drawing.SharedMap(), Game->World().GetImageLibrary());
+        target.ReadFromStream(s);
+        return target.State().Stickers.at(0).Position.X;
+    };
+    EXPECT_EQ(readWithX(-2048), -2048);
+    EXPECT_EQ(readWithX(2048), 2048);
+    EXPECT_THROW(readWithX(2049), QEException);
+    EXPECT_THROW(readWithX(INT32_MIN), QEException);
 }
 
 }  // namespace

@@ -227,6 +227,68 @@ TEST(TrainMotion, SwitchesLeadEitherWayAndASpringSwitchFlipsOnceTheTrainHasLeft)
     EXPECT_FALSE(layout.Cell(1, 0).FlipPending);
 }
 
+TEST(TrainMotion, APendingFlipWaitsUntilNoTrainCoversTheSwitch) {
+    TTrainLayout layout;
+    Lay(layout, 0, 0, 2, 1);
+    Lay(layout, 1, 0, 1, 4, 0, true);
+    Lay(layout, 2, 0, 2, 1);
+    layout.Cell(1, 0).FlipPending = true;
+    SetOn(layout, 1, 1, 0, 1, 5, 0);
+    EXPECT_FALSE(layout.CompleteFlip(1, 0)) << "the engine still stands on it";
+    EXPECT_EQ(layout.Cell(1, 0).Setting, 0);
+    layout.SendTrain(1, kOnShelf, true);
+    EXPECT_TRUE(layout.CompleteFlip(1, 0));
+    EXPECT_EQ(layout.Cell(1, 0).Setting, 1);
+    EXPECT_FALSE(layout.Cell(1, 0).FlipPending);
+    EXPECT_FALSE(layout.CompleteFlip(1, 0)) << "a flip happens once";
+    EXPECT_EQ(layout.Cell(1, 0).Setting, 1);
+    // Only a switch flips: plain track keeps its setting whatever its flag says.
+    layout.Cell(0, 0).FlipPending = true;
+    EXPECT_FALSE(layout.CompleteFlip(0, 0));
+    EXPECT_EQ(layout.Cell(0, 0).Setting, 0);
+}
+
+TEST(TrainTrack, TheLeverIsTheTilesInnerSquareFrom17To57) {
+    EXPECT_TRUE(OnLever(TPoint{17, 17}));
+    EXPECT_TRUE(OnLever(TPoint{57, 57}));
+    EXPECT_FALSE(OnLever(TPoint{16, 30}));
+    EXPECT_FALSE(OnLever(TPoint{30, 58}));
+    EXPECT_FALSE(OnLever(TPoint{58, 17}));
+}
+
+TEST(TrainMotion, ATrainSentAwayTakesItsCarAlong) {
+    TTrainLayout layout;
+    Lay(layout, 0, 0, 2, 1);
+    Lay(layout, 1, 0, 2, 1);
+    SetOn(layout, 2, 1, 0, 1, 5, 0);
+    layout.Record(2).CarAttached = true;
+    layout.Record(4) = layout.Record(2);
+    layout.Record(4).IsCar = true;
+    layout.Record(4).CarAttached = false;
+    layout.SetSpeed(2, 1);
+    layout.Record(2).NewlyCrashed = true;
+    // To the workshop: both records go, and the train stays where it crashed.
+    layout.SendTrain(2, kInWorkshop, false);
+    for (int n : {2, 4}) {
+        EXPECT_EQ(layout.Record(n).State, kInWorkshop) << n;
+        EXPECT_FALSE(layout.Record(n).NewlyCrashed) << n;
+        EXPECT_EQ(layout.Record(n).TileX, 1) << n;
+        EXPECT_EQ(layout.Record(n).Speed, 1) << n;
+    }
+    EXPECT_TRUE(layout.Record(2).CarAttached);
+    // Back to the shelf off the table: still, uncoupled, on no tile.
+    layout.SendTrain(2, kOnShelf, true);
+    for (int n : {2, 4}) {
+        EXPECT_EQ(layout.Record(n).State, kOnShelf) << n;
+        EXPECT_EQ(layout.Record(n).Speed, 0) << n;
+        EXPECT_EQ(layout.Record(n).TileX, -1) << n;
+        EXPECT_EQ(layout.Record(n).TileY, -1) << n;
+    }
+    EXPECT_FALSE(layout.Record(2).CarAttached);
+    EXPECT_TRUE(layout.Record(4).IsCar);
+    EXPECT_EQ(layout.Record(1).State, kOnShelf) << "the other train is not touched";
+}
+
 TEST(TrainMotion, ACarFollowsItsEngineBothWaysAndCoversTheTilesBehind) {
     TTrainLayout layout;
     LayLoop(layout);

@@ -5,7 +5,9 @@
 
 #include "rooms/bedroom/bed_room.h"
 #include "rooms/bedroom/jukebox_room.h"
+#include "rooms/questions/jukebox_idle.h"
 #include "tests/rooms/workshop/workshop_game.h"
+#include "tests/shell/test_world.h"
 
 namespace workshop_tests {
 namespace {
@@ -60,6 +62,24 @@ TEST_F(WorkshopQuestions, ThePlayingJukeboxAndTheLivingRoomsMusicKeepTheirToysOf
         EXPECT_NE(Shop().ShelfToy(2), 4);
         Enter("BED");
     }
+}
+
+TEST_F(WorkshopQuestions, TheWorkshopHearsTheJukeboxPlayUntilItsSongEnds) {
+    EXPECT_TRUE(JukeboxIdle(Game->World()));
+    Enter("JUKEBOX");
+    Game->Click("3");
+    Game->Tick(12);
+    Game->Click("BUTTON");
+    EXPECT_FALSE(JukeboxIdle(Game->World()));
+    Game->Click("BUTTON");
+    EXPECT_TRUE(JukeboxIdle(Game->World()));
+}
+
+TEST(WorkshopQuestionsWithoutJukebox, AHouseWithoutAnAnsweringJukeboxCountsItIdle) {
+    TTestWorld world;
+    EXPECT_TRUE(JukeboxIdle(world));
+    world.AddRoom(std::make_unique<TRecordingRoom>("JUKEBOX"));  // a room of another kind
+    EXPECT_TRUE(JukeboxIdle(world));
 }
 
 }  // namespace

@@ -67,6 +67,35 @@ TEST_F(WrapGame, TheSliderPutsTheBowsKnotWhereTheChildClicks) {
     Game->MouseUp({122 + 31, 255});
 }
 
+TEST_F(WrapGame, TheTagsPlaceFollowsEachChangeWithoutWaitingForADrawing) {
+    StartGame();
+    TWrapRoom& table = Table();
+    ASSERT_FALSE(table.IsDrawn());
+    // The tag where the gift's ribbon and bow put it, and which side of the knot that is.
+    const auto placedAndOnLeft = [&](const char* step) {
+        const TGift& gift = *table.Gift();
+        const auto placed = gift.Clone(Game->Context());
+        gift_geometry::PlaceTag(*placed);
+        EXPECT_EQ(gift.TagX, placed->TagX) << step;
+        EXPECT_EQ(gift.TagY, placed->TagY) << step;
+        return gift_geometry::TagOnLeft(gift);
+    };
+    table.SetGift(kTrainGift, 0);
+    EXPECT_FALSE(placedAndOnLeft("a new gift"));
+    table.RunScript("RIBBON", "RIB1");
+    EXPECT_TRUE(placedAndOnLeft("ribbon 1"));
+    table.RunScript("BOW", "BOW2");
+    EXPECT_TRUE(placedAndOnLeft("bow 2"));
+    auto& slider = FindNodeOrFail<TControlBox>(table.HitBoxes(), "GIFT");
+    slider.EventPoint = TPoint{0, 0};
+    table.ControlEvent(slider, TControlEventKind::Down);
+    EXPECT_FALSE(placedAndOnLeft("the bow slid to the left end"));
+    table.RunScript("", "UNWRAP");
+    EXPECT_TRUE(placedAndOnLeft("the bow taken off"));
+    table.RunScript("", "UNWRAP");
+    EXPECT_FALSE(placedAndOnLeft("the ribbon taken off"));
+}
+
 TEST_F(WrapGame, UnwrapTakesTagAndBowTogetherThenRibbonThenPaperThenLeaves) {
     StartGame();
     Game->World().GoRoom("BED");  // whatever room the gift came from

@@ -1,4 +1,5 @@
-// The game program: the real platform (SDL window and sound, FluidSynth songs, Linux
+// The game program, the one place above the rooms and the shell: it registers the rooms and
+// hands the registration to the shell, with the real platform (SDL window and sound, FluidSynth songs, Linux
 // folders, CUPS printers, one running copy per user), the start checks, the main window
 // and its loop.
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "platform/posix/known_folders.h"
 #include "platform/posix/posix_single_instance.h"
 #include "platform/sdl/sdl_game_platform.h"
+#include "rooms/game_classes.h"
 #include "shell/application_title.h"
 #include "shell/form_qe.h"
 #include "shell/game_loaders.h"
@@ -55,6 +57,7 @@ int RunGame(platform::SdlGamePlatform& sdl, const std::vector<std::string>& argu
     services.Waves = &sdl.Waves();
     services.Songs = &sdl.Songs();
     services.Clock = &clock;
+    services.RegisterClasses = RegisterGameClasses;
     UseGameLoaders(services);
     services.HideStartWindow = [&loading] {
         if (loading) loading->SetVisible(false);

@@ -32,6 +32,11 @@ struct TNarrowRuns {
                                 std::uint8_t colour) {
         return pixel_rows::FillRun(row, from, limit, target, colour);
     }
+    static pixel_rows::TRunEnd FillRunAndLook(std::uint8_t* row, std::int32_t from, std::int32_t limit,
+                                              std::uint8_t target, std::uint8_t colour) {
+        const std::int32_t end = pixel_rows::FillRun(row, from, limit, target, colour);
+        return {end, end};
+    }
     static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::int32_t,
                                   std::uint8_t value) {
         return pixel_rows::FindFirst(row, from, to, value);
@@ -47,6 +52,13 @@ struct TWideRuns {
                                                                 std::int32_t limit, std::uint8_t target,
                                                                 std::uint8_t colour) {
         return pixel_rows::FillRunWide(row, from, limit, target, colour);
+    }
+    __attribute__((target("avx2"))) static pixel_rows::TRunEnd FillRunAndLook(std::uint8_t* row,
+                                                                              std::int32_t from,
+                                                                              std::int32_t limit,
+                                                                              std::uint8_t target,
+                                                                              std::uint8_t colour) {
+        return pixel_rows::FillRunAndLook(row, from, limit, target, colour);
     }
     __attribute__((target("avx2"))) static std::int32_t FindFirst(const std::uint8_t* row, std::int32_t from,
                                                                   std::int32_t to, std::int32_t readable,
@@ -115,17 +127,20 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
                 // can widen the changed rectangle.
                 minLeft = std::min(minLeft, left);
             }
-            const std::int32_t right = TRuns::FillRun(row, x, clipRight, target, colour);
+            const pixel_rows::TRunEnd run = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
+            const std::int32_t right = run.End;
             std::int32_t rowRight = right;
-            // Further runs within the seed's columns each become a seed of their own.
-            for (x = right + 1; x <= seedRight;) {
+            // Further runs within the seed's columns each become a seed of their own. The
+            // search starts where the fill saw the next pixel of the old colour.
+            for (x = run.Next; x <= seedRight;) {
                 if (row[x] != target) {
                     x = TRuns::FindFirst(row, x, seedRight + 1, clipRight, target);
                     if (x > seedRight) break;
                 }
-                rowRight = TRuns::FillRun(row, x, clipRight, target, colour);
+                const pixel_rows::TRunEnd further = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
+                rowRight = further.End;
                 pending.push_back({x, rowRight - 1, y + dy, dy});
-                x = rowRight + 1;
+                x = further.Next;
             }
             if (rowRight - 1 > seedRight) {
                 pending.push_back({seedRight + 1, rowRight - 1, y - dy, -dy});

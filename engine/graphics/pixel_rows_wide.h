@@ -13,6 +13,13 @@
 
 namespace pixel_rows {
 
+// Where a run filled by FillRunAndLook ended, and how far past it the blocks it read already
+// show no pixel of the run's colour.
+struct TRunEnd {
+    std::int32_t End;   // the index after the run
+    std::int32_t Next;  // no pixel of the colour in [End, Next); Next holds it or was not read
+};
+
 #if defined(ZORVIK_WIDE_ROWS)
 inline bool ProcessorHasWideRows() {
     static const bool wide = __builtin_cpu_supports("avx2");
@@ -34,25 +41,37 @@ __attribute__((target("avx2"))) inline std::uint32_t LanesHolding(__m256i v, __m
 // lanes below the run's end are all in the run (the block starts at or after `from`), its
 // lanes from there on keep what was read. So the row end costs one store and no pixel loop,
 // and no read waits on a store it overlaps.
-__attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* row, std::int32_t from,
-                                                               std::int32_t limit, std::uint8_t target,
-                                                               std::uint8_t colour) {
+// Also tells where the next run of the colour may start, from the pixels already read: a
+// search from the run's end would read the block just stored, and a read that only partly
+// overlaps a store waits until that store is done.
+__attribute__((target("avx2"))) inline TRunEnd FillRunAndLook(std::uint8_t* row, std::int32_t from,
+                                                              std::int32_t limit, std::uint8_t target,
+                                                              std::uint8_t colour) {
     const __m256i targets = _mm256_set1_epi8(static_cast<char>(target));
     const __m256i colours = _mm256_set1_epi8(static_cast<char>(colour));
+    // The first pixel of the colour past the run's end in the window read [base, base + width),
+    // or the window's end; `same` has bit i set where pixel base + i holds the colour.
+    const auto nextIn = [](std::uint64_t same, std::int32_t base, int end, std::int32_t width) {
+        return std::min(base + end + std::countr_zero(same >> end), base + width);
+    };
     if (limit - from < 32) {
-        if (limit < 32 || from >= limit) return FillRun(row, from, limit, target, colour);
+        if (limit < 32 || from >= limit) {
+            const std::int32_t end = FillRun(row, from, limit, target, colour);
+            return {end, end};
+        }
         // The block that ends at the limit starts before `from`: its lanes below `from` keep
         // their pixels.
         auto* p = reinterpret_cast<__m256i*>(row + limit - 32);
         const __m256i v = _mm256_loadu_si256(p);
         const int first = from - (limit - 32);
-        const int n = std::countr_one(LanesHolding(v, targets) >> first);
+        const std::uint32_t same = LanesHolding(v, targets);
+        const int n = std::countr_one(same >> first);
         const __m256i lanes = ZORVIK_LANE_NUMBERS;
         const __m256i before = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first)), lanes);
         const __m256i upToEnd = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(first + n)), lanes);
         const __m256i chosen = _mm256_andnot_si256(before, upToEnd);
         _mm256_storeu_si256(p, _mm256_blendv_epi8(v, colours, chosen));
-        return from + n;
+        return {from + n, nextIn(same, limit - 32, first + n, 32)};
     }
     auto* last = reinterpret_cast<__m256i*>(row + limit - 32);
     const __m256i lastBlock = _mm256_loadu_si256(last);
@@ -71,7 +90,7 @@ __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* ro
             const __m256i headB = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(std::max(n - 32, 0))), lanes);
             _mm256_storeu_si256(p, _mm256_blendv_epi8(a, colours, headA));
             _mm256_storeu_si256(p + 1, _mm256_blendv_epi8(b, colours, headB));
-            return i + n;
+            return {i + n, nextIn(same, i, n, 64)};
         }
         _mm256_storeu_si256(p, colours);
         _mm256_storeu_si256(p + 1, colours);
@@ -85,16 +104,23 @@ __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* ro
             // The first n pixels take the colour, the others keep theirs: one store.
             const __m256i head = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(n)), lanes);
             _mm256_storeu_si256(p, _mm256_blendv_epi8(v, colours, head));
-            return i + n;
+            return {i + n, nextIn(same, i, n, 32)};
         }
         _mm256_storeu_si256(p, colours);
     }
-    if (i == limit) return i;
+    if (i == limit) return {i, i};
     const int first = i - (limit - 32);
-    const int end = first + std::countr_one(LanesHolding(lastBlock, targets) >> first);
+    const std::uint32_t same = LanesHolding(lastBlock, targets);
+    const int end = first + std::countr_one(same >> first);
     const __m256i head = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(end)), lanes);
     _mm256_storeu_si256(last, _mm256_blendv_epi8(lastBlock, colours, head));
-    return limit - 32 + end;
+    return {limit - 32 + end, nextIn(same, limit - 32, end, 32)};
+}
+
+__attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* row, std::int32_t from,
+                                                               std::int32_t limit, std::uint8_t target,
+                                                               std::uint8_t colour) {
+    return FillRunAndLook(row, from, limit, target, colour).End;
 }
 
 // As FindFirst; the pixels from `from` up to `readable` may be read whatever `to` is, so the

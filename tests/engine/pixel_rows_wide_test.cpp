@@ -44,5 +44,26 @@ TEST(PixelRowsWide, FillRunAndFindFirstAgreeWithThePlainKernels) {
     }
 }
 
+// The fill's search for the next run starts where FillRunAndLook says one may start; a pixel
+// of the colour it skipped would leave part of a region unfilled.
+TEST(PixelRowsWide, FillRunAndLookSkipsNoPixelOfTheColour) {
+    if (!pixel_rows::ProcessorHasWideRows()) GTEST_SKIP() << "no wide registers on this processor";
+    std::mt19937 random(4141);
+    for (int round = 0; round < 3000; ++round) {
+        const std::size_t width = 1 + random() % 300;
+        const std::vector<std::uint8_t> before = RunsRow(random, width);
+        std::vector<std::uint8_t> row = before;
+        const auto from = std::int32_t(random() % width);
+        const auto limit = std::int32_t(from + random() % (width - std::size_t(from) + 1));
+        const std::uint8_t target = before[std::size_t(from)];
+
+        const pixel_rows::TRunEnd run = pixel_rows::FillRunAndLook(row.data(), from, limit, target, 7);
+        ASSERT_LE(run.End, run.Next) << "round " << round;
+        ASSERT_LE(run.Next, limit) << "round " << round;
+        for (std::int32_t x = run.End; x < run.Next; ++x)
+            ASSERT_NE(before[std::size_t(x)], target) << "round " << round << " skipped column " << x;
+    }
+}
+
 }  // namespace
 #endif

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/graphics/ac8_image_data.h"
-#include "engine/graphics/clip_restore.h"
 #include "engine/graphics/ac8_image_name.h"
+#include "engine/graphics/clip_restore.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
 #include "rooms/slate/slate_pieces.h"

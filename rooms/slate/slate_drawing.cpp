@@ -4,6 +4,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_image_name.h"
+#include "engine/graphics/clip_restore.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
 #include "rooms/slate/slate_pieces.h"
@@ -16,19 +17,6 @@ namespace {
 
 // Stickers added one after another each land this far on from the last, so none hides another.
 constexpr TPoint kCascadeStep{5, 3};
-
-// Puts the surface's clip rectangle back however the drawing in between ends.
-class TClipKeeper {
-public:
-    explicit TClipKeeper(TAC8ImageData& surface) : FSurface(surface), FSaved(surface.ClipRect()) {}
-    ~TClipKeeper() { FSurface.SetClipRect(FSaved); }
-    TClipKeeper(const TClipKeeper&) = delete;
-    TClipKeeper& operator=(const TClipKeeper&) = delete;
-
-private:
-    TAC8ImageData& FSurface;
-    TRect FSaved;
-};
 
 // The pixels of one region: the 4-connected area of the seed's colour, marked with `label`
 // in `labels`; a seed off the picture marks nothing.
@@ -377,7 +365,7 @@ void TSlateDrawing::Draw() {
     if (FSurface == nullptr) return;
     Realise();
     TAC8ImageData& surface = *FSurface;
-    const TClipKeeper keeper(surface);
+    const TClipRestore keeper(surface);
     const TRect area = IntersectRects(MakeBounds(FOrigin.X, FOrigin.Y, kSlateWidth, kSlateHeight), surface.ClipRect());
     if (!surface.SetClipRect(area)) return;
     if (FBackground) FBackground->Draw(surface, FOrigin);
@@ -386,7 +374,7 @@ void TSlateDrawing::Draw() {
 
 void TSlateDrawing::RedrawRect(const TRect& slateRect) {
     if (FSurface == nullptr || IsRectEmpty(slateRect)) return;
-    const TClipKeeper keeper(*FSurface);
+    const TClipRestore keeper(*FSurface);
     if (FSurface->SetClipRect(OffsetRectBy(slateRect, FOrigin))) Draw();
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/ac8_library.h"
+#include "engine/graphics/clip_restore.h"
 #include "engine/graphics/hot_image.h"
 #include "foundation/stream_values.h"
 #include "platform/random.h"
@@ -17,19 +18,6 @@ namespace {
 // Behind a bauble being dragged, and its outline.
 constexpr std::uint8_t kSelectedFill = 40;
 constexpr std::uint8_t kSelectedOutline = 11;
-
-// Puts the surface's clip rectangle back however the drawing in between ends.
-class TClipKeeper {
-public:
-    explicit TClipKeeper(TAC8ImageData& surface) : FSurface(surface), FSaved(surface.ClipRect()) {}
-    ~TClipKeeper() { FSurface.SetClipRect(FSaved); }
-    TClipKeeper(const TClipKeeper&) = delete;
-    TClipKeeper& operator=(const TClipKeeper&) = delete;
-
-private:
-    TAC8ImageData& FSurface;
-    TRect FSaved;
-};
 
 bool Intersects(const TRect& a, const TRect& b) { return !IsRectEmpty(IntersectRects(a, b)); }
 
@@ -164,7 +152,7 @@ void TTree::RedrawClipped(TAC8ImageData& surface, TPoint origin, const TRect& tr
 }
 
 void TTree::Twinkle(TAC8ImageData& surface, TPoint origin, platform::RandomNumbers& random) {
-    const TClipKeeper keeper(surface);
+    const TClipRestore keeper(surface);
     const auto bulbSquare = [](int bulb) {
         TPoint at;
         TreeBulbPoint(bulb, at);
@@ -207,7 +195,7 @@ void TTree::AddBauble(std::uint8_t kind) {
         const std::unique_ptr<TBauble> oldest = FBaubles.RemoveFirst();
         const TRect gone = oldest->Bounds();
         if (TAC8ImageData* surface = LastSurface()) {
-            const TClipKeeper keeper(*surface);
+            const TClipRestore keeper(*surface);
             RedrawClipped(*surface, FLastOrigin, gone);
         }
     }
@@ -223,7 +211,7 @@ void TTree::AddBauble(std::uint8_t kind) {
 bool TTree::MouseEvent(TAC8ImageData& surface, TPoint point, TControlEventKind kind, TPoint origin) {
     if (kind != TControlEventKind::Down && kind != TControlEventKind::Drag && kind != TControlEventKind::Up)
         return false;
-    const TClipKeeper keeper(surface);
+    const TClipRestore keeper(surface);
     if (kind == TControlEventKind::Down) {
         if (TBauble* selected = FirstSelected()) {
             selected->Selected = false;

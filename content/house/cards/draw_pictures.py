@@ -6,9 +6,14 @@
 # twin and its shadow always match. Run it after changing a drawing:
 #   python3 content/house/cards/draw_pictures.py
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PALETTE = os.path.join(HERE, "..", "..", "palette", "zorvik.gpl")
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer, load_palette  # noqa: E402
+
+write = writer(HERE)
 
 INK = "#2b1a10"; BLACK = "#000000"; WHITE = "#ffffff"; SNOW = "#eef6ff"
 RED = "#d82828"; RED2 = "#8a1414"; LIGHT_RED = "#ff7b7b"
@@ -23,16 +28,7 @@ NIGHT = "#10304a"
 KEY = "#1640a4"  # palette 108 is see-through in these pictures; never drawn
 
 
-def load_palette():
-    colours = []
-    for line in open(PALETTE):
-        parts = line.split()
-        if len(parts) >= 3 and all(p.isdigit() for p in parts[:3]):
-            colours.append(tuple(int(p) for p in parts[:3]))
-    return colours
-
-
-PAL = load_palette()
+PAL = load_palette(PALETTE)
 KEY = "#%02x%02x%02x" % PAL[108]
 GREYS = [c for c in PAL if abs(c[0] - c[1]) < 14 and abs(c[1] - c[2]) < 14 and 60 < c[0] < 235]
 
@@ -244,17 +240,6 @@ FACES = [
     ((222, 85), (266, 179, 291, 237), (291, 179, 316, 237)),
     ((331, 87), (352, 162, 371, 247), (371, 162, 390, 247)),
 ]
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def thing(n, mode, x, y, scale=1.0, clip=None):

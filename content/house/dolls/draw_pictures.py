@@ -7,21 +7,16 @@
 # The doll's pieces never use colour 0 (black): the printed photo floods the black around
 # the doll with white from the corner, and black at a piece's edge would let it flood in.
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PALETTE = os.path.join(HERE, "..", "..", "palette", "zorvik.gpl")
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer, load_palette, hex_colour  # noqa: E402
 
+write = writer(HERE)
 
-def load_palette():
-    colours = []
-    for line in open(PALETTE):
-        parts = line.split()
-        if len(parts) >= 3 and all(p.isdigit() for p in parts[:3]):
-            colours.append("#%02x%02x%02x" % tuple(int(p) for p in parts[:3]))
-    return colours
-
-
-PAL = load_palette()
+PAL = [hex_colour(rgb) for rgb in load_palette(PALETTE)]
 
 
 def c(i):
@@ -32,17 +27,6 @@ INK = c(1); NAVY = c(2); GREEN_INK = c(3); RED_INK = c(4); PLUM = c(5); GREY_INK
 WHITE = c(255); CREAM = c(206); SNOW = c(13)
 SKIN = [(c(157), c(155)), (c(158), c(156)), (c(172), c(170)), (c(165), c(162))]  # fill, shade
 HAIR = [c(187), c(51), c(185), c(35)]
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def piece(x, y, w, h, body):

@@ -7,8 +7,13 @@
 #   python3 content/house/kitchen/draw_pictures.py
 import math
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer  # noqa: E402
+
+write = writer(HERE)
 
 # Palette colours (content/palette/zorvik.gpl).
 INK = "#2b1a10"; NAVY_INK = "#1a2340"; RED_INK = "#4a1010"; GREY_INK = "#303030"
@@ -42,17 +47,6 @@ CELLS = [(109, 101, 6, 19), (103, 105, 9, 14), (89, 124, 18, 5), (109, 100, 5, 1
 # The five colours of the variant buttons: red, green, blue, yellow, purple.
 VARIANTS = [RED, GREEN, BLUE, YELLOW, PURPLE]
 VARIANT_DARK = [RED2, GREEN2, BLUE2, AMBER4, "#37194d"]
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def g(x, y, body):

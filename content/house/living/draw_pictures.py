@@ -9,8 +9,13 @@
 import importlib.util
 import math
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import writer  # noqa: E402
+
+write = writer(HERE)
 
 _spec = importlib.util.spec_from_file_location("tree_pictures", os.path.join(HERE, "..", "tree", "draw_pictures.py"))
 tree = importlib.util.module_from_spec(_spec)
@@ -65,9 +70,6 @@ STOCKING = (430, 134)
 svg = tree.svg
 
 
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def nested(x, y, w, h, vx, vy, body):

@@ -9,8 +9,13 @@
 #   python3 content/house/puzzle/draw_pictures.py
 import math
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer  # noqa: E402
+
+write = writer(HERE)
 
 # Colours the code uses by number (content/palette/zorvik.gpl): the face key 15 of the
 # half-turn pictures, the see-through 108, the fill 100 behind the cubes.
@@ -25,17 +30,6 @@ SILVER = "#c2c2c2"; SILVER_LIGHT = "#e8e8e8"; GREY6 = "#777777"; GREY_INK = "#30
 CYAN7 = "#a7e1ec"; LAVENDER = "#c9a6f0"
 
 SIZES = {2: dict(side=120, step=14, strip=11), 3: dict(side=80, step=10, strip=8), 4: dict(side=60, step=7, strip=6)}
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def g(x, y, body):

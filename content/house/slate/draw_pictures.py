@@ -8,21 +8,16 @@
 # tool. Run it after changing a drawing:
 #   python3 content/house/slate/draw_pictures.py
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PALETTE = os.path.join(HERE, "..", "..", "palette", "zorvik.gpl")
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer, load_palette, hex_colour  # noqa: E402
 
+write = writer(HERE)
 
-def load_palette():
-    colours = []
-    for line in open(PALETTE):
-        parts = line.split()
-        if len(parts) >= 3 and all(p.isdigit() for p in parts[:3]) and not line.startswith("#"):
-            colours.append("#%02x%02x%02x" % tuple(int(p) for p in parts[:3]))
-    return colours
-
-
-PAL = load_palette()
+PAL = [hex_colour(rgb) for rgb in load_palette(PALETTE)]
 
 
 def C(i):
@@ -50,17 +45,6 @@ PURPLE, LAV, PINK, PINK_L = 47, 14, 148, 229
 BROWN, WOOD, WOOD_L, TAN = 233, 187, 179, 101
 WHITE, SNOW, GREY, GREY_L = 255, 13, 246, 250
 SKIN, CREAM, BLACKISH = 157, 205, 243
-
-
-def svg(width, height, body, comment, view=None):
-    vw, vh = view if view else (width, height)
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {vw} {vh}" shape-rendering="crispEdges">\n  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def st(sw):

@@ -6,8 +6,13 @@
 #   python3 content/house/train/draw_pictures.py
 import math
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer  # noqa: E402
+
+write = writer(HERE)
 
 # Palette colours (content/palette/zorvik.gpl).
 BLACK = "#000000"; INK = "#2b1a10"; NAVY_INK = "#1a2340"; GREEN_INK = "#143d1e"; GREY_INK = "#303030"
@@ -30,17 +35,6 @@ WALL = "#dfd3bc"; WALL2 = "#c5b187"
 
 T = 75          # tile size
 C = 37.5        # the track's middle line in a tile
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def rect(x, y, w, h, fill, stroke=None, sw=1, rx=0, extra=""):

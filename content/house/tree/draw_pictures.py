@@ -5,8 +5,13 @@
 # alike and cut exactly where the tree's code takes them. Run it after changing a drawing:
 #   python3 content/house/tree/draw_pictures.py
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer  # noqa: E402
+
+write = writer(HERE)
 
 # Palette colours (content/palette/zorvik.gpl).
 BLACK = "#000000"; INK = "#2b1a10"; NAVY_INK = "#1a2340"; GREEN_INK = "#143d1e"; RED_INK = "#4a1010"
@@ -31,17 +36,6 @@ TAN3 = "#ac8f53"; TAN6 = "#d2c2a2"
 
 TREE_W, TREE_H = 225, 320
 CX = 118  # the tree's middle
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 # ---------------------------------------------------------------------------------------

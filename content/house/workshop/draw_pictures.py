@@ -7,8 +7,13 @@
 import importlib.util
 import math
 import os
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer  # noqa: E402
+
+write = writer(HERE)
 
 
 def neighbour(room):
@@ -51,17 +56,6 @@ PUZZLE_GOLD = "#ffb000"  # index 181: the puzzle machine's size bar is drawn in 
 
 ROOM_W, ROOM_H = 912, 320
 FLOOR_Y = 282
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def rect(x, y, w, h, fill, ink=INK, sw=2, rx=0, extra=""):

@@ -8,8 +8,12 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))  # the helpers all rooms share
+from svg_shapes import svg, writer  # noqa: E402
 sys.path.insert(0, HERE)
 import ttf_widths  # noqa: E402
+
+write = writer(HERE)
 
 # Palette colours (content/palette/zorvik.gpl).
 INK = "#2b1a10"; NAVY_INK = "#1a2340"; GREEN_INK = "#143d1e"; RED_INK = "#4a1010"; PLUM_INK = "#3a2a4a"
@@ -31,17 +35,6 @@ CRIMSON2 = "#7b1a2a"; CRIMSON3 = "#a22238"
 TAN3 = "#ac8f53"; TAN6 = "#d2c2a2"
 
 FACES = "/usr/share/fonts/truetype/dejavu"
-
-
-def svg(width, height, body, comment):
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
-            f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">\n'
-            f'  <!-- {comment} -->\n{body}</svg>\n')
-
-
-def write(name, text):
-    with open(os.path.join(HERE, name), "w") as f:
-        f.write(text)
 
 
 def g(x, y, body, scale=1.0):

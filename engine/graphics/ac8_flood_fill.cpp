@@ -5,7 +5,7 @@
 // takes as few of them as it can.
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 #include "engine/graphics/ac8_image_data.h"
 #include "engine/graphics/pixel_rows_wide.h"
@@ -17,6 +17,43 @@ struct TSeedSpan {
     std::int32_t Right;
     std::int32_t Y;
     std::int32_t Dy;
+};
+
+// The spans still to search, last in first out. Most fills keep a few dozen at a time, so
+// they live in the fill's own frame and a fill allocates nothing; a region that splits into
+// more (a comb of thin teeth) moves them to the heap, doubling as it goes.
+class TSeedStack {
+public:
+    TSeedStack() = default;
+    TSeedStack(const TSeedStack&) = delete;
+    TSeedStack& operator=(const TSeedStack&) = delete;
+
+    bool IsEmpty() const { return FTop == FBase; }
+    void Push(const TSeedSpan& span) {
+        if (FTop == FEnd) [[unlikely]]
+            Grow();
+        *FTop++ = span;
+    }
+    TSeedSpan Pop() { return *--FTop; }
+
+private:
+    static constexpr std::size_t InFrame = 256;
+
+    __attribute__((noinline, cold)) void Grow() {
+        const std::size_t count = static_cast<std::size_t>(FEnd - FBase);
+        auto larger = std::make_unique_for_overwrite<TSeedSpan[]>(count * 2);
+        std::copy(FBase, FTop, larger.get());
+        FBase = larger.get();
+        FTop = FBase + count;
+        FEnd = FBase + count * 2;
+        FHeap = std::move(larger);
+    }
+
+    TSeedSpan FFrame[InFrame];
+    std::unique_ptr<TSeedSpan[]> FHeap;
+    TSeedSpan* FBase = FFrame;
+    TSeedSpan* FTop = FFrame;
+    TSeedSpan* FEnd = FFrame + InFrame;
 };
 
 // The region's surface: row y starts at RowZero - y * Stride (rows are held bottom-up).
@@ -86,21 +123,19 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
     std::uint8_t* const rowZero = area.RowZero;
     const std::ptrdiff_t stride = area.Stride;
     const auto rowAt = [&](std::int32_t y) { return rowZero - y * stride; };
-    std::vector<TSeedSpan> pending;
-    pending.reserve(256);
+    TSeedStack pending;
     {
         std::uint8_t* row = rowAt(p.Y);
         const std::int32_t left = TRuns::RunStart(row, p.X, clipLeft, target);
         if (left < p.X) std::memset(row + left, colour, static_cast<std::size_t>(p.X - left));
         const std::int32_t right = TRuns::FillRun(row, p.X, clipRight, target, colour);
         minLeft = left, maxRight = right, minTop = p.Y, maxBottom = p.Y + 1;
-        pending.push_back({left, right - 1, p.Y - 1, -1});
-        pending.push_back({left, right - 1, p.Y + 1, 1});
+        pending.Push({left, right - 1, p.Y - 1, -1});
+        pending.Push({left, right - 1, p.Y + 1, 1});
     }
 
-    while (!pending.empty()) {
-        const TSeedSpan seed = pending.back();
-        pending.pop_back();
+    while (!pending.IsEmpty()) {
+        const TSeedSpan seed = pending.Pop();
         const std::int32_t dy = seed.Dy;
         // Walks on from row to row with the first run found, without going through the
         // stack: in most rows that run is the only one and lies right above the last. The
@@ -122,7 +157,7 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
                 left = TRuns::RunStart(row, x, clipLeft, target);
                 std::memset(row + left, colour, static_cast<std::size_t>(x - left));
                 // The part sticking out beyond the seed may lead back into the row it came from.
-                pending.push_back({left, seedLeft - 1, y - dy, -dy});
+                pending.Push({left, seedLeft - 1, y - dy, -dy});
                 // Every seed lies within runs already filled, so only a run that sticks out
                 // can widen the changed rectangle.
                 minLeft = std::min(minLeft, left);
@@ -139,11 +174,11 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
                 }
                 const pixel_rows::TRunEnd further = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
                 rowRight = further.End;
-                pending.push_back({x, rowRight - 1, y + dy, dy});
+                pending.Push({x, rowRight - 1, y + dy, dy});
                 x = further.Next;
             }
             if (rowRight - 1 > seedRight) {
-                pending.push_back({seedRight + 1, rowRight - 1, y - dy, -dy});
+                pending.Push({seedRight + 1, rowRight - 1, y - dy, -dy});
                 maxRight = std::max(maxRight, rowRight);
             }
             seedLeft = left;

@@ -147,6 +147,26 @@ TEST(AC8FloodFill, MatchesTheReferenceWhereRunsEndAtEveryColumn) {
     }
 }
 
+// A comb: one ground row with hundreds of teeth standing on it. Every tooth is a span still
+// to search when the fill leaves the ground row, far more than a fill usually keeps at once;
+// teeth of one and two pixels, joined at the top or the bottom, clipped or not.
+TEST(AC8FloodFill, MatchesTheReferenceOnCombsOfManyTeeth) {
+    for (const int tooth : {1, 2}) {
+        for (const bool groundAtTop : {false, true}) {
+            TestSurface s(3001, 12);
+            for (int x = tooth; x < s->Width(); x += tooth + 1) s->VLine({x, groundAtTop ? 1 : 0}, 11, 1);
+            if (tooth == 2) s->SetClipRect({7, 0, 2990, 12});
+            const TPoint p{1500, groundAtTop ? 0 : 11};
+
+            Picture expected = Read(*s);
+            const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, 4);
+            const TRect changed = s->FloodFill(p, 4);
+            ASSERT_EQ(Read(*s), expected) << "tooth " << tooth << " ground at top " << groundAtTop;
+            ASSERT_EQ(changed, expectedRect) << "tooth " << tooth << " ground at top " << groundAtTop;
+        }
+    }
+}
+
 TEST(AC8FloodFill, FillsAroundHolesAndStopsAtOutlines) {
     TestSurface s(40, 30);
     s->FrameRect({5, 5, 35, 25}, 1);  // an outline

@@ -81,6 +81,13 @@ struct TNarrowRuns {
     static std::int32_t RunStart(const std::uint8_t* row, std::int32_t end, std::int32_t limit, std::uint8_t value) {
         return pixel_rows::RunStart(row, end, limit, value);
     }
+    static constexpr std::int32_t WholeSpanFrom = 8;
+    static bool SpanHolds(const std::uint8_t* row, std::int32_t from, std::int32_t to, std::uint8_t value) {
+        return pixel_rows::FindFirstNot(row, from, to, value) == to;
+    }
+    static void FillSpan(std::uint8_t* row, std::int32_t from, std::int32_t to, std::uint8_t colour) {
+        std::memset(row + from, colour, static_cast<std::size_t>(to - from));
+    }
 };
 
 #if defined(ZORVIK_WIDE_ROWS)
@@ -104,6 +111,15 @@ struct TWideRuns {
     }
     static std::int32_t RunStart(const std::uint8_t* row, std::int32_t end, std::int32_t limit, std::uint8_t value) {
         return pixel_rows::RunStart(row, end, limit, value);
+    }
+    static constexpr std::int32_t WholeSpanFrom = 16;
+    __attribute__((target("avx2"))) static bool SpanHolds(const std::uint8_t* row, std::int32_t from,
+                                                          std::int32_t to, std::uint8_t value) {
+        return pixel_rows::SpanHoldsWide(row, from, to, value);
+    }
+    __attribute__((target("avx2"))) static void FillSpan(std::uint8_t* row, std::int32_t from, std::int32_t to,
+                                                         std::uint8_t colour) {
+        pixel_rows::FillSpanWide(row, from, to, colour);
     }
 };
 #endif
@@ -146,7 +162,12 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
         for (; y != stop; y += dy) {
             std::uint8_t* const row = rowAt(y);
             std::int32_t x = seedLeft;
-            if (row[x] != target) {
+            // Every pixel of the old colour in the seed's columns touches the row filled
+            // before, so a row that holds the old colour over all of them (most rows of a
+            // wide region) is filled there as a block, and only its two ends are searched.
+            const bool whole = seedRight - seedLeft + 1 >= TRuns::WholeSpanFrom &&
+                               TRuns::SpanHolds(row, seedLeft, seedRight + 1, target);
+            if (!whole && row[x] != target) {
                 x = TRuns::FindFirst(row, x, seedRight + 1, clipRight, target);
                 if (x > seedRight) break;
             }
@@ -162,20 +183,27 @@ inline __attribute__((always_inline)) TRect FillSpans(const TFillArea& area, TPo
                 // can widen the changed rectangle.
                 minLeft = std::min(minLeft, left);
             }
-            const pixel_rows::TRunEnd run = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
-            const std::int32_t right = run.End;
-            std::int32_t rowRight = right;
-            // Further runs within the seed's columns each become a seed of their own. The
-            // search starts where the fill saw the next pixel of the old colour.
-            for (x = run.Next; x <= seedRight;) {
-                if (row[x] != target) {
-                    x = TRuns::FindFirst(row, x, seedRight + 1, clipRight, target);
-                    if (x > seedRight) break;
+            std::int32_t right, rowRight;
+            if (whole) {
+                TRuns::FillSpan(row, seedLeft, seedRight + 1, colour);
+                right = seedRight + 1;
+                if (right < clipRight && row[right] == target) right = TRuns::FillRun(row, right, clipRight, target, colour);
+                rowRight = right;
+            } else {
+                const pixel_rows::TRunEnd run = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
+                right = rowRight = run.End;
+                // Further runs within the seed's columns each become a seed of their own. The
+                // search starts where the fill saw the next pixel of the old colour.
+                for (x = run.Next; x <= seedRight;) {
+                    if (row[x] != target) {
+                        x = TRuns::FindFirst(row, x, seedRight + 1, clipRight, target);
+                        if (x > seedRight) break;
+                    }
+                    const pixel_rows::TRunEnd further = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
+                    rowRight = further.End;
+                    pending.Push({x, rowRight - 1, y + dy, dy});
+                    x = further.Next;
                 }
-                const pixel_rows::TRunEnd further = TRuns::FillRunAndLook(row, x, clipRight, target, colour);
-                rowRight = further.End;
-                pending.Push({x, rowRight - 1, y + dy, dy});
-                x = further.Next;
             }
             if (rowRight - 1 > seedRight) {
                 pending.Push({seedRight + 1, rowRight - 1, y - dy, -dy});

@@ -123,6 +123,39 @@ __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* ro
     return FillRunAndLook(row, from, limit, target, colour).End;
 }
 
+// Whether every pixel in [from, to) is `value`, for spans of 16 pixels or more. Every block
+// is read before the answer: no branch waits on a block, and the loop runs a count known
+// from the span. Nothing outside the span is read.
+__attribute__((target("avx2"))) inline bool SpanHoldsWide(const std::uint8_t* row, std::int32_t from,
+                                                         std::int32_t to, std::uint8_t value) {
+    if (to - from < 32) {
+        const __m128i values = _mm_set1_epi8(static_cast<char>(value));
+        const __m128i head = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + from)), values);
+        const __m128i tail = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + to - 16)), values);
+        return _mm_movemask_epi8(_mm_and_si128(head, tail)) == 0xFFFF;
+    }
+    const __m256i values = _mm256_set1_epi8(static_cast<char>(value));
+    __m256i all = _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + to - 32)), values);
+    for (std::int32_t i = from; i < to - 32; i += 32)
+        all = _mm256_and_si256(all, _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i)), values));
+    return LanesHolding(all, _mm256_set1_epi8(-1)) == 0xFFFFFFFFu;
+}
+
+// memset of [from, to) for spans of 16 pixels or more, without a call: the last block is
+// stored where it ends at `to`, over the one before it.
+__attribute__((target("avx2"))) inline void FillSpanWide(std::uint8_t* row, std::int32_t from, std::int32_t to,
+                                                        std::uint8_t colour) {
+    if (to - from < 32) {
+        const __m128i colours = _mm_set1_epi8(static_cast<char>(colour));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + from), colours);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + to - 16), colours);
+        return;
+    }
+    const __m256i colours = _mm256_set1_epi8(static_cast<char>(colour));
+    for (std::int32_t i = from; i < to - 32; i += 32) _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), colours);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + to - 32), colours);
+}
+
 // As FindFirst; the pixels from `from` up to `readable` may be read whatever `to` is, so the
 // last block is read whole and its lanes from `to` on are masked off.
 __attribute__((target("avx2"))) inline std::int32_t FindFirstWide(const std::uint8_t* row, std::int32_t from,

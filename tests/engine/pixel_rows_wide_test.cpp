@@ -65,5 +65,29 @@ TEST(PixelRowsWide, FillRunAndLookSkipsNoPixelOfTheColour) {
     }
 }
 
+// The fill takes a row's whole seed as one block when SpanHoldsWide says it holds the old
+// colour throughout: a wrong yes would colour pixels of another colour, a wrong no only costs
+// time. FillSpanWide must touch exactly [from, to).
+TEST(PixelRowsWide, WholeSpansAgreeWithThePlainKernels) {
+    if (!pixel_rows::ProcessorHasWideRows()) GTEST_SKIP() << "no wide registers on this processor";
+    std::mt19937 random(4242);
+    for (int round = 0; round < 3000; ++round) {
+        const std::size_t width = 16 + random() % 300;
+        std::vector<std::uint8_t> row(width, 0);
+        // Mostly one colour with now and then a single other pixel, anywhere, so that the
+        // answer turns on one lane of one block.
+        if (round % 2 == 0) row[random() % width] = 1;
+        const auto from = std::int32_t(random() % (width - 15));
+        const auto to = std::int32_t(from + 16 + random() % (width - std::size_t(from) - 15));
+        EXPECT_EQ(pixel_rows::SpanHoldsWide(row.data(), from, to, 0), pixel_rows::FindFirstNot(row.data(), from, to, 0) == to)
+            << "round " << round << " from " << from << " to " << to;
+
+        std::vector<std::uint8_t> expected = row;
+        std::fill(expected.begin() + from, expected.begin() + to, 9);
+        pixel_rows::FillSpanWide(row.data(), from, to, 9);
+        ASSERT_EQ(row, expected) << "round " << round << " from " << from << " to " << to;
+    }
+}
+
 }  // namespace
 #endif

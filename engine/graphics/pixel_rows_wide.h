@@ -123,6 +123,19 @@ __attribute__((target("avx2"))) inline std::int32_t FillRunWide(std::uint8_t* ro
     return FillRunAndLook(row, from, limit, target, colour).End;
 }
 
+// The first address after p on a 32-byte boundary (p + 32 when p is on one). Between an
+// unaligned first and last block, the blocks of a span go on boundaries, where none of them
+// straddles two cache lines.
+template <typename T>
+T* AlignedAfter(T* p) {
+    return p + (32 - (reinterpret_cast<std::uintptr_t>(p) & 31));
+}
+
+// Lanes of the 32 pixels at p that hold the pattern's value.
+__attribute__((target("avx2"))) inline __m256i BlockHolds(const std::uint8_t* p, __m256i values) {
+    return _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), values);
+}
+
 // Whether every pixel in [from, to) is `value`, for spans of 16 pixels or more. Every block
 // is read before the answer: no branch waits on a block, and the loop runs a count known
 // from the span. Nothing outside the span is read.
@@ -135,14 +148,14 @@ __attribute__((target("avx2"))) inline bool SpanHoldsWide(const std::uint8_t* ro
         return _mm_movemask_epi8(_mm_and_si128(head, tail)) == 0xFFFF;
     }
     const __m256i values = _mm256_set1_epi8(static_cast<char>(value));
-    __m256i all = _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + to - 32)), values);
-    for (std::int32_t i = from; i < to - 32; i += 32)
-        all = _mm256_and_si256(all, _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i)), values));
-    return LanesHolding(all, _mm256_set1_epi8(-1)) == 0xFFFFFFFFu;
+    __m256i all = _mm256_and_si256(BlockHolds(row + from, values), BlockHolds(row + to - 32, values));
+    for (const std::uint8_t* p = AlignedAfter(row + from); p < row + to - 32; p += 32)
+        all = _mm256_and_si256(all, _mm256_cmpeq_epi8(_mm256_load_si256(reinterpret_cast<const __m256i*>(p)), values));
+    return static_cast<std::uint32_t>(_mm256_movemask_epi8(all)) == 0xFFFFFFFFu;
 }
 
-// memset of [from, to) for spans of 16 pixels or more, without a call: the last block is
-// stored where it ends at `to`, over the one before it.
+// memset of [from, to) for spans of 16 pixels or more, without a call: the first and last
+// blocks are stored where the span starts and ends, the ones between them on boundaries.
 __attribute__((target("avx2"))) inline void FillSpanWide(std::uint8_t* row, std::int32_t from, std::int32_t to,
                                                         std::uint8_t colour) {
     if (to - from < 32) {
@@ -152,8 +165,11 @@ __attribute__((target("avx2"))) inline void FillSpanWide(std::uint8_t* row, std:
         return;
     }
     const __m256i colours = _mm256_set1_epi8(static_cast<char>(colour));
-    for (std::int32_t i = from; i < to - 32; i += 32) _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + i), colours);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + from), colours);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + to - 32), colours);
+    auto* const end = row + to - 32;
+    for (std::uint8_t* p = AlignedAfter(row + from); p < end; p += 32)
+        _mm256_store_si256(reinterpret_cast<__m256i*>(p), colours);
 }
 
 // As FindFirst; the pixels from `from` up to `readable` may be read whatever `to` is, so the

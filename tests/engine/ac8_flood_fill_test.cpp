@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <random>
 
@@ -163,6 +164,32 @@ TEST(AC8FloodFill, MatchesTheReferenceOnCombsOfManyTeeth) {
             const TRect changed = s->FloodFill(p, 4);
             ASSERT_EQ(Read(*s), expected) << "tooth " << tooth << " ground at top " << groundAtTop;
             ASSERT_EQ(changed, expectedRect) << "tooth " << tooth << " ground at top " << groundAtTop;
+        }
+    }
+}
+
+// Diamonds of the old colour: from the one-pixel tip every row's run sticks out past its
+// seed on both sides, past the middle every run is narrower than its seed, and the clip cuts
+// the widest rows at either edge. Sizes put the seeds' ends at every offset of a block.
+TEST(AC8FloodFill, MatchesTheReferenceOnDiamonds) {
+    for (const int half : {3, 9, 17, 40, 70}) {
+        for (int clipped = 0; clipped < 3; ++clipped) {
+            const int side = 2 * half + 1;
+            TestSurface s(side + 6, side);
+            s->FillRect(s->GetBounds(), 1);
+            for (int y = 0; y < side; ++y) {
+                const int reach = half - std::abs(y - half);
+                s->HLine({3 + half - reach, y}, 2 * reach + 1, 0);
+            }
+            if (clipped == 1) s->SetClipRect({3 + half / 2, 0, side + 6 - half / 3, side});
+            if (clipped == 2) s->SetClipRect({0, half / 2, side + 6, side});
+            const TPoint p{3 + half, clipped == 2 ? half : 0};
+
+            Picture expected = Read(*s);
+            const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, 8);
+            const TRect changed = s->FloodFill(p, 8);
+            ASSERT_EQ(Read(*s), expected) << "half " << half << " clipped " << clipped;
+            ASSERT_EQ(changed, expectedRect) << "half " << half << " clipped " << clipped;
         }
     }
 }

@@ -35,6 +35,16 @@ TRect ReferenceFill(Picture& pic, const TRect& clip, TPoint start, std::uint8_t 
     return changed;
 }
 
+// Fills from p on the surface and by the reference on a copy of its pixels: the pixels and the
+// changed rectangles must agree.
+void ExpectTheReferenceFill(TestSurface& s, TPoint p, std::uint8_t colour) {
+    Picture expected = Read(*s);
+    const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, colour);
+    const TRect changed = s->FloodFill(p, colour);
+    EXPECT_EQ(Read(*s), expected);
+    EXPECT_EQ(changed, expectedRect);
+}
+
 int RandomIn(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
 TEST(AC8FloodFill, MatchesTheReferenceOnRandomPictures) {
@@ -157,13 +167,8 @@ TEST(AC8FloodFill, MatchesTheReferenceOnCombsOfManyTeeth) {
             TestSurface s(3001, 12);
             for (int x = tooth; x < s->Width(); x += tooth + 1) s->VLine({x, groundAtTop ? 1 : 0}, 11, 1);
             if (tooth == 2) s->SetClipRect({7, 0, 2990, 12});
-            const TPoint p{1500, groundAtTop ? 0 : 11};
-
-            Picture expected = Read(*s);
-            const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, 4);
-            const TRect changed = s->FloodFill(p, 4);
-            ASSERT_EQ(Read(*s), expected) << "tooth " << tooth << " ground at top " << groundAtTop;
-            ASSERT_EQ(changed, expectedRect) << "tooth " << tooth << " ground at top " << groundAtTop;
+            SCOPED_TRACE(testing::Message() << "tooth " << tooth << " ground at top " << groundAtTop);
+            ExpectTheReferenceFill(s, {1500, groundAtTop ? 0 : 11}, 4);
         }
     }
 }
@@ -183,13 +188,8 @@ TEST(AC8FloodFill, MatchesTheReferenceOnDiamonds) {
             }
             if (clipped == 1) s->SetClipRect({3 + half / 2, 0, side + 6 - half / 3, side});
             if (clipped == 2) s->SetClipRect({0, half / 2, side + 6, side});
-            const TPoint p{3 + half, clipped == 2 ? half : 0};
-
-            Picture expected = Read(*s);
-            const TRect expectedRect = ReferenceFill(expected, s->ClipRect(), p, 8);
-            const TRect changed = s->FloodFill(p, 8);
-            ASSERT_EQ(Read(*s), expected) << "half " << half << " clipped " << clipped;
-            ASSERT_EQ(changed, expectedRect) << "half " << half << " clipped " << clipped;
+            SCOPED_TRACE(testing::Message() << "half " << half << " clipped " << clipped);
+            ExpectTheReferenceFill(s, {3 + half, clipped == 2 ? half : 0}, 8);
         }
     }
 }

@@ -131,8 +131,7 @@ void BM_AC8Decode(benchmark::State& state) {
         for (const std::int64_t offset : c.Offsets) {
             library.Seek(offset);
             TAC8Image image;
-            image.LoadFromStream(library);
-            image.DecodeAll();
+            image.LoadDecodedFromMemory(library);
             benchmark::DoNotOptimize(image.Pixels());
         }
     }
@@ -228,8 +227,7 @@ void BM_GameLibraryDecode(benchmark::State& state) {
         for (const std::int64_t offset : l.Offsets) {
             l.File.Seek(offset);
             TAC8Image image;
-            image.LoadFromStream(l.File);
-            image.DecodeAll();
+            image.LoadDecodedFromMemory(l.File);
             benchmark::DoNotOptimize(image.Pixels());
         }
     }

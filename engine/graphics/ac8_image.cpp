@@ -100,26 +100,58 @@ void TAC8Image::Init(const AC8ImageName& name, std::uint32_t width, std::uint32_
     FHeader.StoredState = AC8StatePlain;
 }
 
+void TAC8Image::ReadSegments(TStream& s, const TAC8RecordLayout& layout, bool keepCoded) {
+    std::uint32_t previous = AC8RecordHeaderSize + 4u * layout.Header.SegmentCount;
+    for (std::uint32_t k = 0; k < layout.Header.SegmentCount; ++k) {
+        TAC8ImageSegment& segment = *FSegments[k];
+        segment.EscapeA = ReadU8(s);
+        segment.EscapeB = ReadU8(s);
+        segment.Flags = static_cast<std::uint8_t>(ReadU8(s) & ~AC8FlagInUse);
+        const std::uint32_t size = layout.SegmentEnds[k] - previous - AC8SegmentHeaderSize;
+        previous = layout.SegmentEnds[k];
+        if (segment.IsEncoded()) {
+            if (keepCoded) {
+                s.ReadExact(segment.MakeRoomForStoredBytes(size), size);
+            } else {
+                s.Seek(s.Position() + size);
+            }
+        } else {
+            if (size != segment.RowCount() * FGeometry.RowStride) InvalidHeader();
+            s.ReadExact(segment.Pixels(), size);
+        }
+    }
+}
+
 void TAC8Image::LoadFromStream(TStream& s) {
     FreeSegments();
     try {
         const TAC8RecordLayout layout = ReadRecordLayout(s);
         SetUp(layout.Header, layout.Geometry, false);
+        ReadSegments(s, layout, true);
+    } catch (...) {
+        FreeSegments();
+        throw;
+    }
+}
+
+void TAC8Image::LoadDecodedFromMemory(TMemoryStream& s) {
+    FreeSegments();
+    try {
+        const std::uint8_t* const record = s.Bytes().data() + s.Position();
+        const TAC8RecordLayout layout = ReadRecordLayout(s);
+        SetUp(layout.Header, layout.Geometry, false);
+        // Every strip is read or passed over before any is decoded, so that a damaged record
+        // fails with the message LoadFromStream would give.
+        ReadSegments(s, layout, false);
+        // The layout's reader has checked that every strip lies inside the stream.
         std::uint32_t previous = AC8RecordHeaderSize + 4u * layout.Header.SegmentCount;
         for (std::uint32_t k = 0; k < layout.Header.SegmentCount; ++k) {
-            TAC8ImageSegment& segment = *FSegments[k];
-            segment.EscapeA = ReadU8(s);
-            segment.EscapeB = ReadU8(s);
-            segment.Flags = static_cast<std::uint8_t>(ReadU8(s) & ~AC8FlagInUse);
-            const std::uint32_t size = layout.SegmentEnds[k] - previous - AC8SegmentHeaderSize;
+            const std::uint32_t start = previous + AC8SegmentHeaderSize;
             previous = layout.SegmentEnds[k];
-            if (segment.IsEncoded()) {
-                s.ReadExact(segment.MakeRoomForStoredBytes(size), size);
-            } else {
-                if (size != segment.RowCount() * FGeometry.RowStride) InvalidHeader();
-                s.ReadExact(segment.Pixels(), size);
-            }
+            TAC8ImageSegment& segment = *FSegments[k];
+            if (segment.IsEncoded()) segment.DecodeFrom({record + start, previous - start});
         }
+        FHeader.StoredState = AC8StatePlain;
     } catch (...) {
         FreeSegments();
         throw;

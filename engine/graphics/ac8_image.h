@@ -17,6 +17,7 @@
 
 #include "engine/graphics/ac8_image_name.h"
 
+class TMemoryStream;
 class TStream;
 class TAC8Image;
 class TAC8ImageData;
@@ -108,6 +109,8 @@ public:
     // Decodes the stored bytes into the strip's slice of the buffer (no-op when plain).
     // A failure leaves the strip without stored bytes and raises AC8Exception.
     void Decode();
+    // Decodes `stored`, the strip's coded bytes held elsewhere, as Decode does its own.
+    void DecodeFrom(std::span<const std::uint8_t> stored);
 
     std::span<const std::uint8_t> StoredBytes() const { return {FStored.get(), FStoredSize}; }
     // Room for `size` stored bytes, to be read in whole by the caller: not cleared first.
@@ -136,6 +139,11 @@ public:
     void LoadFromStream(TStream& s);
     // Decodes every still-encoded strip; StoredState becomes 2. A failure empties the image.
     void DecodeAll();
+    // LoadFromStream and DecodeAll in one, for a record held in memory (as the library holds
+    // its file): the coded strips are decoded straight from the stream's bytes instead of
+    // being copied out, each into a buffer of its own, and decoded from there. Same pixels,
+    // same failures in the same order, and the same empty image after one.
+    void LoadDecodedFromMemory(TMemoryStream& s);
     // Writes the record, plain (still-encoded strips are decoded first).
     void SaveToStream(TStream& s);
     // A drawing surface over the pixels (after DecodeAll), shown with the given bitmap
@@ -174,6 +182,9 @@ private:
     // Takes the header and geometry and allocates the buffer: zero-filled for blank pictures,
     // left unfilled for records, whose strips are all written when read or decoded.
     void SetUp(const TAC8ImageHeader& header, const TAC8StripGeometry& geometry, bool zeroFill);
+    // Reads the strips of the record whose layout was just read: plain strips straight into
+    // the buffer; coded ones kept in the strips when `keepCoded`, else passed over.
+    void ReadSegments(TStream& s, const TAC8RecordLayout& layout, bool keepCoded);
 
     TAC8ImageHeader FHeader;
     TAC8StripGeometry FGeometry;

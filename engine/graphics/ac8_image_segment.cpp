@@ -37,7 +37,11 @@ void TAC8ImageSegment::Decode() {
     if (!IsEncoded()) return;
     const std::unique_ptr<std::uint8_t[]> stored = std::move(FStored);
     const std::uint32_t size = std::exchange(FStoredSize, 0);
+    DecodeFrom({stored.get(), size});
+}
+
+void TAC8ImageSegment::DecodeFrom(std::span<const std::uint8_t> stored) {
     const TAC8StripLayout layout{FOwner.Width(), RowCount(), FOwner.RowStride()};
-    DecodeSegment({stored.get(), size}, EscapeA, EscapeB, Flags, layout, Pixels());
+    DecodeSegment(stored, EscapeA, EscapeB, Flags, layout, Pixels());
     Flags &= static_cast<std::uint8_t>(~AC8FlagEncoded);
 }

@@ -110,8 +110,7 @@ TImageNode* TAC8Library::LoadImage(const AC8ImageName& name) {
         CheckImageName(name.Text(), true);
         auto fresh = NewNode(name);
         FStream->Seek(ImageOffset(name));
-        fresh->Image->LoadFromStream(*FStream);
-        fresh->Image->DecodeAll();
+        fresh->Image->LoadDecodedFromMemory(*FStream);
         node = static_cast<TImageNode*>(FCache.Append(std::move(fresh)));
     }
     ++node->RefCount;

@@ -101,14 +101,12 @@ void TAC8Image::Init(const AC8ImageName& name, std::uint32_t width, std::uint32_
 }
 
 void TAC8Image::ReadSegments(TStream& s, const TAC8RecordLayout& layout, bool keepCoded) {
-    std::uint32_t previous = AC8RecordHeaderSize + 4u * layout.Header.SegmentCount;
     for (std::uint32_t k = 0; k < layout.Header.SegmentCount; ++k) {
         TAC8ImageSegment& segment = *FSegments[k];
         segment.EscapeA = ReadU8(s);
         segment.EscapeB = ReadU8(s);
         segment.Flags = static_cast<std::uint8_t>(ReadU8(s) & ~AC8FlagInUse);
-        const std::uint32_t size = layout.SegmentEnds[k] - previous - AC8SegmentHeaderSize;
-        previous = layout.SegmentEnds[k];
+        const std::uint32_t size = layout.SegmentEnds[k] - layout.StoredStart(k);
         if (segment.IsEncoded()) {
             if (keepCoded) {
                 s.ReadExact(segment.MakeRoomForStoredBytes(size), size);
@@ -144,12 +142,10 @@ void TAC8Image::LoadDecodedFromMemory(TMemoryStream& s) {
         // fails with the message LoadFromStream would give.
         ReadSegments(s, layout, false);
         // The layout's reader has checked that every strip lies inside the stream.
-        std::uint32_t previous = AC8RecordHeaderSize + 4u * layout.Header.SegmentCount;
         for (std::uint32_t k = 0; k < layout.Header.SegmentCount; ++k) {
-            const std::uint32_t start = previous + AC8SegmentHeaderSize;
-            previous = layout.SegmentEnds[k];
             TAC8ImageSegment& segment = *FSegments[k];
-            if (segment.IsEncoded()) segment.DecodeFrom({record + start, previous - start});
+            const std::uint32_t start = layout.StoredStart(k);
+            if (segment.IsEncoded()) segment.DecodeFrom({record + start, layout.SegmentEnds[k] - start});
         }
         FHeader.StoredState = AC8StatePlain;
     } catch (...) {

@@ -81,6 +81,10 @@ struct TAC8RecordLayout {
     TAC8StripGeometry Geometry;
     std::vector<std::uint32_t> SegmentEnds;  // from the record's first byte
     std::uint32_t RecordSize() const { return SegmentEnds.empty() ? 0 : SegmentEnds.back(); }
+    // Where strip k's stored bytes start, past its own header; they run to SegmentEnds[k].
+    std::uint32_t StoredStart(std::uint32_t k) const {
+        return (k == 0 ? AC8RecordHeaderSize + 4u * Header.SegmentCount : SegmentEnds[k - 1]) + AC8SegmentHeaderSize;
+    }
 };
 TAC8RecordLayout ReadRecordLayout(TStream& s);
 
